@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Sets everything up, builds the calculator and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/deps.sh
+cmake -S . -B build -DKIV_BUILD_TESTS=OFF
+cmake --build build --parallel "$(nproc)" --target kivfilesizecalculator
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "There is no display here (neither DISPLAY nor WAYLAND_DISPLAY is set), so the" \
+         "calculator cannot open its window; run it on a desktop, or under a virtual one with:" \
+         "xvfb-run build/app/kivfilesizecalculator"
+    exit 1
+fi
+exec build/app/kivfilesizecalculator "$@"
