@@ -1,0 +1,254 @@
+#include "KivConversions.h"
+
+#include "core/KivString.h"
+#include "format/KivCodecs.h"
+
+#include <cstring>
+
+const char *const kivBoolWords[KIV_BOOL_PAIRS][2] = {
+    {"false", "true"}, {"off", "on"}, {"no", "yes"}, {"disabled", "enabled"}, {"0", "1"}};
+
+namespace {
+
+constexpr double kMaxWhole = 4294967295.0;
+
+std::uint8_t lowerCase(std::uint8_t c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<std::uint8_t>(c + ('a' - 'A')) : c;
+}
+
+// The whole text equals `word`, ASCII letters compared without case.
+bool sameWord(const char *text, std::int32_t length, const char *word)
+{
+    if (static_cast<std::size_t>(length) != std::strlen(word))
+        return false;
+    for (std::int32_t i = 0; i < length; ++i) {
+        if (lowerCase(static_cast<std::uint8_t>(text[i])) !=
+            lowerCase(static_cast<std::uint8_t>(word[i])))
+            return false;
+    }
+    return true;
+}
+
+std::int8_t boolFromPair(const char *text, std::int32_t length, int pair)
+{
+    if (sameWord(text, length, kivBoolWords[pair][1]))
+        return KIV_YES;
+    if (sameWord(text, length, kivBoolWords[pair][0]))
+        return KIV_NO;
+    return KIV_FAIL;
+}
+
+std::int32_t digitCount(std::uint32_t n)
+{
+    std::int32_t count = 1;
+    for (n /= 10; n != 0; n /= 10)
+        ++count;
+    return count;
+}
+
+// Whole part of a positive double, saturated to the unsigned 32-bit range.
+double wholeOf(double x)
+{
+    if (x >= kMaxWhole)
+        return kMaxWhole;
+    return static_cast<double>(static_cast<std::uint32_t>(x));
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+std::int8_t boolFromText(KivString_c *text, std::int32_t wordPair)
+{
+    if (text == nullptr)
+        return KIV_FAIL;
+    const std::int32_t length = text->length();
+    const char *characters = text->text();
+    if (wordPair == KIV_BOOL_ALL_PAIRS) {
+        std::int8_t result = KIV_FAIL;
+        for (int pair = KIV_BOOL_PAIRS - 1; pair >= 0 && result == KIV_FAIL; --pair)
+            result = boolFromPair(characters, length, pair);
+        return result;
+    }
+    if (wordPair < 0 || wordPair >= KIV_BOOL_PAIRS)
+        return KIV_FAIL;
+    return boolFromPair(characters, length, wordPair);
+}
+
+KivStatus boolToText(KivString_c *text, std::int8_t flag)
+{
+    if (text == nullptr)
+        return KIV_FAIL;
+    const char *word = kivBoolWords[0][flag == KIV_YES ? 1 : 0];
+    return text->assign(word, -1, KIV_NO) == KIV_BAD_COUNT ? KIV_FAIL : KIV_OK;
+}
+
+char *formatFixed(char *out, std::int32_t capacity, std::uint16_t precision, double x,
+                  std::int32_t *count)
+{
+    std::int32_t unused = 0;
+    std::int32_t &written = count != nullptr ? *count : unused;
+    written = 0;
+    if (out == nullptr || capacity <= 0)
+        return nullptr;
+
+    const std::int32_t p0 = precision > 9 ? 9 : precision;
+    std::int32_t p = p0;
+    if (!(x > 0.0)) // negatives, zeros and NaN
+        x = 0.0;
+    else if (x > kMaxWhole)
+        x = kMaxWhole;
+    std::uint32_t whole = static_cast<std::uint32_t>(x);
+    double frac = x - static_cast<double>(whole);
+
+    // `digits` holds the fraction digits after `lead` zeros; frac stays
+    // below 10^9, so the scaled values fit in 32 bits.
+    std::int32_t lead = 0;
+    std::uint32_t digits = 0;
+    if (frac != 0.0) {
+        lead = -1;
+        double d = 0.0;
+        do {
+            frac *= 10.0;
+            d = static_cast<double>(static_cast<std::uint32_t>(frac));
+            ++lead;
+            --p;
+        } while (d == 0.0 && p > 0);
+        if (d != 0.0) {
+            while (p > 0) {
+                frac *= 10.0;
+                d = static_cast<double>(static_cast<std::uint32_t>(frac));
+                --p;
+            }
+        }
+        digits = static_cast<std::uint32_t>(d);
+        if (frac - d >= 0.5) {
+            const std::int32_t before = digitCount(digits);
+            ++digits;
+            lead += before - digitCount(digits);
+            if (lead == -1) { // rounded up to a whole unit
+                ++whole;
+                digits = 0;
+                lead = p0 - 1;
+            }
+        }
+    }
+
+    // room: characters still free, the terminating zero excluded.
+    std::int32_t room = capacity - 1;
+    std::int32_t n = 0;
+    char *at = decimalDigits(out, room, whole, &n);
+    if (at == nullptr)
+        return nullptr;
+    written += n;
+    room -= n;
+    if (room < 1)
+        return nullptr;
+    *at++ = '.';
+    ++written;
+    --room;
+    for (; lead > 0; --lead, --room, ++written) {
+        if (room < 1)
+            return nullptr;
+        *at++ = '0';
+    }
+    char *end = decimalDigits(at, room, digits, &n);
+    if (end == nullptr)
+        return nullptr;
+    at = end;
+    written += n;
+    room -= n;
+    // Pads only a zero fraction, where p was never counted down.
+    for (; p > 1; --p, --room, ++written) {
+        if (room < 1)
+            return nullptr;
+        *at++ = '0';
+    }
+    *at = 0;
+    return at;
+}
+
+char *formatFixedSigned(double x, std::int32_t capacity, char *out, std::int32_t *count,
+                        std::uint16_t precision)
+{
+    if (!(x < 0.0) || out == nullptr)
+        return formatFixed(out, capacity, precision, x, count);
+    std::int32_t sign = 0;
+    if (capacity > 0) {
+        *out++ = '-';
+        --capacity;
+        sign = 1;
+    }
+    char *end = formatFixed(out, capacity, precision, -x, count);
+    if (count != nullptr)
+        *count += sign;
+    return end;
+}
+
+double parseDecimal(const char *text, std::int32_t length, KivStatus *status)
+{
+    if (status != nullptr)
+        *status = KIV_OK;
+    if (text != nullptr && length == -1)
+        length = static_cast<std::int32_t>(std::strlen(text));
+    if (text == nullptr || length < 0)
+        length = 0;
+
+    std::int32_t i = 0;
+    double sign = 1.0;
+    for (; i < length && !isDigit(text[i]); ++i)
+        sign = text[i] == '-' ? -1.0 : 1.0;
+    if (i >= length) {
+        if (status != nullptr)
+            *status = KIV_FAIL;
+        return 0.0;
+    }
+
+    double whole = 0.0;
+    for (; i < length && isDigit(text[i]); ++i)
+        whole = whole * 10.0 + (text[i] - '0');
+    double fraction = 0.0;
+    if (i < length && text[i] == '.') {
+        double divisor = 10.0;
+        for (++i; i < length && isDigit(text[i]); ++i) {
+            fraction += (text[i] - '0') / divisor;
+            divisor *= 10.0;
+        }
+    }
+    return sign * (whole + fraction);
+}
+
+double roundTruncate(double x)
+{
+    if (x > 0.0)
+        return wholeOf(x);
+    if (x < 0.0)
+        return -wholeOf(-x);
+    return x;
+}
+
+double roundUp(double x)
+{
+    if (x > 0.0) {
+        const double t = wholeOf(x);
+        return t < x && t < kMaxWhole ? t + 1.0 : t;
+    }
+    if (x < 0.0)
+        return -wholeOf(-x);
+    return x;
+}
+
+double roundNearest(double x)
+{
+    if (x > 0.0) {
+        const double t = wholeOf(x);
+        return x - t >= 0.5 && t < kMaxWhole ? t + 1.0 : t;
+    }
+    if (x < 0.0)
+        return -roundNearest(-x);
+    return x;
+}

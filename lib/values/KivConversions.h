@@ -1,0 +1,57 @@
+// Conversions between numbers, booleans and text used by the typed value and
+// the formatter. None keeps state.
+#pragma once
+
+#include "core/KivObject.h"
+
+#include <cstdint>
+
+class KivString_c;
+
+// Boolean words: five pairs of {false word, true word}.
+inline constexpr int KIV_BOOL_PAIRS = 5;
+inline constexpr int KIV_BOOL_ALL_PAIRS = 5;
+extern const char *const kivBoolWords[KIV_BOOL_PAIRS][2];
+
+// KIV_YES when the whole of `text` is the true word of `wordPair`, KIV_NO when
+// it is the false word (ASCII letters compare without case), otherwise 254.
+// `wordPair` 0 to 4 tests one pair, KIV_BOOL_ALL_PAIRS tests all. Null text
+// or another pair: 254.
+std::int8_t boolFromText(KivString_c *text, std::int32_t wordPair);
+
+// Sets `text` to "true" for KIV_YES and to "false" for any other flag. 2, or
+// 254 for a null text (or exhausted memory).
+KivStatus boolToText(KivString_c *text, std::int8_t flag);
+
+// Writes the fixed-point text of `x` into `out`, which holds `capacity` bytes
+// including the terminating zero: the whole part, a point and max(precision,
+// 1) fraction digits, the last one rounded half up with a carry into the whole
+// part. Precisions above 9 count as 9 (32768 and more included). The whole
+// part saturates to 0..4294967295: negative numbers give 0.0…, larger numbers
+// and plus infinity give 4294967295.0…, a NaN gives 0.0…. `count` (optional)
+// receives the number of characters written, the zero not counted. Returns
+// the pointer to the terminating zero, or null (nothing beyond `capacity`
+// written) when the text does not fit or `out` is null.
+char *formatFixed(char *out, std::int32_t capacity, std::uint16_t precision, double x,
+                  std::int32_t *count);
+
+// As formatFixed for any sign: a number below zero (not -0.0, not a NaN) is
+// written as '-' and the text of its magnitude, and the count includes the '-'.
+char *formatFixedSigned(double x, std::int32_t capacity, char *out, std::int32_t *count,
+                        std::uint16_t precision);
+
+// Reads a signed decimal number with an optional fraction from `length`
+// characters of `text` (-1: up to the first zero byte). Characters before the
+// first digit are skipped; the one directly before it makes the number
+// negative when it is '-'. The number runs over digits and one point. Whole
+// and fraction parts of any length are read in double arithmetic (exact for up
+// to fifteen digits). No digit, a null text or another negative length: 0.0
+// with status 254.
+double parseDecimal(const char *text, std::int32_t length, KivStatus *status);
+
+// Whole-number rounding toward plus infinity, toward zero, and to the nearest
+// with halves away from zero. Magnitudes saturate at 4294967295 (infinities
+// included); 0, -0.0 and NaN are returned unchanged.
+double roundUp(double x);
+double roundTruncate(double x);
+double roundNearest(double x);

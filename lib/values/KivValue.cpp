@@ -1,0 +1,562 @@
+#include "KivValue.h"
+
+#include "KivConversions.h"
+#include "core/KivBuffer.h"
+#include "core/KivString.h"
+#include "format/KivCodecs.h"
+
+#include <cstring>
+#include <new>
+
+namespace {
+
+void report(KivStatus *status, KivStatus value)
+{
+    if (status != nullptr)
+        *status = value;
+}
+
+// Truncation toward zero, saturated to the signed 32-bit range; NaN gives 0.
+std::int32_t saturatedInt(double x)
+{
+    if (x != x)
+        return 0;
+    if (x >= 2147483647.0)
+        return INT32_MAX;
+    if (x <= -2147483648.0)
+        return INT32_MIN;
+    return static_cast<std::int32_t>(x);
+}
+
+} // namespace
+
+KivValue_c::KivValue_c() = default;
+
+KivValue_c::~KivValue_c()
+{
+    destroyStorage();
+}
+
+void KivValue_c::destroyStorage()
+{
+    delete text_;
+    text_ = nullptr;
+    delete binary_;
+    binary_ = nullptr;
+}
+
+KivStatus KivValue_c::copyTo(KivObject_c *other)
+{
+    auto *target = dynamic_cast<KivValue_c *>(other);
+    if (target == nullptr)
+        return KIV_FAIL;
+    if (target == this)
+        return KIV_OK;
+    target->kind = kind;
+    return target->copyFrom(this);
+}
+
+KivValue_c *KivValue_c::create() const
+{
+    return new (std::nothrow) KivValue_c;
+}
+
+KivString_c *KivValue_c::textStorage()
+{
+    if (text_ == nullptr) {
+        text_ = new (std::nothrow) KivString_c;
+        // A string whose own buffer could not be allocated cannot hold text.
+        if (text_ != nullptr && text_->buffer() == nullptr) {
+            delete text_;
+            text_ = nullptr;
+        }
+    }
+    return text_;
+}
+
+KivBuffer_c *KivValue_c::binaryStorage()
+{
+    if (binary_ == nullptr)
+        binary_ = new (std::nothrow) KivBuffer_c;
+    return binary_;
+}
+
+// Setters
+
+void KivValue_c::clear()
+{
+    destroyStorage();
+    type_ = TYPE_NONE;
+    intValue_ = 0;
+    isSigned_ = KIV_YES;
+    doubleValue_ = 0.0;
+    intValid_ = doubleValid_ = textValid_ = binaryValid_ = KIV_YES;
+}
+
+void KivValue_c::setInteger(std::uint8_t newType, std::int32_t v, std::int8_t sign)
+{
+    destroyStorage();
+    type_ = newType;
+    intValue_ = v;
+    isSigned_ = sign;
+    doubleValue_ = 0.0;
+    intValid_ = KIV_YES;
+    doubleValid_ = textValid_ = binaryValid_ = KIV_NO;
+}
+
+void KivValue_c::setInt8(std::int8_t v)
+{
+    setInteger(TYPE_INT8, v, KIV_YES);
+}
+void KivValue_c::setUInt8(std::uint8_t v)
+{
+    setInteger(TYPE_UINT8, v, KIV_NO);
+}
+void KivValue_c::setInt16(std::int16_t v)
+{
+    setInteger(TYPE_INT16, v, KIV_YES);
+}
+void KivValue_c::setUInt16(std::uint16_t v)
+{
+    setInteger(TYPE_UINT16, v, KIV_NO);
+}
+void KivValue_c::setInt32(std::int32_t v)
+{
+    setInteger(TYPE_INT32, v, KIV_YES);
+}
+
+void KivValue_c::setUInt32(std::uint32_t v)
+{
+    setInteger(TYPE_UINT32, static_cast<std::int32_t>(v), KIV_NO);
+}
+
+void KivValue_c::setBool(std::int8_t flag)
+{
+    setInteger(TYPE_BOOL, flag == KIV_YES ? 1 : 0, KIV_YES);
+}
+
+void KivValue_c::setDouble(double x)
+{
+    destroyStorage();
+    type_ = TYPE_DOUBLE;
+    doubleValue_ = x;
+    intValue_ = 0;
+    isSigned_ = KIV_YES;
+    doubleValid_ = KIV_YES;
+    intValid_ = textValid_ = binaryValid_ = KIV_NO;
+}
+
+KivStatus KivValue_c::setText(const char *characters, std::int32_t length)
+{
+    type_ = TYPE_TEXT;
+    intValid_ = doubleValid_ = binaryValid_ = KIV_NO;
+    textValid_ = KIV_YES;
+    // Without storage the value stays a text value that reads as empty text.
+    KivString_c *storage = textStorage();
+    if (storage == nullptr)
+        return KIV_FAIL;
+    if (characters == nullptr) {
+        storage->clear();
+        return KIV_OK;
+    }
+    return storage->assign(characters, length, KIV_NO) == KIV_BAD_COUNT ? KIV_FAIL : KIV_OK;
+}
+
+KivStatus KivValue_c::setText(KivString_c *source)
+{
+    if (source != nullptr && source == text_) {
+        type_ = TYPE_TEXT;
+        intValid_ = doubleValid_ = binaryValid_ = KIV_NO;
+        textValid_ = KIV_YES;
+        return KIV_OK;
+    }
+    if (source == nullptr)
+        return setText(nullptr, 0);
+    return setText(source->text(), source->length());
+}
+
+KivStatus KivValue_c::setBinary(KivBuffer_c *source)
+{
+    // The source may be this value's own storage: release the old storage
+    // objects only after the bytes have been copied.
+    KivString_c *oldText = text_;
+    KivBuffer_c *oldBinary = binary_;
+    text_ = nullptr;
+    binary_ = nullptr;
+    type_ = TYPE_BINARY;
+    doubleValue_ = 0.0;
+    intValue_ = 0;
+    isSigned_ = KIV_YES;
+    intValid_ = doubleValid_ = textValid_ = KIV_NO;
+    binaryValid_ = KIV_YES;
+
+    KivStatus result = KIV_OK;
+    if (source != nullptr) {
+        const std::int32_t count = source->limit();
+        KivBuffer_c *storage = binaryStorage();
+        if (storage == nullptr || storage->resize(count) != KIV_OK) {
+            binaryValid_ = KIV_NO;
+            type_ = TYPE_NONE;
+            result = KIV_FAIL;
+        } else if (count > 0) {
+            std::memcpy(storage->data(), source->data(), static_cast<std::size_t>(count));
+        }
+    }
+    delete oldText;
+    delete oldBinary;
+    return result;
+}
+
+// Readers
+
+std::int32_t KivValue_c::intFromDouble()
+{
+    double x = doubleValue_;
+    switch (rounding) {
+    case ROUND_UP:
+        x = roundUp(x);
+        break;
+    case ROUND_TRUNCATE:
+        x = roundTruncate(x);
+        break;
+    case ROUND_NEAREST:
+        x = roundNearest(x);
+        break;
+    default:
+        break;
+    }
+    intValue_ = saturatedInt(x);
+    isSigned_ = KIV_YES;
+    intValid_ = KIV_YES;
+    return intValue_;
+}
+
+std::int32_t KivValue_c::intFromText(KivStatus *status)
+{
+    const char *characters = text_ != nullptr ? text_->text() : "";
+    const std::int32_t length = text_ != nullptr ? text_->length() : 0;
+    KivStatus parsed = KIV_OK;
+    intValue_ = parseSigned(characters, length, &parsed);
+    if (parsed == KIV_OK) {
+        isSigned_ = KIV_YES;
+        intValid_ = KIV_YES;
+        return intValue_;
+    }
+    const std::int8_t word = boolFromText(text_, KIV_BOOL_ALL_PAIRS);
+    intValue_ = word == KIV_YES ? 1 : 0;
+    if (word == KIV_YES || word == KIV_NO) {
+        isSigned_ = KIV_NO;
+        intValid_ = KIV_YES;
+    } else {
+        report(status, KIV_FAIL);
+    }
+    return intValue_;
+}
+
+std::int32_t KivValue_c::toInt(KivStatus *status)
+{
+    report(status, KIV_OK);
+    if (intValid_ == KIV_YES)
+        return intValue_;
+    if (type_ == TYPE_TEXT && textValid_ == KIV_YES)
+        return intFromText(status);
+    if (type_ == TYPE_BINARY && binaryValid_ == KIV_YES) {
+        report(status, KIV_FAIL);
+        return intValue_;
+    }
+    if (doubleValid_ == KIV_YES)
+        return intFromDouble();
+    if (textValid_ == KIV_YES)
+        return intFromText(status);
+    if (binaryValid_ == KIV_YES) {
+        report(status, KIV_FAIL);
+        return intValue_;
+    }
+    clear();
+    return 0;
+}
+
+double KivValue_c::doubleFromText(KivStatus *status)
+{
+    const char *characters = text_ != nullptr ? text_->text() : "";
+    const std::int32_t length = text_ != nullptr ? text_->length() : 0;
+    KivStatus parsed = KIV_OK;
+    const double x = parseDecimal(characters, length, &parsed);
+    if (parsed != KIV_OK) {
+        doubleValue_ = 0.0;
+        report(status, KIV_FAIL);
+        return 0.0;
+    }
+    doubleValue_ = x;
+    doubleValid_ = KIV_YES;
+    return x;
+}
+
+double KivValue_c::toDouble(KivStatus *status)
+{
+    report(status, KIV_OK);
+    if (doubleValid_ == KIV_YES)
+        return doubleValue_;
+    if (type_ == TYPE_TEXT && textValid_ == KIV_YES)
+        return doubleFromText(status);
+    if (type_ == TYPE_BINARY && binaryValid_ == KIV_YES) {
+        report(status, KIV_FAIL);
+        return doubleValue_;
+    }
+    if (intValid_ == KIV_YES) {
+        doubleValue_ = isSigned_ == KIV_YES
+                           ? static_cast<double>(intValue_)
+                           : static_cast<double>(static_cast<std::uint32_t>(intValue_));
+        doubleValid_ = KIV_YES;
+        return doubleValue_;
+    }
+    if (textValid_ == KIV_YES)
+        return doubleFromText(status);
+    if (binaryValid_ == KIV_YES) {
+        report(status, KIV_FAIL);
+        return doubleValue_;
+    }
+    clear();
+    return 0.0;
+}
+
+std::int8_t KivValue_c::toBool(KivStatus *status)
+{
+    return toInt(status) == 1 ? KIV_YES : KIV_NO;
+}
+
+KivStatus KivValue_c::textFromInt()
+{
+    if (type_ == TYPE_BOOL)
+        return boolToText(text_, intValue_ == 1 ? KIV_YES : KIV_NO);
+    char work[64];
+    char *at = work;
+    std::uint32_t magnitude = static_cast<std::uint32_t>(intValue_);
+    if (isSigned_ == KIV_YES && intValue_ < 0) {
+        *at++ = '-';
+        magnitude = 0u - magnitude;
+    }
+    char *end = decimalDigits(at, static_cast<std::int32_t>(sizeof work) - 2, magnitude, nullptr);
+    if (end == nullptr)
+        return KIV_FAIL;
+    const auto length = static_cast<std::int32_t>(end - work);
+    return text_->assign(work, length, KIV_NO) == KIV_BAD_COUNT ? KIV_FAIL : KIV_OK;
+}
+
+KivStatus KivValue_c::textFromDouble()
+{
+    char work[64];
+    std::int32_t length = 0;
+    if (formatFixedSigned(doubleValue_, sizeof work, work, &length, precision) == nullptr)
+        return KIV_FAIL;
+    return text_->assign(work, length, KIV_NO) == KIV_BAD_COUNT ? KIV_FAIL : KIV_OK;
+}
+
+KivStatus KivValue_c::textFromBinary()
+{
+    const std::int32_t count = binary_ != nullptr ? binary_->limit() : 0;
+    if (count <= 0) {
+        text_->clear();
+        return KIV_OK;
+    }
+    const auto *bytes = reinterpret_cast<const char *>(binary_->data());
+    return text_->assign(bytes, count, KIV_YES) == KIV_BAD_COUNT ? KIV_FAIL : KIV_OK;
+}
+
+KivString_c *KivValue_c::toText(KivStatus *status)
+{
+    report(status, KIV_OK);
+    KivString_c *storage = textStorage();
+    if (storage == nullptr) {
+        report(status, KIV_FAIL);
+        return nullptr;
+    }
+    if (textValid_ == KIV_YES)
+        return storage;
+    KivStatus result = KIV_OK;
+    if (type_ == TYPE_DOUBLE && doubleValid_ == KIV_YES)
+        result = textFromDouble();
+    else if (intValid_ == KIV_YES)
+        result = textFromInt();
+    else if (doubleValid_ == KIV_YES)
+        result = textFromDouble();
+    else if (binaryValid_ == KIV_YES)
+        result = textFromBinary();
+    else {
+        storage->clear();
+        return storage;
+    }
+    if (result == KIV_OK)
+        textValid_ = KIV_YES;
+    else
+        report(status, KIV_FAIL);
+    return storage;
+}
+
+KivStatus KivValue_c::binaryFromText(KivBuffer_c *storage)
+{
+    const char *characters = text_ != nullptr ? text_->text() : "";
+    const std::int32_t length = text_ != nullptr ? text_->length() : 0;
+    return unquoteBytes(characters, storage, length);
+}
+
+KivStatus KivValue_c::binaryFromInt(KivBuffer_c *storage)
+{
+    std::int32_t count = 0;
+    switch (type_) {
+    case TYPE_INT8:
+    case TYPE_UINT8:
+        count = 1;
+        break;
+    case TYPE_INT16:
+    case TYPE_UINT16:
+        count = 2;
+        break;
+    case TYPE_INT32:
+    case TYPE_UINT32:
+        count = 4;
+        break;
+    default:
+        storage->resize(0);
+        return KIV_FAIL;
+    }
+    if (storage->resize(count) != KIV_OK)
+        return KIV_FAIL;
+    const auto bits = static_cast<std::uint32_t>(intValue_);
+    for (std::int32_t i = 0; i < count; ++i)
+        storage->data()[i] = static_cast<std::uint8_t>(bits >> (8 * (count - 1 - i)));
+    return KIV_OK;
+}
+
+KivBuffer_c *KivValue_c::toBinary(KivStatus *status)
+{
+    report(status, KIV_OK);
+    KivBuffer_c *storage = binaryStorage();
+    if (storage == nullptr) {
+        report(status, KIV_FAIL);
+        return nullptr;
+    }
+    if (binaryValid_ == KIV_YES)
+        return storage;
+    // Only a text value's own text becomes bytes; text derived from a number
+    // would make the bytes depend on whether it had been read.
+    KivStatus result = KIV_FAIL;
+    if (isIntegerType() && intValid_ == KIV_YES)
+        result = binaryFromInt(storage);
+    else if (type_ == TYPE_TEXT && textValid_ == KIV_YES)
+        result = binaryFromText(storage);
+    else if (intValid_ == KIV_YES)
+        result = binaryFromInt(storage);
+    else {
+        storage->clear();
+        storage->rewind(0);
+    }
+    if (result == KIV_OK)
+        binaryValid_ = KIV_YES;
+    else
+        report(status, KIV_FAIL);
+    return storage;
+}
+
+// Conversion and copy
+
+KivStatus KivValue_c::convertTo(std::int32_t newType)
+{
+    if (newType < TYPE_NONE || newType > TYPE_BINARY)
+        return KIV_FAIL;
+    if (newType == type_)
+        return KIV_OK;
+    KivStatus read = KIV_OK;
+    switch (newType) {
+    case TYPE_TEXT:
+        toText(&read);
+        intValid_ = doubleValid_ = binaryValid_ = KIV_NO;
+        break;
+    case TYPE_DOUBLE:
+        toDouble(&read);
+        intValid_ = textValid_ = binaryValid_ = KIV_NO;
+        break;
+    case TYPE_BINARY:
+        toBinary(&read);
+        intValid_ = doubleValid_ = textValid_ = KIV_NO;
+        break;
+    case TYPE_BOOL: {
+        const std::int8_t flag = toBool(&read);
+        if (read == KIV_OK)
+            setBool(flag);
+        textValid_ = doubleValid_ = binaryValid_ = KIV_NO;
+        break;
+    }
+    case TYPE_NONE:
+        textValid_ = doubleValid_ = binaryValid_ = KIV_NO;
+        break;
+    default: {
+        // The integer types take the low bits of the integer.
+        const std::int32_t v = toInt(&read);
+        if (read == KIV_OK) {
+            const auto bits = static_cast<std::uint32_t>(v);
+            switch (newType) {
+            case TYPE_INT8:
+                setInt8(static_cast<std::int8_t>(bits));
+                break;
+            case TYPE_UINT8:
+                setUInt8(static_cast<std::uint8_t>(bits));
+                break;
+            case TYPE_INT16:
+                setInt16(static_cast<std::int16_t>(bits));
+                break;
+            case TYPE_UINT16:
+                setUInt16(static_cast<std::uint16_t>(bits));
+                break;
+            case TYPE_INT32:
+                setInt32(v);
+                break;
+            default:
+                setUInt32(bits);
+                break;
+            }
+        }
+        textValid_ = doubleValid_ = binaryValid_ = KIV_NO;
+        break;
+    }
+    }
+    type_ = static_cast<std::uint8_t>(newType);
+    return KIV_OK;
+}
+
+KivStatus KivValue_c::copyFrom(KivValue_c *source)
+{
+    if (source == nullptr)
+        return KIV_FAIL;
+    if (source == this)
+        return KIV_OK;
+    precision = source->precision;
+    if (source->rounding < 4)
+        rounding = source->rounding;
+    KivStatus read = KIV_OK;
+    KivStatus written = KIV_OK;
+    const std::uint8_t sourceType = source->type_;
+    switch (sourceType) {
+    case TYPE_NONE:
+        clear();
+        break;
+    case TYPE_DOUBLE:
+        setDouble(source->toDouble(&read));
+        break;
+    case TYPE_BOOL:
+        written = setText(source->toText(&read));
+        convertTo(TYPE_BOOL);
+        break;
+    case TYPE_BINARY:
+        written = setBinary(source->toBinary(&read));
+        break;
+    case TYPE_TEXT:
+        written = setText(source->toText(&read));
+        break;
+    default:
+        setInt32(source->toInt(&read));
+        convertTo(sourceType);
+        break;
+    }
+    return read == KIV_OK && written == KIV_OK ? KIV_OK : KIV_FAIL;
+}
