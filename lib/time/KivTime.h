@@ -37,14 +37,15 @@ public:
 
     // Reads "hours:minutes:seconds" with an optional ".milliseconds". Pieces
     // are taken from the right; each is its first run of digits (0 without
-    // one); sums wrap in 32 bits. Malformed text never fails; a null text sets
-    // 0 and 0 and returns 254.
+    // one); sums wrap in 32 bits. Malformed text never fails; a null text, or
+    // no memory for the pieces, sets 0 and 0 and returns 254.
     KivStatus parse(KivString_c *text);
 
     // Writes the count by `pattern` (not null): H hour of the day, i minute,
     // s second, d day, m month (two digits each), Y year (four digits); a
     // backslash takes the next character literally; other characters are
-    // copied. The template is limited to 256 characters. 254 for a null `out`;
+    // copied, a '%' or backslash keeping its meaning in the formatter's
+    // template. The template is limited to 256 characters. 254 for a null `out`;
     // 254 with `out` empty when rendering fails or no storage can be had.
     KivStatus format(KivString_c *out, const char *pattern) const;
 
