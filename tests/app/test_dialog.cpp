@@ -1,0 +1,711 @@
+#include "KivFileSizeCalculator.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTranslator>
+#include <QtTest>
+
+#include <iterator>
+#include <memory>
+
+namespace {
+
+const char *const kFirstGroup[] = {"myBitrate1", "myCardSize1", "myTime1"};
+
+// Prefixes every text of the form's context, to show that it was translated.
+class MarkingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *disambiguation,
+                      int) const override
+    {
+        if (qstrcmp(context, "KivFileSizeCalculatorClass") == 0 && disambiguation == nullptr) {
+            return QLatin1String("~") + QLatin1String(source);
+        }
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
+
+class TestDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void scenario_data();
+    void scenario();
+    void tracking_data();
+    void tracking();
+    void returnCalculates_data();
+    void returnCalculates();
+    void returnOnResetCalculates();
+    void escapeCloses();
+    void tabOrder_data();
+    void tabOrder();
+
+    void widgets_data();
+    void widgets();
+    void layouts_data();
+    void layouts();
+    void stacking_data();
+    void stacking();
+    void dialogSettings();
+    void widthsHoldAtAnySize();
+    void largeFontWidensLabelColumns();
+    void namedDialogKeepsName();
+    void textsAreTranslated();
+    void slotsInDeclarationOrder();
+
+private:
+    template <typename T = QWidget> T *child(const QString &name) const
+    {
+        T *widget = dialog->findChild<T *>(name);
+        if (widget == nullptr) {
+            qFatal("no child %s", qPrintable(name));
+        }
+        return widget;
+    }
+    void type(const QString &field, const QString &text);
+    void run(const QStringList &steps);
+    QStringList shown() const;
+
+    std::unique_ptr<KivFileSizeCalculator> dialog;
+};
+
+void TestDialog::init()
+{
+    dialog = std::make_unique<KivFileSizeCalculator>();
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+}
+
+void TestDialog::cleanup()
+{
+    dialog.reset();
+}
+
+// Replaces the field's text the way a user does: click, select all, type.
+void TestDialog::type(const QString &field, const QString &text)
+{
+    QLineEdit *edit = child<QLineEdit>(field);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty()) {
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    }
+    QTest::keyClicks(edit, text);
+}
+
+// Steps: "field=text" types, "set:field=text" sets the text without an edit,
+// "return:field" presses Return in the field, "calc" and "reset" click.
+void TestDialog::run(const QStringList &steps)
+{
+    for (const QString &step : steps) {
+        if (step == QLatin1String("calc")) {
+            QTest::mouseClick(child<QPushButton>("pushButton_4"), Qt::LeftButton);
+        } else if (step == QLatin1String("reset")) {
+            QTest::mouseClick(child<QPushButton>("pushButton_3"), Qt::LeftButton);
+        } else if (step.startsWith(QLatin1String("return:"))) {
+            QTest::keyClick(child(step.mid(7)), Qt::Key_Return);
+        } else if (step.startsWith(QLatin1String("set:"))) {
+            const qsizetype eq = step.indexOf('=');
+            child<QLineEdit>(step.mid(4, eq - 4))->setText(step.mid(eq + 1));
+        } else {
+            const qsizetype eq = step.indexOf('=');
+            QVERIFY2(eq > 0, qPrintable(step));
+            type(step.left(eq), step.mid(eq + 1));
+        }
+    }
+}
+
+// Texts of myBitrate1, myCardSize1, myTime1, myBitrate2, myBitrate3.
+QStringList TestDialog::shown() const
+{
+    QStringList texts;
+    for (const char *name : {"myBitrate1", "myCardSize1", "myTime1", "myBitrate2", "myBitrate3"}) {
+        texts << child<QLineEdit>(name)->text();
+    }
+    return texts;
+}
+
+void TestDialog::scenario_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("expected"); // bitrate, card size, time, Mbit/s, MB/s
+
+    // Every row of the choice of what to compute.
+    QTest::newRow("bitrate after time: card size")
+        << QStringList{"myTime1=1:00:00", "myBitrate1=6", "calc"}
+        << QStringList{"6", "2.63672", "01:00:00", "6", "0.75"};
+    QTest::newRow("bitrate after card size: time")
+        << QStringList{"myCardSize1=4", "myBitrate1=8", "calc"}
+        << QStringList{"8", "4", "01:08:16", "8", "1"};
+    QTest::newRow("bitrate alone: time")
+        << QStringList{"myBitrate1=8", "set:myCardSize1=4", "set:myTime1=1:00:00", "calc"}
+        << QStringList{"8", "4", "01:08:16", "8", "1"};
+    QTest::newRow("card size after time: bitrate")
+        << QStringList{"myTime1=1:00:00", "myCardSize1=4", "calc"}
+        << QStringList{"9.10222", "4", "01:00:00", "9.10222", "1.13778"};
+    QTest::newRow("card size after bitrate: time")
+        << QStringList{"myBitrate1=8", "myCardSize1=4", "calc"}
+        << QStringList{"8", "4", "01:08:16", "8", "1"};
+    QTest::newRow("card size alone: time")
+        << QStringList{"myCardSize1=8", "set:myBitrate1=6", "calc"}
+        << QStringList{"6", "8", "03:02:02", "6", "0.75"};
+    QTest::newRow("time after card size: bitrate")
+        << QStringList{"myCardSize1=4", "myTime1=1:00:00", "calc"}
+        << QStringList{"9.10222", "4", "01:00:00", "9.10222", "1.13778"};
+    QTest::newRow("time after bitrate: card size")
+        << QStringList{"myBitrate1=6", "myTime1=1:00:00", "calc"}
+        << QStringList{"6", "2.63672", "01:00:00", "6", "0.75"};
+    QTest::newRow("time alone: card size")
+        << QStringList{"myTime1=1:00:00", "set:myBitrate1=6", "calc"}
+        << QStringList{"6", "2.63672", "01:00:00", "6", "0.75"};
+    QTest::newRow("nothing edited: nothing computed")
+        << QStringList{"set:myBitrate1=6", "set:myCardSize1=8", "set:myTime1=1:00:00", "calc"}
+        << QStringList{"6", "8", "01:00:00", "6", "0.75"};
+
+    // Edge cases.
+    QTest::newRow("fresh dialog") << QStringList{"calc"}
+                                  << QStringList{"0", "0", "00:00:00", "0", "0"};
+    QTest::newRow("only card size")
+        << QStringList{"myCardSize1=8", "calc"} << QStringList{"0", "8", "00:00:00", "0", "0"};
+    QTest::newRow("only time") << QStringList{"myTime1=1:00:00", "calc"}
+                               << QStringList{"0", "0", "01:00:00", "0", "0"};
+    QTest::newRow("time truncated") << QStringList{"myBitrate1=6", "myCardSize1=8", "calc"}
+                                    << QStringList{"6", "8", "03:02:02", "6", "0.75"};
+    QTest::newRow("time of a day or more") << QStringList{"myBitrate1=1", "myCardSize1=16", "calc"}
+                                           << QStringList{"1", "16", "36:24:32", "1", "0.125"};
+    QTest::newRow("typed 40 hours") << QStringList{"myTime1=40:00:00", "myBitrate1=1", "calc"}
+                                    << QStringList{"1", "17.5781", "40:00:00", "1", "0.125"};
+    QTest::newRow("40 hours read back")
+        << QStringList{"myTime1=40:00:00", "myBitrate1=1", "calc", "myBitrate1=3", "calc"}
+        << QStringList{"3", "52.7344", "40:00:00", "3", "0.375"};
+    QTest::newRow("zero time") << QStringList{"myTime1=0:00:00", "myCardSize1=5", "calc"}
+                               << QStringList{"0", "5", "00:00:00", "0", "0"};
+    QTest::newRow("lone seconds") << QStringList{"myTime1=90", "calc"}
+                                  << QStringList{"0", "0", "00:01:30", "0", "0"};
+    QTest::newRow("canonical form") << QStringList{"myTime1=1:0:0", "myBitrate1=1.50", "calc"}
+                                    << QStringList{"1.5", "0.65918", "01:00:00", "1.5", "0.1875"};
+    QTest::newRow("text that is no number")
+        << QStringList{"myBitrate1=abc", "myCardSize1=4", "calc"}
+        << QStringList{"0", "4", "00:00:00", "0", "0"};
+    QTest::newRow("typing Mbit/s")
+        << QStringList{"myBitrate1=12"} << QStringList{"12", "", "", "12", "1.5"};
+    QTest::newRow("typing in myBitrate2 keeps its text")
+        << QStringList{"myBitrate2=12.0"} << QStringList{"12", "", "", "12.0", "1.5"};
+    QTest::newRow("typing in myBitrate3 keeps its text")
+        << QStringList{"myBitrate3=1.50"} << QStringList{"12", "", "", "12", "1.50"};
+    QTest::newRow("MB/s counts as a bitrate edit")
+        << QStringList{"myTime1=1:00:00", "myCardSize1=4", "myBitrate3=8"}
+        << QStringList{"64", "4", "", "64", "8"};
+    QTest::newRow("MB/s then calculate")
+        << QStringList{"myTime1=1:00:00", "myCardSize1=4", "myBitrate3=8", "calc"}
+        << QStringList{"64", "4", "00:08:32", "64", "8"};
+    QTest::newRow("reset empties all")
+        << QStringList{"myCardSize1=4", "myTime1=1:00:00", "myBitrate2=5", "reset"}
+        << QStringList{"", "", "", "", ""};
+    QTest::newRow("reset then calculate")
+        << QStringList{"myCardSize1=4", "myTime1=1:00:00", "reset", "calc"}
+        << QStringList{"0", "0", "00:00:00", "0", "0"};
+    QTest::newRow("reset keeps the tracking")
+        << QStringList{"myCardSize1=4",     "myTime1=1:00:00",     "reset",
+                       "set:myCardSize1=4", "set:myTime1=1:00:00", "calc"}
+        << QStringList{"9.10222", "4", "01:00:00", "9.10222", "1.13778"};
+    QTest::newRow("typical use, Return")
+        << QStringList{"myCardSize1=4", "myTime1=1:00:00", "return:myTime1"}
+        << QStringList{"9.10222", "4", "01:00:00", "9.10222", "1.13778"};
+    QTest::newRow("typical use, new bitrate")
+        << QStringList{"myCardSize1=4", "myTime1=1:00:00", "return:myTime1", "myBitrate1=6"}
+        << QStringList{"6", "", "01:00:00", "6", "0.75"};
+    QTest::newRow("typical use, card size")
+        << QStringList{"myCardSize1=4", "myTime1=1:00:00", "return:myTime1", "myBitrate1=6", "calc"}
+        << QStringList{"6", "2.63672", "01:00:00", "6", "0.75"};
+
+    // Time quotients outside the count's range saturate.
+    QTest::newRow("negative quotient") << QStringList{"myBitrate1=6", "myCardSize1=-8", "calc"}
+                                       << QStringList{"6", "-8", "00:00:00", "6", "0.75"};
+    QTest::newRow("quotient of 2^32") << QStringList{"myBitrate1=1", "myCardSize1=524288", "calc"}
+                                      << QStringList{"1", "524288", "1193046:28:15", "1", "0.125"};
+    QTest::newRow("huge quotient")
+        << QStringList{"myCardSize1=1", "myBitrate1=1e-300", "calc"}
+        << QStringList{"1e-300", "1", "1193046:28:15", "1e-300", "1.25e-301"};
+    QTest::newRow("infinite quotient") << QStringList{"myBitrate1=1", "myCardSize1=inf", "calc"}
+                                       << QStringList{"1", "inf", "1193046:28:15", "1", "0.125"};
+    QTest::newRow("NaN quotient") << QStringList{"myBitrate1=1", "myCardSize1=nan", "calc"}
+                                  << QStringList{"1", "nan", "00:00:00", "1", "0.125"};
+    QTest::newRow("largest count read back as unsigned")
+        << QStringList{"myTime1=1193046:28:15", "myBitrate1=8192", "calc"}
+        << QStringList{"8192", "4.29497e+09", "1193046:28:15", "8192", "1024"};
+}
+
+void TestDialog::scenario()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, expected);
+    run(steps);
+    QCOMPARE(shown(), expected);
+}
+
+void TestDialog::tracking_data()
+{
+    QTest::addColumn<QStringList>("keystrokes"); // one keystroke per named field
+    QTest::addColumn<QStringList>("emptied");    // first-group fields the last one empties
+    QTest::addColumn<QStringList>("computed");   // first group after Calculate from 8, 4, 2:00:00
+
+    const QStringList bitrate{"4.55111", "4", "02:00:00"};
+    const QStringList cardSize{"8", "7.03125", "02:00:00"};
+    const QStringList time{"8", "4", "01:08:16"};
+    const QStringList nothing{"8", "4", "02:00:00"};
+
+    QTest::newRow("none") << QStringList{} << QStringList{} << nothing;
+    QTest::newRow("C") << QStringList{"myCardSize1"} << QStringList{"myBitrate1", "myTime1"}
+                       << time;
+    QTest::newRow("C C C") << QStringList{"myCardSize1", "myCardSize1", "myCardSize1"}
+                           << QStringList{"myBitrate1", "myTime1"} << time;
+    QTest::newRow("B") << QStringList{"myBitrate1"} << QStringList{"myCardSize1", "myTime1"}
+                       << time;
+    QTest::newRow("T") << QStringList{"myTime1"} << QStringList{"myBitrate1", "myCardSize1"}
+                       << cardSize;
+    QTest::newRow("C T") << QStringList{"myCardSize1", "myTime1"} << QStringList{"myBitrate1"}
+                         << bitrate;
+    QTest::newRow("T C") << QStringList{"myTime1", "myCardSize1"} << QStringList{"myBitrate1"}
+                         << bitrate;
+    QTest::newRow("B T") << QStringList{"myBitrate1", "myTime1"} << QStringList{"myCardSize1"}
+                         << cardSize;
+    QTest::newRow("T B") << QStringList{"myTime1", "myBitrate1"} << QStringList{"myCardSize1"}
+                         << cardSize;
+    QTest::newRow("B C") << QStringList{"myBitrate1", "myCardSize1"} << QStringList{"myTime1"}
+                         << time;
+    QTest::newRow("C B") << QStringList{"myCardSize1", "myBitrate1"} << QStringList{"myTime1"}
+                         << time;
+    QTest::newRow("C T C") << QStringList{"myCardSize1", "myTime1", "myCardSize1"}
+                           << QStringList{"myBitrate1"} << bitrate;
+    QTest::newRow("C T T") << QStringList{"myCardSize1", "myTime1", "myTime1"}
+                           << QStringList{"myBitrate1"} << bitrate;
+    QTest::newRow("C T B") << QStringList{"myCardSize1", "myTime1", "myBitrate1"}
+                           << QStringList{"myCardSize1"} << cardSize;
+    QTest::newRow("T C B") << QStringList{"myTime1", "myCardSize1", "myBitrate1"}
+                           << QStringList{"myTime1"} << time;
+    QTest::newRow("B2") << QStringList{"myBitrate2"} << QStringList{"myCardSize1", "myTime1"}
+                        << time;
+    QTest::newRow("B3") << QStringList{"myBitrate3"} << QStringList{"myCardSize1", "myTime1"}
+                        << time;
+    QTest::newRow("B B2") << QStringList{"myBitrate1", "myBitrate2"}
+                          << QStringList{"myCardSize1", "myTime1"} << time;
+    QTest::newRow("C T B3") << QStringList{"myCardSize1", "myTime1", "myBitrate3"}
+                            << QStringList{"myCardSize1"} << cardSize;
+    QTest::newRow("T B2 B3 B") << QStringList{"myTime1", "myBitrate2", "myBitrate3", "myBitrate1"}
+                               << QStringList{"myCardSize1"} << cardSize;
+    QTest::newRow("B2 C") << QStringList{"myBitrate2", "myCardSize1"} << QStringList{"myTime1"}
+                          << time;
+}
+
+void TestDialog::tracking()
+{
+    QFETCH(QStringList, keystrokes);
+    QFETCH(QStringList, emptied);
+    QFETCH(QStringList, computed);
+
+    for (qsizetype i = 0; i < keystrokes.size() - 1; ++i) {
+        QTest::keyClick(child(keystrokes[i]), Qt::Key_1);
+    }
+    // Fill the first group so that the last keystroke shows what it empties.
+    for (const char *name : kFirstGroup) {
+        child<QLineEdit>(name)->setText("5");
+    }
+    if (!keystrokes.isEmpty()) {
+        QTest::keyClick(child(keystrokes.last()), Qt::Key_1);
+    }
+    QStringList empty;
+    for (const char *name : kFirstGroup) {
+        if (child<QLineEdit>(name)->text().isEmpty()) {
+            empty << name;
+        }
+    }
+    QCOMPARE(empty, emptied);
+
+    run({"set:myBitrate1=8", "set:myCardSize1=4", "set:myTime1=2:00:00", "calc"});
+    QCOMPARE(shown().mid(0, 3), computed);
+}
+
+void TestDialog::returnCalculates_data()
+{
+    QTest::addColumn<QString>("field");
+    for (const char *name : {"myBitrate1", "myCardSize1", "myTime1", "myBitrate2", "myBitrate3"}) {
+        QTest::newRow(name) << QString::fromLatin1(name);
+    }
+}
+
+void TestDialog::returnCalculates()
+{
+    QFETCH(QString, field);
+    run({"myCardSize1=4", "myTime1=1:00:00"});
+    QTest::keyClick(child(field), Qt::Key_Return);
+    QCOMPARE(shown(), (QStringList{"9.10222", "4", "01:00:00", "9.10222", "1.13778"}));
+    QVERIFY(dialog->isVisible());
+}
+
+void TestDialog::returnOnResetCalculates()
+{
+    run({"myCardSize1=4", "myTime1=1:00:00"});
+    QPushButton *reset = child<QPushButton>("pushButton_3");
+    reset->setFocus();
+    QTest::keyClick(reset, Qt::Key_Return);
+    QCOMPARE(shown(), (QStringList{"9.10222", "4", "01:00:00", "9.10222", "1.13778"}));
+}
+
+void TestDialog::escapeCloses()
+{
+    QTest::keyClick(child("myCardSize1"), Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+}
+
+void TestDialog::tabOrder_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    const char *chain[] = {"myBitrate1", "myCardSize1",  "myTime1",     "myBitrate2",
+                           "myBitrate3", "pushButton_3", "pushButton_4"};
+    for (std::size_t i = 0; i + 1 < std::size(chain); ++i) {
+        QTest::newRow(chain[i]) << QString::fromLatin1(chain[i])
+                                << QString::fromLatin1(chain[i + 1]);
+    }
+}
+
+void TestDialog::tabOrder()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    QWidget *start = child(from);
+    start->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(QApplication::focusWidget(), start);
+    QTest::keyClick(start, Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget() != nullptr);
+    QCOMPARE(QApplication::focusWidget()->objectName(), to);
+}
+
+void TestDialog::widgets_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<int>("row");    // index in a box layout
+    QTest::addColumn<int>("column"); // -1 in a box layout
+    QTest::addColumn<int>("width");  // fixed width, or 0
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("buddy");
+
+    const int caption = 60, field = 100, unit = 150;
+    const struct
+    {
+        const char *name, *className, *parent, *layout;
+        int row, column, width;
+        const char *text, *buddy;
+    } rows[] = {
+        {"groupBox", "QGroupBox", "KivFileSizeCalculatorClass", "verticalLayout_3", 0, -1, 0,
+         "Calculate Bitrate/Card Size/Time", ""},
+        {"frame_4", "QFrame", "groupBox", "verticalLayout", 0, -1, 0, "", ""},
+        {"label", "QLabel", "frame_4", "gridLayout_2", 0, 0, caption, "Bitrate", "myBitrate1"},
+        {"myBitrate1", "QLineEdit", "frame_4", "gridLayout_2", 0, 1, field, "", ""},
+        {"label_4", "QLabel", "frame_4", "gridLayout_2", 0, 2, unit, "Mbits/sec", "myBitrate1"},
+        {"label_2", "QLabel", "frame_4", "gridLayout_2", 1, 0, caption, "Card Size", "myCardSize1"},
+        {"myCardSize1", "QLineEdit", "frame_4", "gridLayout_2", 1, 1, field, "", ""},
+        {"label_5", "QLabel", "frame_4", "gridLayout_2", 1, 2, unit, "GB", "myCardSize1"},
+        {"label_3", "QLabel", "frame_4", "gridLayout_2", 2, 0, caption, "Time", "myTime1"},
+        {"myTime1", "QLineEdit", "frame_4", "gridLayout_2", 2, 1, field, "", ""},
+        {"label_6", "QLabel", "frame_4", "gridLayout_2", 2, 2, unit, "Hours:Minutes:Seconds",
+         "myTime1"},
+        {"frame_2", "QFrame", "groupBox", "verticalLayout", 1, -1, 0, "", ""},
+        {"pushButton_3", "QPushButton", "frame_2", "horizontalLayout_2", 0, -1, 0, "Reset", ""},
+        {"pushButton_4", "QPushButton", "frame_2", "horizontalLayout_2", 1, -1, 0, "Calculate", ""},
+        {"groupBox_2", "QGroupBox", "KivFileSizeCalculatorClass", "verticalLayout_3", 1, -1, 0,
+         "Calculate Bitrate in Mbits/sec or MB/sec", ""},
+        {"frame_3", "QFrame", "groupBox_2", "verticalLayout_2", 0, -1, 0, "", ""},
+        {"label_8", "QLabel", "frame_3", "gridLayout", 0, 0, caption, "Bitrate", "myBitrate2"},
+        {"myBitrate2", "QLineEdit", "frame_3", "gridLayout", 0, 1, field, "", ""},
+        {"label_7", "QLabel", "frame_3", "gridLayout", 0, 2, unit, "Mbits/sec", "myBitrate2"},
+        {"label_10", "QLabel", "frame_3", "gridLayout", 1, 0, caption, "Bitrate", "myBitrate3"},
+        {"myBitrate3", "QLineEdit", "frame_3", "gridLayout", 1, 1, field, "", ""},
+        {"label_9", "QLabel", "frame_3", "gridLayout", 1, 2, unit, "MB/sec", "myBitrate3"},
+    };
+    for (const auto &r : rows) {
+        QTest::newRow(r.name) << r.name << r.className << r.parent << r.layout << r.row << r.column
+                              << r.width << r.text << r.buddy;
+    }
+}
+
+void TestDialog::widgets()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(QString, parent);
+    QFETCH(QString, layout);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(int, width);
+    QFETCH(QString, text);
+    QFETCH(QString, buddy);
+
+    QWidget *widget = child(name);
+    QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
+    QCOMPARE(widget->parentWidget()->objectName(), parent);
+    QLayout *box = child<QLayout>(layout);
+    QCOMPARE(box->parentWidget(), widget->parentWidget());
+    const int index = box->indexOf(widget);
+    if (column < 0) {
+        QCOMPARE(index, row);
+    } else {
+        int r = -1, c = -1, rowSpan = 0, columnSpan = 0;
+        static_cast<QGridLayout *>(box)->getItemPosition(index, &r, &c, &rowSpan, &columnSpan);
+        QCOMPARE(QList<int>({r, c, rowSpan, columnSpan}), QList<int>({row, column, 1, 1}));
+    }
+    QCOMPARE(box->itemAt(index)->alignment(), Qt::Alignment());
+    if (width > 0) {
+        QCOMPARE(widget->minimumSize(), QSize(width, 0));
+        QCOMPARE(widget->maximumSize(), QSize(width, QWIDGETSIZE_MAX));
+    } else {
+        QCOMPARE(widget->minimumSize(), QSize(0, 0));
+    }
+
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        QCOMPARE(label->text(), text);
+        QCOMPARE(label->buddy()->objectName(), buddy);
+        const Qt::Alignment expected =
+            width == 60 ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter;
+        QCOMPARE(label->alignment(), expected);
+    } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+        QCOMPARE(edit->text(), text);
+        QCOMPARE(edit->validator(), nullptr);
+        QCOMPARE(edit->inputMask(), QString());
+        QCOMPARE(edit->maxLength(), QLineEdit().maxLength());
+    } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
+        QCOMPARE(button->text(), text);
+    } else if (auto *group = qobject_cast<QGroupBox *>(widget)) {
+        QCOMPARE(group->title(), text);
+    } else if (auto *frame = qobject_cast<QFrame *>(widget)) {
+        QCOMPARE(frame->frameShape(), QFrame::StyledPanel);
+        QCOMPARE(frame->frameShadow(), QFrame::Raised);
+    }
+}
+
+void TestDialog::layouts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("owner");
+    QTest::addColumn<QStringList>("items");
+
+    QTest::newRow("verticalLayout_3")
+        << "verticalLayout_3"
+        << "QVBoxLayout"
+        << "KivFileSizeCalculatorClass" << QStringList{"groupBox", "groupBox_2"};
+    QTest::newRow("verticalLayout") << "verticalLayout"
+                                    << "QVBoxLayout"
+                                    << "groupBox" << QStringList{"frame_4", "frame_2"};
+    QTest::newRow("gridLayout_2") << "gridLayout_2"
+                                  << "QGridLayout"
+                                  << "frame_4"
+                                  << QStringList{"label",       "myBitrate1", "label_2",
+                                                 "myCardSize1", "label_5",    "label_3",
+                                                 "myTime1",     "label_6",    "label_4"};
+    QTest::newRow("horizontalLayout_2") << "horizontalLayout_2"
+                                        << "QHBoxLayout"
+                                        << "frame_2" << QStringList{"pushButton_3", "pushButton_4"};
+    QTest::newRow("verticalLayout_2") << "verticalLayout_2"
+                                      << "QVBoxLayout"
+                                      << "groupBox_2" << QStringList{"frame_3"};
+    QTest::newRow("gridLayout") << "gridLayout"
+                                << "QGridLayout"
+                                << "frame_3" << QStringList{"myBitrate2", "label_7", "label_10",
+                                                            "myBitrate3", "label_9", "label_8"};
+}
+
+void TestDialog::layouts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(QString, owner);
+    QFETCH(QStringList, items);
+
+    QLayout *layout = child<QLayout>(name);
+    QCOMPARE(QString::fromLatin1(layout->metaObject()->className()), className);
+    QCOMPARE(layout->parentWidget()->objectName(), owner);
+    QCOMPARE(layout->parentWidget()->layout(), layout);
+    QCOMPARE(layout->spacing(), 6);
+    QCOMPARE(layout->contentsMargins(), QMargins(11, 11, 11, 11));
+    QStringList entered;
+    for (int i = 0; i < layout->count(); ++i) {
+        entered << layout->itemAt(i)->widget()->objectName();
+        if (auto *box = qobject_cast<QBoxLayout *>(layout)) {
+            QCOMPARE(box->stretch(i), 0);
+        }
+    }
+    QCOMPARE(entered, items);
+}
+
+void TestDialog::stacking_data()
+{
+    // Child widgets from bottom to top: creation order, then each raise moves
+    // a widget to the top.
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QStringList>("children");
+
+    QTest::newRow("dialog") << "KivFileSizeCalculatorClass"
+                            << QStringList{"groupBox", "groupBox_2"};
+    QTest::newRow("groupBox") << "groupBox" << QStringList{"frame_4", "frame_2"};
+    QTest::newRow("frame_4") << "frame_4" << QStringList{"myTime1", "label_5", "myCardSize1",
+                                                         "label_3", "label_6", "myBitrate1",
+                                                         "label_2", "label",   "label_4"};
+    QTest::newRow("frame_2") << "frame_2" << QStringList{"pushButton_3", "pushButton_4"};
+    QTest::newRow("groupBox_2") << "groupBox_2" << QStringList{"frame_3"};
+    QTest::newRow("frame_3") << "frame_3" << QStringList{"myBitrate2", "label_7", "label_10",
+                                                         "myBitrate3", "label_9", "label_8"};
+}
+
+void TestDialog::stacking()
+{
+    QFETCH(QString, parent);
+    QFETCH(QStringList, children);
+    QWidget *owner = parent == dialog->objectName() ? dialog.get() : child(parent);
+    QStringList order;
+    for (QObject *object : owner->children()) {
+        if (object->isWidgetType() && !object->objectName().isEmpty()) {
+            order << object->objectName();
+        }
+    }
+    QCOMPARE(order, children);
+}
+
+void TestDialog::dialogSettings()
+{
+    KivFileSizeCalculator fresh;
+    QCOMPARE(fresh.objectName(), QString("KivFileSizeCalculatorClass"));
+    QCOMPARE(fresh.size(), QSize(380, 301));
+    QCOMPARE(fresh.windowTitle(), QString("Kiv File Size Calculator"));
+    QCOMPARE(fresh.minimumSize(), QSize(0, 0));
+    QCOMPARE(fresh.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    QCOMPARE(fresh.windowIcon().isNull(), QApplication::windowIcon().isNull());
+
+    auto *calculate = fresh.findChild<QPushButton *>("pushButton_4");
+    auto *reset = fresh.findChild<QPushButton *>("pushButton_3");
+    QVERIFY(calculate->isDefault());
+    QVERIFY(!reset->isDefault());
+    QVERIFY(!reset->autoDefault());
+    for (QLineEdit *edit : fresh.findChildren<QLineEdit *>()) {
+        QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName()));
+    }
+}
+
+void TestDialog::widthsHoldAtAnySize()
+{
+    for (const QSize size : {QSize(900, 700), QSize(100, 80), QSize(380, 301)}) {
+        dialog->resize(size);
+        QCoreApplication::processEvents();
+        for (QLabel *label : dialog->findChildren<QLabel *>()) {
+            const int expected = label->alignment() & Qt::AlignRight ? 60 : 150;
+            QCOMPARE(label->width(), expected);
+            QVERIFY(label->height() > 0);
+        }
+        for (QLineEdit *edit : dialog->findChildren<QLineEdit *>()) {
+            QCOMPARE(edit->width(), 100);
+            QVERIFY(edit->height() > 0);
+        }
+    }
+}
+
+void TestDialog::largeFontWidensLabelColumns()
+{
+    // A desktop font that does not fit 60 and 150 pixels widens the columns
+    // instead of clipping the texts, and both grids keep one width per column.
+    const QFont original = QApplication::font();
+    QFont large = original;
+    large.setPointSize(original.pointSize() * 3);
+    QApplication::setFont(large);
+    KivFileSizeCalculator big;
+    QApplication::setFont(original);
+    big.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&big));
+
+    int captionWidth = -1, unitWidth = -1;
+    for (QLabel *label : big.findChildren<QLabel *>()) {
+        QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
+        const bool caption = label->alignment() & Qt::AlignRight;
+        QVERIFY(label->width() >= (caption ? 60 : 150));
+        int &column = caption ? captionWidth : unitWidth;
+        if (column < 0)
+            column = label->width();
+        QCOMPARE(label->width(), column);
+    }
+    QVERIFY(unitWidth > 150);
+    for (QLineEdit *edit : big.findChildren<QLineEdit *>())
+        QCOMPARE(edit->width(), 100);
+}
+
+void TestDialog::namedDialogKeepsName()
+{
+    QDialog named;
+    named.setObjectName("calculator");
+    Ui::KivFileSizeCalculatorClass form;
+    form.setupUi(&named);
+    QCOMPARE(named.objectName(), QString("calculator"));
+    QCOMPARE(form.myTime1->parent(), form.frame_4);
+
+    QDialog unnamed;
+    Ui::KivFileSizeCalculatorClass other;
+    other.setupUi(&unnamed);
+    QCOMPARE(unnamed.objectName(), QString("KivFileSizeCalculatorClass"));
+}
+
+void TestDialog::textsAreTranslated()
+{
+    MarkingTranslator translator;
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    KivFileSizeCalculator translated;
+    QCoreApplication::removeTranslator(&translator);
+
+    QCOMPARE(translated.windowTitle(), QString("~Kiv File Size Calculator"));
+    QCOMPARE(translated.findChild<QLabel *>("label_6")->text(), QString("~Hours:Minutes:Seconds"));
+    QCOMPARE(translated.findChild<QGroupBox *>("groupBox_2")->title(),
+             QString("~Calculate Bitrate in Mbits/sec or MB/sec"));
+    QCOMPARE(translated.findChild<QPushButton *>("pushButton_3")->text(), QString("~Reset"));
+}
+
+void TestDialog::slotsInDeclarationOrder()
+{
+    const QMetaObject &meta = KivFileSizeCalculator::staticMetaObject;
+    QCOMPARE(meta.className(), "KivFileSizeCalculator");
+    QCOMPARE(meta.superClass(), &QDialog::staticMetaObject);
+    QCOMPARE(meta.propertyCount(), meta.propertyOffset());
+    QCOMPARE(meta.enumeratorCount(), meta.enumeratorOffset());
+    QCOMPARE(meta.classInfoCount(), meta.classInfoOffset());
+
+    QStringList declared;
+    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+        const QMetaMethod method = meta.method(i);
+        QCOMPARE(method.methodType(), QMetaMethod::Slot);
+        QCOMPARE(method.access(), QMetaMethod::Private);
+        declared << QString::fromLatin1(method.methodSignature());
+    }
+    QCOMPARE(declared,
+             (QStringList{"on_myBitrate3_textEdited(QString)", "on_myBitrate2_textEdited(QString)",
+                          "on_myTime1_textEdited(QString)", "on_myCardSize1_textEdited(QString)",
+                          "on_myBitrate1_textEdited(QString)", "on_pushButton_4_clicked()",
+                          "on_pushButton_3_clicked()"}));
+}
+
+QTEST_MAIN(TestDialog)
+#include "test_dialog.moc"
