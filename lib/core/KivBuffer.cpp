@@ -103,6 +103,11 @@ void KivBuffer_c::clear()
         data_ = nullptr;
     }
     size_ = 0;
+    // A cursor into released storage would let read, write and copyTo touch
+    // freed memory before the caller rewinds.
+    cursor_ = nullptr;
+    position_ = 0;
+    remaining_ = 0;
 }
 
 void KivBuffer_c::attach(void *bytes, std::int32_t length)

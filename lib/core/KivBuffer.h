@@ -48,7 +48,8 @@ public:
     // Storage. resize keeps the first min(old, new) bytes and rewinds to the
     // whole new size; a failed resize leaves the buffer empty (254).
     KivStatus resize(std::int32_t newSize);
-    // Releases owned storage; leaves the cursor fields for the caller to rewind.
+    // Releases owned storage and leaves the buffer empty with no cursor
+    // (position and limit 0), so no cursor points into released storage.
     void clear();
     // Views `length` foreign bytes without owning them. Only applies to a
     // buffer without storage; null `bytes` leaves the buffer empty.

@@ -467,19 +467,38 @@ KivStatus KivValue_c::convertTo(std::int32_t newType)
     if (newType == type_)
         return KIV_OK;
     KivStatus read = KIV_OK;
+    // Running out of memory is reported, unlike contents that do not read in
+    // the new type. Without a storage object the value stays as it was.
+    bool noMemory = false;
     switch (newType) {
-    case TYPE_TEXT:
-        toText(&read);
+    case TYPE_TEXT: {
+        // Numbers always have a text, and bytes one when there are any.
+        const bool noBytes = textValid_ != KIV_YES && intValid_ != KIV_YES &&
+                             doubleValid_ != KIV_YES &&
+                             (binary_ == nullptr || binary_->limit() <= 0);
+        if (toText(&read) == nullptr)
+            return KIV_FAIL;
+        noMemory = read != KIV_OK && !noBytes;
         intValid_ = doubleValid_ = binaryValid_ = KIV_NO;
         break;
+    }
     case TYPE_DOUBLE:
         toDouble(&read);
         intValid_ = textValid_ = binaryValid_ = KIV_NO;
         break;
-    case TYPE_BINARY:
-        toBinary(&read);
+    case TYPE_BINARY: {
+        // An integer's bytes fail only for lack of memory, and so does a text
+        // whose bytes have no storage after the reading.
+        const bool fromInteger = isIntegerType() && intValid_ == KIV_YES;
+        const bool fromText =
+            !fromInteger && textValid_ == KIV_YES && text_ != nullptr && text_->length() > 0;
+        KivBuffer_c *bytes = toBinary(&read);
+        if (bytes == nullptr)
+            return KIV_FAIL;
+        noMemory = read != KIV_OK && (fromInteger || (fromText && bytes->data() == nullptr));
         intValid_ = doubleValid_ = textValid_ = KIV_NO;
         break;
+    }
     case TYPE_BOOL: {
         const std::int8_t flag = toBool(&read);
         if (read == KIV_OK)
@@ -521,7 +540,7 @@ KivStatus KivValue_c::convertTo(std::int32_t newType)
     }
     }
     type_ = static_cast<std::uint8_t>(newType);
-    return KIV_OK;
+    return noMemory ? KIV_FAIL : KIV_OK;
 }
 
 KivStatus KivValue_c::copyFrom(KivValue_c *source)

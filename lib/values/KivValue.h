@@ -17,8 +17,10 @@ class KivString_c;
 // A cache that is stale is computed from the value's own representation (the
 // one its type names: the text of a text value, the double of a double value,
 // the integer of an integer or boolean value, the bytes of a binary value)
-// when that one is current, so what a value reads as never depends on what
-// was read from it before. Otherwise any current representation is used.
+// when that one is current, so what a value with a type reads as does not
+// depend on what was read from it before. Otherwise any current
+// representation is used (a value converted to TYPE_NONE keeps reading as the
+// integer it had cached).
 //
 // Doubles read as integers saturate: values beyond the 32-bit range give
 // INT32_MAX or INT32_MIN (infinities included) and a NaN gives 0, in every
@@ -96,7 +98,9 @@ public:
 
     // Turns the value into `newType` (0 to 10; otherwise 254, unchanged).
     // Returns 2 also when the current contents cannot be read in the new type;
-    // the value then has nothing valid and reads as empty.
+    // the value then has nothing valid and reads as empty. Running out of
+    // memory returns 254: without a storage object the value is unchanged,
+    // otherwise it reads as empty.
     KivStatus convertTo(std::int32_t newType);
     // Makes this value a copy of `source` (type, contents, precision and a
     // rounding below 4), leaving `kind`. 2; a copy from itself changes nothing

@@ -4,89 +4,12 @@
 #include "values/KivList.h"
 #include "values/KivValue.h"
 
+#include "KivAllocHook.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-#include <new>
-
-// Every allocation of this program is counted, so that a scope can be checked
-// for releasing all it allocated; one nothrow allocation can be made to fail.
-namespace {
-long live = 0;
-int nothrowAllocations = 0;
-int failingAllocation = -1;
-
-void *allocate(std::size_t size)
-{
-    void *p = std::malloc(size == 0 ? 1 : size);
-    if (p != nullptr)
-        ++live;
-    return p;
-}
-void release(void *p) noexcept
-{
-    if (p == nullptr)
-        return;
-    --live;
-    std::free(p);
-}
-void *allocateOrThrow(std::size_t size)
-{
-    void *p = allocate(size);
-    if (p == nullptr)
-        throw std::bad_alloc();
-    return p;
-}
-void *allocateNothrow(std::size_t size) noexcept
-{
-    if (nothrowAllocations++ == failingAllocation)
-        return nullptr;
-    return allocate(size);
-}
-} // namespace
-
-void *operator new(std::size_t size)
-{
-    return allocateOrThrow(size);
-}
-void *operator new[](std::size_t size)
-{
-    return allocateOrThrow(size);
-}
-void *operator new(std::size_t size, const std::nothrow_t &) noexcept
-{
-    return allocateNothrow(size);
-}
-void *operator new[](std::size_t size, const std::nothrow_t &) noexcept
-{
-    return allocateNothrow(size);
-}
-void operator delete(void *p) noexcept
-{
-    release(p);
-}
-void operator delete[](void *p) noexcept
-{
-    release(p);
-}
-void operator delete(void *p, std::size_t) noexcept
-{
-    release(p);
-}
-void operator delete[](void *p, std::size_t) noexcept
-{
-    release(p);
-}
-void operator delete(void *p, const std::nothrow_t &) noexcept
-{
-    release(p);
-}
-void operator delete[](void *p, const std::nothrow_t &) noexcept
-{
-    release(p);
-}
 
 namespace {
 
@@ -155,7 +78,7 @@ TEST(BinaryString, RendersArgumentsInTheOrderAdded)
 // that rendering cached in them.
 TEST(BinaryString, DestructionReleasesEverything)
 {
-    const long before = live;
+    const long before = KivAllocHook::liveBlocks();
     long during = 0;
     {
         KivBinaryString_c b;
@@ -165,10 +88,10 @@ TEST(BinaryString, DestructionReleasesEverything)
         KivString_c out;
         b.renderString(&out);
         b.render(nullptr);
-        during = live;
+        during = KivAllocHook::liveBlocks();
     }
     EXPECT_GT(during, before + 6);
-    EXPECT_EQ(before, live);
+    EXPECT_EQ(before, KivAllocHook::liveBlocks());
 }
 
 // A member whose allocation failed stays null; nothing crashes or leaks, and
@@ -177,9 +100,8 @@ TEST(BinaryString, SurvivesExhaustedMemory)
 {
     int failures = 0;
     for (int n = 0;; ++n) {
-        const long before = live;
-        nothrowAllocations = 0;
-        failingAllocation = n;
+        const long before = KivAllocHook::liveBlocks();
+        KivAllocHook::failAt(n + 1);
         bool hit = false;
         bool complete = false;
         bool noTemplate = false;
@@ -197,10 +119,10 @@ TEST(BinaryString, SurvivesExhaustedMemory)
                 std::memcpy(text, out.text(), static_cast<std::size_t>(out.length()));
             complete = assigned && b.arguments != nullptr && b.arguments->count() == 2;
             noTemplate = b.formatString == nullptr;
-            hit = nothrowAllocations > n;
+            hit = KivAllocHook::allocations() > n;
         }
-        failingAllocation = -1;
-        EXPECT_EQ(before, live) << n;
+        KivAllocHook::disarm();
+        EXPECT_EQ(before, KivAllocHook::liveBlocks()) << n;
         EXPECT_TRUE(!noTemplate || status == KIV_FAIL) << n;
         // A number whose value cannot be created is dropped silently, and a
         // template that cannot be stored is empty.

@@ -278,3 +278,25 @@ TEST(Buffer, CreateCloneThroughTheBase)
     EXPECT_EQ(bytesOf(*buffer, 5), "clone");
     delete copy;
 }
+
+TEST(Buffer, ClearLeavesNoCursorIntoReleasedStorage)
+{
+    // Without a rewind after clear, the reader, the writer and copyTo must
+    // find an empty buffer rather than the released bytes.
+    KivBuffer_c b;
+    fill(b, "released");
+    ASSERT_EQ(b.seek(3), KIV_OK);
+    b.clear();
+    expectInvariants(b);
+    EXPECT_EQ(b.cursor(), nullptr);
+    EXPECT_EQ(b.limit(), 0);
+    char out[8] = {};
+    EXPECT_EQ(b.read(out, 5), 0);
+    EXPECT_EQ(b.write("abc", 3), 0);
+    EXPECT_EQ(b.stepForward(), KIV_FAIL);
+    EXPECT_EQ(b.stepBack(), KIV_FAIL);
+    EXPECT_EQ(b.seekDot(), KIV_BAD_COUNT);
+    KivBuffer_c copy;
+    EXPECT_EQ(b.copyTo(&copy), KIV_OK);
+    EXPECT_EQ(copy.size(), 0);
+}

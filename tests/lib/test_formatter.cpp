@@ -4,6 +4,8 @@
 #include "values/KivList.h"
 #include "values/KivValue.h"
 
+#include "KivAllocHook.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -12,33 +14,6 @@
 #include <new>
 #include <string>
 #include <vector>
-
-namespace {
-// Nothrow allocations made so far, and the index of the one that fails (-1:
-// none). Only that one fails, so what comes after it must notice.
-int allocations = 0;
-int failingAllocation = -1;
-
-void *limitedAllocation(std::size_t size, bool array)
-{
-    if (allocations++ == failingAllocation)
-        return nullptr;
-    try {
-        return array ? ::operator new[](size) : ::operator new(size);
-    } catch (...) {
-        return nullptr;
-    }
-}
-} // namespace
-
-void *operator new(std::size_t size, const std::nothrow_t &) noexcept
-{
-    return limitedAllocation(size, false);
-}
-void *operator new[](std::size_t size, const std::nothrow_t &) noexcept
-{
-    return limitedAllocation(size, true);
-}
 
 namespace {
 
@@ -366,12 +341,11 @@ TEST(Formatter, ExhaustedMemoryFailsTheRendering)
                 prepare(b, c.tpl, c.args);
                 KivString_c out;
                 out.assign("old", -1, KIV_NO);
-                allocations = 0;
-                failingAllocation = n;
+                KivAllocHook::failAt(n + 1);
                 const KivStatus status = intoString ? b.renderString(&out) : KIV_OK;
                 KivBuffer_c *buffer = intoString ? nullptr : b.render(nullptr);
-                failingAllocation = -1;
-                const bool hit = allocations > n;
+                KivAllocHook::disarm();
+                const bool hit = KivAllocHook::allocations() > n;
 
                 std::string got = "<null>";
                 if (intoString)

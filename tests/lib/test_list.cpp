@@ -3,77 +3,14 @@
 #include "values/KivList.h"
 #include "values/KivValue.h"
 
+#include "KivAllocHook.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <new>
 #include <sstream>
 #include <string>
 #include <vector>
-
-// Allocation hooks: count live blocks (leak checks) and fail one chosen
-// allocation on demand.
-namespace {
-long liveBlocks = 0;
-int allocationsBeforeFailure = -1; // -1: never fail
-
-void *allocate(std::size_t size) noexcept
-{
-    if (allocationsBeforeFailure == 0) {
-        allocationsBeforeFailure = -1;
-        return nullptr;
-    }
-    if (allocationsBeforeFailure > 0)
-        --allocationsBeforeFailure;
-    void *block = std::malloc(size == 0 ? 1 : size);
-    if (block != nullptr)
-        ++liveBlocks;
-    return block;
-}
-
-void release(void *block) noexcept
-{
-    if (block != nullptr) {
-        --liveBlocks;
-        std::free(block);
-    }
-}
-} // namespace
-
-void *operator new(std::size_t size)
-{
-    if (void *block = allocate(size))
-        return block;
-    throw std::bad_alloc();
-}
-void *operator new[](std::size_t size)
-{
-    return operator new(size);
-}
-void *operator new(std::size_t size, const std::nothrow_t &) noexcept
-{
-    return allocate(size);
-}
-void *operator new[](std::size_t size, const std::nothrow_t &) noexcept
-{
-    return allocate(size);
-}
-void operator delete(void *block) noexcept
-{
-    release(block);
-}
-void operator delete[](void *block) noexcept
-{
-    release(block);
-}
-void operator delete(void *block, std::size_t) noexcept
-{
-    release(block);
-}
-void operator delete[](void *block, std::size_t) noexcept
-{
-    release(block);
-}
 
 namespace {
 
@@ -164,9 +101,9 @@ TEST(List, NewAndCreatedListsAreEmptyAndOwning)
         EXPECT_TRUE(valuesOf(*l).empty());
     }
     delete made;
-    allocationsBeforeFailure = 0;
+    KivAllocHook::failAt(1);
     EXPECT_EQ(list.create(), nullptr);
-    allocationsBeforeFailure = -1;
+    KivAllocHook::disarm();
 }
 
 // Scripts: "+N" inserts Probe N ("+0" a null payload), "f"/"l" go to the first/last
@@ -302,9 +239,9 @@ TEST(List, FailedInsertLeavesListAndPayloadAlone)
         KivNode_c *current = list.current();
         Probe extra(9);
         const int destroyedBefore = Probe::destroyed;
-        allocationsBeforeFailure = 0;
+        KivAllocHook::failAt(1);
         EXPECT_EQ(list.insert(&extra), KIV_FAIL);
-        allocationsBeforeFailure = -1;
+        KivAllocHook::disarm();
         EXPECT_EQ(valuesOf(list), start);
         EXPECT_EQ(list.current(), current);
         EXPECT_EQ(Probe::destroyed, destroyedBefore);
@@ -386,7 +323,7 @@ TEST(List, CopyToStopsAtAPayloadThatCannotBeCopied)
 {
     for (const bool failCreate : {true, false}) {
         SCOPED_TRACE(failCreate ? "create fails" : "copyTo fails");
-        const long blocksBefore = liveBlocks;
+        const long blocksBefore = KivAllocHook::liveBlocks();
         {
             KivList_c source;
             fillList(source, {1, 2, 3});
@@ -399,7 +336,7 @@ TEST(List, CopyToStopsAtAPayloadThatCannotBeCopied)
             EXPECT_EQ(valuesOf(target), std::vector<int>{1});
             EXPECT_EQ(target.current(), target.last());
         }
-        EXPECT_EQ(liveBlocks, blocksBefore) << "a discarded copy leaked";
+        EXPECT_EQ(KivAllocHook::liveBlocks(), blocksBefore) << "a discarded copy leaked";
     }
 }
 
@@ -410,15 +347,15 @@ TEST(List, CopyToSurvivesEveryAllocationFailure)
     bool succeeded = false;
     for (int k = 0; k < 64 && !succeeded; ++k) {
         SCOPED_TRACE(k);
-        const long blocksBefore = liveBlocks;
+        const long blocksBefore = KivAllocHook::liveBlocks();
         KivStatus status;
         {
             KivList_c source;
             fillList(source, values);
             KivList_c target;
-            allocationsBeforeFailure = k;
+            KivAllocHook::failAt(k + 1);
             status = source.copyTo(&target);
-            allocationsBeforeFailure = -1;
+            KivAllocHook::disarm();
             std::vector<int> got = valuesOf(target);
             ASSERT_LE(got.size(), values.size());
             EXPECT_TRUE(std::equal(got.begin(), got.end(), values.begin()));
@@ -427,7 +364,7 @@ TEST(List, CopyToSurvivesEveryAllocationFailure)
             else
                 ++failures;
         }
-        EXPECT_EQ(liveBlocks, blocksBefore);
+        EXPECT_EQ(KivAllocHook::liveBlocks(), blocksBefore);
         succeeded = status == KIV_OK;
     }
     EXPECT_TRUE(succeeded);

@@ -1,77 +1,13 @@
 #include "core/KivBuffer.h"
 #include "values/KivList.h"
 
+#include "KivAllocHook.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
-#include <new>
 #include <string>
 #include <vector>
-
-// Allocation hooks: count live blocks (leak checks) and fail one chosen
-// allocation on demand.
-namespace {
-long liveBlocks = 0;
-int allocationsBeforeFailure = -1; // -1: never fail
-
-void *allocate(std::size_t size) noexcept
-{
-    if (allocationsBeforeFailure == 0) {
-        allocationsBeforeFailure = -1;
-        return nullptr;
-    }
-    if (allocationsBeforeFailure > 0)
-        --allocationsBeforeFailure;
-    void *block = std::malloc(size == 0 ? 1 : size);
-    if (block != nullptr)
-        ++liveBlocks;
-    return block;
-}
-
-void release(void *block) noexcept
-{
-    if (block != nullptr) {
-        --liveBlocks;
-        std::free(block);
-    }
-}
-} // namespace
-
-void *operator new(std::size_t size)
-{
-    if (void *block = allocate(size))
-        return block;
-    throw std::bad_alloc();
-}
-void *operator new[](std::size_t size)
-{
-    return operator new(size);
-}
-void *operator new(std::size_t size, const std::nothrow_t &) noexcept
-{
-    return allocate(size);
-}
-void *operator new[](std::size_t size, const std::nothrow_t &) noexcept
-{
-    return allocate(size);
-}
-void operator delete(void *block) noexcept
-{
-    release(block);
-}
-void operator delete[](void *block) noexcept
-{
-    release(block);
-}
-void operator delete(void *block, std::size_t) noexcept
-{
-    release(block);
-}
-void operator delete[](void *block, std::size_t) noexcept
-{
-    release(block);
-}
 
 namespace {
 
@@ -233,15 +169,15 @@ TEST(Split, FailsCleanlyWhenMemoryRunsOut)
         bool succeeded = false;
         for (int k = 0; k < 64 && !succeeded; ++k) {
             SCOPED_TRACE(k);
-            const long blocksBefore = liveBlocks;
+            const long blocksBefore = KivAllocHook::liveBlocks();
             std::int32_t result;
             {
                 KivBuffer_c source;
                 fill(source, c.text);
                 KivList_c list;
-                allocationsBeforeFailure = k;
+                KivAllocHook::failAt(k + 1);
                 result = source.split(&list, 0);
-                allocationsBeforeFailure = -1;
+                KivAllocHook::disarm();
                 const std::vector<std::string> got = piecesOf(list);
                 ASSERT_LE(got.size(), c.pieces.size());
                 EXPECT_TRUE(std::equal(got.begin(), got.end(), c.pieces.begin()));
@@ -251,7 +187,7 @@ TEST(Split, FailsCleanlyWhenMemoryRunsOut)
                     EXPECT_EQ(result, static_cast<std::int32_t>(c.pieces.size()));
                 EXPECT_EQ(source.position(), 0);
             }
-            EXPECT_EQ(liveBlocks, blocksBefore);
+            EXPECT_EQ(KivAllocHook::liveBlocks(), blocksBefore);
             succeeded = result != -2;
         }
         EXPECT_TRUE(succeeded);

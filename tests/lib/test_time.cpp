@@ -1,40 +1,13 @@
 #include "core/KivString.h"
 #include "time/KivTime.h"
 
+#include "KivAllocHook.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <new>
 #include <string>
 #include <vector>
-
-namespace {
-// Nothrow allocations made so far, and the index of the one that fails (-1:
-// none). Only that one fails, so what comes after it must notice.
-int allocations = 0;
-int failingAllocation = -1;
-
-void *limitedAllocation(std::size_t size, bool array)
-{
-    if (allocations++ == failingAllocation) {
-        return nullptr;
-    }
-    try {
-        return array ? ::operator new[](size) : ::operator new(size);
-    } catch (...) {
-        return nullptr;
-    }
-}
-} // namespace
-
-void *operator new(std::size_t size, const std::nothrow_t &) noexcept
-{
-    return limitedAllocation(size, false);
-}
-void *operator new[](std::size_t size, const std::nothrow_t &) noexcept
-{
-    return limitedAllocation(size, true);
-}
 
 namespace {
 std::string textOf(KivString_c &s)
@@ -236,12 +209,11 @@ TEST(KivTime, ExhaustedMemoryFailsCleanly)
             out.assign(operation == 2 ? parsed.c_str() : "old", -1, KIV_NO);
             KivTime_c read;
             read.setSeconds(1, 1);
-            allocations = 0;
-            failingAllocation = n;
+            KivAllocHook::failAt(n + 1);
             const KivStatus status = operation == 0   ? time.format(&out, "H:i:s")
                                      : operation == 1 ? time.formatDuration(&out)
                                                       : read.parse(&out);
-            failingAllocation = -1;
+            KivAllocHook::disarm();
             if (status != KIV_OK) {
                 ++failures;
                 EXPECT_EQ(KIV_FAIL, status) << operation << " " << n;
@@ -257,7 +229,7 @@ TEST(KivTime, ExhaustedMemoryFailsCleanly)
             } else {
                 EXPECT_EQ(operation == 1 ? "36:24:32" : "12:24:32", textOf(out)) << n;
             }
-            if (allocations <= n) {
+            if (KivAllocHook::allocations() <= n) {
                 EXPECT_EQ(KIV_OK, status) << operation;
                 break;
             }

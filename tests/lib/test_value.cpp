@@ -3,45 +3,15 @@
 #include "format/KivCodecs.h"
 #include "values/KivValue.h"
 
+#include "KivAllocHook.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <functional>
 #include <limits>
-#include <new>
 #include <string>
 #include <vector>
-
-// Allocation failure injection: once the countdown reaches 0, every nothrow
-// allocation fails until it is reset to -1.
-static int g_allocationsLeft = -1;
-
-static bool allocationAllowed() noexcept
-{
-    if (g_allocationsLeft == 0)
-        return false;
-    if (g_allocationsLeft > 0)
-        --g_allocationsLeft;
-    return true;
-}
-
-void *operator new(std::size_t size, const std::nothrow_t &) noexcept
-{
-    try {
-        return allocationAllowed() ? ::operator new(size) : nullptr;
-    } catch (...) {
-        return nullptr;
-    }
-}
-
-void *operator new[](std::size_t size, const std::nothrow_t &) noexcept
-{
-    try {
-        return allocationAllowed() ? ::operator new[](size) : nullptr;
-    } catch (...) {
-        return nullptr;
-    }
-}
 
 namespace {
 
@@ -505,9 +475,9 @@ TEST(Value, AllocationFailure)
         {
             V v;
             v.setUInt16(258);
-            g_allocationsLeft = n;
+            KivAllocHook::failAt(n + 1, true);
             const std::string text = textOf(v, &status);
-            g_allocationsLeft = -1;
+            KivAllocHook::disarm();
             EXPECT_TRUE(status == KIV_OK ? text == "258" : text == "<null>" || text.empty()) << n;
             if (status == KIV_FAIL) {
                 EXPECT_EQ(v.textValid(), KIV_NO);
@@ -516,16 +486,16 @@ TEST(Value, AllocationFailure)
         {
             V v;
             v.setUInt16(258);
-            g_allocationsLeft = n;
+            KivAllocHook::failAt(n + 1, true);
             const Bytes bytes = bytesOf(v, &status);
-            g_allocationsLeft = -1;
+            KivAllocHook::disarm();
             EXPECT_EQ(bytes, status == KIV_OK ? (Bytes{1, 2}) : Bytes{}) << n;
         }
         {
             V v;
-            g_allocationsLeft = n;
+            KivAllocHook::failAt(n + 1, true);
             const KivStatus set = v.setText("123", -1);
-            g_allocationsLeft = -1;
+            KivAllocHook::disarm();
             EXPECT_EQ(v.type(), V::TYPE_TEXT);
             EXPECT_EQ(v.toInt(&status), set == KIV_OK ? 123 : 0) << n;
             EXPECT_EQ(status, set);
@@ -536,19 +506,19 @@ TEST(Value, AllocationFailure)
             raw.resize(2);
             raw.copyIn("ab", 2);
             V v;
-            g_allocationsLeft = n;
+            KivAllocHook::failAt(n + 1, true);
             const KivStatus set = v.setBinary(&raw);
-            g_allocationsLeft = -1;
+            KivAllocHook::disarm();
             EXPECT_EQ(v.type(), set == KIV_OK ? V::TYPE_BINARY : V::TYPE_NONE) << n;
             EXPECT_EQ(bytesOf(v).size(), set == KIV_OK ? 2u : 0u);
         }
     }
     V v;
-    g_allocationsLeft = 0;
+    KivAllocHook::failAt(1, true);
     EXPECT_EQ(v.textStorage(), nullptr);
     EXPECT_EQ(v.binaryStorage(), nullptr);
-    g_allocationsLeft = 1; // the string object but not its buffer
+    KivAllocHook::failAt(2, true); // the string object but not its buffer
     EXPECT_EQ(v.textStorage(), nullptr);
-    g_allocationsLeft = -1;
+    KivAllocHook::disarm();
     EXPECT_NE(v.textStorage(), nullptr);
 }
