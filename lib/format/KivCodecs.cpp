@@ -8,14 +8,36 @@
 #include <limits>
 #include <new>
 
-const char kivEscapeLetters[KIV_ESCAPE_COUNT] = {'\\', 'n', 'r', 't', '"', '\'', '%', 'x'};
-const std::uint8_t kivEscapeBytes[KIV_ESCAPE_COUNT] = {92, 10, 13, 9, 34, 39, 37, 0};
+constexpr char kivEscapeLetters[KIV_ESCAPE_COUNT] = {'\\', 'n', 'r', 't', '"', '\'', '%', 'x'};
+constexpr std::uint8_t kivEscapeBytes[KIV_ESCAPE_COUNT] = {92, 10, 13, 9, 34, 39, 37, 0};
 
 namespace {
 
 constexpr std::int32_t kMaxCount = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kHexEscape = 7;
 const char kHexDigits[] = "0123456789ABCDEF";
+
+// How quoteBytes writes each byte: its escape index (0 to 6), plain inside
+// quotes, or as 'hXX'. A table, as every byte of the input is looked up twice.
+constexpr std::uint8_t kQuotePlain = kHexEscape;
+constexpr std::uint8_t kQuoteHex = kHexEscape + 1;
+
+struct QuoteClasses
+{
+    std::uint8_t of[256];
+};
+
+constexpr QuoteClasses makeQuoteClasses()
+{
+    QuoteClasses classes{};
+    for (int byte = 0; byte < 256; ++byte)
+        classes.of[byte] = byte >= 32 && byte <= 126 ? kQuotePlain : kQuoteHex;
+    for (int index = kHexEscape - 1; index >= 0; --index)
+        classes.of[kivEscapeBytes[index]] = static_cast<std::uint8_t>(index);
+    return classes;
+}
+
+constexpr QuoteClasses kQuoteClasses = makeQuoteClasses();
 
 bool isDigit(std::uint8_t c)
 {
@@ -82,7 +104,7 @@ const std::uint8_t *detach(const void *bytes, std::int32_t count, const KivBuffe
 
 bool isQuotable(std::uint8_t byte)
 {
-    return escapeIndex(byte) >= 0 || (byte >= 32 && byte <= 126);
+    return kQuoteClasses.of[byte] != kQuoteHex;
 }
 
 // Length of a hexadecimal prefix at `at` ('h', 'H', '$', '0x', '\x' in either
@@ -125,12 +147,8 @@ std::int32_t decodeEscape(const char *text, std::int32_t count, std::uint8_t *ou
 
 std::int32_t escapeIndex(std::uint8_t byte)
 {
-    for (std::int32_t index = 0; index < kHexEscape; ++index) {
-        if (kivEscapeBytes[index] == byte) {
-            return index;
-        }
-    }
-    return KIV_BAD_COUNT;
+    const std::uint8_t index = kQuoteClasses.of[byte];
+    return index < kHexEscape ? index : KIV_BAD_COUNT;
 }
 
 KivStatus quoteBytes(KivString_c *target, const void *bytes, std::int32_t count)
@@ -223,10 +241,11 @@ KivStatus unquoteBytes(const char *text, KivBuffer_c *target, std::int32_t count
     }
 
     std::int32_t errors = 0;
+    std::uint8_t *out = target->data();
+    std::int32_t produced = 0;
     const auto emit = [&](std::uint8_t byte) {
-        if (target->remaining() > 0) {
-            *target->cursor() = byte;
-            target->stepForward();
+        if (produced < count) {
+            out[produced++] = byte;
         } else {
             ++errors;
         }
@@ -310,8 +329,8 @@ KivStatus unquoteBytes(const char *text, KivBuffer_c *target, std::int32_t count
         }
     }
 
-    *target->cursor() = 0;
-    target->rewind(target->position());
+    out[produced] = 0;
+    target->rewind(produced);
     delete[] copy;
     return errors > 0 ? KIV_FAIL : KIV_OK;
 }

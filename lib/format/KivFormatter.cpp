@@ -9,6 +9,7 @@
 
 #include <bit>
 #include <cstring>
+#include <typeinfo>
 
 namespace {
 
@@ -30,6 +31,17 @@ constexpr char conversionLetters[] = "\0pXfuds";
 // failure (which only drops the specification's text) it fails the rendering.
 constexpr KivStatus NO_MEMORY = -4;
 
+// Longest text of 'd' and 'u' (a sign and ten digits) and of 'f'; these
+// conversions write on the stack, the others into the work buffer.
+constexpr std::int32_t kShortText = 32;
+
+// Whether `argument` is a T. The exact class, the common case, is told by its
+// type alone, without the hierarchy walk of a dynamic_cast.
+template <typename T> bool isA(KivObject_c *argument)
+{
+    return typeid(*argument) == typeid(T) || dynamic_cast<T *>(argument) != nullptr;
+}
+
 // The argument's kind, checked against its class: an object tagged with a kind
 // that its class does not have carries no readable datum (as raw kind 0 and
 // unknown kinds do).
@@ -37,11 +49,11 @@ std::int8_t kindOf(KivObject_c *argument)
 {
     switch (argument->kind) {
     case KIV_KIND_VALUE:
-        return dynamic_cast<KivValue_c *>(argument) != nullptr ? KIV_KIND_VALUE : KIV_KIND_RAW;
+        return isA<KivValue_c>(argument) ? KIV_KIND_VALUE : KIV_KIND_RAW;
     case KIV_KIND_STRING:
-        return dynamic_cast<KivString_c *>(argument) != nullptr ? KIV_KIND_STRING : KIV_KIND_RAW;
+        return isA<KivString_c>(argument) ? KIV_KIND_STRING : KIV_KIND_RAW;
     case KIV_KIND_BUFFER:
-        return dynamic_cast<KivBuffer_c *>(argument) != nullptr ? KIV_KIND_BUFFER : KIV_KIND_RAW;
+        return isA<KivBuffer_c>(argument) ? KIV_KIND_BUFFER : KIV_KIND_RAW;
     default:
         return KIV_KIND_RAW;
     }
@@ -77,16 +89,23 @@ struct Output
         failed = true;
     }
 
-    void append(const void *bytes, std::int32_t count)
+    // Appends `pad` bytes of `fill` and then `count` bytes as one piece.
+    void append(const void *bytes, std::int32_t count, std::int32_t pad = 0, std::uint8_t fill = 0)
     {
-        if (count <= 0)
+        const std::int64_t total = static_cast<std::int64_t>(pad) + count;
+        if (total <= 0)
             return;
         const std::int32_t oldSize = target->size();
-        if (count > INT32_MAX - oldSize || target->resize(oldSize + count) != KIV_OK) {
+        if (total > INT32_MAX - oldSize ||
+            target->resize(oldSize + static_cast<std::int32_t>(total)) != KIV_OK) {
             fail();
             return;
         }
-        std::memcpy(target->data() + oldSize, bytes, static_cast<std::size_t>(count));
+        std::uint8_t *end = target->data() + oldSize;
+        if (pad > 0)
+            std::memset(end, fill, static_cast<std::size_t>(pad));
+        if (count > 0)
+            std::memcpy(end + pad, bytes, static_cast<std::size_t>(count));
     }
 };
 
@@ -109,21 +128,18 @@ KivStatus putHex(KivBuffer_c *out, const std::uint8_t *bytes, std::int32_t count
     return hexEncode(out->size(), count, reinterpret_cast<char *>(out->data()), bytes);
 }
 
-KivStatus putDecimal(KivBuffer_c *out, std::int32_t n, bool asSigned)
+// Writes the decimal text of `n` at `out` (kShortText + 1 bytes).
+KivStatus putDecimal(char *out, std::int32_t &count, std::int32_t n, bool asSigned)
 {
-    if (out->resize(12) != KIV_OK)
-        return NO_MEMORY;
-    char *text = reinterpret_cast<char *>(out->data());
-    std::int32_t length = 0;
+    count = 0;
     auto magnitude = static_cast<std::uint32_t>(n);
     if (asSigned && n < 0) {
-        *text++ = '-';
-        length = 1;
+        out[count++] = '-';
         magnitude = 0u - magnitude;
     }
     std::int32_t digits = 0;
-    decimalDigits(text, 11, magnitude, &digits);
-    out->rewind(length + digits);
+    decimalDigits(out + count, 11, magnitude, &digits);
+    count += digits;
     return KIV_OK;
 }
 
@@ -153,8 +169,8 @@ bool isIntegerType(std::uint8_t type)
     return type >= KivValue_c::TYPE_INT8 && type <= KivValue_c::TYPE_UINT32;
 }
 
-// 'd' and 'u'.
-KivStatus convertInteger(KivBuffer_c *out, KivObject_c *argument, bool asSigned)
+// 'd' and 'u', into `out` (kShortText + 1 bytes).
+KivStatus convertInteger(char *out, std::int32_t &count, KivObject_c *argument, bool asSigned)
 {
     std::int32_t n = 0;
     switch (kindOf(argument)) {
@@ -188,11 +204,12 @@ KivStatus convertInteger(KivBuffer_c *out, KivObject_c *argument, bool asSigned)
     default:
         break;
     }
-    return putDecimal(out, n, asSigned);
+    return putDecimal(out, count, n, asSigned);
 }
 
-// 'f'.
-KivStatus convertFixed(KivBuffer_c *out, KivObject_c *argument, std::uint16_t precision)
+// 'f', into `out` (kShortText + 1 bytes).
+KivStatus convertFixed(char *out, std::int32_t &count, KivObject_c *argument,
+                       std::uint16_t precision)
 {
     double x = 0.0;
     switch (kindOf(argument)) {
@@ -217,13 +234,8 @@ KivStatus convertFixed(KivBuffer_c *out, KivObject_c *argument, std::uint16_t pr
     default:
         break;
     }
-    if (out->resize(32) != KIV_OK)
-        return NO_MEMORY;
-    std::int32_t count = 0;
-    if (formatFixedSigned(x, 32, reinterpret_cast<char *>(out->data()), &count, precision) ==
-        nullptr)
+    if (formatFixedSigned(x, kShortText, out, &count, precision) == nullptr)
         return KIV_FAIL;
-    out->rewind(count);
     return KIV_OK;
 }
 
@@ -350,12 +362,6 @@ KivStatus convert(int index, KivBuffer_c *out, KivObject_c *argument, std::uint1
         return convertOwn(out, argument, precision);
     case CONVERT_HEX:
         return convertHex(out, argument, precision);
-    case CONVERT_FIXED:
-        return convertFixed(out, argument, precision);
-    case CONVERT_UNSIGNED:
-        return convertInteger(out, argument, false);
-    case CONVERT_SIGNED:
-        return convertInteger(out, argument, true);
     case CONVERT_TEXT:
         return convertText(out, argument);
     default:
@@ -404,16 +410,14 @@ std::int32_t parseSpecification(const char *text, std::int32_t count, Specificat
     return i;
 }
 
-// Reads width or precision digits through a work value. Digits always read
-// as a number, so false means the value had no memory for them.
-bool readDigits(const char *digits, std::int32_t length, std::int32_t &n)
+// The number that width or precision digits give, wrapping modulo 2^32 as
+// reading them as a value's integer does.
+std::int32_t digitsValue(const char *digits, std::int32_t length)
 {
-    KivValue_c value;
-    if (value.setText(digits, length) != KIV_OK)
-        return false;
-    KivStatus status = KIV_OK;
-    n = value.toInt(&status);
-    return status == KIV_OK;
+    std::uint32_t n = 0;
+    for (std::int32_t i = 0; i < length; ++i)
+        n = n * 10u + static_cast<std::uint32_t>(digits[i] - '0');
+    return static_cast<std::int32_t>(n);
 }
 
 // Runs one specification against `argument` (null once the arguments ran
@@ -422,48 +426,90 @@ void runSpecification(const Specification &spec, KivObject_c *argument, KivBuffe
                       Output &output)
 {
     std::uint16_t precision = 2;
-    if (spec.precision != nullptr) {
-        std::int32_t n = 0;
-        if (!readDigits(spec.precision, spec.precisionLength, n)) {
-            output.fail();
-            return;
-        }
-        precision = static_cast<std::uint16_t>(static_cast<std::uint32_t>(n) & 0xFFFFu);
-    }
+    if (spec.precision != nullptr)
+        precision = static_cast<std::uint16_t>(
+            static_cast<std::uint32_t>(digitsValue(spec.precision, spec.precisionLength)) &
+            0xFFFFu);
 
-    work.clear();
-    work.rewind(-1);
+    char text[kShortText + 1];
+    const void *bytes = nullptr;
+    std::int32_t count = 0;
     if (argument != nullptr) {
-        const KivStatus status = convert(spec.index, &work, argument, precision);
+        KivStatus status = KIV_OK;
+        switch (spec.index) {
+        case CONVERT_SIGNED:
+        case CONVERT_UNSIGNED:
+            status = convertInteger(text, count, argument, spec.index == CONVERT_SIGNED);
+            bytes = text;
+            break;
+        case CONVERT_FIXED:
+            status = convertFixed(text, count, argument, precision);
+            bytes = text;
+            break;
+        default:
+            work.clear();
+            work.rewind(-1);
+            status = convert(spec.index, &work, argument, precision);
+            bytes = work.data();
+            count = work.limit();
+            break;
+        }
         if (status == NO_MEMORY)
             output.fail();
         if (status != KIV_OK)
             return;
     }
 
+    std::int32_t pad = 0;
     if (spec.width != nullptr) {
-        std::int32_t width = 0;
-        if (!readDigits(spec.width, spec.widthLength, width) ||
-            work.resize(work.limit()) != KIV_OK) {
-            output.fail();
-            return;
-        }
-        if (width > work.size()) {
+        const std::int32_t width = digitsValue(spec.width, spec.widthLength);
+        if (width > count) {
             // A padding that cannot fit the target is not built at all.
             if (!output.fits(width)) {
                 output.fail();
                 return;
             }
-            const std::uint8_t pad = spec.index == CONVERT_OWN ? 0 : spec.fill;
-            if (work.padFront(width - work.size(), pad) != KIV_OK) {
-                // The padded text cannot be had: the rendering is incomplete.
-                output.fail();
-                return;
-            }
+            pad = width - count;
         }
     }
-    output.append(work.data(), work.limit());
+    output.append(bytes, count, pad, spec.index == CONVERT_OWN ? 0 : spec.fill);
 }
+
+// Where the next '%' or backslash of the template is. Short runs of literal
+// bytes (a ':' between conversions, say) are scanned byte by byte; past
+// those, each special byte is searched for with memchr and remembered until
+// the scan passes it, so long literal text costs no loop over its bytes.
+struct SpecialBytes
+{
+    const char *text;
+    std::int32_t count;
+    std::int32_t percent = -1;
+    std::int32_t backslash = -1;
+
+    std::int32_t find(char c, std::int32_t from, std::int32_t &cached) const
+    {
+        if (cached < from) {
+            const void *at = std::memchr(text + from, c, static_cast<std::size_t>(count - from));
+            cached = at != nullptr ? static_cast<std::int32_t>(static_cast<const char *>(at) - text)
+                                   : count;
+        }
+        return cached;
+    }
+
+    // The first special byte at or after `from` (at most `count`), or `count`.
+    std::int32_t next(std::int32_t from)
+    {
+        const std::int32_t shortEnd = count - from > 4 ? from + 4 : count;
+        for (; from < shortEnd; ++from)
+            if (text[from] == '%' || text[from] == '\\')
+                return from;
+        if (from == count)
+            return count;
+        const std::int32_t p = find('%', from, percent);
+        const std::int32_t b = find('\\', from, backslash);
+        return p < b ? p : b;
+    }
+};
 
 // Renders `self` into `target` (already chosen), failing when padding would
 // take it beyond `capacity` bytes. `closed` tells whether the template's
@@ -486,6 +532,7 @@ KivBuffer_c *renderInto(KivBinaryString_c &self, KivBuffer_c *target, std::int32
     const char *text = self.formatString->text();
     const std::int32_t count = self.formatString->length() + 1;
     Output out{target, capacity};
+    SpecialBytes special{text, count};
     KivBuffer_c work;
     std::int32_t i = 0;
     while (i < count) {
@@ -508,9 +555,7 @@ KivBuffer_c *renderInto(KivBinaryString_c &self, KivBuffer_c *target, std::int32
             else
                 argument = nullptr;
         } else {
-            std::int32_t end = i + 1;
-            while (end < count && text[end] != '\\' && text[end] != '%')
-                ++end;
+            const std::int32_t end = special.next(i + 1);
             out.append(text + i, end - i);
             closed = end == count;
             i = end;

@@ -137,9 +137,12 @@ KivStatus KivTime_c::format(KivString_c *out, const char *pattern) const
         return KIV_FAIL;
 
     KivBinaryString_c binary;
+    // The template's buffer views storage on the stack, with room for the
+    // closing zero after a full template.
+    std::uint8_t storage[kTemplateLimit + 1];
     KivBuffer_c tpl;
-    if (binary.arguments == nullptr || binary.formatString == nullptr ||
-        tpl.resize(kTemplateLimit) != KIV_OK) {
+    tpl.attach(storage, kTemplateLimit);
+    if (binary.arguments == nullptr || binary.formatString == nullptr) {
         out->clear();
         return KIV_FAIL;
     }
@@ -198,8 +201,6 @@ KivStatus KivTime_c::format(KivString_c *out, const char *pattern) const
         }
         }
     }
-    // The storage has a byte beyond its size, so the zero fits after a full
-    // template too.
     *tpl.cursor() = 0;
     const std::int32_t length = tpl.position();
     if (binary.formatString->assign(reinterpret_cast<const char *>(tpl.data()), length, KIV_NO) !=

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Benchmarks: builds the Release benchmarks and runs them with Google
+# Benchmark, each Kiv operation beside its standard equivalents in the same
+# program, and prints the medians of REPETITIONS runs (default 5) and the
+# ratio of each Kiv operation to each equivalent. Times are noisy on a busy
+# machine; scripts/callgrind.sh gives repeatable instruction counts.
+#
+#   bash scripts/bench.sh [REPETITIONS] [Google Benchmark options...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+repetitions="${1:-5}"
+shift || true
+build=build-bench
+
+bash scripts/deps.sh libbenchmark-dev
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DKIV_BUILD_BENCH=ON >/dev/null
+cmake --build "$build" --parallel "$(nproc)" --target kiv_bench >/dev/null
+programs=("$build/bench/kiv_bench")
+if cmake --build "$build" --parallel "$(nproc)" --target kiv_bench_dialog >/dev/null 2>&1; then
+    programs+=("$build/bench/kiv_bench_dialog")
+fi
+
+# Qt wants a private runtime directory; give the runs one of their own.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR="$(mktemp -d)"
+    export XDG_RUNTIME_DIR
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
+
+echo "Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(nproc) cores"
+for program in "${programs[@]}"; do
+    QT_QPA_PLATFORM=offscreen "$program" --benchmark_repetitions="$repetitions" \
+        --benchmark_report_aggregates_only=true --benchmark_color=false "$@"
+done
