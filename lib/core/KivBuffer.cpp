@@ -85,11 +85,7 @@ KivStatus KivBuffer_c::resize(std::int32_t newSize)
             newSize = 0;
             status = KIV_FAIL;
         }
-        if (ownsData_ == KIV_YES)
-            delete[] data_;
-        data_ = storage;
-        size_ = newSize;
-        ownsData_ = KIV_YES;
+        takeStorage(storage, newSize);
     }
     rewind(size_);
     return status;
@@ -153,13 +149,18 @@ KivStatus KivBuffer_c::padFront(std::int32_t count, std::uint8_t fill)
     std::memset(storage, fill, static_cast<std::size_t>(count));
     if (data_ != nullptr)
         std::memcpy(storage + count, data_, static_cast<std::size_t>(size_));
+    takeStorage(storage, newSize);
+    rewind(size_);
+    return KIV_OK;
+}
+
+void KivBuffer_c::takeStorage(std::uint8_t *storage, std::int32_t size)
+{
     if (ownsData_ == KIV_YES)
         delete[] data_;
     data_ = storage;
-    size_ = newSize;
+    size_ = size;
     ownsData_ = KIV_YES;
-    rewind(size_);
-    return KIV_OK;
 }
 
 std::int32_t KivBuffer_c::rewind(std::int32_t newLimit)

@@ -84,6 +84,10 @@ public:
     std::int32_t limit() const { return position_ + remaining_; }
 
 private:
+    // Replaces the storage with `storage` of `size` bytes, now owned,
+    // releasing the old storage when it was owned.
+    void takeStorage(std::uint8_t *storage, std::int32_t size);
+
     std::int32_t size_ = 0;
     std::uint8_t *data_ = nullptr;
     std::int8_t ownsData_ = KIV_YES;

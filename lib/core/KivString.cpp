@@ -8,7 +8,10 @@
 
 namespace {
 
-bool isUpper(std::uint8_t c) { return c >= 'A' && c <= 'Z'; }
+bool isUpper(std::uint8_t c)
+{
+    return c >= 'A' && c <= 'Z';
+}
 
 // True when the two bytes are the same ASCII letter in different cases.
 bool sameLetter(std::uint8_t a, std::uint8_t b)
@@ -74,7 +77,8 @@ std::int32_t KivString_c::assign(const char *source, std::int32_t count, std::in
     const auto own = reinterpret_cast<std::uintptr_t>(buffer_->data());
     const auto from = reinterpret_cast<std::uintptr_t>(source);
     const auto ownSize = static_cast<std::uintptr_t>(buffer_->size()) + 1;
-    if (own != 0 && count > 0 && from < own + ownSize && own < from + static_cast<std::uintptr_t>(count)) {
+    if (own != 0 && count > 0 && from < own + ownSize &&
+        own < from + static_cast<std::uintptr_t>(count)) {
         char *copy = new (std::nothrow) char[static_cast<std::size_t>(count)];
         if (copy == nullptr)
             return KIV_BAD_COUNT;

@@ -154,9 +154,9 @@ TEST(Buffer, SeekDotFindsTheNextPoint)
         const char *text;
         std::int32_t from, limit, expected, positionAfter;
     };
-    for (const Case c : {Case{"12:30:15.5", 0, 10, 8, 8}, Case{"12:30:15", 3, 8, -2, 3},
-                         Case{"1.2.3", 2, 5, 3, 3}, Case{"1.2.3", 0, 1, -2, 0},
-                         Case{".5", 0, 2, 0, 0}}) {
+    for (const Case c :
+         {Case{"12:30:15.5", 0, 10, 8, 8}, Case{"12:30:15", 3, 8, -2, 3}, Case{"1.2.3", 2, 5, 3, 3},
+          Case{"1.2.3", 0, 1, -2, 0}, Case{".5", 0, 2, 0, 0}}) {
         KivBuffer_c b;
         fill(b, c.text);
         b.rewind(c.limit);

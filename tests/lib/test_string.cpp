@@ -129,10 +129,10 @@ TEST(String, CompareIgnoresCaseOfAsciiLetters)
         const char *self, *other;
         int expected;
     };
-    for (const Case &c : {Case{"ABC", "abc", 0}, Case{"abc", "abd", 1}, Case{"ab", "abc", 1},
-                          Case{"abc", "ab", -1}, Case{"", "", 0}, Case{"B", "a", 1},
-                          Case{"a", "B", -1}, Case{"[", "a", 1}, Case{"\xC3", "a", 1},
-                          Case{"a", "\xC3", -1}, Case{"Yes", "yES", 0}}) {
+    for (const Case &c :
+         {Case{"ABC", "abc", 0}, Case{"abc", "abd", 1}, Case{"ab", "abc", 1}, Case{"abc", "ab", -1},
+          Case{"", "", 0}, Case{"B", "a", 1}, Case{"a", "B", -1}, Case{"[", "a", 1},
+          Case{"\xC3", "a", 1}, Case{"a", "\xC3", -1}, Case{"Yes", "yES", 0}}) {
         Text self(c.self), other(c.other);
         EXPECT_EQ(self.compare(&other), c.expected) << c.self << " vs " << c.other;
     }
