@@ -490,8 +490,8 @@ KivStatus KivValue_c::convertTo(std::int32_t newType)
         // An integer's bytes fail only for lack of memory, and so does a text
         // whose bytes have no storage after the reading.
         const bool fromInteger = isIntegerType() && intValid_ == KIV_YES;
-        const bool fromText =
-            !fromInteger && textValid_ == KIV_YES && text_ != nullptr && text_->length() > 0;
+        const bool fromText = !fromInteger && type_ == TYPE_TEXT && textValid_ == KIV_YES &&
+                              text_ != nullptr && text_->length() > 0;
         KivBuffer_c *bytes = toBinary(&read);
         if (bytes == nullptr)
             return KIV_FAIL;

@@ -340,6 +340,14 @@ TEST(Value, ConvertToRefusesAndFails)
     EXPECT_EQ(same.convertTo(V::TYPE_DOUBLE), KIV_OK);
     EXPECT_EQ(flags(same), "-DT-");
 
+    // Contents without bytes are no memory failure: a boolean whose text was
+    // read converts to no bytes with 2.
+    V flag;
+    flag.setBool(KIV_YES);
+    flag.toText();
+    EXPECT_EQ(flag.convertTo(V::TYPE_BINARY), KIV_OK);
+    EXPECT_EQ(flag.type(), V::TYPE_BINARY);
+
     // Text that is no number: the conversion reports 2 but leaves nothing
     // valid, and the next read empties the value.
     V v;
