@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/deps.sh
+bash scripts/deps.sh qt6-qpa-plugins
 cmake -S . -B build -DKIV_BUILD_TESTS=OFF
 cmake --build build --parallel "$(nproc)" --target kivfilesizecalculator
 
