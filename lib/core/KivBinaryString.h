@@ -29,10 +29,10 @@ public:
     // Renders formatString with the arguments into `target` (output when
     // null), replacing its contents. Template language:
     //   %[0][width][.precision]letter  letters p X f u d s; any other byte
-    //                                  ends the specification with no output
+    //                                  ends the directive with no output
     //   \ followed by \ n r t " ' % or xHH  an escaped byte
-    // Each specification consumes one argument, in order; once they run out,
-    // specifications convert nothing (a width still pads). The template's
+    // Each directive consumes one argument, in order; once they run out,
+    // directives convert nothing (a width still pads). The template's
     // terminating zero is rendered like any literal byte. Arguments are read
     // by their kind: 1 value, 2 string, 3 buffer; other kinds (raw kind 0
     // included), and objects whose class does not match their kind, carry no
@@ -43,7 +43,7 @@ public:
     KivBuffer_c *render(KivBuffer_c *target);
 
     // Renders into `target`'s text. The text always ends with its
-    // terminating zero: a rendering that stops inside a specification or
+    // terminating zero: a rendering that stops inside a directive or
     // escape keeps all its bytes. 254 for a null target; 254 with the target
     // empty when rendering failed.
     KivStatus renderString(KivString_c *target);

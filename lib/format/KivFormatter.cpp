@@ -28,7 +28,7 @@ enum Conversion : int
 constexpr char conversionLetters[] = "\0pXfuds";
 
 // Result of a conversion whose storage could not be had. Unlike an ordinary
-// failure (which only drops the specification's text) it fails the rendering.
+// failure (which only drops the directive's text) it fails the rendering.
 constexpr KivStatus NO_MEMORY = -4;
 
 // Longest text of 'd' and 'u' (a sign and ten digits) and of 'f'; these
@@ -369,8 +369,8 @@ KivStatus convert(int index, KivBuffer_c *out, KivObject_c *argument, std::uint1
     }
 }
 
-// One parsed conversion specification.
-struct Specification
+// One parsed conversion directive.
+struct Directive
 {
     std::uint8_t fill = ' ';
     const char *width = nullptr;
@@ -380,29 +380,29 @@ struct Specification
     int index = CONVERT_NONE;
 };
 
-// Parses the specification after a '%' at `text`; returns the bytes consumed.
-std::int32_t parseSpecification(const char *text, std::int32_t count, Specification &spec)
+// Parses the directive after a '%' at `text`; returns the bytes consumed.
+std::int32_t parseDirective(const char *text, std::int32_t count, Directive &directive)
 {
     bool afterPoint = false;
     std::int32_t i = 0;
     while (i < count) {
         const auto c = static_cast<std::uint8_t>(text[i]);
         if (isDigit(c) && !afterPoint) {
-            if (spec.width == nullptr && c == '0') {
-                spec.fill = '0';
+            if (directive.width == nullptr && c == '0') {
+                directive.fill = '0';
             } else {
-                if (spec.width == nullptr)
-                    spec.width = text + i;
-                ++spec.widthLength;
+                if (directive.width == nullptr)
+                    directive.width = text + i;
+                ++directive.widthLength;
             }
         } else if (c == '.' && !afterPoint) {
             afterPoint = true;
         } else if (isDigit(c)) {
-            if (spec.precision == nullptr)
-                spec.precision = text + i;
-            ++spec.precisionLength;
+            if (directive.precision == nullptr)
+                directive.precision = text + i;
+            ++directive.precisionLength;
         } else {
-            spec.index = conversionIndex(c);
+            directive.index = conversionIndex(c);
             return i + 1;
         }
         ++i;
@@ -420,26 +420,27 @@ std::int32_t digitsValue(const char *digits, std::int32_t length)
     return static_cast<std::int32_t>(n);
 }
 
-// Runs one specification against `argument` (null once the arguments ran
+// Runs one directive against `argument` (null once the arguments ran
 // out) and appends its text, if any, to `output`.
-void runSpecification(const Specification &spec, KivObject_c *argument, KivBuffer_c &work,
-                      Output &output)
+void runDirective(const Directive &directive, KivObject_c *argument, KivBuffer_c &work,
+                  Output &output)
 {
     std::uint16_t precision = 2;
-    if (spec.precision != nullptr)
-        precision = static_cast<std::uint16_t>(
-            static_cast<std::uint32_t>(digitsValue(spec.precision, spec.precisionLength)) &
-            0xFFFFu);
+    if (directive.precision != nullptr)
+        precision =
+            static_cast<std::uint16_t>(static_cast<std::uint32_t>(digitsValue(
+                                           directive.precision, directive.precisionLength)) &
+                                       0xFFFFu);
 
     char text[kShortText + 1];
     const void *bytes = nullptr;
     std::int32_t count = 0;
     if (argument != nullptr) {
         KivStatus status = KIV_OK;
-        switch (spec.index) {
+        switch (directive.index) {
         case CONVERT_SIGNED:
         case CONVERT_UNSIGNED:
-            status = convertInteger(text, count, argument, spec.index == CONVERT_SIGNED);
+            status = convertInteger(text, count, argument, directive.index == CONVERT_SIGNED);
             bytes = text;
             break;
         case CONVERT_FIXED:
@@ -449,7 +450,7 @@ void runSpecification(const Specification &spec, KivObject_c *argument, KivBuffe
         default:
             work.clear();
             work.rewind(-1);
-            status = convert(spec.index, &work, argument, precision);
+            status = convert(directive.index, &work, argument, precision);
             bytes = work.data();
             count = work.limit();
             break;
@@ -461,8 +462,8 @@ void runSpecification(const Specification &spec, KivObject_c *argument, KivBuffe
     }
 
     std::int32_t pad = 0;
-    if (spec.width != nullptr) {
-        const std::int32_t width = digitsValue(spec.width, spec.widthLength);
+    if (directive.width != nullptr) {
+        const std::int32_t width = digitsValue(directive.width, directive.widthLength);
         if (width > count) {
             // A padding that cannot fit the target is not built at all.
             if (!output.fits(width)) {
@@ -472,7 +473,7 @@ void runSpecification(const Specification &spec, KivObject_c *argument, KivBuffe
             pad = width - count;
         }
     }
-    output.append(bytes, count, pad, spec.index == CONVERT_OWN ? 0 : spec.fill);
+    output.append(bytes, count, pad, directive.index == CONVERT_OWN ? 0 : directive.fill);
 }
 
 // Where the next '%' or backslash of the template is. Short runs of literal
@@ -514,7 +515,7 @@ struct SpecialBytes
 // Renders `self` into `target` (already chosen), failing when padding would
 // take it beyond `capacity` bytes. `closed` tells whether the template's
 // terminating zero was copied as a literal byte, which it is not when a
-// specification or escape swallowed it.
+// directive or escape swallowed it.
 KivBuffer_c *renderInto(KivBinaryString_c &self, KivBuffer_c *target, std::int32_t capacity,
                         bool &closed)
 {
@@ -547,9 +548,9 @@ KivBuffer_c *renderInto(KivBinaryString_c &self, KivBuffer_c *target, std::int32
                 i += 2;
             }
         } else if (c == '%') {
-            Specification spec;
-            i += 1 + parseSpecification(text + i + 1, count - i - 1, spec);
-            runSpecification(spec, argument, work, out);
+            Directive directive;
+            i += 1 + parseDirective(text + i + 1, count - i - 1, directive);
+            runDirective(directive, argument, work, out);
             if (arguments != nullptr && arguments->toNext() != nullptr)
                 argument = arguments->currentPayload();
             else
@@ -586,7 +587,7 @@ KivStatus KivBinaryString_c::renderString(KivString_c *target)
     bool ok = renderInto(*this, buffer, INT32_MAX - 1, closed) != nullptr;
     const std::int32_t size = buffer->size();
     if (ok && !closed) {
-        // Stopped inside a specification or escape: close the text so that
+        // Stopped inside a directive or escape: close the text so that
         // the string keeps every rendered byte.
         ok = size < INT32_MAX && buffer->resize(size + 1) == KIV_OK;
         if (ok)

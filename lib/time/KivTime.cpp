@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::uint32_t kSecondsPerDay = 86400;
 constexpr std::int32_t kTemplateLimit = 256;
-// Every conversion specification takes at least one template character, so
+// Every conversion directive takes at least one template character, so
 // no template can use more arguments than this; further ones are not added.
 constexpr std::int32_t kMaxArguments = kTemplateLimit + 1;
 
@@ -146,7 +146,7 @@ KivStatus KivTime_c::format(KivString_c *out, const char *pattern) const
         out->clear();
         return KIV_FAIL;
     }
-    // Characters beyond the limit are dropped; a specification cut by it
+    // Characters beyond the limit are dropped; a directive cut by it
     // stays unfinished at the end of the template.
     const auto put = [&tpl](const char *piece) {
         for (; *piece != '\0'; ++piece) {

@@ -77,7 +77,7 @@ Arguments numbers(std::initializer_list<std::uint32_t> list)
             b.addUnsigned(n);
     };
 }
-// `make` once per specification of a template of `n` specifications.
+// `make` once per directive of a template of `n` directives.
 Arguments times(int n, const Arguments &make)
 {
     return [n, make](KivBinaryString_c &b) {
@@ -153,7 +153,7 @@ TEST(Formatter, RendersTheDocumentedExamples)
         {"%d%%%d", numbers({7, 8, 9}), "79" + NUL},
         {"abc", nullptr, "abc" + NUL},
         {"", nullptr, NUL},
-        // The terminating zero swallowed by a specification or an escape.
+        // The terminating zero swallowed by a directive or an escape.
         {"%", numbers({1}), ""},
         {"%0", numbers({1}), ""},
         {"ab%0", nullptr, "ab"},
@@ -164,7 +164,7 @@ TEST(Formatter, RendersTheDocumentedExamples)
     check(cases, std::size(cases));
 }
 
-TEST(Formatter, ParsesSpecificationsAndEscapes)
+TEST(Formatter, ParsesDirectivesAndEscapes)
 {
     const Case cases[] = {
         {"%00005d", numbers({42}), "00042" + NUL},
@@ -194,7 +194,7 @@ TEST(Formatter, ParsesSpecificationsAndEscapes)
     check(cases, std::size(cases));
 }
 
-TEST(Formatter, ArgumentCursorMovesOncePerSpecification)
+TEST(Formatter, ArgumentCursorMovesOncePerDirective)
 {
     const Case cases[] = {
         {"%d %d %d", numbers({1, 2}), "1 2 " + NUL},
@@ -291,7 +291,7 @@ TEST(Formatter, RenderStringReplacesTheText)
     EXPECT_EQ(9, out.buffer()->limit());
     EXPECT_EQ(KIV_FAIL, b.renderString(nullptr));
 
-    // A rendering that stops inside a specification or escape keeps every
+    // A rendering that stops inside a directive or escape keeps every
     // byte, trailing zero bytes from the conversions included.
     const Case cases[] = {
         {"ab%", nullptr, "ab"},
