@@ -131,6 +131,31 @@ void fillScratch(FuzzInput &input, std::uint8_t (&scratch)[256])
         scratch[i] = i < have ? input.byte() : static_cast<std::uint8_t>(i);
 }
 
+// The source of a copyIn or write: the scratch area or, when `from` asks for
+// it, the buffer's own storage, with `count` cut to what that storage holds.
+const std::uint8_t *pickSource(std::uint8_t from, const std::uint8_t *scratch, const KivBuffer_c &b,
+                               const ModelBuffer &m, std::int32_t &count)
+{
+    if (from < 128 || !m.hasData || m.size() <= 0)
+        return scratch;
+    const std::int32_t offset = from % m.size();
+    if (count > m.size() - offset)
+        count = m.size() - offset;
+    return b.data() + offset;
+}
+
+// The `n` source bytes as the model sees them before the call changes them.
+std::vector<int> sourceBytes(const std::uint8_t *source, const std::uint8_t *scratch,
+                             const KivBuffer_c &b, const ModelBuffer &m, std::int32_t n)
+{
+    std::vector<int> bytes;
+    for (std::int32_t i = 0; i < n; ++i)
+        bytes.push_back(source == scratch
+                            ? scratch[i]
+                            : m.bytes[static_cast<std::size_t>(source - b.data() + i)]);
+    return bytes;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -185,21 +210,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             const std::int32_t count = input.signedByte();
             const std::uint8_t from = input.byte();
             fillScratch(input, scratch);
-            const std::uint8_t *source = scratch;
             std::int32_t limitCount = count;
-            // Sometimes the source is the buffer's own storage.
-            if (from >= 128 && m.hasData && m.size() > 0) {
-                const std::int32_t offset = from % m.size();
-                source = b.data() + offset;
-                if (limitCount > m.size() - offset)
-                    limitCount = m.size() - offset;
-            }
-            std::vector<int> copied;
+            const std::uint8_t *source = pickSource(from, scratch, b, m, limitCount);
             const std::int32_t n = m.hasData && limitCount > 0 ? std::min(limitCount, m.size()) : 0;
-            for (std::int32_t i = 0; i < n; ++i)
-                copied.push_back(source == scratch
-                                     ? scratch[i]
-                                     : m.bytes[static_cast<std::size_t>(source - b.data() + i)]);
+            const std::vector<int> copied = sourceBytes(source, scratch, b, m, n);
             FUZZ_CHECK(b.copyIn(source, limitCount) == n);
             for (std::int32_t i = 0; i < n; ++i)
                 m.bytes[i] = copied[i];
@@ -294,21 +308,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             const std::int32_t count = input.signedByte();
             const std::uint8_t from = input.byte();
             fillScratch(input, scratch);
-            const std::uint8_t *source = scratch;
             std::int32_t limitCount = count;
-            if (from >= 128 && m.hasData && m.size() > 0) {
-                const std::int32_t offset = from % m.size();
-                source = b.data() + offset;
-                if (limitCount > m.size() - offset)
-                    limitCount = m.size() - offset;
-            }
+            const std::uint8_t *source = pickSource(from, scratch, b, m, limitCount);
             const std::int32_t n =
                 m.hasData && limitCount > 0 ? std::min(limitCount, m.remaining) : 0;
-            std::vector<int> written;
-            for (std::int32_t i = 0; i < n; ++i)
-                written.push_back(source == scratch
-                                      ? scratch[i]
-                                      : m.bytes[static_cast<std::size_t>(source - b.data() + i)]);
+            const std::vector<int> written = sourceBytes(source, scratch, b, m, n);
             FUZZ_CHECK(b.write(source, limitCount) == n);
             for (std::int32_t i = 0; i < n; ++i)
                 m.bytes[m.position + i] = written[i];

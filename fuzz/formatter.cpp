@@ -5,6 +5,7 @@
 // template (all the remaining bytes).
 #include "FuzzSupport.h"
 #include "Models.h"
+#include "ValueChecks.h"
 
 #include "core/KivBinaryString.h"
 #include "core/KivBuffer.h"
@@ -157,16 +158,6 @@ KivObject_c *decodeArgument(FuzzInput &input, KivBinaryString_c &binary, model::
     return object;
 }
 
-void checkValue(KivValue_c &value, const model::Value &m)
-{
-    FUZZ_CHECK(value.type() == m.type);
-    FUZZ_CHECK((value.intValid() == KIV_YES) == m.intValid);
-    FUZZ_CHECK((value.doubleValid() == KIV_YES) == m.doubleValid);
-    FUZZ_CHECK((value.textValid() == KIV_YES) == m.textValid);
-    FUZZ_CHECK((value.binaryValid() == KIV_YES) == m.binaryValid);
-    FUZZ_CHECK(value.precision == m.precision);
-}
-
 void checkBytes(const std::uint8_t *data, std::int32_t size, const model::Bytes &expected)
 {
     FUZZ_CHECK(size == static_cast<std::int32_t>(expected.size()));
@@ -220,7 +211,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const model::Argument &m : first) {
         FUZZ_CHECK(node != nullptr);
         if (m.cls == model::Argument::VALUE && m.kind == KIV_KIND_VALUE)
-            checkValue(*static_cast<KivValue_c *>(node->payload), m.value);
+            checkValueState(*static_cast<KivValue_c *>(node->payload), m.value);
         node = node->next;
     }
     FUZZ_CHECK(node == nullptr);
