@@ -13,6 +13,15 @@ QString number(double value)
     return QString::number(value, 'g', 6);
 }
 
+// The number a field holds; text that does not convert, numbers beyond the
+// double range included (which the toolkit reads as infinities), reads as 0.
+double numberIn(const QLineEdit *field)
+{
+    bool ok = false;
+    const double value = field->text().toDouble(&ok);
+    return ok ? value : 0.0;
+}
+
 } // namespace
 
 KivFileSizeCalculator::KivFileSizeCalculator(QWidget *parent, Qt::WindowFlags flags)
@@ -50,7 +59,7 @@ void KivFileSizeCalculator::fitLabelColumns()
 
 void KivFileSizeCalculator::on_myBitrate3_textEdited(const QString &)
 {
-    mbytesPerSec = ui.myBitrate3->text().toDouble();
+    mbytesPerSec = numberIn(ui.myBitrate3);
     mbitsPerSec = kivMbitsPerSec(mbytesPerSec);
     ui.myBitrate2->setText(number(mbitsPerSec));
     trackEdit(ui.myBitrate1);
@@ -60,7 +69,7 @@ void KivFileSizeCalculator::on_myBitrate3_textEdited(const QString &)
 
 void KivFileSizeCalculator::on_myBitrate2_textEdited(const QString &)
 {
-    mbitsPerSec = ui.myBitrate2->text().toDouble();
+    mbitsPerSec = numberIn(ui.myBitrate2);
     mbytesPerSec = kivMbytesPerSec(mbitsPerSec);
     ui.myBitrate3->setText(number(mbytesPerSec));
     trackEdit(ui.myBitrate1);
@@ -81,7 +90,7 @@ void KivFileSizeCalculator::on_myCardSize1_textEdited(const QString &)
 void KivFileSizeCalculator::on_myBitrate1_textEdited(const QString &)
 {
     trackEdit(ui.myBitrate1);
-    mbitsPerSec = ui.myBitrate1->text().toDouble();
+    mbitsPerSec = numberIn(ui.myBitrate1);
     mbytesPerSec = kivMbytesPerSec(mbitsPerSec);
     ui.myBitrate2->setText(number(mbitsPerSec));
     ui.myBitrate3->setText(number(mbytesPerSec));
@@ -130,8 +139,8 @@ void KivFileSizeCalculator::calculate()
         return KivQuantity::None;
     };
 
-    bitrate = ui.myBitrate1->text().toDouble();
-    cardSize = ui.myCardSize1->text().toDouble();
+    bitrate = numberIn(ui.myBitrate1);
+    cardSize = numberIn(ui.myCardSize1);
     KivString_c text;
     text.assign(ui.myTime1->text().toLatin1().constData(), -1, KIV_NO);
     time.parse(&text);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -179,7 +180,7 @@ inline int digitCount(std::uint32_t n)
     return static_cast<int>(std::to_string(n).size());
 }
 
-// The whole part (saturated to 0..4294967295, NaN as 0), a point and
+// The whole part (exact, NaN as 0, infinity "inf"), a point and
 // max(precision, 1) fraction digits, precision capped at 9, the last digit
 // rounded half up on the scaled binary value.
 inline Bytes fixed(double x, std::uint16_t precision)
@@ -188,9 +189,9 @@ inline Bytes fixed(double x, std::uint16_t precision)
     int p = p0;
     if (!(x > 0.0))
         x = 0.0;
-    else if (x > 4294967295.0)
-        x = 4294967295.0;
-    std::uint32_t whole = static_cast<std::uint32_t>(x);
+    if (std::isinf(x))
+        return "inf";
+    double whole = std::trunc(x);
     double frac = x - whole;
     int lead = 0;
     std::uint32_t digits = 0;
@@ -216,13 +217,15 @@ inline Bytes fixed(double x, std::uint16_t precision)
             ++digits;
             lead += before - digitCount(digits);
             if (lead == -1) {
-                ++whole;
+                whole += 1.0;
                 digits = 0;
                 lead = p0 - 1;
             }
         }
     }
-    Bytes out = decimal(whole) + ".";
+    char wholeText[400];
+    std::snprintf(wholeText, sizeof wholeText, "%.0f", whole);
+    Bytes out = Bytes(wholeText) + ".";
     out += Bytes(static_cast<std::size_t>(lead > 0 ? lead : 0), '0');
     out += decimal(digits);
     if (p > 1)
@@ -701,8 +704,8 @@ struct Value
         return OK;
     }
 
-    // Copies type, contents, precision and a rounding below 4. The status is
-    // 254 when the source's own representation could not be read.
+    // Copies type, contents, precision and a rounding below 4; a source with
+    // nothing readable is copied as it is. Memory never runs out here: 2.
     std::int8_t copyFrom(Value &source)
     {
         if (&source == this)
@@ -722,11 +725,15 @@ struct Value
             setText(source.toText(read));
             convertTo(TBOOL);
             break;
-        case TBINARY:
-            setBinary(source.toBinary(read));
+        case TBINARY: {
+            const Bytes bytes = source.toBinary(read);
+            setBinary(read == OK ? bytes : Bytes());
+            binaryValid = read == OK;
             break;
+        }
         case TTEXT:
             setText(source.toText(read));
+            textValid = source.textValid;
             break;
         default: {
             const std::uint8_t t = source.type;
@@ -735,7 +742,7 @@ struct Value
             break;
         }
         }
-        return read;
+        return OK;
     }
 };
 

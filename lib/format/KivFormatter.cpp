@@ -31,9 +31,10 @@ constexpr char conversionLetters[] = "\0pXfuds";
 // failure (which only drops the directive's text) it fails the rendering.
 constexpr KivStatus NO_MEMORY = -4;
 
-// Longest text of 'd' and 'u' (a sign and ten digits) and of 'f'; these
-// conversions write on the stack, the others into the work buffer.
-constexpr std::int32_t kShortText = 32;
+// Room for the text of 'd' and 'u' (a sign and ten digits) and of 'f' (any
+// double); these conversions write on the stack, the others into the work
+// buffer.
+constexpr std::int32_t kShortText = KIV_FIXED_TEXT_CAPACITY;
 
 // Whether `argument` is a T. The exact class, the common case, is told by its
 // type alone, without the hierarchy walk of a dynamic_cast.
@@ -128,7 +129,7 @@ KivStatus putHex(KivBuffer_c *out, const std::uint8_t *bytes, std::int32_t count
     return hexEncode(out->size(), count, reinterpret_cast<char *>(out->data()), bytes);
 }
 
-// Writes the decimal text of `n` at `out` (kShortText + 1 bytes).
+// Writes the decimal text of `n` at `out` (kShortText bytes).
 KivStatus putDecimal(char *out, std::int32_t &count, std::int32_t n, bool asSigned)
 {
     count = 0;
@@ -169,7 +170,7 @@ bool isIntegerType(std::uint8_t type)
     return type >= KivValue_c::TYPE_INT8 && type <= KivValue_c::TYPE_UINT32;
 }
 
-// 'd' and 'u', into `out` (kShortText + 1 bytes).
+// 'd' and 'u', into `out` (kShortText bytes).
 KivStatus convertInteger(char *out, std::int32_t &count, KivObject_c *argument, bool asSigned)
 {
     std::int32_t n = 0;
@@ -207,7 +208,7 @@ KivStatus convertInteger(char *out, std::int32_t &count, KivObject_c *argument, 
     return putDecimal(out, count, n, asSigned);
 }
 
-// 'f', into `out` (kShortText + 1 bytes).
+// 'f', into `out` (kShortText bytes).
 KivStatus convertFixed(char *out, std::int32_t &count, KivObject_c *argument,
                        std::uint16_t precision)
 {
@@ -432,7 +433,7 @@ void runDirective(const Directive &directive, KivObject_c *argument, KivBuffer_c
                                            directive.precision, directive.precisionLength)) &
                                        0xFFFFu);
 
-    char text[kShortText + 1];
+    char text[kShortText];
     const void *bytes = nullptr;
     std::int32_t count = 0;
     if (argument != nullptr) {

@@ -3,6 +3,7 @@
 #include "core/KivString.h"
 #include "format/KivCodecs.h"
 
+#include <cmath>
 #include <cstring>
 
 const char *const kivBoolWords[KIV_BOOL_PAIRS][2] = {
@@ -47,12 +48,58 @@ std::int32_t digitCount(std::uint32_t n)
     return count;
 }
 
-// Whole part of a positive double, saturated to the unsigned 32-bit range.
-double wholeOf(double x)
+// Decimal digits of an integral double of 2^32 or more and a zero byte at
+// `out`, as decimalDigits writes a 32-bit number: exact, since the double is
+// a 53-bit integer times a power of two, multiplied out in base 10^9 limbs.
+char *bigWholeDigits(char *out, std::int32_t capacity, double whole, std::int32_t *written)
 {
-    if (x >= kMaxWhole)
-        return kMaxWhole;
-    return static_cast<double>(static_cast<std::uint32_t>(x));
+    *written = 0;
+    int exponent = 0;
+    const double fraction = std::frexp(whole, &exponent);
+    int shift = exponent - 53;
+    std::uint64_t mantissa = shift > 0 ? static_cast<std::uint64_t>(std::ldexp(fraction, 53))
+                                       : static_cast<std::uint64_t>(whole);
+    if (shift < 0)
+        shift = 0;
+    // 2^1024 < 10^309, which 35 limbs of nine digits hold.
+    std::uint32_t limbs[35];
+    int used = 0;
+    for (; mantissa != 0; mantissa /= 1000000000u)
+        limbs[used++] = static_cast<std::uint32_t>(mantissa % 1000000000u);
+    while (shift > 0) {
+        const int step = shift < 29 ? shift : 29;
+        std::uint64_t carry = 0;
+        for (int i = 0; i < used; ++i) {
+            const std::uint64_t product = (static_cast<std::uint64_t>(limbs[i]) << step) + carry;
+            limbs[i] = static_cast<std::uint32_t>(product % 1000000000u);
+            carry = product / 1000000000u;
+        }
+        if (carry != 0)
+            limbs[used++] = static_cast<std::uint32_t>(carry);
+        shift -= step;
+    }
+    std::int32_t top = 0;
+    char *end = decimalDigits(out, capacity, limbs[used - 1], &top);
+    const std::int32_t length = top + 9 * (used - 1);
+    if (end == nullptr || length > capacity)
+        return nullptr;
+    for (int i = used - 2; i >= 0; --i) {
+        std::uint32_t limb = limbs[i];
+        for (int d = 8; d >= 0; --d, limb /= 10)
+            end[d] = static_cast<char>('0' + limb % 10);
+        end += 9;
+    }
+    *end = 0;
+    *written = length;
+    return end;
+}
+
+// The whole digits of an integral, non-negative double, as decimalDigits.
+char *wholeDigits(char *out, std::int32_t capacity, double whole, std::int32_t *written)
+{
+    if (whole <= kMaxWhole)
+        return decimalDigits(out, capacity, static_cast<std::uint32_t>(whole), written);
+    return bigWholeDigits(out, capacity, whole, written);
 }
 
 bool isDigit(char c)
@@ -100,10 +147,17 @@ char *formatFixed(char *out, std::int32_t capacity, std::uint16_t precision, dou
     std::int32_t p = p0;
     if (!(x > 0.0)) // negatives, zeros and NaN
         x = 0.0;
-    else if (x > kMaxWhole)
-        x = kMaxWhole;
-    std::uint32_t whole = static_cast<std::uint32_t>(x);
-    double frac = x - static_cast<double>(whole);
+    if (std::isinf(x)) {
+        if (capacity < 4)
+            return nullptr;
+        std::memcpy(out, "inf", 4);
+        written = 3;
+        return out + 3;
+    }
+    // Below 2^53 the fraction is exact and a carry into the whole part is
+    // exact too; from there on doubles are whole numbers.
+    double whole = std::trunc(x);
+    double frac = x - whole;
 
     // `digits` holds the fraction digits after `lead` zeros; frac stays
     // below 10^9, so the scaled values fit in 32 bits.
@@ -131,7 +185,7 @@ char *formatFixed(char *out, std::int32_t capacity, std::uint16_t precision, dou
             ++digits;
             lead += before - digitCount(digits);
             if (lead == -1) { // rounded up to a whole unit
-                ++whole;
+                whole += 1.0;
                 digits = 0;
                 lead = p0 - 1;
             }
@@ -141,7 +195,7 @@ char *formatFixed(char *out, std::int32_t capacity, std::uint16_t precision, dou
     // room: characters still free, the terminating zero excluded.
     std::int32_t room = capacity - 1;
     std::int32_t n = 0;
-    char *at = decimalDigits(out, room, whole, &n);
+    char *at = wholeDigits(out, room, whole, &n);
     if (at == nullptr)
         return nullptr;
     written += n;
@@ -224,31 +278,15 @@ double parseDecimal(const char *text, std::int32_t length, KivStatus *status)
 
 double roundTruncate(double x)
 {
-    if (x > 0.0)
-        return wholeOf(x);
-    if (x < 0.0)
-        return -wholeOf(-x);
-    return x;
+    return std::trunc(x);
 }
 
 double roundUp(double x)
 {
-    if (x > 0.0) {
-        const double t = wholeOf(x);
-        return t < x && t < kMaxWhole ? t + 1.0 : t;
-    }
-    if (x < 0.0)
-        return -wholeOf(-x);
-    return x;
+    return std::ceil(x);
 }
 
 double roundNearest(double x)
 {
-    if (x > 0.0) {
-        const double t = wholeOf(x);
-        return x - t >= 0.5 && t < kMaxWhole ? t + 1.0 : t;
-    }
-    if (x < 0.0)
-        return -roundNearest(-x);
-    return x;
+    return std::round(x);
 }

@@ -27,11 +27,12 @@ KivStatus boolToText(KivString_c *text, std::int8_t flag);
 // including the terminating zero: the whole part, a point and max(precision,
 // 1) fraction digits, the last one rounded half up with a carry into the whole
 // part. Precisions above 9 count as 9 (32768 and more included). The whole
-// part saturates to 0..4294967295: negative numbers give 0.0…, larger numbers
-// and plus infinity give 4294967295.0…, a NaN gives 0.0…. `count` (optional)
-// receives the number of characters written, the zero not counted. Returns
-// the pointer to the terminating zero, or null (nothing beyond `capacity`
-// written) when the text does not fit or `out` is null.
+// part is the exact decimal of the truncated double, however large (as
+// printf's "%.0f" of it); negative numbers give 0.0…, a NaN gives 0.0… and
+// plus infinity the text "inf". `count` (optional) receives the number of
+// characters written, the zero not counted. Returns the pointer to the
+// terminating zero, or null (nothing beyond `capacity` written) when the text
+// does not fit or `out` is null. KIV_FIXED_TEXT_CAPACITY holds any result.
 char *formatFixed(char *out, std::int32_t capacity, std::uint16_t precision, double x,
                   std::int32_t *count);
 
@@ -39,6 +40,10 @@ char *formatFixed(char *out, std::int32_t capacity, std::uint16_t precision, dou
 // written as '-' and the text of its magnitude, and the count includes the '-'.
 char *formatFixedSigned(double x, std::int32_t capacity, char *out, std::int32_t *count,
                         std::uint16_t precision);
+
+// Room for the signed fixed-point text of any double and its terminating zero:
+// '-', 309 whole digits (DBL_MAX), the point and nine fraction digits.
+inline constexpr std::int32_t KIV_FIXED_TEXT_CAPACITY = 1 + 309 + 1 + 9 + 1;
 
 // Reads a signed decimal number with an optional fraction from `length`
 // characters of `text` (-1: up to the first zero byte). Characters before the
@@ -50,8 +55,8 @@ char *formatFixedSigned(double x, std::int32_t capacity, char *out, std::int32_t
 double parseDecimal(const char *text, std::int32_t length, KivStatus *status);
 
 // Whole-number rounding toward plus infinity, toward zero, and to the nearest
-// with halves away from zero. Magnitudes saturate at 4294967295 (infinities
-// included); 0, -0.0 and NaN are returned unchanged.
+// with halves away from zero, at any magnitude; 0, -0.0, infinities and NaN
+// are returned unchanged.
 double roundUp(double x);
 double roundTruncate(double x);
 double roundNearest(double x);

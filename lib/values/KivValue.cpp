@@ -345,7 +345,7 @@ KivStatus KivValue_c::textFromInt()
 
 KivStatus KivValue_c::textFromDouble()
 {
-    char work[64];
+    char work[KIV_FIXED_TEXT_CAPACITY];
     std::int32_t length = 0;
     if (formatFixedSigned(doubleValue_, sizeof work, work, &length, precision) == nullptr)
         return KIV_FAIL;
@@ -552,6 +552,9 @@ KivStatus KivValue_c::copyFrom(KivValue_c *source)
     precision = source->precision;
     if (source->rounding < 4)
         rounding = source->rounding;
+    // Only running out of memory fails a copy. A source that has nothing
+    // readable in its own form (a double turned into bytes, say) is copied
+    // as it is: the copy then reads as the source does.
     KivStatus read = KIV_OK;
     KivStatus written = KIV_OK;
     const std::uint8_t sourceType = source->type_;
@@ -560,20 +563,36 @@ KivStatus KivValue_c::copyFrom(KivValue_c *source)
         clear();
         break;
     case TYPE_DOUBLE:
-        setDouble(source->toDouble(&read));
+        setDouble(source->toDouble());
         break;
     case TYPE_BOOL:
+        // The text of a boolean fails only for lack of memory.
         written = setText(source->toText(&read));
         convertTo(TYPE_BOOL);
         break;
-    case TYPE_BINARY:
-        written = setBinary(source->toBinary(&read));
+    case TYPE_BINARY: {
+        KivBuffer_c *bytes = source->toBinary(&read);
+        if (bytes == nullptr) {
+            setBinary(nullptr);
+            written = KIV_FAIL;
+        } else if (read != KIV_OK) {
+            setBinary(nullptr);
+            binaryValid_ = KIV_NO;
+        } else {
+            written = setBinary(bytes);
+        }
+        read = KIV_OK;
         break;
+    }
     case TYPE_TEXT:
+        // As for a boolean: a text value always has a text unless memory
+        // runs out.
         written = setText(source->toText(&read));
+        if (written == KIV_OK && source->textValid_ != KIV_YES)
+            textValid_ = KIV_NO; // a text value converted from nothing
         break;
     default:
-        setInt32(source->toInt(&read));
+        setInt32(source->toInt());
         convertTo(sourceType);
         break;
     }

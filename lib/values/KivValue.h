@@ -103,8 +103,10 @@ public:
     // otherwise it reads as empty.
     KivStatus convertTo(std::int32_t newType);
     // Makes this value a copy of `source` (type, contents, precision and a
-    // rounding below 4), leaving `kind`. 2; a copy from itself changes nothing
-    // (2); 254 for a null source or when memory is exhausted.
+    // rounding below 4), leaving `kind`. 2, also when the source has nothing
+    // readable in its type (the copy then reads as the source does: a double
+    // converted to bytes gives no bytes and 254); a copy from itself changes
+    // nothing (2); 254 only for a null source or when memory is exhausted.
     KivStatus copyFrom(KivValue_c *source);
 
     // Storage objects, created empty on first use; null only when memory is

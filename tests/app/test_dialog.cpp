@@ -243,6 +243,21 @@ void TestDialog::scenario_data()
                                        << QStringList{"1", "inf", "1193046:28:15", "1", "0.125"};
     QTest::newRow("NaN quotient") << QStringList{"myBitrate1=1", "myCardSize1=nan", "calc"}
                                   << QStringList{"1", "nan", "00:00:00", "1", "0.125"};
+    // Numbers beyond the double range do not convert, so they read as 0.
+    const QString digits400(400, QLatin1Char('9'));
+    QTest::newRow("card size beyond doubles")
+        << QStringList{"myBitrate1=1", "myCardSize1=1e400", "calc"}
+        << QStringList{"1", "0", "00:00:00", "1", "0.125"};
+    QTest::newRow("bitrate beyond doubles")
+        << QStringList{"myCardSize1=4", "myTime1=1:00:00", "myBitrate1=-1e400", "calc"}
+        << QStringList{"0", "0", "01:00:00", "0", "0"};
+    QTest::newRow("400 digits in Mbit/s")
+        << QStringList{"myBitrate2=" + digits400} << QStringList{"0", "", "", digits400, "0"};
+    QTest::newRow("400 digits in MB/s")
+        << QStringList{"myBitrate3=" + digits400} << QStringList{"0", "", "", "0", digits400};
+    QTest::newRow("blanks around a number")
+        << QStringList{"myBitrate1= 4 ", "myCardSize1=1e3", "calc"}
+        << QStringList{"4", "1000", "568:53:20", "4", "0.5"};
     QTest::newRow("largest count read back as unsigned")
         << QStringList{"myTime1=1193046:28:15", "myBitrate1=8192", "calc"}
         << QStringList{"8192", "4.29497e+09", "1193046:28:15", "8192", "1024"};

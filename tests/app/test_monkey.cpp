@@ -43,6 +43,14 @@ QString number(double value)
     return QString::number(value, 'g', 6);
 }
 
+// A field's number: text the toolkit cannot convert (overflow included) is 0.
+double valueOf(const QString &text)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok ? value : 0.0;
+}
+
 // The value of one piece of a time text: its first run of decimal digits.
 std::uint32_t pieceValue(const QByteArray &piece)
 {
@@ -143,7 +151,7 @@ struct Model
         switch (field) {
         case Bitrate1: {
             track(Bitrate1);
-            const double mbits = text[Bitrate1].toDouble();
+            const double mbits = valueOf(text[Bitrate1]);
             text[Bitrate2] = number(mbits);
             text[Bitrate3] = number(mbits * 0.125);
             break;
@@ -153,14 +161,14 @@ struct Model
             track(field);
             break;
         case Bitrate2: {
-            const double mbits = text[Bitrate2].toDouble();
+            const double mbits = valueOf(text[Bitrate2]);
             text[Bitrate3] = number(mbits * 0.125);
             track(Bitrate1);
             text[Bitrate1] = number(mbits);
             break;
         }
         case Bitrate3: {
-            const double mbits = text[Bitrate3].toDouble() * 8.0;
+            const double mbits = valueOf(text[Bitrate3]) * 8.0;
             text[Bitrate2] = number(mbits);
             track(Bitrate1);
             text[Bitrate1] = number(mbits);
@@ -171,8 +179,8 @@ struct Model
 
     void calculate()
     {
-        double bitrate = text[Bitrate1].toDouble();
-        double cardSize = text[CardSize1].toDouble();
+        double bitrate = valueOf(text[Bitrate1]);
+        double cardSize = valueOf(text[CardSize1]);
         std::uint32_t seconds = timeSeconds(text[Time1].toLatin1());
         const double count = seconds;
 
@@ -296,10 +304,11 @@ QString junkText(Rng &rng)
 QString specialText(Rng &rng)
 {
     static const QStringList texts =
-        QStringLiteral("0|-0|inf|-inf|nan|nan|1e308|-1e308|1e-300|1e-320|4294967295|4294967296|"
-                       "8192|524288|1193046:28:15|1193046:28:16|99999:99:99|4294967295:59:59|"
-                       "65536:0:0|0x1A|1,5| 7 |.5|5.|..|:|::|:30|1:2:|1:2:3:4|-1:00|2:00:00.250|"
-                       "1.5:30|.1:2:3|1e|e5|+3|40:00:00|1:00:00|1.5|12")
+        QStringLiteral(
+            "0|-0|inf|-inf|nan|nan|1e308|-1e308|1e-300|1e-320|4294967295|4294967296|"
+            "8192|524288|1193046:28:15|1193046:28:16|99999:99:99|4294967295:59:59|"
+            "65536:0:0|0x1A|1,5| 7 |.5|5.|..|:|::|:30|1:2:|1:2:3:4|-1:00|2:00:00.250|"
+            "1.5:30|.1:2:3|1e|e5|+3|40:00:00|1:00:00|1.5|12|1e400|-1e400|1e309| 4 |INF|-nan")
             .split('|');
     return texts[rng.below(int(texts.size()))];
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -21,7 +22,7 @@ struct Text : KivString_c
 // formatFixedSigned into a large area; checks the count and the returned end.
 std::string fixed(double x, std::uint16_t precision)
 {
-    char out[64];
+    char out[KIV_FIXED_TEXT_CAPACITY];
     std::int32_t count = -1;
     char *end = formatFixedSigned(x, sizeof out, out, &count, precision);
     if (end == nullptr)
@@ -96,18 +97,38 @@ TEST(Conversions, FormatFixed)
              Case{-0.5, 2, "-0.50"},
              Case{-3.14159, 4, "-3.1416"},
              Case{-0.0, 2, "0.00"},
-             // Whole parts saturate to the unsigned 32-bit range; NaN is 0.
+             // Whole parts are exact at any size; infinity is "inf", NaN is 0.
              Case{4294967294.999, 2, "4294967295.00"},
              Case{4294967295.0, 2, "4294967295.00"},
-             Case{4294967295.7, 2, "4294967295.00"},
-             Case{1e20, 2, "4294967295.00"},
-             Case{kInf, 1, "4294967295.0"},
-             Case{-kInf, 1, "-4294967295.0"},
+             Case{4294967295.5, 2, "4294967295.50"},
+             Case{4294967295.25, 1, "4294967295.3"},
+             Case{4294967295.999, 2, "4294967296.00"},
+             Case{9999999999.9999, 3, "10000000000.000"},
+             Case{1e10, 2, "10000000000.00"},
+             Case{4503599627370495.5, 1, "4503599627370495.5"},
+             Case{1e20, 2, "100000000000000000000.00"},
+             Case{-0x1p64, 0, "-18446744073709551616.0"},
+             Case{1e23, 0, "99999999999999991611392.0"},
+             Case{kInf, 1, "inf"},
+             Case{-kInf, 1, "-inf"},
              Case{kNaN, 2, "0.00"},
              Case{-kNaN, 2, "0.00"},
          }) {
         EXPECT_EQ(fixed(c.x, c.precision), c.expected) << c.x << " precision " << c.precision;
     }
+
+    // The whole part of any double is snprintf's; the longest fits the
+    // documented capacity.
+    for (double x : {0x1p53, 0x1p63 + 0x1p11, 1e25, 0x1.fffffffffffffp1023, 123456789e250}) {
+        char expected[400];
+        std::snprintf(expected, sizeof expected, "%.2f", x);
+        EXPECT_EQ(fixed(x, 2), expected);
+    }
+    char longest[KIV_FIXED_TEXT_CAPACITY];
+    std::int32_t count = 0;
+    ASSERT_NE(formatFixedSigned(-0x1.fffffffffffffp1023, sizeof longest, longest, &count, 9),
+              nullptr);
+    EXPECT_EQ(count, KIV_FIXED_TEXT_CAPACITY - 1);
 
     // Unsigned formatFixed reads a negative number as 0.
     char out[16];
@@ -124,8 +145,9 @@ TEST(Conversions, FormatFixedCapacity)
         double x;
         std::uint16_t precision;
     };
-    for (const Case &c : {Case{3.14159, 2}, Case{0.0096, 2}, Case{0.05, 3}, Case{7, 4},
-                          Case{-0.5, 2}, Case{4294967295.0, 9}, Case{0.999, 2}}) {
+    for (const Case &c :
+         {Case{3.14159, 2}, Case{0.0096, 2}, Case{0.05, 3}, Case{7, 4}, Case{-0.5, 2},
+          Case{4294967295.0, 9}, Case{0.999, 2}, Case{-1e25, 1}, Case{kInf, 2}}) {
         const std::string expected = fixed(c.x, c.precision);
         const auto length = static_cast<std::int32_t>(expected.size());
         for (std::int32_t capacity = 0; capacity <= length + 1; ++capacity) {
@@ -190,7 +212,6 @@ TEST(Conversions, Rounding)
     {
         double x, up, truncated, nearest;
     };
-    constexpr double kMax = 4294967295.0;
     for (const Case &c : {
              Case{2.1, 3, 2, 2},
              Case{2.0, 2, 2, 2},
@@ -199,11 +220,14 @@ TEST(Conversions, Rounding)
              Case{2.4999, 3, 2, 2},
              Case{-2.5, -2, -2, -3},
              Case{0.49999999999999994, 1, 0, 0},
-             Case{4294967294.5, kMax, 4294967294.0, kMax},
-             Case{1e10, kMax, kMax, kMax},
-             Case{-1e10, -kMax, -kMax, -kMax},
-             Case{kInf, kMax, kMax, kMax},
-             Case{-kInf, -kMax, -kMax, -kMax},
+             Case{4294967294.5, 4294967295.0, 4294967294.0, 4294967295.0},
+             // Beyond 32 bits the results are still the rounded numbers.
+             Case{4294967295.5, 4294967296.0, 4294967295.0, 4294967296.0},
+             Case{-4294967295.5, -4294967295.0, -4294967295.0, -4294967296.0},
+             Case{1e10, 1e10, 1e10, 1e10},
+             Case{-1e300, -1e300, -1e300, -1e300},
+             Case{kInf, kInf, kInf, kInf},
+             Case{-kInf, -kInf, -kInf, -kInf},
          }) {
         EXPECT_EQ(roundUp(c.x), c.up) << c.x;
         EXPECT_EQ(roundTruncate(c.x), c.truncated) << c.x;

@@ -145,6 +145,8 @@ TEST(Formatter, RendersTheDocumentedExamples)
         {"%.3f", number(2.0), "2.000" + NUL},
         {"%f", number(2.0), "2.00" + NUL},
         {"%.0f", number(2.5), "2.5" + NUL},
+        {"%f", number(1e10), "10000000000.00" + NUL},
+        {"%.1f", number(-1e30), "-1000000000000000019884624838656.0" + NUL},
         {"%X", numbers({258}), "0102" + NUL},
         {"%X", string("Az"), "417A" + NUL},
         {"%4p", numbers({65}), std::string(3, '\0') + "A" + NUL},

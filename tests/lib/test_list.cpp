@@ -385,6 +385,34 @@ TEST(List, CopyToATargetThatOwnsTheSource)
     delete outer;
 }
 
+TEST(List, CopyKeepsValuesWithNothingReadable)
+{
+    // A value whose reading fails is still copied, and the items after it too.
+    KivList_c source;
+    auto *first = new KivValue_c;
+    first->setUInt8(7);
+    auto *empty = new KivValue_c;
+    empty->setDouble(1.5);
+    empty->convertTo(KivValue_c::TYPE_BINARY);
+    auto *last = new KivValue_c;
+    last->setText("after", -1);
+    for (KivObject_c *payload : std::vector<KivObject_c *>{first, empty, last})
+        ASSERT_EQ(source.insert(payload), KIV_OK);
+
+    KivList_c copy;
+    ASSERT_EQ(source.copyTo(&copy), KIV_OK);
+    const std::vector<KivObject_c *> items = payloadsOf(copy);
+    ASSERT_EQ(items.size(), 3u);
+    auto *middle = dynamic_cast<KivValue_c *>(items[1]);
+    ASSERT_NE(middle, nullptr);
+    EXPECT_EQ(middle->type(), KivValue_c::TYPE_BINARY);
+    KivStatus status = 0;
+    ASSERT_NE(middle->toBinary(&status), nullptr);
+    EXPECT_EQ(middle->toBinary()->limit(), 0);
+    EXPECT_EQ(status, KIV_FAIL);
+    EXPECT_STREQ(static_cast<KivValue_c *>(items[2])->toText()->text(), "after");
+}
+
 TEST(List, ClonesLibraryPayloadsOfEveryClass)
 {
     KivList_c source;

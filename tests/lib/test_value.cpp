@@ -190,7 +190,9 @@ TEST(Value, DoubleReadAsText)
     for (const Case &c :
          {Case{-3.14159, 2, "-3.14"}, Case{-3.14159, 4, "-3.1416"}, Case{-3.14159, 0, "-3.1"},
           Case{-3.14159, 40000, "-3.141590000"}, Case{-0.0, 2, "0.00"}, Case{2.7, 2, "2.70"},
-          Case{std::numeric_limits<double>::quiet_NaN(), 2, "0.00"}}) {
+          Case{std::numeric_limits<double>::quiet_NaN(), 2, "0.00"},
+          Case{1e10, 2, "10000000000.00"}, Case{4294967295.5, 2, "4294967295.50"},
+          Case{-1e20, 0, "-100000000000000000000.0"}, Case{-kInf, 2, "-inf"}}) {
         V v;
         v.setDouble(c.x);
         v.precision = c.precision;
@@ -452,6 +454,23 @@ TEST(Value, CopyFromEveryType)
         EXPECT_EQ(textOf(copy), textOf(source));
         EXPECT_EQ(copy.toInt(), source.toInt()) << textOf(source);
         EXPECT_EQ(bytesOf(copy), bytesOf(source)) << textOf(source);
+    }
+
+    // Sources with nothing readable in their own type copy faithfully (2):
+    // the copy has the type and reads as the source, no bytes with 254.
+    using Setup = std::function<void(V &)>;
+    for (const Setup &set :
+         {Setup([](V &v) { v.setDouble(1.5); }), Setup([](V &v) { v.setText("zz", -1); }),
+          Setup([](V &v) { v.setBool(KIV_YES); })}) {
+        V source, copy;
+        set(source);
+        source.convertTo(V::TYPE_BINARY);
+        EXPECT_EQ(copy.copyFrom(&source), KIV_OK);
+        EXPECT_EQ(copy.type(), V::TYPE_BINARY);
+        KivStatus status = 0;
+        EXPECT_EQ(bytesOf(copy, &status), Bytes{});
+        EXPECT_EQ(status, KIV_FAIL);
+        EXPECT_EQ(textOf(copy), textOf(source));
     }
 
     V source, copy;
