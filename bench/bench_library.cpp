@@ -1,10 +1,10 @@
 // The library's operations beside their nearest standard equivalents.
 #include "KivBenchMain.h"
 
-#include "core/KivBinaryString.h"
 #include "core/KivBuffer.h"
+#include "core/KivEscapes.h"
 #include "core/KivString.h"
-#include "format/KivCodecs.h"
+#include "format/KivBinaryString.h"
 #include "time/KivTime.h"
 #include "values/KivValue.h"
 

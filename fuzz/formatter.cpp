@@ -7,9 +7,9 @@
 #include "Models.h"
 #include "ValueChecks.h"
 
-#include "core/KivBinaryString.h"
 #include "core/KivBuffer.h"
 #include "core/KivString.h"
+#include "format/KivBinaryString.h"
 #include "values/KivList.h"
 #include "values/KivValue.h"
 

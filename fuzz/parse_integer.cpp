@@ -4,7 +4,7 @@
 #include "FuzzSupport.h"
 #include "Models.h"
 
-#include "format/KivCodecs.h"
+#include "core/KivDigits.h"
 
 namespace {
 

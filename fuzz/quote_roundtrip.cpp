@@ -5,8 +5,8 @@
 #include "Models.h"
 
 #include "core/KivBuffer.h"
+#include "core/KivEscapes.h"
 #include "core/KivString.h"
-#include "format/KivCodecs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

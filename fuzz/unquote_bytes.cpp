@@ -5,7 +5,7 @@
 #include "Models.h"
 
 #include "core/KivBuffer.h"
-#include "format/KivCodecs.h"
+#include "core/KivEscapes.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "KivBuffer.h"
+#include "core/KivBuffer.h"
 
 #include <cstring>
 #include <new>

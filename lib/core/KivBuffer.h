@@ -2,7 +2,7 @@
 // writable through the KivReader_c and KivWriter_c interfaces.
 #pragma once
 
-#include "KivObject.h"
+#include "core/KivObject.h"
 
 #include <cstdint>
 
@@ -38,7 +38,7 @@ public:
 
     // Copies the bytes below this buffer's limit (from its start) into
     // `other`, which must be a KivBuffer_c. A copy onto itself keeps the
-    // contents and returns 2.
+    // contents and returns KIV_OK.
     KivStatus copyTo(KivObject_c *other) override;
     KivBuffer_c *create() const override;
 
@@ -46,7 +46,7 @@ public:
     std::int32_t write(const void *source, std::int32_t count) override;
 
     // Storage. resize keeps the first min(old, new) bytes and rewinds to the
-    // whole new size; a failed resize leaves the buffer empty (254).
+    // whole new size; a failed resize leaves the buffer empty (KIV_FAIL).
     KivStatus resize(std::int32_t newSize);
     // Releases owned storage and leaves the buffer empty with no cursor
     // (position and limit 0), so no cursor points into released storage.
@@ -57,7 +57,7 @@ public:
     // Copies min(count, size) bytes to the start and rewinds with the limit at
     // the number copied.
     std::int32_t copyIn(const void *source, std::int32_t count);
-    // Grows the storage at the front by `count` bytes of `fill` (254 and
+    // Grows the storage at the front by `count` bytes of `fill` (KIV_FAIL and
     // unchanged if count <= 0 or memory is exhausted).
     KivStatus padFront(std::int32_t count, std::uint8_t fill);
 
@@ -67,12 +67,12 @@ public:
     KivStatus stepForward();
     KivStatus stepBack();
     // Position of the next '.' at or after the cursor and below the limit,
-    // with the cursor left on it; -2 (cursor unmoved) when there is none.
+    // with the cursor left on it; KIV_BAD_COUNT (cursor unmoved) when there is none.
     std::int32_t seekDot();
 
     // Cuts the bytes from the cursor at every ':' into new buffers appended to
     // `pieces` (a list that owns its payloads). Returns the number of pieces
-    // added, or -2.
+    // added, or KIV_BAD_COUNT.
     std::int32_t split(KivList_c *pieces, std::int32_t maxCount);
 
     std::int32_t size() const { return size_; }

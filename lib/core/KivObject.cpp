@@ -1,4 +1,4 @@
-#include "KivObject.h"
+#include "core/KivObject.h"
 
 #include <new>
 

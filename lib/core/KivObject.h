@@ -15,7 +15,7 @@ inline constexpr KivStatus KIV_FAIL = -2; // failure (byte 254)
 inline constexpr std::int8_t KIV_YES = 3;
 inline constexpr std::int8_t KIV_NO = -3; // byte 253
 
-// Counts, lengths and positions use -2 for failure.
+// Counts, lengths and positions use KIV_BAD_COUNT for failure.
 inline constexpr std::int32_t KIV_BAD_COUNT = -2;
 
 // Tags by which the formatter tells its argument objects apart.
@@ -34,7 +34,7 @@ public:
     KivObject_c &operator=(const KivObject_c &) = delete;
 
     // Copies `kind` into `target`; subclasses then copy their contents.
-    // 254 for a null target, and in subclasses for a target of another class.
+    // KIV_FAIL for a null target, and in subclasses for a target of another class.
     virtual KivStatus copyTo(KivObject_c *target);
 
     // A new object of the same class in its freshly constructed state, owned

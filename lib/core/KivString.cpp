@@ -1,25 +1,12 @@
-#include "KivString.h"
+#include "core/KivString.h"
 
-#include "KivBuffer.h"
-#include "format/KivCodecs.h"
+#include "core/KivBuffer.h"
+#include "core/KivBytes.h"
+#include "core/KivEscapes.h"
 
+#include <cstddef>
 #include <cstring>
 #include <new>
-
-namespace {
-
-bool isUpper(std::uint8_t c)
-{
-    return c >= 'A' && c <= 'Z';
-}
-
-// True when the two bytes are the same ASCII letter in different cases.
-bool sameLetter(std::uint8_t a, std::uint8_t b)
-{
-    return (isUpper(a) && b == a + ('a' - 'A')) || (isUpper(b) && a == b + ('a' - 'A'));
-}
-
-} // namespace
 
 KivString_c::KivString_c() : buffer_(new (std::nothrow) KivBuffer_c)
 {
@@ -74,11 +61,8 @@ std::int32_t KivString_c::assign(const char *source, std::int32_t count, std::in
 
     // The text may lie in this string's own storage, which resizing releases:
     // take it from a private copy then.
-    const auto own = reinterpret_cast<std::uintptr_t>(buffer_->data());
-    const auto from = reinterpret_cast<std::uintptr_t>(source);
-    const auto ownSize = static_cast<std::uintptr_t>(buffer_->size()) + 1;
-    if (own != 0 && count > 0 && from < own + ownSize &&
-        own < from + static_cast<std::uintptr_t>(count)) {
+    if (kiv::overlaps(source, count, buffer_->data(),
+                      static_cast<std::size_t>(buffer_->size()) + 1)) {
         char *copy = new (std::nothrow) char[static_cast<std::size_t>(count)];
         if (copy == nullptr)
             return KIV_BAD_COUNT;
@@ -137,7 +121,7 @@ std::int8_t KivString_c::compareText(const char *text, std::int32_t count, KivSt
                     break;
                 continue;
             }
-            if (sameLetter(a[i], b[i]))
+            if (kiv::lowerCase(a[i]) == kiv::lowerCase(b[i]))
                 continue;
             return static_cast<std::int8_t>(a[i]) > static_cast<std::int8_t>(b[i]) ? 1 : -1;
         }

@@ -1,20 +1,20 @@
 #include "time/KivTime.h"
 
-#include "core/KivBinaryString.h"
 #include "core/KivBuffer.h"
+#include "core/KivDigits.h"
 #include "core/KivString.h"
-#include "format/KivCodecs.h"
+#include "format/KivBinaryString.h"
 #include "values/KivList.h"
 
 #include <cstdint>
 
 namespace {
 
-constexpr std::uint32_t kSecondsPerDay = 86400;
-constexpr std::int32_t kTemplateLimit = 256;
+constexpr std::uint32_t SECONDS_PER_DAY = 86400;
+constexpr std::int32_t TEMPLATE_LIMIT = 256;
 // Every conversion directive takes at least one template character, so
 // no template can use more arguments than this; further ones are not added.
-constexpr std::int32_t kMaxArguments = kTemplateLimit + 1;
+constexpr std::int32_t MAX_ARGUMENTS = TEMPLATE_LIMIT + 1;
 
 bool isLeapYear(std::uint32_t year)
 {
@@ -28,7 +28,7 @@ std::uint32_t numberAt(const KivBuffer_c *buffer)
                          reinterpret_cast<const char *>(buffer->cursor()));
 }
 
-// Renders `binary`, its template set, into `out`; fails (254, `out` empty)
+// Renders `binary`, its template set, into `out`; fails (KIV_FAIL, `out` empty)
 // when fewer than `expected` arguments could be added.
 KivStatus renderInto(KivBinaryString_c &binary, std::int32_t expected, KivString_c *out)
 {
@@ -59,7 +59,7 @@ KivStatus KivTime_c::breakDown(KivTimeFields_c *fields) const
     std::uint64_t offset = 0;
     std::uint32_t year = 1970;
     for (;;) {
-        const std::uint64_t length = (isLeapYear(year) ? 366u : 365u) * kSecondsPerDay;
+        const std::uint64_t length = (isLeapYear(year) ? 366u : 365u) * SECONDS_PER_DAY;
         if (offset + length > total) {
             break;
         }
@@ -73,16 +73,16 @@ KivStatus KivTime_c::breakDown(KivTimeFields_c *fields) const
     std::uint32_t month = 0;
     for (; month < 11; ++month) {
         const std::uint32_t days = monthDays[month] + ((month == 1 && leap) ? 1u : 0u);
-        if (days * kSecondsPerDay > rest) {
+        if (days * SECONDS_PER_DAY > rest) {
             break;
         }
-        rest -= days * kSecondsPerDay;
+        rest -= days * SECONDS_PER_DAY;
     }
 
     fields->year = static_cast<std::int16_t>(year);
     fields->month = static_cast<std::int16_t>(month);
-    fields->day = static_cast<std::int16_t>(rest / kSecondsPerDay);
-    rest %= kSecondsPerDay;
+    fields->day = static_cast<std::int16_t>(rest / SECONDS_PER_DAY);
+    rest %= SECONDS_PER_DAY;
     fields->hour = static_cast<std::int16_t>(rest / 3600u);
     rest %= 3600u;
     fields->minute = static_cast<std::int16_t>(rest / 60u);
@@ -101,7 +101,7 @@ KivStatus KivTime_c::parse(KivString_c *text)
     KivBuffer_c buffer;
     buffer.attach(const_cast<char *>(text->text()), length);
     // A '.' in the first place does not start a fraction: split takes a
-    // count of 0, like -2, as the whole text.
+    // count of 0, like KIV_BAD_COUNT, as the whole text.
     const std::int32_t dot = buffer.seekDot();
     buffer.rewind(length);
     KivList_c pieces;
@@ -139,9 +139,9 @@ KivStatus KivTime_c::format(KivString_c *out, const char *pattern) const
     KivBinaryString_c binary;
     // The template's buffer views storage on the stack, with room for the
     // closing zero after a full template.
-    std::uint8_t storage[kTemplateLimit + 1];
+    std::uint8_t storage[TEMPLATE_LIMIT + 1];
     KivBuffer_c tpl;
-    tpl.attach(storage, kTemplateLimit);
+    tpl.attach(storage, TEMPLATE_LIMIT);
     if (binary.arguments == nullptr || binary.formatString == nullptr) {
         out->clear();
         return KIV_FAIL;
@@ -158,7 +158,7 @@ KivStatus KivTime_c::format(KivString_c *out, const char *pattern) const
     };
     std::int32_t added = 0;
     const auto argument = [&binary, &added](std::int32_t value) {
-        if (added < kMaxArguments) {
+        if (added < MAX_ARGUMENTS) {
             binary.addUnsigned(static_cast<std::uint32_t>(value));
             ++added;
         }

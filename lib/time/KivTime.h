@@ -2,7 +2,7 @@
 // milliseconds.
 #pragma once
 
-#include "../core/KivObject.h"
+#include "core/KivObject.h"
 
 #include <cstdint>
 
@@ -30,7 +30,7 @@ public:
     std::uint32_t seconds() const { return seconds_; }
     std::int32_t milliseconds() const { return milliseconds_; }
 
-    // Fills `fields` with the calendar break-down (254 for null). The year
+    // Fills `fields` with the calendar break-down (KIV_FAIL for null). The year
     // search runs on 64-bit sums, so counts from 2106-01-01 up to 2^32 - 1
     // break down into their real dates in 2106.
     KivStatus breakDown(KivTimeFields_c *fields) const;
@@ -38,20 +38,20 @@ public:
     // Reads "hours:minutes:seconds" with an optional ".milliseconds". Pieces
     // are taken from the right; each is its first run of digits (0 without
     // one); sums wrap in 32 bits. Malformed text never fails; a null text, or
-    // no memory for the pieces, sets 0 and 0 and returns 254.
+    // no memory for the pieces, sets 0 and 0 and returns KIV_FAIL.
     KivStatus parse(KivString_c *text);
 
     // Writes the count by `pattern` (not null): H hour of the day, i minute,
     // s second, d day, m month (two digits each), Y year (four digits); a
     // backslash takes the next character literally; other characters are
     // copied, a '%' or backslash keeping its meaning in the formatter's
-    // template. The template is limited to 256 characters. 254 for a null `out`;
-    // 254 with `out` empty when rendering fails or no storage can be had.
+    // template. The template is limited to 256 characters. KIV_FAIL for a null `out`;
+    // KIV_FAIL with `out` empty when rendering fails or no storage can be had.
     KivStatus format(KivString_c *out, const char *pattern) const;
 
     // Writes the whole duration as hours:minutes:seconds, the hours at least
     // two digits and as many more as they need (131072 s gives 36:24:32).
-    // 254 for a null `out`, and with `out` empty when memory is exhausted.
+    // KIV_FAIL for a null `out`, and with `out` empty when memory is exhausted.
     KivStatus formatDuration(KivString_c *out) const;
 
 private:

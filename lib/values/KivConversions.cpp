@@ -1,22 +1,18 @@
-#include "KivConversions.h"
+#include "values/KivConversions.h"
 
+#include "core/KivBytes.h"
+#include "core/KivDigits.h"
 #include "core/KivString.h"
-#include "format/KivCodecs.h"
 
 #include <cmath>
 #include <cstring>
 
-const char *const kivBoolWords[KIV_BOOL_PAIRS][2] = {
+const char *const KIV_BOOL_WORDS[KIV_BOOL_PAIRS][2] = {
     {"false", "true"}, {"off", "on"}, {"no", "yes"}, {"disabled", "enabled"}, {"0", "1"}};
 
 namespace {
 
-constexpr double kMaxWhole = 4294967295.0;
-
-std::uint8_t lowerCase(std::uint8_t c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<std::uint8_t>(c + ('a' - 'A')) : c;
-}
+constexpr double MAX_WHOLE = 4294967295.0;
 
 // The whole text equals `word`, ASCII letters compared without case.
 bool sameWord(const char *text, std::int32_t length, const char *word)
@@ -24,8 +20,8 @@ bool sameWord(const char *text, std::int32_t length, const char *word)
     if (static_cast<std::size_t>(length) != std::strlen(word))
         return false;
     for (std::int32_t i = 0; i < length; ++i) {
-        if (lowerCase(static_cast<std::uint8_t>(text[i])) !=
-            lowerCase(static_cast<std::uint8_t>(word[i])))
+        if (kiv::lowerCase(static_cast<std::uint8_t>(text[i])) !=
+            kiv::lowerCase(static_cast<std::uint8_t>(word[i])))
             return false;
     }
     return true;
@@ -33,9 +29,9 @@ bool sameWord(const char *text, std::int32_t length, const char *word)
 
 std::int8_t boolFromPair(const char *text, std::int32_t length, int pair)
 {
-    if (sameWord(text, length, kivBoolWords[pair][1]))
+    if (sameWord(text, length, KIV_BOOL_WORDS[pair][1]))
         return KIV_YES;
-    if (sameWord(text, length, kivBoolWords[pair][0]))
+    if (sameWord(text, length, KIV_BOOL_WORDS[pair][0]))
         return KIV_NO;
     return KIV_FAIL;
 }
@@ -97,14 +93,9 @@ char *bigWholeDigits(char *out, std::int32_t capacity, double whole, std::int32_
 // The whole digits of an integral, non-negative double, as decimalDigits.
 char *wholeDigits(char *out, std::int32_t capacity, double whole, std::int32_t *written)
 {
-    if (whole <= kMaxWhole)
+    if (whole <= MAX_WHOLE)
         return decimalDigits(out, capacity, static_cast<std::uint32_t>(whole), written);
     return bigWholeDigits(out, capacity, whole, written);
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
 }
 
 } // namespace
@@ -130,7 +121,7 @@ KivStatus boolToText(KivString_c *text, std::int8_t flag)
 {
     if (text == nullptr)
         return KIV_FAIL;
-    const char *word = kivBoolWords[0][flag == KIV_YES ? 1 : 0];
+    const char *word = KIV_BOOL_WORDS[0][flag == KIV_YES ? 1 : 0];
     return text->assign(word, -1, KIV_NO) == KIV_BAD_COUNT ? KIV_FAIL : KIV_OK;
 }
 
@@ -254,7 +245,7 @@ double parseDecimal(const char *text, std::int32_t length, KivStatus *status)
 
     std::int32_t i = 0;
     double sign = 1.0;
-    for (; i < length && !isDigit(text[i]); ++i)
+    for (; i < length && !kiv::isDigit(static_cast<std::uint8_t>(text[i])); ++i)
         sign = text[i] == '-' ? -1.0 : 1.0;
     if (i >= length) {
         if (status != nullptr)
@@ -263,12 +254,12 @@ double parseDecimal(const char *text, std::int32_t length, KivStatus *status)
     }
 
     double whole = 0.0;
-    for (; i < length && isDigit(text[i]); ++i)
+    for (; i < length && kiv::isDigit(static_cast<std::uint8_t>(text[i])); ++i)
         whole = whole * 10.0 + (text[i] - '0');
     double fraction = 0.0;
     if (i < length && text[i] == '.') {
         double divisor = 10.0;
-        for (++i; i < length && isDigit(text[i]); ++i) {
+        for (++i; i < length && kiv::isDigit(static_cast<std::uint8_t>(text[i])); ++i) {
             fraction += (text[i] - '0') / divisor;
             divisor *= 10.0;
         }

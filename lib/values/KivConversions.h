@@ -11,16 +11,16 @@ class KivString_c;
 // Boolean words: five pairs of {false word, true word}.
 inline constexpr int KIV_BOOL_PAIRS = 5;
 inline constexpr int KIV_BOOL_ALL_PAIRS = 5;
-extern const char *const kivBoolWords[KIV_BOOL_PAIRS][2];
+extern const char *const KIV_BOOL_WORDS[KIV_BOOL_PAIRS][2];
 
 // KIV_YES when the whole of `text` is the true word of `wordPair`, KIV_NO when
-// it is the false word (ASCII letters compare without case), otherwise 254.
+// it is the false word (ASCII letters compare without case), otherwise KIV_FAIL.
 // `wordPair` 0 to 4 tests one pair, KIV_BOOL_ALL_PAIRS tests all. Null text
-// or another pair: 254.
+// or another pair: KIV_FAIL.
 std::int8_t boolFromText(KivString_c *text, std::int32_t wordPair);
 
-// Sets `text` to "true" for KIV_YES and to "false" for any other flag. 2, or
-// 254 for a null text (or exhausted memory).
+// Sets `text` to "true" for KIV_YES and to "false" for any other flag. KIV_OK, or
+// KIV_FAIL for a null text (or exhausted memory).
 KivStatus boolToText(KivString_c *text, std::int8_t flag);
 
 // Writes the fixed-point text of `x` into `out`, which holds `capacity` bytes
@@ -51,7 +51,7 @@ inline constexpr std::int32_t KIV_FIXED_TEXT_CAPACITY = 1 + 309 + 1 + 9 + 1;
 // negative when it is '-'. The number runs over digits and one point. Whole
 // and fraction parts of any length are read in double arithmetic (exact for up
 // to fifteen digits). No digit, a null text or another negative length: 0.0
-// with status 254.
+// with status KIV_FAIL.
 double parseDecimal(const char *text, std::int32_t length, KivStatus *status);
 
 // Whole-number rounding toward plus infinity, toward zero, and to the nearest

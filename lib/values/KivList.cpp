@@ -1,4 +1,4 @@
-#include "KivList.h"
+#include "values/KivList.h"
 
 #include <new>
 

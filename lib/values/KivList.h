@@ -34,27 +34,27 @@ public:
     KivList_c() = default;
     ~KivList_c() override;
 
-    // Makes `other`, which must be a KivList_c (254 otherwise, or when null),
+    // Makes `other`, which must be a KivList_c (KIV_FAIL otherwise, or when null),
     // a deep copy of this list: its old nodes are cleared, then it receives a
     // new object of each payload's own class (create, then copyTo) in the same
     // order, its current node being its last. A payload that cannot be copied
-    // ends the copy with 254; the copies made before it stay in `other`, and a
+    // ends the copy with KIV_FAIL; the copies made before it stay in `other`, and a
     // copy that cannot be inserted is destroyed. Copying a list onto itself
-    // changes nothing and returns 2. The payloads are all copied before
+    // changes nothing and returns KIV_OK. The payloads are all copied before
     // `other` is cleared, so this list may be one of the objects that clearing
     // `other` destroys; it must then not be used after the call.
     KivStatus copyTo(KivObject_c *other) override;
     KivList_c *create() const override;
 
     // Links a new node for `payload` (null allowed) after the current node and
-    // makes it current. 254 when the node cannot be allocated (or the count
+    // makes it current. KIV_FAIL when the node cannot be allocated (or the count
     // would overflow): the list is unchanged and the payload stays with the
     // caller.
     KivStatus insert(KivObject_c *payload);
     // Unlinks and destroys the current node; its previous node (or else its
-    // next) becomes current. 254 on an empty list.
+    // next) becomes current. KIV_FAIL on an empty list.
     KivStatus remove();
-    // Destroys every node; always 2.
+    // Destroys every node; always KIV_OK.
     KivStatus clear();
 
     KivNode_c *toFirst()

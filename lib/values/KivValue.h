@@ -12,7 +12,7 @@ class KivString_c;
 
 // Reading a value may fill its caches, so a value belongs to one thread at a
 // time even when it is only read. Every reader takes an optional `status`
-// that receives 2, or 254 when the representation cannot be produced.
+// that receives KIV_OK, or KIV_FAIL when the representation cannot be produced.
 //
 // A cache that is stale is computed from the value's own representation (the
 // one its type names: the text of a text value, the double of a double value,
@@ -51,21 +51,21 @@ public:
     ~KivValue_c() override;
 
     // Makes `other` (a KivValue_c) a copy of this value, `kind` included.
-    // 254 for a null target or one of another class; onto itself a no-op (2).
+    // KIV_FAIL for a null target or one of another class; onto itself a no-op (KIV_OK).
     KivStatus copyTo(KivObject_c *other) override;
     KivValue_c *create() const override;
 
     // Text reads as its leading decimal integer (wrapping modulo 2^32), or as
     // 1 or 0 when it is a boolean word; bytes are never read as a number
-    // (254). Doubles are rounded by `rounding`, then saturated.
+    // (KIV_FAIL). Doubles are rounded by `rounding`, then saturated.
     virtual std::int32_t toInt(KivStatus *status = nullptr);
     // The owned binary storage (valid until the value next changes), or null
-    // with 254 when it cannot be allocated. Integer types give their 1, 2 or
+    // with KIV_FAIL when it cannot be allocated. Integer types give their 1, 2 or
     // 4 bytes most significant first, text values the bytes their text
     // describes (unquoteBytes), binary values their bytes, the empty value no
-    // bytes; doubles and booleans give no bytes and 254.
+    // bytes; doubles and booleans give no bytes and KIV_FAIL.
     virtual KivBuffer_c *toBinary(KivStatus *status = nullptr);
-    // The owned text storage, or null with 254 when it cannot be allocated.
+    // The owned text storage, or null with KIV_FAIL when it cannot be allocated.
     // Doubles are written with `precision` fraction digits, booleans as
     // "true" or "false", bytes in their quoted form (quoteBytes).
     virtual KivString_c *toText(KivStatus *status = nullptr);
@@ -84,29 +84,29 @@ public:
     void setBool(std::int8_t flag);
     void setDouble(double x);
     // Copies the characters of `source` (null: empty text); the value's own
-    // text storage keeps its contents. 254 when memory is exhausted: the value
-    // is then a text value that reads as empty text (254 for numbers).
+    // text storage keeps its contents. KIV_FAIL when memory is exhausted: the value
+    // is then a text value that reads as empty text (KIV_FAIL for numbers).
     KivStatus setText(KivString_c *source);
     // As above with `length` characters (-1: up to the first zero byte).
     KivStatus setText(const char *characters, std::int32_t length);
     // Copies the bytes of `source` below its limit (null: no bytes); any
-    // buffer, the value's own storage included, may be given. 254 when memory
+    // buffer, the value's own storage included, may be given. KIV_FAIL when memory
     // is exhausted: the value is then left empty (TYPE_NONE, nothing valid).
     KivStatus setBinary(KivBuffer_c *source);
     // The empty value; `precision` and `rounding` stay.
     void clear();
 
-    // Turns the value into `newType` (0 to 10; otherwise 254, unchanged).
+    // Turns the value into `newType` (0 to 10; otherwise KIV_FAIL, unchanged).
     // Returns 2 also when the current contents cannot be read in the new type;
     // the value then has nothing valid and reads as empty. Running out of
-    // memory returns 254: without a storage object the value is unchanged,
+    // memory returns KIV_FAIL: without a storage object the value is unchanged,
     // otherwise it reads as empty.
     KivStatus convertTo(std::int32_t newType);
     // Makes this value a copy of `source` (type, contents, precision and a
-    // rounding below 4), leaving `kind`. 2, also when the source has nothing
+    // rounding below 4), leaving `kind`. KIV_OK, also when the source has nothing
     // readable in its type (the copy then reads as the source does: a double
-    // converted to bytes gives no bytes and 254); a copy from itself changes
-    // nothing (2); 254 only for a null source or when memory is exhausted.
+    // converted to bytes gives no bytes and KIV_FAIL); a copy from itself changes
+    // nothing (KIV_OK); KIV_FAIL only for a null source or when memory is exhausted.
     KivStatus copyFrom(KivValue_c *source);
 
     // Storage objects, created empty on first use; null only when memory is

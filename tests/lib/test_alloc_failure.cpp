@@ -5,10 +5,10 @@
 // the failure the operation's contract gives, the objects keep their
 // invariants and take a normal operation, and destroying them leaves no block
 // behind.
-#include "core/KivBinaryString.h"
 #include "core/KivBuffer.h"
+#include "core/KivEscapes.h"
 #include "core/KivString.h"
-#include "format/KivCodecs.h"
+#include "format/KivBinaryString.h"
 #include "time/KivTime.h"
 #include "values/KivConversions.h"
 #include "values/KivList.h"

@@ -1,6 +1,6 @@
-#include "core/KivBinaryString.h"
 #include "core/KivBuffer.h"
 #include "core/KivString.h"
+#include "format/KivBinaryString.h"
 #include "values/KivList.h"
 #include "values/KivValue.h"
 

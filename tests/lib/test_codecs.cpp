@@ -1,6 +1,7 @@
 #include "core/KivBuffer.h"
+#include "core/KivDigits.h"
+#include "core/KivEscapes.h"
 #include "core/KivString.h"
-#include "format/KivCodecs.h"
 
 #include <gtest/gtest.h>
 

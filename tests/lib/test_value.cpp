@@ -1,6 +1,6 @@
 #include "core/KivBuffer.h"
+#include "core/KivEscapes.h"
 #include "core/KivString.h"
-#include "format/KivCodecs.h"
 #include "values/KivValue.h"
 
 #include "KivAllocHook.h"

@@ -2,7 +2,7 @@
 // output buffer.
 #pragma once
 
-#include "KivObject.h"
+#include "core/KivObject.h"
 
 #include <cstdint>
 
@@ -27,24 +27,15 @@ public:
     void addUnsigned(std::uint32_t n);
 
     // Renders formatString with the arguments into `target` (output when
-    // null), replacing its contents. Template language:
-    //   %[0][width][.precision]letter  letters p X f u d s; any other byte
-    //                                  ends the directive with no output
-    //   \ followed by \ n r t " ' % or xHH  an escaped byte
-    // Each directive consumes one argument, in order; once they run out,
-    // directives convert nothing (a width still pads). The template's
-    // terminating zero is rendered like any literal byte. Arguments are read
-    // by their kind: 1 value, 2 string, 3 buffer; other kinds (raw kind 0
-    // included), and objects whose class does not match their kind, carry no
-    // readable datum: d and u read 0, f reads 0.0, X and p give no bytes, s
-    // fails. Returns the target, or null when memory ran out on the way
-    // (growing the target or producing a conversion's text), when padding
-    // cannot fit, or when there is no target or template.
+    // null), replacing its contents; the template language is the
+    // formatter's (format/KivFormatter.h). Returns the target, or null when
+    // memory ran out on the way, when padding cannot fit, or when there is no
+    // target or template.
     KivBuffer_c *render(KivBuffer_c *target);
 
     // Renders into `target`'s text. The text always ends with its
     // terminating zero: a rendering that stops inside a directive or
-    // escape keeps all its bytes. 254 for a null target; 254 with the target
+    // escape keeps all its bytes. KIV_FAIL for a null target; KIV_FAIL with the target
     // empty when rendering failed.
     KivStatus renderString(KivString_c *target);
 
