@@ -50,10 +50,12 @@ void KivFileSizeCalculator::fitLabelColumns()
     const QList<QLabel *> units = {ui.label_4, ui.label_5, ui.label_6, ui.label_7, ui.label_9};
     for (const QList<QLabel *> &column : {captions, units}) {
         int width = 0;
-        for (QLabel *label : column)
+        for (QLabel *label : column) {
             width = qMax(width, qMax(label->minimumWidth(), label->sizeHint().width()));
-        for (QLabel *label : column)
+        }
+        for (QLabel *label : column) {
             label->setFixedWidth(width);
+        }
     }
 }
 

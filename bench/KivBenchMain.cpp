@@ -61,8 +61,9 @@ public:
         double kiv = 0.0;
         for (const KivBenchOp &op : ops_) {
             const auto found = times_.find(nameOf(op));
-            if (found == times_.end())
+            if (found == times_.end()) {
                 continue;
+            }
             if (op.variant == "kiv") {
                 group = op.group;
                 kiv = found->second;
@@ -86,14 +87,17 @@ int countMode(const std::vector<KivBenchOp> &ops, long count, const char *filter
 {
     for (const KivBenchOp &op : ops) {
         const std::string name = nameOf(op);
-        if (filter != nullptr && name.find(filter) == std::string::npos)
+        if (filter != nullptr && name.find(filter) == std::string::npos) {
             continue;
-        for (long i = 0; i < count / 10 + 10; ++i)
+        }
+        for (long i = 0; i < count / 10 + 10; ++i) {
             op.run();
+        }
         const std::uint64_t before = kivAllocations();
         CALLGRIND_ZERO_STATS;
-        for (long i = 0; i < count; ++i)
+        for (long i = 0; i < count; ++i) {
             op.run();
+        }
         CALLGRIND_DUMP_STATS_AT(name.c_str());
         const std::uint64_t after = kivAllocations();
         std::printf("op %s %ld %.2f\n", name.c_str(), count,
@@ -120,35 +124,40 @@ int main(int argc, char **argv)
     const char *filter = nullptr;
     std::vector<char *> rest;
     for (int i = 0; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--count=", 8) == 0)
+        if (std::strncmp(argv[i], "--count=", 8) == 0) {
             count = std::strtol(argv[i] + 8, nullptr, 10);
-        else if (std::strncmp(argv[i], "--filter=", 9) == 0)
+        } else if (std::strncmp(argv[i], "--filter=", 9) == 0) {
             filter = argv[i] + 9;
-        else
+        } else {
             rest.push_back(argv[i]);
+        }
     }
     int restCount = static_cast<int>(rest.size());
     rest.push_back(nullptr);
 
     const std::vector<KivBenchOp> ops = kivBenchOps(restCount, rest.data());
-    if (count > 0)
+    if (count > 0) {
         return countMode(ops, count, filter);
+    }
 
     benchmark::Initialize(&restCount, rest.data());
-    if (benchmark::ReportUnrecognizedArguments(restCount, rest.data()))
+    if (benchmark::ReportUnrecognizedArguments(restCount, rest.data())) {
         return 1;
+    }
     for (const KivBenchOp &op : ops) {
         const std::function<void()> run = op.run;
         const std::int64_t bytes = op.bytes;
         benchmark::RegisterBenchmark(nameOf(op).c_str(), [run, bytes](benchmark::State &state) {
             const std::uint64_t before = kivAllocations();
-            for (auto _ : state)
+            for (auto _ : state) {
                 run();
+            }
             const std::uint64_t after = kivAllocations();
             state.counters["allocs"] = benchmark::Counter(static_cast<double>(after - before),
                                                           benchmark::Counter::kAvgIterations);
-            if (bytes > 0)
+            if (bytes > 0) {
                 state.SetBytesProcessed(state.iterations() * bytes);
+            }
         })->Unit(benchmark::kNanosecond);
     }
     RatioReporter reporter(ops);

@@ -18,9 +18,11 @@ long residentKilobytes()
     long kilobytes = -1;
     if (std::FILE *status = std::fopen("/proc/self/status", "r")) {
         char line[256];
-        while (std::fgets(line, sizeof line, status) != nullptr)
-            if (std::strncmp(line, "VmRSS:", 6) == 0)
+        while (std::fgets(line, sizeof line, status) != nullptr) {
+            if (std::strncmp(line, "VmRSS:", 6) == 0) {
                 kilobytes = std::strtol(line + 6, nullptr, 10);
+            }
+        }
         std::fclose(status);
     }
     return kilobytes;

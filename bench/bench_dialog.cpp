@@ -31,8 +31,9 @@ void type(QLineEdit *edit, const QString &text)
 
 std::vector<KivBenchOp> kivBenchOps(int &argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     static QApplication app(argc, argv);
     static KivFileSizeCalculator dialog;
     dialog.show();

@@ -112,11 +112,13 @@ void addTimeParse(std::vector<KivBenchOp> &ops, const std::string &group, const 
                        const char *end = at + chars->size();
                        while (n < 3) {
                            const auto [next, error] = std::from_chars(at, end, pieces[n]);
-                           if (error != std::errc())
+                           if (error != std::errc()) {
                                break;
+                           }
                            ++n;
-                           if (next == end || *next != ':')
+                           if (next == end || *next != ':') {
                                break;
+                           }
                            at = next + 1;
                        }
                        *result = fromRight(pieces, n);
@@ -166,12 +168,13 @@ std::string mixedBytes()
         state = state * 1103515245u + 12345u;
         const std::uint32_t pick = (state >> 16) % 10;
         const auto byte = static_cast<char>(state >> 24);
-        if (pick < 6)
+        if (pick < 6) {
             bytes += static_cast<char>('a' + (state >> 24) % 26);
-        else if (pick == 6)
+        } else if (pick == 6) {
             bytes += "\n\"\\%"[(state >> 24) % 4];
-        else
+        } else {
             bytes += byte;
+        }
     }
     return bytes;
 }

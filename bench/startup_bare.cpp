@@ -36,8 +36,9 @@ QLabel *label(QWidget *parent, const char *text, int width, bool right, QWidget 
     auto *label = new QLabel(QString::fromLatin1(text), parent);
     label->setMinimumSize(QSize(width, 0));
     label->setMaximumSize(QSize(width, 16777215));
-    if (right)
+    if (right) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
     label->setBuddy(buddy);
     return label;
 }

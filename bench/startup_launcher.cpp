@@ -72,8 +72,9 @@ Sample runOnce(const char *program)
         }
         char chunk[256];
         const ssize_t n = read(channel[0], chunk, sizeof chunk);
-        if (n <= 0)
+        if (n <= 0) {
             break;
+        }
         output.append(chunk, static_cast<std::size_t>(n));
     }
     close(channel[0]);
@@ -113,8 +114,9 @@ double describe(const std::vector<Sample> &samples, double (*field)(const Sample
                 std::size_t size)
 {
     std::vector<double> values;
-    for (const Sample &s : samples)
+    for (const Sample &s : samples) {
         values.push_back(field(s));
+    }
     const double m = median(values);
     std::snprintf(out, size, "%9.1f (%.1f to %.1f)", m,
                   *std::min_element(values.begin(), values.end()),
@@ -147,12 +149,13 @@ int main(int argc, char **argv)
     int warmup = 2;
     std::vector<const char *> programs;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc)
+        if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc) {
             runs = std::atoi(argv[++i]);
-        else if (std::strcmp(argv[i], "--warmup") == 0 && i + 1 < argc)
+        } else if (std::strcmp(argv[i], "--warmup") == 0 && i + 1 < argc) {
             warmup = std::atoi(argv[++i]);
-        else
+        } else {
             programs.push_back(argv[i]);
+        }
     }
     if (programs.size() != 2 || runs < 1 || warmup < 0) {
         std::fprintf(stderr, "usage: %s [--runs N] [--warmup N] CALCULATOR BARE\n", argv[0]);

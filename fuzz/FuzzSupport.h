@@ -38,16 +38,18 @@ public:
     std::uint32_t u32()
     {
         std::uint32_t n = 0;
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 4; ++i) {
             n = n << 8 | byte();
+        }
         return n;
     }
     std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
     double f64()
     {
         std::uint64_t bits = 0;
-        for (int i = 0; i < 8; ++i)
+        for (int i = 0; i < 8; ++i) {
             bits = bits << 8 | byte();
+        }
         double x = 0;
         std::memcpy(&x, &bits, sizeof x);
         return x;
@@ -55,8 +57,9 @@ public:
     // Up to `count` bytes (fewer at the end of the input).
     std::string bytes(std::size_t count)
     {
-        if (count > left())
+        if (count > left()) {
             count = left();
+        }
         std::string out(reinterpret_cast<const char *>(data_ + at_), count);
         at_ += count;
         return out;

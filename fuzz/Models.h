@@ -26,12 +26,15 @@ inline bool isDigit(char c)
 
 inline int hexDigit(char c)
 {
-    if (c >= '0' && c <= '9')
+    if (c >= '0' && c <= '9') {
         return c - '0';
-    if (c >= 'A' && c <= 'F')
+    }
+    if (c >= 'A' && c <= 'F') {
         return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
+    }
+    if (c >= 'a' && c <= 'f') {
         return c - 'a' + 10;
+    }
     return -1;
 }
 
@@ -59,13 +62,16 @@ struct Unsigned
 inline Unsigned parseUnsigned(const Bytes &text)
 {
     std::size_t i = 0;
-    while (i < text.size() && !isDigit(text[i]))
+    while (i < text.size() && !isDigit(text[i])) {
         ++i;
-    if (i == text.size())
+    }
+    if (i == text.size()) {
         return {0, false};
+    }
     std::uint32_t value = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i)
+    for (; i < text.size() && isDigit(text[i]); ++i) {
         value = value * 10u + static_cast<std::uint32_t>(text[i] - '0');
+    }
     return {value, true};
 }
 
@@ -83,8 +89,9 @@ inline Signed parseSigned(const Bytes &text)
     bool stray = false;
     for (std::size_t i = 0; i < text.size() && !isDigit(text[i]); ++i) {
         negative = text[i] == '-';
-        if (!negative)
+        if (!negative) {
             stray = true;
+        }
     }
     const Unsigned u = parseUnsigned(text);
     const std::uint32_t bits = negative ? 0u - u.value : u.value;
@@ -98,8 +105,9 @@ inline Bytes decimal(std::uint32_t n)
 
 inline Bytes signedDecimal(std::int32_t n)
 {
-    if (n >= 0)
+    if (n >= 0) {
         return std::to_string(n);
+    }
     return "-" + std::to_string(0u - static_cast<std::uint32_t>(n));
 }
 
@@ -117,15 +125,19 @@ inline Decimal parseDecimal(const Bytes &text)
 {
     std::size_t i = 0;
     double sign = 1.0;
-    while (i < text.size() && !isDigit(text[i]))
+    while (i < text.size() && !isDigit(text[i])) {
         ++i;
-    if (i == text.size())
+    }
+    if (i == text.size()) {
         return {0.0, false};
-    if (i > 0 && text[i - 1] == '-')
+    }
+    if (i > 0 && text[i - 1] == '-') {
         sign = -1.0;
+    }
     double whole = 0.0;
-    for (; i < text.size() && isDigit(text[i]); ++i)
+    for (; i < text.size() && isDigit(text[i]); ++i) {
         whole = whole * 10.0 + (text[i] - '0');
+    }
     double fraction = 0.0;
     if (i < text.size() && text[i] == '.') {
         double divisor = 10.0;
@@ -144,32 +156,40 @@ inline std::int8_t boolFromText(const Bytes &text, std::int32_t pair)
     static const char *const words[5][2] = {
         {"false", "true"}, {"off", "on"}, {"no", "yes"}, {"disabled", "enabled"}, {"0", "1"}};
     const auto same = [&text](const char *word) {
-        if (text.size() != std::strlen(word))
+        if (text.size() != std::strlen(word)) {
             return false;
+        }
         for (std::size_t i = 0; i < text.size(); ++i) {
             char c = text[i];
-            if (c >= 'A' && c <= 'Z')
+            if (c >= 'A' && c <= 'Z') {
                 c = static_cast<char>(c - 'A' + 'a');
-            if (c != word[i])
+            }
+            if (c != word[i]) {
                 return false;
+            }
         }
         return true;
     };
     const auto one = [&](int p) -> std::int8_t {
-        if (same(words[p][1]))
+        if (same(words[p][1])) {
             return YES;
-        if (same(words[p][0]))
+        }
+        if (same(words[p][0])) {
             return NO;
+        }
         return FAIL;
     };
     if (pair == 5) {
-        for (int p = 4; p >= 0; --p)
-            if (one(p) != FAIL)
+        for (int p = 4; p >= 0; --p) {
+            if (one(p) != FAIL) {
                 return one(p);
+            }
+        }
         return FAIL;
     }
-    if (pair < 0 || pair > 4)
+    if (pair < 0 || pair > 4) {
         return FAIL;
+    }
     return one(pair);
 }
 
@@ -187,10 +207,12 @@ inline Bytes fixed(double x, std::uint16_t precision)
 {
     const int p0 = precision > 9 ? 9 : precision;
     int p = p0;
-    if (!(x > 0.0))
+    if (!(x > 0.0)) {
         x = 0.0;
-    if (std::isinf(x))
+    }
+    if (std::isinf(x)) {
         return "inf";
+    }
     double whole = std::trunc(x);
     double frac = x - whole;
     int lead = 0;
@@ -228,8 +250,9 @@ inline Bytes fixed(double x, std::uint16_t precision)
     Bytes out = Bytes(wholeText) + ".";
     out += Bytes(static_cast<std::size_t>(lead > 0 ? lead : 0), '0');
     out += decimal(digits);
-    if (p > 1)
+    if (p > 1) {
         out += Bytes(static_cast<std::size_t>(p - 1), '0');
+    }
     return out;
 }
 
@@ -245,9 +268,11 @@ inline const std::uint8_t escapeBytes[] = {92, 10, 13, 9, 34, 39, 37};
 
 inline int escapable(std::uint8_t byte)
 {
-    for (int i = 0; i < 7; ++i)
-        if (escapeBytes[i] == byte)
+    for (int i = 0; i < 7; ++i) {
+        if (escapeBytes[i] == byte) {
             return i;
+        }
+    }
     return -1;
 }
 
@@ -259,8 +284,9 @@ inline Bytes quote(const Bytes &bytes)
         const auto b = static_cast<std::uint8_t>(c);
         const int e = escapable(b);
         if (e >= 0 || (b >= 32 && b <= 126)) {
-            if (!inRun)
+            if (!inRun) {
                 out += '"';
+            }
             inRun = true;
             if (e >= 0) {
                 out += '\\';
@@ -269,15 +295,17 @@ inline Bytes quote(const Bytes &bytes)
                 out += c;
             }
         } else {
-            if (inRun)
+            if (inRun) {
                 out += '"';
+            }
             inRun = false;
             out += 'h';
             out += hex(Bytes(1, c));
         }
     }
-    if (inRun)
+    if (inRun) {
         out += '"';
+    }
     return out;
 }
 
@@ -285,17 +313,20 @@ inline Bytes quote(const Bytes &bytes)
 // Returns the characters used (0 when it is not an escape) and the byte.
 inline int escape(const char *text, std::size_t count, std::uint8_t &byte)
 {
-    if (count == 0)
+    if (count == 0) {
         return 0;
+    }
     for (int i = 0; i < 8; ++i) {
-        if (text[0] != escapeLetters[i])
+        if (text[0] != escapeLetters[i]) {
             continue;
+        }
         if (i < 7) {
             byte = escapeBytes[i];
             return 1;
         }
-        if (count < 3)
+        if (count < 3) {
             return 0;
+        }
         const int high = hexDigit(text[1]);
         const int low = hexDigit(text[2]);
         byte = static_cast<std::uint8_t>((high < 0 ? 0 : high) * 16 + (low < 0 ? 0 : low));
@@ -326,10 +357,11 @@ inline Unquoted unquote(const Bytes &text)
             } else if (c == '\\') {
                 std::uint8_t byte = 0;
                 const int used = escape(text.data() + i + 1, n - i - 1, byte);
-                if (used > 0)
+                if (used > 0) {
                     out += static_cast<char>(byte);
-                else
+                } else {
                     ok = false;
+                }
                 i += 1 + static_cast<std::size_t>(used > 0 ? used : 1);
             } else {
                 out += c;
@@ -338,10 +370,12 @@ inline Unquoted unquote(const Bytes &text)
             continue;
         }
         std::size_t prefix = 0;
-        if (c == 'h' || c == 'H' || c == '$')
+        if (c == 'h' || c == 'H' || c == '$') {
             prefix = 1;
-        else if ((c == '0' || c == '\\') && i + 1 < n && (text[i + 1] == 'x' || text[i + 1] == 'X'))
+        } else if ((c == '0' || c == '\\') && i + 1 < n &&
+                   (text[i + 1] == 'x' || text[i + 1] == 'X')) {
             prefix = 2;
+        }
         if (prefix > 0) {
             const std::size_t at = i + prefix;
             if (at >= n) {
@@ -355,8 +389,9 @@ inline Unquoted unquote(const Bytes &text)
                     out += static_cast<char>(high * 16 + low);
                 } else {
                     out += static_cast<char>(high);
-                    if (at + 1 < n && text[at + 1] == '"')
+                    if (at + 1 < n && text[at + 1] == '"') {
                         quoted = true;
+                    }
                 }
                 i = at + 2;
             } else if (text[at] == '"') {
@@ -374,8 +409,9 @@ inline Unquoted unquote(const Bytes &text)
         } else if (isDigit(c)) {
             std::size_t end = i;
             int value = 0;
-            while (end < n && end - i < 3 && isDigit(text[end]))
+            while (end < n && end - i < 3 && isDigit(text[end])) {
                 value = value * 10 + (text[end++] - '0');
+            }
             if (value > 255) {
                 value /= 10;
                 --end;
@@ -502,20 +538,22 @@ struct Value
     std::int32_t intFromDouble()
     {
         double x = doubleValue;
-        if (rounding == 1)
+        if (rounding == 1) {
             x = std::ceil(x);
-        else if (rounding == 2)
+        } else if (rounding == 2) {
             x = std::trunc(x);
-        else if (rounding == 3)
+        } else if (rounding == 3) {
             x = std::round(x);
-        if (std::isnan(x))
+        }
+        if (std::isnan(x)) {
             intValue = 0;
-        else if (x >= 2147483647.0)
+        } else if (x >= 2147483647.0) {
             intValue = 2147483647;
-        else if (x <= -2147483648.0)
+        } else if (x <= -2147483648.0) {
             intValue = -2147483647 - 1;
-        else
+        } else {
             intValue = static_cast<std::int32_t>(x);
+        }
         isSigned = true;
         intValid = true;
         return intValue;
@@ -524,18 +562,22 @@ struct Value
     std::int32_t toInt(std::int8_t &status)
     {
         status = OK;
-        if (intValid)
+        if (intValid) {
             return intValue;
-        if (type == TTEXT && textValid)
+        }
+        if (type == TTEXT && textValid) {
             return intFromText(status);
+        }
         if (type == TBINARY && binaryValid) {
             status = FAIL;
             return intValue;
         }
-        if (doubleValid)
+        if (doubleValid) {
             return intFromDouble();
-        if (textValid)
+        }
+        if (textValid) {
             return intFromText(status);
+        }
         if (binaryValid) {
             status = FAIL;
             return intValue;
@@ -560,10 +602,12 @@ struct Value
     double toDouble(std::int8_t &status)
     {
         status = OK;
-        if (doubleValid)
+        if (doubleValid) {
             return doubleValue;
-        if (type == TTEXT && textValid)
+        }
+        if (type == TTEXT && textValid) {
             return doubleFromText(status);
+        }
         if (type == TBINARY && binaryValid) {
             status = FAIL;
             return doubleValue;
@@ -574,8 +618,9 @@ struct Value
             doubleValid = true;
             return doubleValue;
         }
-        if (textValid)
+        if (textValid) {
             return doubleFromText(status);
+        }
         if (binaryValid) {
             status = FAIL;
             return doubleValue;
@@ -587,19 +632,20 @@ struct Value
     const Bytes &toText(std::int8_t &status)
     {
         status = OK;
-        if (textValid)
+        if (textValid) {
             return text;
-        if (type == TDOUBLE && doubleValid)
+        }
+        if (type == TDOUBLE && doubleValid) {
             text = fixedSigned(doubleValue, precision);
-        else if (intValid)
+        } else if (intValid) {
             text = type == TBOOL ? Bytes(intValue == 1 ? "true" : "false")
                    : isSigned    ? signedDecimal(intValue)
                                  : decimal(static_cast<std::uint32_t>(intValue));
-        else if (doubleValid)
+        } else if (doubleValid) {
             text = fixedSigned(doubleValue, precision);
-        else if (binaryValid)
+        } else if (binaryValid) {
             text = quote(binary);
-        else {
+        } else {
             text.clear();
             return text;
         }
@@ -610,24 +656,27 @@ struct Value
     bool binaryFromInt()
     {
         int count = 0;
-        if (type == TINT8 || type == TUINT8)
+        if (type == TINT8 || type == TUINT8) {
             count = 1;
-        else if (type == TINT16 || type == TUINT16)
+        } else if (type == TINT16 || type == TUINT16) {
             count = 2;
-        else if (type == TINT32 || type == TUINT32)
+        } else if (type == TINT32 || type == TUINT32) {
             count = 4;
+        }
         binary.clear();
         const auto bits = static_cast<std::uint32_t>(intValue);
-        for (int i = count - 1; i >= 0; --i)
+        for (int i = count - 1; i >= 0; --i) {
             binary += static_cast<char>(bits >> (8 * i) & 0xFF);
+        }
         return count > 0;
     }
 
     const Bytes &toBinary(std::int8_t &status)
     {
         status = OK;
-        if (binaryValid)
+        if (binaryValid) {
             return binary;
+        }
         bool ok = false;
         if (integerType(type) && intValid) {
             ok = binaryFromInt();
@@ -640,10 +689,11 @@ struct Value
         } else {
             binary.clear();
         }
-        if (ok)
+        if (ok) {
             binaryValid = true;
-        else
+        } else {
             status = FAIL;
+        }
         return binary;
     }
 
@@ -651,10 +701,12 @@ struct Value
 
     std::int8_t convertTo(std::int32_t newType)
     {
-        if (newType < 0 || newType > 10)
+        if (newType < 0 || newType > 10) {
             return FAIL;
-        if (newType == type)
+        }
+        if (newType == type) {
             return OK;
+        }
         std::int8_t read = OK;
         switch (newType) {
         case TTEXT:
@@ -671,8 +723,9 @@ struct Value
             break;
         case TBOOL: {
             const std::int8_t flag = toBool(read);
-            if (read == OK)
+            if (read == OK) {
                 setBool(flag);
+            }
             textValid = doubleValid = binaryValid = false;
             break;
         }
@@ -683,18 +736,19 @@ struct Value
             const std::int32_t v = toInt(read);
             const auto bits = static_cast<std::uint32_t>(v);
             if (read == OK) {
-                if (newType == TINT8)
+                if (newType == TINT8) {
                     setInt8(static_cast<std::int8_t>(bits & 0xFF));
-                else if (newType == TUINT8)
+                } else if (newType == TUINT8) {
                     setUInt8(static_cast<std::uint8_t>(bits & 0xFF));
-                else if (newType == TINT16)
+                } else if (newType == TINT16) {
                     setInt16(static_cast<std::int16_t>(bits & 0xFFFF));
-                else if (newType == TUINT16)
+                } else if (newType == TUINT16) {
                     setUInt16(static_cast<std::uint16_t>(bits & 0xFFFF));
-                else if (newType == TINT32)
+                } else if (newType == TINT32) {
                     setInt32(v);
-                else
+                } else {
                     setUInt32(bits);
+                }
             }
             textValid = doubleValid = binaryValid = false;
             break;
@@ -708,11 +762,13 @@ struct Value
     // nothing readable is copied as it is. Memory never runs out here: 2.
     std::int8_t copyFrom(Value &source)
     {
-        if (&source == this)
+        if (&source == this) {
             return OK;
+        }
         precision = source.precision;
-        if (source.rounding < 4)
+        if (source.rounding < 4) {
             rounding = source.rounding;
+        }
         std::int8_t read = OK;
         switch (source.type) {
         case TNONE:
@@ -751,10 +807,11 @@ inline Value unsignedArgument(std::uint32_t n)
 {
     Value v;
     v.setUInt32(n);
-    if (n < 256)
+    if (n < 256) {
         v.convertTo(TUINT8);
-    else if (n < 65536)
+    } else if (n < 65536) {
         v.convertTo(TUINT16);
+    }
     return v;
 }
 
@@ -778,12 +835,15 @@ struct Argument
     Bytes bytes; // STRING: the characters; BUFFER: the bytes below the limit
     int readKind() const
     {
-        if (kind == 1 && cls == VALUE)
+        if (kind == 1 && cls == VALUE) {
             return 1;
-        if (kind == 2 && cls == STRING)
+        }
+        if (kind == 2 && cls == STRING) {
             return 2;
-        if (kind == 3 && cls == BUFFER)
+        }
+        if (kind == 3 && cls == BUFFER) {
             return 3;
+        }
         return 0;
     }
 };
@@ -811,8 +871,9 @@ inline bool convert(int letter, Argument &argument, std::uint16_t precision, Byt
         std::int32_t n = 0;
         if (kind == 1) {
             n = value.toInt(status);
-            if (status != OK)
+            if (status != OK) {
                 return false;
+            }
         } else if (kind == 2) {
             Value reader;
             reader.setText(argument.bytes);
@@ -820,8 +881,9 @@ inline bool convert(int letter, Argument &argument, std::uint16_t precision, Byt
         } else if (kind == 3) {
             const Bytes &b = argument.bytes;
             std::uint32_t bits = 0;
-            for (std::size_t i = 0; i < 4 && i < b.size(); ++i)
+            for (std::size_t i = 0; i < 4 && i < b.size(); ++i) {
                 bits = bits << 8 | static_cast<std::uint8_t>(b[b.size() - 1 - i]);
+            }
             n = static_cast<std::int32_t>(bits);
         }
         out = letter == 'u' ? decimal(static_cast<std::uint32_t>(n)) : signedDecimal(n);
@@ -832,8 +894,9 @@ inline bool convert(int letter, Argument &argument, std::uint16_t precision, Byt
         if (kind == 1) {
             value.precision = precision;
             x = value.toDouble(status);
-            if (status != OK)
+            if (status != OK) {
                 return false;
+            }
         } else if (kind == 2) {
             Value reader;
             reader.setText(argument.bytes);
@@ -849,8 +912,9 @@ inline bool convert(int letter, Argument &argument, std::uint16_t precision, Byt
             out = hex(argument.bytes);
             return true;
         }
-        if (kind != 1)
+        if (kind != 1) {
             return true;
+        }
         value.precision = precision;
         if (integerType(value.type)) {
             out = hex(value.toBinary(status));
@@ -868,8 +932,9 @@ inline bool convert(int letter, Argument &argument, std::uint16_t precision, Byt
             std::uint64_t bits = 0;
             std::memcpy(&bits, &x, sizeof bits);
             Bytes little;
-            for (int i = 0; i < 8; ++i)
+            for (int i = 0; i < 8; ++i) {
                 little += static_cast<char>(bits >> (8 * i) & 0xFF);
+            }
             out = hex(little);
             return true;
         }
@@ -896,8 +961,9 @@ inline bool convert(int letter, Argument &argument, std::uint16_t precision, Byt
             out = integerType(value.type) ? value.toBinary(status) : value.toText(status);
             return true;
         }
-        if (kind == 2 || kind == 3)
+        if (kind == 2 || kind == 3) {
             out = argument.bytes;
+        }
         return true;
     default:
         return false;
@@ -919,8 +985,9 @@ inline Rendered render(const Bytes &tpl, std::vector<Argument> &arguments)
         if (c == '\\') {
             std::uint8_t byte = 0;
             const int used = escape(tpl.data() + i + 1, n - i - 1, byte);
-            if (used > 0)
+            if (used > 0) {
                 out += static_cast<char>(byte);
+            }
             i += 1 + static_cast<std::size_t>(used > 0 ? used : 1);
             result.closed = false;
             continue;
@@ -957,31 +1024,37 @@ inline Rendered render(const Bytes &tpl, std::vector<Argument> &arguments)
             }
         }
         std::uint16_t precision = 2;
-        if (hasPrecision)
+        if (hasPrecision) {
             precision = static_cast<std::uint16_t>(parseUnsigned(precisionDigits).value & 0xFFFF);
+        }
         Bytes text;
         bool ok = true;
-        if (current != nullptr)
+        if (current != nullptr) {
             ok = convert(letter, *current, precision, text);
+        }
         if (ok && hasWidth) {
             const auto w = static_cast<std::int32_t>(parseUnsigned(width).value);
             if (w > static_cast<std::int64_t>(text.size())) {
-                if (w > result.largestWidth)
+                if (w > result.largestWidth) {
                     result.largestWidth = w;
+                }
                 // A padding this wide is legitimate but too large to model:
                 // the caller skips such a template.
-                if (w > kModelWidthLimit)
+                if (w > kModelWidthLimit) {
                     return result;
+                }
                 const char pad = letter == 'p' ? 0 : fill;
                 text = Bytes(static_cast<std::size_t>(w) - text.size(), pad) + text;
             }
         }
-        if (ok)
+        if (ok) {
             out += text;
-        if (next + 1 < arguments.size())
+        }
+        if (next + 1 < arguments.size()) {
             current = &arguments[++next];
-        else
+        } else {
             current = nullptr;
+        }
     }
     return result;
 }
@@ -1035,16 +1108,18 @@ inline Time parseTime(const Bytes &text)
             start = i + 1;
         }
     }
-    if (start < fields.size())
+    if (start < fields.size()) {
         pieces.push_back(fields.substr(start));
+    }
     std::uint32_t parts[3] = {0, 0, 0};
     for (int k = 0; k < 3 && !pieces.empty(); ++k) {
         parts[k] = parseUnsigned(pieces.back()).value;
         pieces.pop_back();
     }
     Time t{parts[0] + 60u * parts[1] + 3600u * parts[2], 0};
-    if (fraction)
+    if (fraction) {
         t.milliseconds = parseUnsigned(text.substr(dot + 1)).value;
+    }
     return t;
 }
 
@@ -1056,9 +1131,11 @@ inline Bytes timeTemplate(const Bytes &pattern, std::uint32_t seconds,
     const TimeFields f = breakDown(seconds);
     Bytes tpl;
     const auto put = [&tpl](const Bytes &piece) {
-        for (char c : piece)
-            if (tpl.size() < 256)
+        for (char c : piece) {
+            if (tpl.size() < 256) {
                 tpl += c;
+            }
+        }
     };
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const char c = pattern[i];
@@ -1088,8 +1165,9 @@ inline Bytes timeTemplate(const Bytes &pattern, std::uint32_t seconds,
             numbers.push_back(static_cast<std::uint32_t>(f.year));
             break;
         case '\\':
-            if (i + 1 < pattern.size())
+            if (i + 1 < pattern.size()) {
                 put(Bytes(1, pattern[++i]));
+            }
             break;
         default:
             put(Bytes(1, c));

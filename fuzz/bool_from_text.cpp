@@ -11,8 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     KivString_c string;
     FUZZ_CHECK(string.assign(text.data(), static_cast<std::int32_t>(size), KIV_NO) ==
                static_cast<std::int32_t>(size));
-    for (std::int32_t pair : {-1, 0, 1, 2, 3, 4, 5, 6, 255, INT32_MIN})
+    for (std::int32_t pair : {-1, 0, 1, 2, 3, 4, 5, 6, 255, INT32_MIN}) {
         FUZZ_CHECK(boolFromText(&string, pair) == model::boolFromText(text, pair));
+    }
     FUZZ_CHECK(boolFromText(nullptr, 5) == KIV_FAIL);
     return 0;
 }

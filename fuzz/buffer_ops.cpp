@@ -30,12 +30,15 @@ struct ModelBuffer
 
     void rewind(std::int32_t newLimit)
     {
-        if (newLimit == -1)
+        if (newLimit == -1) {
             newLimit = limit();
-        if (newLimit > size())
+        }
+        if (newLimit > size()) {
             newLimit = size();
-        if (newLimit < 0)
+        }
+        if (newLimit < 0) {
             newLimit = 0;
+        }
         position = 0;
         remaining = hasData ? newLimit : 0;
     }
@@ -96,13 +99,16 @@ void checkBuffer(const KivBuffer_c &buffer, const ModelBuffer &m, const Foreign 
     FUZZ_CHECK(buffer.remaining() == m.remaining);
     FUZZ_CHECK(buffer.kind == m.kind);
     FUZZ_CHECK(buffer.cursor() == (m.hasData ? buffer.data() + m.position : nullptr));
-    if (!m.hasData)
+    if (!m.hasData) {
         return;
+    }
     FUZZ_CHECK((buffer.data() == foreign.bytes) == m.viewsForeign);
-    for (std::int32_t i = 0; i < m.size(); ++i)
+    for (std::int32_t i = 0; i < m.size(); ++i) {
         FUZZ_CHECK(m.bytes[i] == kUnknown || buffer.data()[i] == m.bytes[i]);
-    if (m.owns)
+    }
+    if (m.owns) {
         FUZZ_CHECK(buffer.data()[m.size()] == 0);
+    }
 }
 
 // The pieces that cutting `bytes` at every ':' gives.
@@ -118,8 +124,9 @@ std::vector<std::vector<int>> modelSplit(const std::vector<int> &bytes)
             piece.push_back(b);
         }
     }
-    if (!piece.empty())
+    if (!piece.empty()) {
         pieces.push_back(piece);
+    }
     return pieces;
 }
 
@@ -127,8 +134,9 @@ std::vector<std::vector<int>> modelSplit(const std::vector<int> &bytes)
 void fillScratch(FuzzInput &input, std::uint8_t (&scratch)[256])
 {
     const std::size_t have = input.byte() % 65;
-    for (std::size_t i = 0; i < sizeof scratch; ++i)
+    for (std::size_t i = 0; i < sizeof scratch; ++i) {
         scratch[i] = i < have ? input.byte() : static_cast<std::uint8_t>(i);
+    }
 }
 
 // The source of a copyIn or write: the scratch area or, when `from` asks for
@@ -136,11 +144,13 @@ void fillScratch(FuzzInput &input, std::uint8_t (&scratch)[256])
 const std::uint8_t *pickSource(std::uint8_t from, const std::uint8_t *scratch, const KivBuffer_c &b,
                                const ModelBuffer &m, std::int32_t &count)
 {
-    if (from < 128 || !m.hasData || m.size() <= 0)
+    if (from < 128 || !m.hasData || m.size() <= 0) {
         return scratch;
+    }
     const std::int32_t offset = from % m.size();
-    if (count > m.size() - offset)
+    if (count > m.size() - offset) {
         count = m.size() - offset;
+    }
     return b.data() + offset;
 }
 
@@ -149,10 +159,11 @@ std::vector<int> sourceBytes(const std::uint8_t *source, const std::uint8_t *scr
                              const KivBuffer_c &b, const ModelBuffer &m, std::int32_t n)
 {
     std::vector<int> bytes;
-    for (std::int32_t i = 0; i < n; ++i)
+    for (std::int32_t i = 0; i < n; ++i) {
         bytes.push_back(source == scratch
                             ? scratch[i]
                             : m.bytes[static_cast<std::size_t>(source - b.data() + i)]);
+    }
     return bytes;
 }
 
@@ -162,8 +173,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     FuzzInput input(data, size);
     Foreign foreign;
-    for (std::int32_t i = 0; i <= kForeignSize; ++i)
+    for (std::int32_t i = 0; i <= kForeignSize; ++i) {
         foreign.bytes[i] = static_cast<std::uint8_t>(i % 3 == 0 ? '.' : (i % 3 == 1 ? ':' : 'a'));
+    }
     std::vector<int> foreignModel(foreign.bytes, foreign.bytes + kForeignSize + 1);
 
     KivBuffer_c buffers[2];
@@ -215,8 +227,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             const std::int32_t n = m.hasData && limitCount > 0 ? std::min(limitCount, m.size()) : 0;
             const std::vector<int> copied = sourceBytes(source, scratch, b, m, n);
             FUZZ_CHECK(b.copyIn(source, limitCount) == n);
-            for (std::int32_t i = 0; i < n; ++i)
+            for (std::int32_t i = 0; i < n; ++i) {
                 m.bytes[i] = copied[i];
+            }
             m.rewind(n);
             break;
         }
@@ -285,11 +298,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 FUZZ_CHECK(found == expected);
             } else {
                 FUZZ_CHECK(found == KIV_BAD_COUNT || (found >= m.position && found < m.limit()));
-                if (found >= 0)
+                if (found >= 0) {
                     m.bytes[found] = '.';
+                }
             }
-            if (found >= 0)
+            if (found >= 0) {
                 m.seek(found);
+            }
             break;
         }
         case 10: {
@@ -300,8 +315,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 const int expected = m.bytes[m.position + i];
                 FUZZ_CHECK(expected == kUnknown || scratch[i] == expected);
             }
-            if (n > 0)
+            if (n > 0) {
                 m.seek(m.position + n);
+            }
             break;
         }
         case 11: {
@@ -314,10 +330,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 m.hasData && limitCount > 0 ? std::min(limitCount, m.remaining) : 0;
             const std::vector<int> written = sourceBytes(source, scratch, b, m, n);
             FUZZ_CHECK(b.write(source, limitCount) == n);
-            for (std::int32_t i = 0; i < n; ++i)
+            for (std::int32_t i = 0; i < n; ++i) {
                 m.bytes[m.position + i] = written[i];
-            if (n > 0)
+            }
+            if (n > 0) {
                 m.seek(m.position + n);
+            }
             break;
         }
         case 12: {
@@ -351,28 +369,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 break;
             }
             std::int32_t n = m.remaining;
-            if (maxCount > 0 && maxCount <= m.remaining)
+            if (maxCount > 0 && maxCount <= m.remaining) {
                 n = maxCount;
+            }
             std::vector<std::vector<int>> expected;
-            if (m.hasData && n > 0)
+            if (m.hasData && n > 0) {
                 expected = modelSplit(std::vector<int>(m.bytes.begin() + m.position,
                                                        m.bytes.begin() + m.position + n));
+            }
             // Unknown bytes might be ':', so only fully known ranges are compared.
             bool certain = true;
-            for (std::int32_t i = 0; m.hasData && i < n; ++i)
+            for (std::int32_t i = 0; m.hasData && i < n; ++i) {
                 certain = certain && m.bytes[m.position + i] != kUnknown;
+            }
             const std::int32_t added = b.split(&pieces, maxCount);
             FUZZ_CHECK(added == pieces.count());
-            if (!certain)
+            if (!certain) {
                 break;
+            }
             FUZZ_CHECK(added == static_cast<std::int32_t>(expected.size()));
             KivNode_c *node = pieces.first();
             for (const std::vector<int> &piece : expected) {
                 auto *got = static_cast<KivBuffer_c *>(node->payload);
                 FUZZ_CHECK(got->size() == static_cast<std::int32_t>(piece.size()));
                 FUZZ_CHECK(got->limit() == got->size());
-                for (std::size_t i = 0; i < piece.size(); ++i)
+                for (std::size_t i = 0; i < piece.size(); ++i) {
                     FUZZ_CHECK(got->data()[i] == piece[i]);
+                }
                 node = node->next;
             }
             FUZZ_CHECK(pieces.current() == pieces.last());
@@ -383,13 +406,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             break;
         }
         // Both buffers may view the foreign bytes: what one wrote, the other sees.
-        if (m.viewsForeign)
-            for (std::int32_t k = 0; k < m.size(); ++k)
+        if (m.viewsForeign) {
+            for (std::int32_t k = 0; k < m.size(); ++k) {
                 foreignModel[k] = m.bytes[k];
+            }
+        }
         for (int i = 0; i < 2; ++i) {
-            if (models[i].viewsForeign)
-                for (std::int32_t k = 0; k < models[i].size(); ++k)
+            if (models[i].viewsForeign) {
+                for (std::int32_t k = 0; k < models[i].size(); ++k) {
                     models[i].bytes[k] = foreignModel[k];
+                }
+            }
             checkBuffer(buffers[i], models[i], foreign);
         }
     }
@@ -397,7 +424,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         b.clear();
         b.rewind(-1);
     }
-    for (std::int32_t i = 0; i <= kForeignSize; ++i)
+    for (std::int32_t i = 0; i <= kForeignSize; ++i) {
         FUZZ_CHECK(foreign.bytes[i] == foreignModel[i]);
+    }
     return 0;
 }

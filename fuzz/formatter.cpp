@@ -175,8 +175,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (int i = 0; i < count; ++i) {
         model::Argument m;
         KivObject_c *object = decodeArgument(input, binary, m);
-        if (object != nullptr)
+        if (object != nullptr) {
             FUZZ_CHECK(binary.arguments->insert(object) == KIV_OK);
+        }
         arguments.push_back(m);
     }
     const model::Bytes tpl = input.rest();
@@ -184,8 +185,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The model runs first and decides whether the input is affordable.
     std::vector<model::Argument> first = arguments;
     const model::Rendered expected = model::render(tpl + '\0', first);
-    if (expected.largestWidth > model::kModelWidthLimit || expected.bytes.size() > kMaxOutput)
+    if (expected.largestWidth > model::kModelWidthLimit || expected.bytes.size() > kMaxOutput) {
         return 0;
+    }
 
     const auto length = static_cast<std::int32_t>(tpl.size());
     FUZZ_CHECK(binary.formatString->assign(tpl.data(), length, KIV_NO) == length);
@@ -193,8 +195,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     out.assign("previous text", -1, KIV_NO);
     FUZZ_CHECK(binary.renderString(&out) == KIV_OK);
     model::Bytes text = expected.bytes;
-    if (expected.closed)
+    if (expected.closed) {
         text.pop_back();
+    }
     checkBytes(reinterpret_cast<const std::uint8_t *>(out.text()), out.length(), text);
     FUZZ_CHECK(out.text()[text.size()] == 0);
     FUZZ_CHECK(binary.formatString->length() == length);
@@ -210,8 +213,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     KivNode_c *node = binary.arguments->first();
     for (const model::Argument &m : first) {
         FUZZ_CHECK(node != nullptr);
-        if (m.cls == model::Argument::VALUE && m.kind == KIV_KIND_VALUE)
+        if (m.cls == model::Argument::VALUE && m.kind == KIV_KIND_VALUE) {
             checkValueState(*static_cast<KivValue_c *>(node->payload), m.value);
+        }
         node = node->next;
     }
     FUZZ_CHECK(node == nullptr);

@@ -23,8 +23,9 @@ public:
     KivStatus copyTo(KivObject_c *target) override
     {
         auto *other = dynamic_cast<Tracked *>(target);
-        if (other == nullptr || failCopy)
+        if (other == nullptr || failCopy) {
             return KIV_FAIL;
+        }
         other->kind = kind;
         other->value = value;
         return KIV_OK;
@@ -58,10 +59,12 @@ struct ModelList
 // the list owns them.
 void drop(const ModelList &list, const std::vector<ModelNode> &nodes, std::set<int> &alive)
 {
-    if (!list.owns())
+    if (!list.owns()) {
         return;
-    for (const ModelNode &node : nodes)
+    }
+    for (const ModelNode &node : nodes) {
         alive.erase(node.serial);
+    }
 }
 
 void checkList(KivList_c &list, const ModelList &m)
@@ -92,8 +95,9 @@ void checkList(KivList_c &list, const ModelList &m)
 void checkAlive(const std::set<int> &alive)
 {
     FUZZ_CHECK(Tracked::live.size() == alive.size());
-    for (int serial : alive)
+    for (int serial : alive) {
         FUZZ_CHECK(Tracked::live.count(serial) == 1);
+    }
 }
 
 } // namespace
@@ -131,14 +135,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             }
             case 2: {
                 FUZZ_CHECK(list.remove() == (m.current < 0 ? KIV_FAIL : KIV_OK));
-                if (m.current < 0)
+                if (m.current < 0) {
                     break;
+                }
                 drop(m, {m.nodes[m.current]}, alive);
                 m.nodes.erase(m.nodes.begin() + m.current);
-                if (m.current > 0)
+                if (m.current > 0) {
                     --m.current;
-                else if (m.nodes.empty())
+                } else if (m.nodes.empty()) {
                     m.current = -1;
+                }
                 break;
             }
             case 3:
@@ -170,8 +176,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 // The ownership flag changes only while the list is empty.
                 static const std::int8_t flags[] = {KIV_YES, KIV_NO, 0, 7};
                 const std::int8_t flag = flags[input.byte() % 4];
-                if (m.nodes.empty())
+                if (m.nodes.empty()) {
                     list.ownsPayloads = m.flag = flag;
+                }
                 break;
             }
             case 8: {
@@ -224,16 +231,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 list.kind = m.kind = input.signedByte();
                 break;
             }
-            for (int i = 0; i < 2; ++i)
+            for (int i = 0; i < 2; ++i) {
                 checkList(lists[i], models[i]);
+            }
             checkAlive(alive);
         }
-        for (ModelList &m : models)
+        for (ModelList &m : models) {
             drop(m, m.nodes, alive);
+        }
     }
     // What no owning list held is the caller's.
     checkAlive(alive);
-    while (!Tracked::live.empty())
+    while (!Tracked::live.empty()) {
         delete Tracked::live.begin()->second;
+    }
     return 0;
 }

@@ -14,15 +14,18 @@ namespace {
 model::Bytes numberText(const model::Bytes &text)
 {
     std::size_t i = 0;
-    while (i < text.size() && !model::isDigit(text[i]))
+    while (i < text.size() && !model::isDigit(text[i])) {
         ++i;
+    }
     model::Bytes out = i > 0 && text[i - 1] == '-' ? "-" : "";
-    while (i < text.size() && model::isDigit(text[i]))
+    while (i < text.size() && model::isDigit(text[i])) {
         out += text[i++];
+    }
     if (i < text.size() && text[i] == '.') {
         out += text[i++];
-        while (i < text.size() && model::isDigit(text[i]))
+        while (i < text.size() && model::isDigit(text[i])) {
             out += text[i++];
+        }
     }
     return out;
 }
@@ -34,8 +37,9 @@ void check(const model::Bytes &text, std::int32_t count, const char *characters)
     const double x = parseDecimal(characters, count, &status);
     FUZZ_CHECK(status == (expected.ok ? KIV_OK : KIV_FAIL));
     FUZZ_CHECK(x == expected.value && std::signbit(x) == std::signbit(expected.value));
-    if (!expected.ok)
+    if (!expected.ok) {
         return;
+    }
     const double exact = std::strtod(numberText(text).c_str(), nullptr);
     if (std::isinf(x) || std::isinf(exact)) {
         // Only numbers at the edge of the double range may round differently.

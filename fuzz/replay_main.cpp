@@ -21,9 +21,11 @@ int main(int argc, char **argv)
         std::error_code error;
         if (fs::is_directory(path, error)) {
             std::vector<fs::path> inDirectory;
-            for (const fs::directory_entry &entry : fs::directory_iterator(path))
-                if (entry.is_regular_file())
+            for (const fs::directory_entry &entry : fs::directory_iterator(path)) {
+                if (entry.is_regular_file()) {
                     inDirectory.push_back(entry.path());
+                }
+            }
             std::sort(inDirectory.begin(), inDirectory.end());
             files.insert(files.end(), inDirectory.begin(), inDirectory.end());
         } else if (fs::is_regular_file(path, error)) {

@@ -15,8 +15,9 @@ namespace {
 model::Bytes stringText(const model::Rendered &rendered)
 {
     model::Bytes text = rendered.bytes;
-    if (rendered.closed)
+    if (rendered.closed) {
         text.pop_back();
+    }
     return text;
 }
 
@@ -58,8 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     const model::Rendered rendered = model::render(tpl + '\0', arguments);
     // A '%' and digits in the pattern may ask for a legitimately huge padding.
-    if (rendered.largestWidth > model::kModelWidthLimit)
+    if (rendered.largestWidth > model::kModelWidthLimit) {
         return 0;
+    }
 
     KivString_c out;
     out.assign("previous text", -1, KIV_NO);

@@ -17,8 +17,9 @@ constexpr int kValues = 3;
 
 bool sameDouble(double a, double b)
 {
-    if (std::isnan(a) || std::isnan(b))
+    if (std::isnan(a) || std::isnan(b)) {
         return std::isnan(a) && std::isnan(b);
+    }
     return a == b && std::signbit(a) == std::signbit(b);
 }
 
@@ -53,8 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FuzzInput input(data, size);
     KivValue_c values[kValues];
     model::Value models[kValues];
-    for (int i = 0; i < kValues; ++i)
+    for (int i = 0; i < kValues; ++i) {
         values[i].kind = static_cast<std::int8_t>(i + 1);
+    }
     int steps = 0;
     while (!input.empty() && steps++ < 200) {
         const std::uint8_t op = input.byte();
@@ -145,8 +147,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             source.copyIn(bytes.data(), count);
             const std::int32_t limit = input.byte() % (count + 1);
             source.rewind(limit);
-            if (limit > 0)
+            if (limit > 0) {
                 source.seek(input.byte() % limit);
+            }
             FUZZ_CHECK(v.setBinary(&source) == KIV_OK);
             m.setBinary(bytes.substr(0, static_cast<std::size_t>(limit)));
             break;
@@ -233,8 +236,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             break;
         }
         }
-        for (int i = 0; i < kValues; ++i)
+        for (int i = 0; i < kValues; ++i) {
             checkValue(values[i], models[i]);
+        }
     }
     return 0;
 }

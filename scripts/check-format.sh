@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Fails when a C++ source does not follow the checked-in .clang-format.
+# Fails when a C++ source does not follow the checked-in .clang-format, which
+# needs clang-format 16 (braces on every body).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh clang-format
-git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+bash scripts/deps.sh clang-format-16
+git ls-files -- '*.cpp' '*.h' | xargs clang-format-16 --dry-run -Werror
 echo "check-format: all sources follow .clang-format"

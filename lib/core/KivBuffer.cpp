@@ -9,8 +9,9 @@ namespace {
 std::uint8_t *allocateStorage(std::int32_t size)
 {
     std::uint8_t *storage = new (std::nothrow) std::uint8_t[static_cast<std::size_t>(size) + 1];
-    if (storage != nullptr)
+    if (storage != nullptr) {
         storage[size] = 0;
+    }
     return storage;
 }
 
@@ -25,18 +26,22 @@ KivBuffer_c::~KivBuffer_c()
 KivStatus KivBuffer_c::copyTo(KivObject_c *other)
 {
     auto *target = dynamic_cast<KivBuffer_c *>(other);
-    if (target == nullptr)
+    if (target == nullptr) {
         return KIV_FAIL;
-    if (target == this)
+    }
+    if (target == this) {
         return KIV_OK;
+    }
     target->kind = kind;
     target->clear();
     target->rewind(-1);
     const std::int32_t bytes = limit();
-    if (bytes <= 0)
+    if (bytes <= 0) {
         return KIV_OK;
-    if (target->resize(bytes) != KIV_OK)
+    }
+    if (target->resize(bytes) != KIV_OK) {
         return KIV_FAIL;
+    }
     std::memcpy(target->data_, data_, static_cast<std::size_t>(bytes));
     target->rewind(target->size_);
     return KIV_OK;
@@ -49,8 +54,9 @@ KivBuffer_c *KivBuffer_c::create() const
 
 std::int32_t KivBuffer_c::read(void *destination, std::int32_t count)
 {
-    if (destination == nullptr || cursor_ == nullptr || count <= 0)
+    if (destination == nullptr || cursor_ == nullptr || count <= 0) {
         return 0;
+    }
     const std::int32_t n = count < remaining_ ? count : remaining_;
     std::memcpy(destination, cursor_, static_cast<std::size_t>(n));
     seek(position_ + n);
@@ -59,8 +65,9 @@ std::int32_t KivBuffer_c::read(void *destination, std::int32_t count)
 
 std::int32_t KivBuffer_c::write(const void *source, std::int32_t count)
 {
-    if (source == nullptr || cursor_ == nullptr || count <= 0)
+    if (source == nullptr || cursor_ == nullptr || count <= 0) {
         return 0;
+    }
     const std::int32_t n = count < remaining_ ? count : remaining_;
     std::memmove(cursor_, source, static_cast<std::size_t>(n));
     seek(position_ + n);
@@ -94,8 +101,9 @@ KivStatus KivBuffer_c::resize(std::int32_t newSize)
 void KivBuffer_c::clear()
 {
     if (data_ != nullptr) {
-        if (ownsData_ == KIV_YES)
+        if (ownsData_ == KIV_YES) {
             delete[] data_;
+        }
         data_ = nullptr;
     }
     size_ = 0;
@@ -108,8 +116,9 @@ void KivBuffer_c::clear()
 
 void KivBuffer_c::attach(void *bytes, std::int32_t length)
 {
-    if (data_ != nullptr)
+    if (data_ != nullptr) {
         return;
+    }
     if (bytes == nullptr) {
         size_ = 0;
         cursor_ = nullptr;
@@ -117,8 +126,9 @@ void KivBuffer_c::attach(void *bytes, std::int32_t length)
         position_ = 0;
         return;
     }
-    if (length < 0)
+    if (length < 0) {
         length = 0;
+    }
     ownsData_ = KIV_NO;
     data_ = static_cast<std::uint8_t *>(bytes);
     cursor_ = data_;
@@ -140,15 +150,18 @@ std::int32_t KivBuffer_c::copyIn(const void *source, std::int32_t count)
 
 KivStatus KivBuffer_c::padFront(std::int32_t count, std::uint8_t fill)
 {
-    if (count <= 0 || count > INT32_MAX - size_)
+    if (count <= 0 || count > INT32_MAX - size_) {
         return KIV_FAIL;
+    }
     const std::int32_t newSize = size_ + count;
     std::uint8_t *storage = allocateStorage(newSize);
-    if (storage == nullptr)
+    if (storage == nullptr) {
         return KIV_FAIL;
+    }
     std::memset(storage, fill, static_cast<std::size_t>(count));
-    if (data_ != nullptr)
+    if (data_ != nullptr) {
         std::memcpy(storage + count, data_, static_cast<std::size_t>(size_));
+    }
     takeStorage(storage, newSize);
     rewind(size_);
     return KIV_OK;
@@ -156,8 +169,9 @@ KivStatus KivBuffer_c::padFront(std::int32_t count, std::uint8_t fill)
 
 void KivBuffer_c::takeStorage(std::uint8_t *storage, std::int32_t size)
 {
-    if (ownsData_ == KIV_YES)
+    if (ownsData_ == KIV_YES) {
         delete[] data_;
+    }
     data_ = storage;
     size_ = size;
     ownsData_ = KIV_YES;
@@ -165,12 +179,15 @@ void KivBuffer_c::takeStorage(std::uint8_t *storage, std::int32_t size)
 
 std::int32_t KivBuffer_c::rewind(std::int32_t newLimit)
 {
-    if (newLimit == -1)
+    if (newLimit == -1) {
         newLimit = limit();
-    if (newLimit > size_)
+    }
+    if (newLimit > size_) {
         newLimit = size_;
-    if (newLimit < 0)
+    }
+    if (newLimit < 0) {
         newLimit = 0;
+    }
     cursor_ = data_;
     position_ = 0;
     remaining_ = newLimit;
@@ -202,8 +219,9 @@ KivStatus KivBuffer_c::seek(std::int32_t newPosition)
 
 KivStatus KivBuffer_c::stepForward()
 {
-    if (cursor_ == nullptr || remaining_ <= 0)
+    if (cursor_ == nullptr || remaining_ <= 0) {
         return KIV_FAIL;
+    }
     ++position_;
     ++cursor_;
     --remaining_;
@@ -212,8 +230,9 @@ KivStatus KivBuffer_c::stepForward()
 
 KivStatus KivBuffer_c::stepBack()
 {
-    if (cursor_ == nullptr || position_ <= 0)
+    if (cursor_ == nullptr || position_ <= 0) {
         return KIV_FAIL;
+    }
     --position_;
     --cursor_;
     ++remaining_;
@@ -222,11 +241,13 @@ KivStatus KivBuffer_c::stepBack()
 
 std::int32_t KivBuffer_c::seekDot()
 {
-    if (cursor_ == nullptr)
+    if (cursor_ == nullptr) {
         return KIV_BAD_COUNT;
+    }
     const void *dot = std::memchr(cursor_, '.', static_cast<std::size_t>(remaining_));
-    if (dot == nullptr)
+    if (dot == nullptr) {
         return KIV_BAD_COUNT;
+    }
     seek(static_cast<std::int32_t>(static_cast<const std::uint8_t *>(dot) - data_));
     return position_;
 }

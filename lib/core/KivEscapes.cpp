@@ -29,10 +29,12 @@ struct QuoteClasses
 constexpr QuoteClasses makeQuoteClasses()
 {
     QuoteClasses classes{};
-    for (int byte = 0; byte < 256; ++byte)
+    for (int byte = 0; byte < 256; ++byte) {
         classes.of[byte] = byte >= 32 && byte <= 126 ? QUOTE_PLAIN : QUOTE_HEX;
-    for (int index = HEX_ESCAPE - 1; index >= 0; --index)
+    }
+    for (int index = HEX_ESCAPE - 1; index >= 0; --index) {
         classes.of[KIV_ESCAPE_BYTES[index]] = static_cast<std::uint8_t>(index);
+    }
     return classes;
 }
 

@@ -4,8 +4,9 @@
 
 KivStatus KivObject_c::copyTo(KivObject_c *target)
 {
-    if (target == nullptr)
+    if (target == nullptr) {
         return KIV_FAIL;
+    }
     target->kind = kind;
     return KIV_OK;
 }

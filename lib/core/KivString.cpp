@@ -8,10 +8,11 @@
 #include <cstring>
 #include <new>
 
-KivString_c::KivString_c() : buffer_(new (std::nothrow) KivBuffer_c)
+KivString_c::KivString_c() : buffer_(new(std::nothrow) KivBuffer_c)
 {
-    if (buffer_ != nullptr && buffer_->resize(1) == KIV_OK && buffer_->data() != nullptr)
+    if (buffer_ != nullptr && buffer_->resize(1) == KIV_OK && buffer_->data() != nullptr) {
         buffer_->data()[0] = 0;
+    }
 }
 
 KivString_c::~KivString_c()
@@ -22,10 +23,12 @@ KivString_c::~KivString_c()
 KivStatus KivString_c::copyTo(KivObject_c *target)
 {
     auto *other = dynamic_cast<KivString_c *>(target);
-    if (other == nullptr)
+    if (other == nullptr) {
         return KIV_FAIL;
-    if (other == this)
+    }
+    if (other == this) {
         return KIV_OK;
+    }
     other->kind = kind;
     return other->assign(text(), length(), KIV_NO) == KIV_BAD_COUNT ? KIV_FAIL : KIV_OK;
 }
@@ -37,35 +40,41 @@ KivString_c *KivString_c::create() const
 
 std::int32_t KivString_c::length() const
 {
-    if (buffer_ == nullptr || buffer_->size() <= 0)
+    if (buffer_ == nullptr || buffer_->size() <= 0) {
         return 0;
+    }
     return buffer_->size() - 1;
 }
 
 std::int32_t KivString_c::assign(const char *source, std::int32_t count, std::int8_t escape)
 {
-    if (buffer_ == nullptr)
-        return KIV_BAD_COUNT;
-    if (source == nullptr) {
-        if (count < -1 || count == INT32_MAX)
-            count = -1;
-        buffer_->resize(count + 1);
-        if (buffer_->data() != nullptr)
-            std::memset(buffer_->data(), 0, static_cast<std::size_t>(buffer_->size()));
+    if (buffer_ == nullptr) {
         return KIV_BAD_COUNT;
     }
-    if (count == -1)
+    if (source == nullptr) {
+        if (count < -1 || count == INT32_MAX) {
+            count = -1;
+        }
+        buffer_->resize(count + 1);
+        if (buffer_->data() != nullptr) {
+            std::memset(buffer_->data(), 0, static_cast<std::size_t>(buffer_->size()));
+        }
+        return KIV_BAD_COUNT;
+    }
+    if (count == -1) {
         count = static_cast<std::int32_t>(std::strlen(source));
-    else if (count < 0)
+    } else if (count < 0) {
         count = 0; // no other negative count has a meaning: take nothing
+    }
 
     // The text may lie in this string's own storage, which resizing releases:
     // take it from a private copy then.
     if (kiv::overlaps(source, count, buffer_->data(),
                       static_cast<std::size_t>(buffer_->size()) + 1)) {
         char *copy = new (std::nothrow) char[static_cast<std::size_t>(count)];
-        if (copy == nullptr)
+        if (copy == nullptr) {
             return KIV_BAD_COUNT;
+        }
         std::memcpy(copy, source, static_cast<std::size_t>(count));
         const std::int32_t result = assign(copy, count, escape);
         delete[] copy;
@@ -73,8 +82,9 @@ std::int32_t KivString_c::assign(const char *source, std::int32_t count, std::in
     }
 
     if (escape == KIV_NO) {
-        if (count == INT32_MAX || buffer_->resize(count + 1) != KIV_OK)
+        if (count == INT32_MAX || buffer_->resize(count + 1) != KIV_OK) {
             return KIV_BAD_COUNT;
+        }
         const std::int32_t copied = buffer_->copyIn(source, count);
         buffer_->data()[copied] = 0;
         buffer_->rewind(buffer_->size());
@@ -85,16 +95,18 @@ std::int32_t KivString_c::assign(const char *source, std::int32_t count, std::in
 
 const char *KivString_c::text()
 {
-    if (buffer_ == nullptr || buffer_->data() == nullptr)
+    if (buffer_ == nullptr || buffer_->data() == nullptr) {
         return "";
+    }
     buffer_->rewind(-1);
     return reinterpret_cast<const char *>(buffer_->data());
 }
 
 void KivString_c::clear()
 {
-    if (buffer_ != nullptr && buffer_->resize(1) == KIV_OK && buffer_->data() != nullptr)
+    if (buffer_ != nullptr && buffer_->resize(1) == KIV_OK && buffer_->data() != nullptr) {
         buffer_->data()[0] = 0;
+    }
 }
 
 std::int8_t KivString_c::compare(KivString_c *other)
@@ -104,12 +116,14 @@ std::int8_t KivString_c::compare(KivString_c *other)
 
 std::int8_t KivString_c::compareText(const char *text, std::int32_t count, KivString_c *other)
 {
-    if (text == nullptr || other == nullptr)
+    if (text == nullptr || other == nullptr) {
         return KIV_BAD_COUNT;
-    if (count == -1)
+    }
+    if (count == -1) {
         count = static_cast<std::int32_t>(std::strlen(text));
-    else if (count < 0)
+    } else if (count < 0) {
         count = 0;
+    }
     const std::int32_t otherLength = other->length();
     const std::int32_t n = otherLength < count ? otherLength : count;
     if (n > 0) {
@@ -117,16 +131,19 @@ std::int8_t KivString_c::compareText(const char *text, std::int32_t count, KivSt
         const auto *b = reinterpret_cast<const std::uint8_t *>(text);
         for (std::int32_t i = 0; i < n; ++i) {
             if (a[i] == b[i]) {
-                if (b[i] == 0)
+                if (b[i] == 0) {
                     break;
+                }
                 continue;
             }
-            if (kiv::lowerCase(a[i]) == kiv::lowerCase(b[i]))
+            if (kiv::lowerCase(a[i]) == kiv::lowerCase(b[i])) {
                 continue;
+            }
             return static_cast<std::int8_t>(a[i]) > static_cast<std::int8_t>(b[i]) ? 1 : -1;
         }
     }
-    if (otherLength > count)
+    if (otherLength > count) {
         return 1;
+    }
     return otherLength == count ? 0 : -1;
 }

@@ -29,35 +29,42 @@ KivBinaryString_c::~KivBinaryString_c()
 
 void KivBinaryString_c::addUnsigned(std::uint32_t n)
 {
-    if (arguments == nullptr)
+    if (arguments == nullptr) {
         return;
+    }
     auto *value = new (std::nothrow) KivValue_c;
-    if (value == nullptr)
+    if (value == nullptr) {
         return;
+    }
     value->kind = KIV_KIND_VALUE;
     value->setUInt32(n);
-    if (n < 256)
+    if (n < 256) {
         value->convertTo(KivValue_c::TYPE_UINT8);
-    else if (n < 65536)
+    } else if (n < 65536) {
         value->convertTo(KivValue_c::TYPE_UINT16);
-    if (arguments->insert(value) != KIV_OK)
+    }
+    if (arguments->insert(value) != KIV_OK) {
         delete value;
+    }
 }
 
 KivBuffer_c *KivBinaryString_c::render(KivBuffer_c *target)
 {
-    if (target == nullptr)
+    if (target == nullptr) {
         target = output;
-    if (target == nullptr)
+    }
+    if (target == nullptr) {
         return nullptr;
+    }
     bool closed = false;
     return formatInto(*this, target, INT32_MAX, closed);
 }
 
 KivStatus KivBinaryString_c::renderString(KivString_c *target)
 {
-    if (target == nullptr || target->buffer() == nullptr)
+    if (target == nullptr || target->buffer() == nullptr) {
         return KIV_FAIL;
+    }
     KivBuffer_c *buffer = target->buffer();
     bool closed = false;
     // The text keeps room for its terminating zero.
@@ -67,8 +74,9 @@ KivStatus KivBinaryString_c::renderString(KivString_c *target)
         // Stopped inside a directive or escape: close the text so that
         // the string keeps every rendered byte.
         ok = size < INT32_MAX && buffer->resize(size + 1) == KIV_OK;
-        if (ok)
+        if (ok) {
             buffer->data()[size] = 0;
+        }
     }
     if (!ok) {
         target->clear();

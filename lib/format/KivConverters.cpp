@@ -44,19 +44,23 @@ std::int8_t kindOf(KivObject_c *argument)
 // Makes `out` hold `count` bytes copied from `bytes`.
 KivStatus putBytes(KivBuffer_c *out, const void *bytes, std::int32_t count)
 {
-    if (count <= 0)
+    if (count <= 0) {
         return out->resize(0);
-    if (out->resize(count) != KIV_OK)
+    }
+    if (out->resize(count) != KIV_OK) {
         return NO_MEMORY;
+    }
     return out->copyIn(bytes, count) == count ? KIV_OK : KIV_FAIL;
 }
 
 KivStatus putHex(KivBuffer_c *out, const std::uint8_t *bytes, std::int32_t count)
 {
-    if (count <= 0)
+    if (count <= 0) {
         return KIV_OK;
-    if (count > INT32_MAX / 2 || out->resize(2 * count) != KIV_OK)
+    }
+    if (count > INT32_MAX / 2 || out->resize(2 * count) != KIV_OK) {
         return NO_MEMORY;
+    }
     return hexEncode(out->size(), count, reinterpret_cast<char *>(out->data()), bytes);
 }
 
@@ -91,8 +95,9 @@ KivBuffer_c *binaryOf(KivValue_c *value)
     const bool readable = value->intValid() == KIV_YES || value->binaryValid() == KIV_YES;
     KivStatus status = KIV_OK;
     KivBuffer_c *binary = value->toBinary(&status);
-    if (binary == nullptr || (status != KIV_OK && readable))
+    if (binary == nullptr || (status != KIV_OK && readable)) {
         return nullptr;
+    }
     return binary;
 }
 
@@ -109,14 +114,16 @@ KivStatus convertInteger(char *out, std::int32_t &count, KivObject_c *argument, 
     case KIV_KIND_VALUE: {
         KivStatus status = KIV_OK;
         n = static_cast<KivValue_c *>(argument)->toInt(&status);
-        if (status != KIV_OK)
+        if (status != KIV_OK) {
             return status;
+        }
         break;
     }
     case KIV_KIND_STRING: {
         KivValue_c reader;
-        if (reader.setText(static_cast<KivString_c *>(argument)) != KIV_OK)
+        if (reader.setText(static_cast<KivString_c *>(argument)) != KIV_OK) {
             return NO_MEMORY;
+        }
         n = reader.toInt();
         break;
     }
@@ -126,10 +133,12 @@ KivStatus convertInteger(char *out, std::int32_t &count, KivObject_c *argument, 
         const std::int32_t end = buffer->limit();
         const std::int32_t count = end < 4 ? end : 4;
         std::uint32_t bits = 0;
-        for (std::int32_t i = 0; i < count; ++i)
+        for (std::int32_t i = 0; i < count; ++i) {
             bits = bits << 8 | buffer->data()[end - 1 - i];
-        if (count > 0)
+        }
+        if (count > 0) {
             buffer->seek(end - count);
+        }
         n = static_cast<std::int32_t>(bits);
         break;
     }
@@ -150,14 +159,16 @@ KivStatus convertFixed(char *out, std::int32_t &count, KivObject_c *argument,
         value->precision = precision;
         KivStatus status = KIV_OK;
         x = value->toDouble(&status);
-        if (status != KIV_OK)
+        if (status != KIV_OK) {
             return status;
+        }
         break;
     }
     case KIV_KIND_STRING: {
         KivValue_c reader;
-        if (reader.setText(static_cast<KivString_c *>(argument)) != KIV_OK)
+        if (reader.setText(static_cast<KivString_c *>(argument)) != KIV_OK) {
             return NO_MEMORY;
+        }
         x = reader.toDouble();
         break;
     }
@@ -166,8 +177,9 @@ KivStatus convertFixed(char *out, std::int32_t &count, KivObject_c *argument,
     default:
         break;
     }
-    if (formatFixedSigned(x, KIV_FIXED_TEXT_CAPACITY, out, &count, precision) == nullptr)
+    if (formatFixedSigned(x, KIV_FIXED_TEXT_CAPACITY, out, &count, precision) == nullptr) {
         return KIV_FAIL;
+    }
     return KIV_OK;
 }
 
@@ -195,8 +207,9 @@ KivStatus convertHex(KivBuffer_c *out, KivObject_c *argument, std::uint16_t prec
     const std::uint8_t type = value->type();
     if (isIntegerType(type)) {
         KivBuffer_c *binary = binaryOf(value);
-        if (binary == nullptr)
+        if (binary == nullptr) {
             return NO_MEMORY;
+        }
         binary->kind = KIV_KIND_BUFFER;
         return putHex(out, binary->data(), binary->limit());
     }
@@ -207,15 +220,17 @@ KivStatus convertHex(KivBuffer_c *out, KivObject_c *argument, std::uint16_t prec
     }
     case KivValue_c::TYPE_TEXT: {
         KivString_c *text = textOf(value);
-        if (text == nullptr)
+        if (text == nullptr) {
             return NO_MEMORY;
+        }
         return putHex(out, reinterpret_cast<const std::uint8_t *>(text->text()), text->length());
     }
     case KivValue_c::TYPE_DOUBLE: {
         const auto bits = std::bit_cast<std::uint64_t>(value->toDouble());
         std::uint8_t bytes[8];
-        for (int i = 0; i < 8; ++i)
+        for (int i = 0; i < 8; ++i) {
             bytes[i] = static_cast<std::uint8_t>(bits >> (8 * i));
+        }
         return putHex(out, bytes, 8);
     }
     case KivValue_c::TYPE_BOOL: {
@@ -233,8 +248,9 @@ KivStatus convertText(KivBuffer_c *out, KivObject_c *argument)
     std::int8_t kind = kindOf(argument);
     if (kind == KIV_KIND_VALUE) {
         KivString_c *text = textOf(static_cast<KivValue_c *>(argument));
-        if (text == nullptr)
+        if (text == nullptr) {
             return NO_MEMORY;
+        }
         text->kind = KIV_KIND_STRING;
         argument = text;
         kind = KIV_KIND_STRING;
@@ -259,29 +275,34 @@ KivStatus convertOwn(KivBuffer_c *out, KivObject_c *argument, std::uint16_t prec
         value->precision = precision;
         if (isIntegerType(value->type())) {
             KivBuffer_c *binary = binaryOf(value);
-            if (binary == nullptr)
+            if (binary == nullptr) {
                 return NO_MEMORY;
+            }
             binary->kind = KIV_KIND_BUFFER;
             argument = binary;
             kind = KIV_KIND_BUFFER;
         } else {
             KivString_c *text = textOf(value);
-            if (text == nullptr)
+            if (text == nullptr) {
                 return NO_MEMORY;
+            }
             text->kind = KIV_KIND_STRING;
             argument = text;
             kind = KIV_KIND_STRING;
         }
     }
-    if (kind == KIV_KIND_STRING)
+    if (kind == KIV_KIND_STRING) {
         return convertText(out, argument);
+    }
     if (kind == KIV_KIND_BUFFER) {
         auto *buffer = static_cast<KivBuffer_c *>(argument);
         const std::int32_t count = buffer->limit();
-        if (out->resize(count) != KIV_OK)
+        if (out->resize(count) != KIV_OK) {
             return NO_MEMORY;
-        if (count > 0)
+        }
+        if (count > 0) {
             out->copyIn(buffer->data(), count);
+        }
         return KIV_OK;
     }
     return KIV_OK;
@@ -358,9 +379,10 @@ struct LetterIndex
 constexpr LetterIndex makeLetterIndex()
 {
     LetterIndex index{};
-    for (std::size_t i = 0; i < std::size(CONVERSIONS); ++i)
+    for (std::size_t i = 0; i < std::size(CONVERSIONS); ++i) {
         index.of[static_cast<std::uint8_t>(CONVERSIONS[i].letter)] =
             static_cast<std::uint8_t>(i + 1);
+    }
     return index;
 }
 

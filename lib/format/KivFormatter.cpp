@@ -35,8 +35,9 @@ struct Output
     void append(const void *bytes, std::int32_t count, std::int32_t pad = 0, std::uint8_t fill = 0)
     {
         const std::int64_t total = static_cast<std::int64_t>(pad) + count;
-        if (total <= 0)
+        if (total <= 0) {
             return;
+        }
         const std::int32_t oldSize = target->size();
         if (total > INT32_MAX - oldSize ||
             target->resize(oldSize + static_cast<std::int32_t>(total)) != KIV_OK) {
@@ -44,10 +45,12 @@ struct Output
             return;
         }
         std::uint8_t *end = target->data() + oldSize;
-        if (pad > 0)
+        if (pad > 0) {
             std::memset(end, fill, static_cast<std::size_t>(pad));
-        if (count > 0)
+        }
+        if (count > 0) {
             std::memcpy(end + pad, bytes, static_cast<std::size_t>(count));
+        }
     }
 };
 
@@ -73,15 +76,17 @@ std::int32_t parseDirective(const char *text, std::int32_t count, Directive &dir
             if (directive.width == nullptr && c == '0') {
                 directive.fill = '0';
             } else {
-                if (directive.width == nullptr)
+                if (directive.width == nullptr) {
                     directive.width = text + i;
+                }
                 ++directive.widthLength;
             }
         } else if (c == '.' && !afterPoint) {
             afterPoint = true;
         } else if (kiv::isDigit(c)) {
-            if (directive.precision == nullptr)
+            if (directive.precision == nullptr) {
                 directive.precision = text + i;
+            }
             ++directive.precisionLength;
         } else {
             directive.letter = c;
@@ -97,8 +102,9 @@ std::int32_t parseDirective(const char *text, std::int32_t count, Directive &dir
 std::int32_t digitsValue(const char *digits, std::int32_t length)
 {
     std::uint32_t n = 0;
-    for (std::int32_t i = 0; i < length; ++i)
+    for (std::int32_t i = 0; i < length; ++i) {
         n = n * 10u + static_cast<std::uint32_t>(digits[i] - '0');
+    }
     return static_cast<std::int32_t>(n);
 }
 
@@ -108,11 +114,12 @@ void runDirective(const Directive &directive, KivObject_c *argument, KivBuffer_c
                   Output &output)
 {
     std::uint16_t precision = 2;
-    if (directive.precision != nullptr)
+    if (directive.precision != nullptr) {
         precision =
             static_cast<std::uint16_t>(static_cast<std::uint32_t>(digitsValue(
                                            directive.precision, directive.precisionLength)) &
                                        0xFFFFu);
+    }
 
     KivConverted converted;
     converted.work = &work;
@@ -120,10 +127,12 @@ void runDirective(const Directive &directive, KivObject_c *argument, KivBuffer_c
         const KivConverter convert = converterFor(directive.letter);
         const KivStatus status =
             convert != nullptr ? convert(converted, argument, precision) : KIV_FAIL;
-        if (status == KIV_CONVERT_NO_MEMORY)
+        if (status == KIV_CONVERT_NO_MEMORY) {
             output.fail();
-        if (status != KIV_OK)
+        }
+        if (status != KIV_OK) {
             return;
+        }
     }
 
     std::int32_t pad = 0;
@@ -168,11 +177,14 @@ struct SpecialBytes
     std::int32_t next(std::int32_t from)
     {
         const std::int32_t shortEnd = count - from > 4 ? from + 4 : count;
-        for (; from < shortEnd; ++from)
-            if (text[from] == '%' || text[from] == '\\')
+        for (; from < shortEnd; ++from) {
+            if (text[from] == '%' || text[from] == '\\') {
                 return from;
-        if (from == count)
+            }
+        }
+        if (from == count) {
             return count;
+        }
         const std::int32_t p = find('%', from, percent);
         const std::int32_t b = find('\\', from, backslash);
         return p < b ? p : b;
@@ -187,13 +199,15 @@ KivBuffer_c *formatInto(KivBinaryString_c &self, KivBuffer_c *target, std::int32
     closed = false;
     target->clear();
     target->rewind(-1);
-    if (self.formatString == nullptr)
+    if (self.formatString == nullptr) {
         return nullptr;
+    }
 
     KivList_c *arguments = self.arguments;
     KivObject_c *argument = nullptr;
-    if (arguments != nullptr && arguments->toFirst() != nullptr)
+    if (arguments != nullptr && arguments->toFirst() != nullptr) {
         argument = arguments->currentPayload();
+    }
 
     const char *text = self.formatString->text();
     const std::int32_t count = self.formatString->length() + 1;
@@ -216,10 +230,11 @@ KivBuffer_c *formatInto(KivBinaryString_c &self, KivBuffer_c *target, std::int32
             Directive directive;
             i += 1 + parseDirective(text + i + 1, count - i - 1, directive);
             runDirective(directive, argument, work, out);
-            if (arguments != nullptr && arguments->toNext() != nullptr)
+            if (arguments != nullptr && arguments->toNext() != nullptr) {
                 argument = arguments->currentPayload();
-            else
+            } else {
                 argument = nullptr;
+            }
         } else {
             const std::int32_t end = special.next(i + 1);
             out.append(text + i, end - i);

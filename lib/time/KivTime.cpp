@@ -113,8 +113,9 @@ KivStatus KivTime_c::parse(KivString_c *text)
     // The last three pieces: seconds, minutes, hours.
     std::uint32_t fields[3] = {0, 0, 0};
     for (std::uint32_t &field : fields) {
-        if (pieces.toLast() == nullptr)
+        if (pieces.toLast() == nullptr) {
             break;
+        }
         field = numberAt(static_cast<KivBuffer_c *>(pieces.currentPayload()));
         pieces.remove();
     }
@@ -133,8 +134,9 @@ KivStatus KivTime_c::format(KivString_c *out, const char *pattern) const
 {
     KivTimeFields_c fields;
     breakDown(&fields);
-    if (out == nullptr || pattern == nullptr)
+    if (out == nullptr || pattern == nullptr) {
         return KIV_FAIL;
+    }
 
     KivBinaryString_c binary;
     // The template's buffer views storage on the stack, with room for the
@@ -190,8 +192,9 @@ KivStatus KivTime_c::format(KivString_c *out, const char *pattern) const
             argument(fields.year);
             break;
         case '\\':
-            if (p[1] == '\0')
+            if (p[1] == '\0') {
                 break;
+            }
             ++p;
             [[fallthrough]];
         default: {
@@ -213,8 +216,9 @@ KivStatus KivTime_c::format(KivString_c *out, const char *pattern) const
 
 KivStatus KivTime_c::formatDuration(KivString_c *out) const
 {
-    if (out == nullptr)
+    if (out == nullptr) {
         return KIV_FAIL;
+    }
     KivBinaryString_c binary;
     if (binary.arguments == nullptr || binary.formatString == nullptr ||
         binary.formatString->assign("%02d:%02d:%02d", -1, KIV_NO) != 14) {

@@ -11,8 +11,9 @@ namespace {
 KivStatus addPiece(KivList_c *pieces, const std::uint8_t *bytes, std::int32_t length)
 {
     auto *piece = new (std::nothrow) KivBuffer_c;
-    if (piece == nullptr)
+    if (piece == nullptr) {
         return KIV_FAIL;
+    }
     if (pieces->insert(piece) != KIV_OK) {
         delete piece;
         return KIV_FAIL;
@@ -28,27 +29,33 @@ KivStatus addPiece(KivList_c *pieces, const std::uint8_t *bytes, std::int32_t le
 
 std::int32_t KivBuffer_c::split(KivList_c *pieces, std::int32_t maxCount)
 {
-    if (pieces == nullptr || pieces->ownsPayloads != KIV_YES)
+    if (pieces == nullptr || pieces->ownsPayloads != KIV_YES) {
         return KIV_BAD_COUNT;
+    }
     std::int32_t n = remaining_;
-    if (maxCount > 0 && maxCount <= remaining_)
+    if (maxCount > 0 && maxCount <= remaining_) {
         n = maxCount;
-    if (n <= 0 || cursor_ == nullptr)
+    }
+    if (n <= 0 || cursor_ == nullptr) {
         return 0;
+    }
 
     std::int32_t added = 0;
     std::int32_t start = 0;
     for (std::int32_t i = 0; i < n; ++i) {
-        if (cursor_[i] != ':')
+        if (cursor_[i] != ':') {
             continue;
-        if (addPiece(pieces, cursor_ + start, i - start) != KIV_OK)
+        }
+        if (addPiece(pieces, cursor_ + start, i - start) != KIV_OK) {
             return KIV_BAD_COUNT;
+        }
         ++added;
         start = i + 1;
     }
     if (start < n) {
-        if (addPiece(pieces, cursor_ + start, n - start) != KIV_OK)
+        if (addPiece(pieces, cursor_ + start, n - start) != KIV_OK) {
             return KIV_BAD_COUNT;
+        }
         ++added;
     }
     return added;

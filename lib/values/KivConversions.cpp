@@ -17,30 +17,35 @@ constexpr double MAX_WHOLE = 4294967295.0;
 // The whole text equals `word`, ASCII letters compared without case.
 bool sameWord(const char *text, std::int32_t length, const char *word)
 {
-    if (static_cast<std::size_t>(length) != std::strlen(word))
+    if (static_cast<std::size_t>(length) != std::strlen(word)) {
         return false;
+    }
     for (std::int32_t i = 0; i < length; ++i) {
         if (kiv::lowerCase(static_cast<std::uint8_t>(text[i])) !=
-            kiv::lowerCase(static_cast<std::uint8_t>(word[i])))
+            kiv::lowerCase(static_cast<std::uint8_t>(word[i]))) {
             return false;
+        }
     }
     return true;
 }
 
 std::int8_t boolFromPair(const char *text, std::int32_t length, int pair)
 {
-    if (sameWord(text, length, KIV_BOOL_WORDS[pair][1]))
+    if (sameWord(text, length, KIV_BOOL_WORDS[pair][1])) {
         return KIV_YES;
-    if (sameWord(text, length, KIV_BOOL_WORDS[pair][0]))
+    }
+    if (sameWord(text, length, KIV_BOOL_WORDS[pair][0])) {
         return KIV_NO;
+    }
     return KIV_FAIL;
 }
 
 std::int32_t digitCount(std::uint32_t n)
 {
     std::int32_t count = 1;
-    for (n /= 10; n != 0; n /= 10)
+    for (n /= 10; n != 0; n /= 10) {
         ++count;
+    }
     return count;
 }
 
@@ -55,13 +60,15 @@ char *bigWholeDigits(char *out, std::int32_t capacity, double whole, std::int32_
     int shift = exponent - 53;
     std::uint64_t mantissa = shift > 0 ? static_cast<std::uint64_t>(std::ldexp(fraction, 53))
                                        : static_cast<std::uint64_t>(whole);
-    if (shift < 0)
+    if (shift < 0) {
         shift = 0;
+    }
     // 2^1024 < 10^309, which 35 limbs of nine digits hold.
     std::uint32_t limbs[35];
     int used = 0;
-    for (; mantissa != 0; mantissa /= 1000000000u)
+    for (; mantissa != 0; mantissa /= 1000000000u) {
         limbs[used++] = static_cast<std::uint32_t>(mantissa % 1000000000u);
+    }
     while (shift > 0) {
         const int step = shift < 29 ? shift : 29;
         std::uint64_t carry = 0;
@@ -70,19 +77,22 @@ char *bigWholeDigits(char *out, std::int32_t capacity, double whole, std::int32_
             limbs[i] = static_cast<std::uint32_t>(product % 1000000000u);
             carry = product / 1000000000u;
         }
-        if (carry != 0)
+        if (carry != 0) {
             limbs[used++] = static_cast<std::uint32_t>(carry);
+        }
         shift -= step;
     }
     std::int32_t top = 0;
     char *end = decimalDigits(out, capacity, limbs[used - 1], &top);
     const std::int32_t length = top + 9 * (used - 1);
-    if (end == nullptr || length > capacity)
+    if (end == nullptr || length > capacity) {
         return nullptr;
+    }
     for (int i = used - 2; i >= 0; --i) {
         std::uint32_t limb = limbs[i];
-        for (int d = 8; d >= 0; --d, limb /= 10)
+        for (int d = 8; d >= 0; --d, limb /= 10) {
             end[d] = static_cast<char>('0' + limb % 10);
+        }
         end += 9;
     }
     *end = 0;
@@ -93,8 +103,9 @@ char *bigWholeDigits(char *out, std::int32_t capacity, double whole, std::int32_
 // The whole digits of an integral, non-negative double, as decimalDigits.
 char *wholeDigits(char *out, std::int32_t capacity, double whole, std::int32_t *written)
 {
-    if (whole <= MAX_WHOLE)
+    if (whole <= MAX_WHOLE) {
         return decimalDigits(out, capacity, static_cast<std::uint32_t>(whole), written);
+    }
     return bigWholeDigits(out, capacity, whole, written);
 }
 
@@ -102,25 +113,29 @@ char *wholeDigits(char *out, std::int32_t capacity, double whole, std::int32_t *
 
 std::int8_t boolFromText(KivString_c *text, std::int32_t wordPair)
 {
-    if (text == nullptr)
+    if (text == nullptr) {
         return KIV_FAIL;
+    }
     const std::int32_t length = text->length();
     const char *characters = text->text();
     if (wordPair == KIV_BOOL_ALL_PAIRS) {
         std::int8_t result = KIV_FAIL;
-        for (int pair = KIV_BOOL_PAIRS - 1; pair >= 0 && result == KIV_FAIL; --pair)
+        for (int pair = KIV_BOOL_PAIRS - 1; pair >= 0 && result == KIV_FAIL; --pair) {
             result = boolFromPair(characters, length, pair);
+        }
         return result;
     }
-    if (wordPair < 0 || wordPair >= KIV_BOOL_PAIRS)
+    if (wordPair < 0 || wordPair >= KIV_BOOL_PAIRS) {
         return KIV_FAIL;
+    }
     return boolFromPair(characters, length, wordPair);
 }
 
 KivStatus boolToText(KivString_c *text, std::int8_t flag)
 {
-    if (text == nullptr)
+    if (text == nullptr) {
         return KIV_FAIL;
+    }
     const char *word = KIV_BOOL_WORDS[0][flag == KIV_YES ? 1 : 0];
     return text->assign(word, -1, KIV_NO) == KIV_BAD_COUNT ? KIV_FAIL : KIV_OK;
 }
@@ -131,16 +146,19 @@ char *formatFixed(char *out, std::int32_t capacity, std::uint16_t precision, dou
     std::int32_t unused = 0;
     std::int32_t &written = count != nullptr ? *count : unused;
     written = 0;
-    if (out == nullptr || capacity <= 0)
+    if (out == nullptr || capacity <= 0) {
         return nullptr;
+    }
 
     const std::int32_t p0 = precision > 9 ? 9 : precision;
     std::int32_t p = p0;
-    if (!(x > 0.0)) // negatives, zeros and NaN
+    if (!(x > 0.0)) { // negatives, zeros and NaN
         x = 0.0;
+    }
     if (std::isinf(x)) {
-        if (capacity < 4)
+        if (capacity < 4) {
             return nullptr;
+        }
         std::memcpy(out, "inf", 4);
         written = 3;
         return out + 3;
@@ -187,30 +205,35 @@ char *formatFixed(char *out, std::int32_t capacity, std::uint16_t precision, dou
     std::int32_t room = capacity - 1;
     std::int32_t n = 0;
     char *at = wholeDigits(out, room, whole, &n);
-    if (at == nullptr)
+    if (at == nullptr) {
         return nullptr;
+    }
     written += n;
     room -= n;
-    if (room < 1)
+    if (room < 1) {
         return nullptr;
+    }
     *at++ = '.';
     ++written;
     --room;
     for (; lead > 0; --lead, --room, ++written) {
-        if (room < 1)
+        if (room < 1) {
             return nullptr;
+        }
         *at++ = '0';
     }
     char *end = decimalDigits(at, room, digits, &n);
-    if (end == nullptr)
+    if (end == nullptr) {
         return nullptr;
+    }
     at = end;
     written += n;
     room -= n;
     // Pads only a zero fraction, where p was never counted down.
     for (; p > 1; --p, --room, ++written) {
-        if (room < 1)
+        if (room < 1) {
             return nullptr;
+        }
         *at++ = '0';
     }
     *at = 0;
@@ -220,8 +243,9 @@ char *formatFixed(char *out, std::int32_t capacity, std::uint16_t precision, dou
 char *formatFixedSigned(double x, std::int32_t capacity, char *out, std::int32_t *count,
                         std::uint16_t precision)
 {
-    if (!(x < 0.0) || out == nullptr)
+    if (!(x < 0.0) || out == nullptr) {
         return formatFixed(out, capacity, precision, x, count);
+    }
     std::int32_t sign = 0;
     if (capacity > 0) {
         *out++ = '-';
@@ -229,33 +253,40 @@ char *formatFixedSigned(double x, std::int32_t capacity, char *out, std::int32_t
         sign = 1;
     }
     char *end = formatFixed(out, capacity, precision, -x, count);
-    if (count != nullptr)
+    if (count != nullptr) {
         *count += sign;
+    }
     return end;
 }
 
 double parseDecimal(const char *text, std::int32_t length, KivStatus *status)
 {
-    if (status != nullptr)
+    if (status != nullptr) {
         *status = KIV_OK;
-    if (text != nullptr && length == -1)
+    }
+    if (text != nullptr && length == -1) {
         length = static_cast<std::int32_t>(std::strlen(text));
-    if (text == nullptr || length < 0)
+    }
+    if (text == nullptr || length < 0) {
         length = 0;
+    }
 
     std::int32_t i = 0;
     double sign = 1.0;
-    for (; i < length && !kiv::isDigit(static_cast<std::uint8_t>(text[i])); ++i)
+    for (; i < length && !kiv::isDigit(static_cast<std::uint8_t>(text[i])); ++i) {
         sign = text[i] == '-' ? -1.0 : 1.0;
+    }
     if (i >= length) {
-        if (status != nullptr)
+        if (status != nullptr) {
             *status = KIV_FAIL;
+        }
         return 0.0;
     }
 
     double whole = 0.0;
-    for (; i < length && kiv::isDigit(static_cast<std::uint8_t>(text[i])); ++i)
+    for (; i < length && kiv::isDigit(static_cast<std::uint8_t>(text[i])); ++i) {
         whole = whole * 10.0 + (text[i] - '0');
+    }
     double fraction = 0.0;
     if (i < length && text[i] == '.') {
         double divisor = 10.0;

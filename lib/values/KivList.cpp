@@ -17,49 +17,58 @@ KivList_c::~KivList_c()
 
 void KivList_c::destroyNode(KivNode_c *node) const
 {
-    if (ownsPayloads == KIV_NO)
+    if (ownsPayloads == KIV_NO) {
         node->payload = nullptr;
+    }
     delete node;
 }
 
 KivStatus KivList_c::insert(KivObject_c *payload)
 {
-    if (count_ == INT32_MAX)
+    if (count_ == INT32_MAX) {
         return KIV_FAIL;
+    }
     KivNode_c *previous = current_;
     KivNode_c *following = previous != nullptr ? previous->next : nullptr;
     auto *node = new (std::nothrow) KivNode_c;
-    if (node == nullptr)
+    if (node == nullptr) {
         return KIV_FAIL;
+    }
     node->payload = payload;
     node->prev = previous;
     node->next = following;
     current_ = node;
-    if (previous != nullptr)
+    if (previous != nullptr) {
         previous->next = node;
-    else
+    } else {
         first_ = node;
-    if (following != nullptr)
+    }
+    if (following != nullptr) {
         following->prev = node;
-    else
+    } else {
         last_ = node;
+    }
     ++count_;
     return KIV_OK;
 }
 
 KivStatus KivList_c::remove()
 {
-    if (current_ == nullptr)
+    if (current_ == nullptr) {
         return KIV_FAIL;
+    }
     KivNode_c *node = current_;
     KivNode_c *previous = node->prev;
     KivNode_c *following = node->next;
-    if (node == first_)
+    if (node == first_) {
         first_ = following;
-    if (node == last_)
+    }
+    if (node == last_) {
         last_ = previous;
-    if (following != nullptr)
+    }
+    if (following != nullptr) {
         following->prev = previous;
+    }
     if (previous != nullptr) {
         previous->next = following;
         current_ = previous;
@@ -88,10 +97,12 @@ KivStatus KivList_c::clear()
 KivStatus KivList_c::copyTo(KivObject_c *other)
 {
     auto *target = dynamic_cast<KivList_c *>(other);
-    if (target == nullptr)
+    if (target == nullptr) {
         return KIV_FAIL;
-    if (target == this)
+    }
+    if (target == this) {
         return KIV_OK;
+    }
 
     // Copy into a private list first: clearing the target may destroy this
     // list when the target owns it.

@@ -71,8 +71,9 @@ public:
     // end or on an empty list.
     KivNode_c *toNext()
     {
-        if (current_ == nullptr || current_->next == nullptr)
+        if (current_ == nullptr || current_->next == nullptr) {
             return nullptr;
+        }
         current_ = current_->next;
         return current_;
     }

@@ -26,10 +26,12 @@ void KivValue_c::destroyStorage()
 KivStatus KivValue_c::copyTo(KivObject_c *other)
 {
     auto *target = dynamic_cast<KivValue_c *>(other);
-    if (target == nullptr)
+    if (target == nullptr) {
         return KIV_FAIL;
-    if (target == this)
+    }
+    if (target == this) {
         return KIV_OK;
+    }
     target->kind = kind;
     return target->copyFrom(this);
 }
@@ -54,8 +56,9 @@ KivString_c *KivValue_c::textStorage()
 
 KivBuffer_c *KivValue_c::binaryStorage()
 {
-    if (binary_ == nullptr)
+    if (binary_ == nullptr) {
         binary_ = new (std::nothrow) KivBuffer_c;
+    }
     return binary_;
 }
 
@@ -131,8 +134,9 @@ KivStatus KivValue_c::setText(const char *characters, std::int32_t length)
     textValid_ = KIV_YES;
     // Without storage the value stays a text value that reads as empty text.
     KivString_c *storage = textStorage();
-    if (storage == nullptr)
+    if (storage == nullptr) {
         return KIV_FAIL;
+    }
     if (characters == nullptr) {
         storage->clear();
         return KIV_OK;
@@ -148,8 +152,9 @@ KivStatus KivValue_c::setText(KivString_c *source)
         textValid_ = KIV_YES;
         return KIV_OK;
     }
-    if (source == nullptr)
+    if (source == nullptr) {
         return setText(nullptr, 0);
+    }
     return setText(source->text(), source->length());
 }
 
@@ -189,13 +194,16 @@ KivStatus KivValue_c::setBinary(KivBuffer_c *source)
 
 KivStatus KivValue_c::copyFrom(KivValue_c *source)
 {
-    if (source == nullptr)
+    if (source == nullptr) {
         return KIV_FAIL;
-    if (source == this)
+    }
+    if (source == this) {
         return KIV_OK;
+    }
     precision = source->precision;
-    if (source->rounding < 4)
+    if (source->rounding < 4) {
         rounding = source->rounding;
+    }
     // Only running out of memory fails a copy. A source that has nothing
     // readable in its own form (a double turned into bytes, say) is copied
     // as it is: the copy then reads as the source does.
@@ -232,8 +240,9 @@ KivStatus KivValue_c::copyFrom(KivValue_c *source)
         // As for a boolean: a text value always has a text unless memory
         // runs out.
         written = setText(source->toText(&read));
-        if (written == KIV_OK && source->textValid_ != KIV_YES)
+        if (written == KIV_OK && source->textValid_ != KIV_YES) {
             textValid_ = KIV_NO; // a text value converted from nothing
+        }
         break;
     default:
         setInt32(source->toInt());

@@ -11,19 +11,23 @@ namespace {
 
 void report(KivStatus *status, KivStatus value)
 {
-    if (status != nullptr)
+    if (status != nullptr) {
         *status = value;
+    }
 }
 
 // Truncation toward zero, saturated to the signed 32-bit range; NaN gives 0.
 std::int32_t saturatedInt(double x)
 {
-    if (x != x)
+    if (x != x) {
         return 0;
-    if (x >= 2147483647.0)
+    }
+    if (x >= 2147483647.0) {
         return INT32_MAX;
-    if (x <= -2147483648.0)
+    }
+    if (x <= -2147483648.0) {
         return INT32_MIN;
+    }
     return static_cast<std::int32_t>(x);
 }
 
@@ -78,18 +82,22 @@ std::int32_t KivValue_c::intFromText(KivStatus *status)
 std::int32_t KivValue_c::toInt(KivStatus *status)
 {
     report(status, KIV_OK);
-    if (intValid_ == KIV_YES)
+    if (intValid_ == KIV_YES) {
         return intValue_;
-    if (type_ == TYPE_TEXT && textValid_ == KIV_YES)
+    }
+    if (type_ == TYPE_TEXT && textValid_ == KIV_YES) {
         return intFromText(status);
+    }
     if (type_ == TYPE_BINARY && binaryValid_ == KIV_YES) {
         report(status, KIV_FAIL);
         return intValue_;
     }
-    if (doubleValid_ == KIV_YES)
+    if (doubleValid_ == KIV_YES) {
         return intFromDouble();
-    if (textValid_ == KIV_YES)
+    }
+    if (textValid_ == KIV_YES) {
         return intFromText(status);
+    }
     if (binaryValid_ == KIV_YES) {
         report(status, KIV_FAIL);
         return intValue_;
@@ -117,10 +125,12 @@ double KivValue_c::doubleFromText(KivStatus *status)
 double KivValue_c::toDouble(KivStatus *status)
 {
     report(status, KIV_OK);
-    if (doubleValid_ == KIV_YES)
+    if (doubleValid_ == KIV_YES) {
         return doubleValue_;
-    if (type_ == TYPE_TEXT && textValid_ == KIV_YES)
+    }
+    if (type_ == TYPE_TEXT && textValid_ == KIV_YES) {
         return doubleFromText(status);
+    }
     if (type_ == TYPE_BINARY && binaryValid_ == KIV_YES) {
         report(status, KIV_FAIL);
         return doubleValue_;
@@ -132,8 +142,9 @@ double KivValue_c::toDouble(KivStatus *status)
         doubleValid_ = KIV_YES;
         return doubleValue_;
     }
-    if (textValid_ == KIV_YES)
+    if (textValid_ == KIV_YES) {
         return doubleFromText(status);
+    }
     if (binaryValid_ == KIV_YES) {
         report(status, KIV_FAIL);
         return doubleValue_;
@@ -149,8 +160,9 @@ std::int8_t KivValue_c::toBool(KivStatus *status)
 
 KivStatus KivValue_c::textFromInt()
 {
-    if (type_ == TYPE_BOOL)
+    if (type_ == TYPE_BOOL) {
         return boolToText(text_, intValue_ == 1 ? KIV_YES : KIV_NO);
+    }
     char work[64];
     char *at = work;
     std::uint32_t magnitude = static_cast<std::uint32_t>(intValue_);
@@ -159,8 +171,9 @@ KivStatus KivValue_c::textFromInt()
         magnitude = 0u - magnitude;
     }
     char *end = decimalDigits(at, static_cast<std::int32_t>(sizeof work) - 2, magnitude, nullptr);
-    if (end == nullptr)
+    if (end == nullptr) {
         return KIV_FAIL;
+    }
     const auto length = static_cast<std::int32_t>(end - work);
     return text_->assign(work, length, KIV_NO) == KIV_BAD_COUNT ? KIV_FAIL : KIV_OK;
 }
@@ -169,8 +182,9 @@ KivStatus KivValue_c::textFromDouble()
 {
     char work[KIV_FIXED_TEXT_CAPACITY];
     std::int32_t length = 0;
-    if (formatFixedSigned(doubleValue_, sizeof work, work, &length, precision) == nullptr)
+    if (formatFixedSigned(doubleValue_, sizeof work, work, &length, precision) == nullptr) {
         return KIV_FAIL;
+    }
     return text_->assign(work, length, KIV_NO) == KIV_BAD_COUNT ? KIV_FAIL : KIV_OK;
 }
 
@@ -193,25 +207,27 @@ KivString_c *KivValue_c::toText(KivStatus *status)
         report(status, KIV_FAIL);
         return nullptr;
     }
-    if (textValid_ == KIV_YES)
+    if (textValid_ == KIV_YES) {
         return storage;
+    }
     KivStatus result = KIV_OK;
-    if (type_ == TYPE_DOUBLE && doubleValid_ == KIV_YES)
+    if (type_ == TYPE_DOUBLE && doubleValid_ == KIV_YES) {
         result = textFromDouble();
-    else if (intValid_ == KIV_YES)
+    } else if (intValid_ == KIV_YES) {
         result = textFromInt();
-    else if (doubleValid_ == KIV_YES)
+    } else if (doubleValid_ == KIV_YES) {
         result = textFromDouble();
-    else if (binaryValid_ == KIV_YES)
+    } else if (binaryValid_ == KIV_YES) {
         result = textFromBinary();
-    else {
+    } else {
         storage->clear();
         return storage;
     }
-    if (result == KIV_OK)
+    if (result == KIV_OK) {
         textValid_ = KIV_YES;
-    else
+    } else {
         report(status, KIV_FAIL);
+    }
     return storage;
 }
 
@@ -242,11 +258,13 @@ KivStatus KivValue_c::binaryFromInt(KivBuffer_c *storage)
         storage->resize(0);
         return KIV_FAIL;
     }
-    if (storage->resize(count) != KIV_OK)
+    if (storage->resize(count) != KIV_OK) {
         return KIV_FAIL;
+    }
     const auto bits = static_cast<std::uint32_t>(intValue_);
-    for (std::int32_t i = 0; i < count; ++i)
+    for (std::int32_t i = 0; i < count; ++i) {
         storage->data()[i] = static_cast<std::uint8_t>(bits >> (8 * (count - 1 - i)));
+    }
     return KIV_OK;
 }
 
@@ -258,25 +276,27 @@ KivBuffer_c *KivValue_c::toBinary(KivStatus *status)
         report(status, KIV_FAIL);
         return nullptr;
     }
-    if (binaryValid_ == KIV_YES)
+    if (binaryValid_ == KIV_YES) {
         return storage;
+    }
     // Only a text value's own text becomes bytes; text derived from a number
     // would make the bytes depend on whether it had been read.
     KivStatus result = KIV_FAIL;
-    if (isIntegerType() && intValid_ == KIV_YES)
+    if (isIntegerType() && intValid_ == KIV_YES) {
         result = binaryFromInt(storage);
-    else if (type_ == TYPE_TEXT && textValid_ == KIV_YES)
+    } else if (type_ == TYPE_TEXT && textValid_ == KIV_YES) {
         result = binaryFromText(storage);
-    else if (intValid_ == KIV_YES)
+    } else if (intValid_ == KIV_YES) {
         result = binaryFromInt(storage);
-    else {
+    } else {
         storage->clear();
         storage->rewind(0);
     }
-    if (result == KIV_OK)
+    if (result == KIV_OK) {
         binaryValid_ = KIV_YES;
-    else
+    } else {
         report(status, KIV_FAIL);
+    }
     return storage;
 }
 
@@ -284,10 +304,12 @@ KivBuffer_c *KivValue_c::toBinary(KivStatus *status)
 
 KivStatus KivValue_c::convertTo(std::int32_t newType)
 {
-    if (newType < TYPE_NONE || newType > TYPE_BINARY)
+    if (newType < TYPE_NONE || newType > TYPE_BINARY) {
         return KIV_FAIL;
-    if (newType == type_)
+    }
+    if (newType == type_) {
         return KIV_OK;
+    }
     KivStatus read = KIV_OK;
     // Running out of memory is reported, unlike contents that do not read in
     // the new type. Without a storage object the value stays as it was.
@@ -298,8 +320,9 @@ KivStatus KivValue_c::convertTo(std::int32_t newType)
         const bool noBytes = textValid_ != KIV_YES && intValid_ != KIV_YES &&
                              doubleValid_ != KIV_YES &&
                              (binary_ == nullptr || binary_->limit() <= 0);
-        if (toText(&read) == nullptr)
+        if (toText(&read) == nullptr) {
             return KIV_FAIL;
+        }
         noMemory = read != KIV_OK && !noBytes;
         intValid_ = doubleValid_ = binaryValid_ = KIV_NO;
         break;
@@ -315,16 +338,18 @@ KivStatus KivValue_c::convertTo(std::int32_t newType)
         const bool fromText = !fromInteger && type_ == TYPE_TEXT && textValid_ == KIV_YES &&
                               text_ != nullptr && text_->length() > 0;
         KivBuffer_c *bytes = toBinary(&read);
-        if (bytes == nullptr)
+        if (bytes == nullptr) {
             return KIV_FAIL;
+        }
         noMemory = read != KIV_OK && (fromInteger || (fromText && bytes->data() == nullptr));
         intValid_ = doubleValid_ = textValid_ = KIV_NO;
         break;
     }
     case TYPE_BOOL: {
         const std::int8_t flag = toBool(&read);
-        if (read == KIV_OK)
+        if (read == KIV_OK) {
             setBool(flag);
+        }
         textValid_ = doubleValid_ = binaryValid_ = KIV_NO;
         break;
     }

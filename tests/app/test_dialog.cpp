@@ -661,13 +661,15 @@ void TestDialog::largeFontWidensLabelColumns()
         const bool caption = label->alignment() & Qt::AlignRight;
         QVERIFY(label->width() >= (caption ? 60 : 150));
         int &column = caption ? captionWidth : unitWidth;
-        if (column < 0)
+        if (column < 0) {
             column = label->width();
+        }
         QCOMPARE(label->width(), column);
     }
     QVERIFY(unitWidth > 150);
-    for (QLineEdit *edit : big.findChildren<QLineEdit *>())
+    for (QLineEdit *edit : big.findChildren<QLineEdit *>()) {
         QCOMPARE(edit->width(), 100);
+    }
 }
 
 void TestDialog::namedDialogKeepsName()

@@ -56,10 +56,12 @@ std::uint32_t pieceValue(const QByteArray &piece)
 {
     std::uint32_t value = 0;
     qsizetype i = 0;
-    while (i < piece.size() && (piece[i] < '0' || piece[i] > '9'))
+    while (i < piece.size() && (piece[i] < '0' || piece[i] > '9')) {
         ++i;
-    for (; i < piece.size() && piece[i] >= '0' && piece[i] <= '9'; ++i)
+    }
+    for (; i < piece.size() && piece[i] >= '0' && piece[i] <= '9'; ++i) {
         value = value * 10u + std::uint32_t(piece[i] - '0');
+    }
     return value;
 }
 
@@ -78,11 +80,13 @@ std::uint32_t timeSeconds(const QByteArray &text)
             piece += c;
         }
     }
-    if (!piece.isEmpty())
+    if (!piece.isEmpty()) {
         pieces.push_back(piece);
+    }
     std::uint32_t value[3] = {0, 0, 0}; // seconds, minutes, hours
-    for (std::size_t i = 0; i < 3 && i < pieces.size(); ++i)
+    for (std::size_t i = 0; i < 3 && i < pieces.size(); ++i) {
         value[i] = pieceValue(pieces[pieces.size() - 1 - i]);
+    }
     return value[0] + 60u * value[1] + 3600u * value[2];
 }
 
@@ -140,8 +144,9 @@ struct Model
             last = field;
         }
         for (int f : {Bitrate1, CardSize1, Time1}) {
-            if (f != last && f != previous)
+            if (f != last && f != previous) {
                 text[f].clear();
+            }
         }
     }
 
@@ -187,10 +192,11 @@ struct Model
         // The field that is neither of the last two edited; one edit alone
         // computes the time, or the card size when it was the time.
         int computed = kNone;
-        if (previous != kNone)
+        if (previous != kNone) {
             computed = Bitrate1 + CardSize1 + Time1 - last - previous;
-        else if (last != kNone)
+        } else if (last != kNone) {
             computed = last == Time1 ? CardSize1 : Time1;
+        }
 
         if (computed == CardSize1) {
             cardSize = count * bitrate * 0.125 * 0.0009765625;
@@ -204,8 +210,9 @@ struct Model
         } else {
             ++reached[ComputedNothing];
         }
-        if (seconds >= 86400u)
+        if (seconds >= 86400u) {
             ++reached[DayOrMore];
+        }
 
         text[Bitrate2] = number(bitrate);
         text[Bitrate3] = number(bitrate * 0.125);
@@ -216,8 +223,9 @@ struct Model
 
     void reset()
     {
-        for (QString &t : text)
+        for (QString &t : text) {
             t.clear();
+        }
     }
 };
 
@@ -253,22 +261,26 @@ private:
 QString digits(Rng &rng, int count)
 {
     QString s;
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         s += QChar('0' + rng.below(10));
+    }
     return s;
 }
 
 QString decimalText(Rng &rng)
 {
     QString s;
-    if (rng.chance(15))
+    if (rng.chance(15)) {
         s += rng.chance(70) ? '-' : '+';
+    }
     s += digits(rng, 1 + rng.below(rng.chance(20) ? 12 : 4));
-    if (rng.chance(35))
+    if (rng.chance(35)) {
         s += '.' + digits(rng, rng.below(7));
-    if (rng.chance(12))
+    }
+    if (rng.chance(12)) {
         s += QString(rng.chance(50) ? "e" : "E") + (rng.chance(40) ? "-" : "") +
              QString::number(rng.below(330));
+    }
     return s;
 }
 
@@ -277,15 +289,19 @@ QString timeText(Rng &rng)
     QString s;
     const int pieces = 1 + rng.below(rng.chance(15) ? 6 : 3);
     for (int i = 0; i < pieces; ++i) {
-        if (i > 0)
+        if (i > 0) {
             s += ':';
-        if (!rng.chance(8))
+        }
+        if (!rng.chance(8)) {
             s += digits(rng, 1 + rng.below(rng.chance(10) ? 11 : 2));
+        }
     }
-    if (rng.chance(10))
+    if (rng.chance(10)) {
         s += '.' + digits(rng, rng.below(4));
-    if (rng.chance(5))
+    }
+    if (rng.chance(5)) {
         s += ':';
+    }
     return s;
 }
 
@@ -295,9 +311,10 @@ QString junkText(Rng &rng)
     static const QString other = QString::fromUtf8("é²½€µ");
     QString s;
     const int length = 1 + rng.below(10);
-    for (int i = 0; i < length; ++i)
+    for (int i = 0; i < length; ++i) {
         s += rng.chance(6) ? other[rng.below(int(other.size()))]
                            : ascii[rng.below(int(ascii.size()))];
+    }
     return s;
 }
 
@@ -316,20 +333,24 @@ QString specialText(Rng &rng)
 QString longText(Rng &rng)
 {
     QString s = digits(rng, rng.chance(5) ? 1000 + rng.below(1000) : 20 + rng.below(280));
-    if (rng.chance(40))
+    if (rng.chance(40)) {
         s.insert(rng.below(int(s.size())), rng.chance(50) ? '.' : ':');
+    }
     return s;
 }
 
 QString randomText(Rng &rng, int field)
 {
     const int roll = rng.below(100);
-    if (roll < 3)
+    if (roll < 3) {
         return longText(rng);
-    if (roll < 18)
+    }
+    if (roll < 18) {
         return specialText(rng);
-    if (roll < 30)
+    }
+    if (roll < 30) {
         return junkText(rng);
+    }
     const bool timeLike = field == Time1 ? roll < 85 : roll < 40;
     return timeLike ? timeText(rng) : decimalText(rng);
 }
@@ -353,8 +374,9 @@ struct Step
 // A text for the report, quoted; long ones shortened in the middle.
 QString quoted(const QString &text)
 {
-    if (text.size() <= 120)
+    if (text.size() <= 120) {
         return '"' + text + '"';
+    }
     return QString("\"%1...%2\" (%3 characters)")
         .arg(text.left(50), text.right(50))
         .arg(text.size());
@@ -442,10 +464,11 @@ void TestMonkey::press(int field, const Key &key)
     switch (key.kind) {
     case Key::Type: {
         const QChar c = key.typed[0];
-        if (c.unicode() < 0x80)
+        if (c.unicode() < 0x80) {
             QTest::keyClick(edit, char(c.unicode()));
-        else
+        } else {
             QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, key.typed, Qt::NoModifier);
+        }
         if (selected) {
             text.clear();
             cursor = 0;
@@ -501,17 +524,19 @@ void TestMonkey::press(int field, const Key &key)
     }
     selected = false;
     ++keystrokes;
-    if (changed)
+    if (changed) {
         model.edited(field);
+    }
 }
 
 void TestMonkey::click(QPushButton *button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
-    if (button == calculateButton)
+    if (button == calculateButton) {
         model.calculate();
-    else
+    } else {
         model.reset();
+    }
 }
 
 // Return or Enter in a field presses the default button, "Calculate".
@@ -524,8 +549,9 @@ void TestMonkey::returnIn(int field)
 bool TestMonkey::matches() const
 {
     for (int f = 0; f < FieldCount; ++f) {
-        if (edits[f]->text() != model.text[f])
+        if (edits[f]->text() != model.text[f]) {
             return false;
+        }
     }
     return true;
 }
@@ -533,8 +559,9 @@ bool TestMonkey::matches() const
 void TestMonkey::describe(const QString &action)
 {
     tail.push_back(QString::number(actionIndex) + ": " + action);
-    if (tail.size() > 30)
+    if (tail.size() > 30) {
         tail.pop_front();
+    }
 }
 
 QString TestMonkey::report() const
@@ -547,8 +574,9 @@ QString TestMonkey::report() const
                       .arg(seed)
                       .arg(actionIndex)
                       .arg(actionIndex + 1);
-    for (const QString &line : tail)
+    for (const QString &line : tail) {
         out += "  " + line + '\n';
+    }
     out += QString("model tracking: last %1, previous %2\n")
                .arg(tracked(model.last), tracked(model.previous));
     out += QString("%1 %2 %3\n").arg("field", -12).arg("dialog", -30).arg("model");
@@ -568,17 +596,20 @@ std::vector<Step> TestMonkey::nextAction(Rng &rng, QString &action) const
 {
     std::vector<Step> steps;
     const auto keys = [&steps](int field, Key::Kind kind, int count = 1) {
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < count; ++i) {
             steps.push_back({Step::Press, field, {kind, {}}});
+        }
     };
     const auto type = [&steps](int field, const QString &typed) {
-        for (const QChar c : typed)
+        for (const QChar c : typed) {
             steps.push_back({Step::Press, field, {Key::Type, QString(c)}});
+        }
     };
     const auto replace = [&](int field, const QString &typed) {
         keys(field, Key::SelectAll);
-        if (typed.isEmpty())
+        if (typed.isEmpty()) {
             keys(field, Key::Backspace);
+        }
         type(field, typed);
     };
 
@@ -648,10 +679,12 @@ std::vector<Step> TestMonkey::nextAction(Rng &rng, QString &action) const
 void TestMonkey::randomWalk()
 {
     long actions = 10000;
-    if (const char *value = std::getenv("KIV_MONKEY_ACTIONS"))
+    if (const char *value = std::getenv("KIV_MONKEY_ACTIONS")) {
         actions = std::atol(value);
-    if (const char *value = std::getenv("KIV_MONKEY_SEED"))
+    }
+    if (const char *value = std::getenv("KIV_MONKEY_SEED")) {
         seed = std::strtoull(value, nullptr, 10);
+    }
     Rng rng(seed);
     QElapsedTimer timer;
     timer.start();
@@ -678,8 +711,9 @@ void TestMonkey::randomWalk()
                 break;
             case Step::NewDialog:
                 openDialog();
-                if (QTest::currentTestFailed())
+                if (QTest::currentTestFailed()) {
                     return;
+                }
                 break;
             }
             if (!matches()) {
@@ -690,20 +724,23 @@ void TestMonkey::randomWalk()
             }
         }
         // Let the dialog paint now and then, as it does between a user's keystrokes.
-        if (actionIndex % 200 == 0)
+        if (actionIndex % 200 == 0) {
             QCoreApplication::processEvents();
+        }
     }
     qInfo("%ld actions, %ld keystrokes, seed %llu, %lld ms", actions, keystrokes,
           static_cast<unsigned long long>(seed), static_cast<long long>(timer.elapsed()));
     countReached();
     QString summary;
-    for (int r = 0; r < ReachedCount; ++r)
+    for (int r = 0; r < ReachedCount; ++r) {
         summary += QString("%1%2: %3").arg(r == 0 ? "" : ", ", kReachedNames[r]).arg(reached[r]);
+    }
     qInfo("%s", qPrintable(summary));
     // A long walk that misses one of these no longer tests what it should.
     if (actions >= 10000) {
-        for (int r = 0; r < ReachedCount; ++r)
+        for (int r = 0; r < ReachedCount; ++r) {
             QVERIFY2(reached[r] > 0, kReachedNames[r]);
+        }
     }
 }
 

@@ -55,8 +55,9 @@ std::string str(KivString_c &s)
 // The bytes below the limit.
 std::string bytes(const KivBuffer_c &b)
 {
-    if (b.data() == nullptr)
+    if (b.data() == nullptr) {
         return "";
+    }
     return std::string(reinterpret_cast<const char *>(b.data()),
                        static_cast<std::size_t>(b.limit()));
 }
@@ -121,14 +122,15 @@ std::vector<std::string> describe(const KivList_c &list)
         EXPECT_EQ(node->prev, previous);
         currentFound = currentFound || node == list.current();
         previous = node;
-        if (auto *s = dynamic_cast<KivString_c *>(node->payload))
+        if (auto *s = dynamic_cast<KivString_c *>(node->payload)) {
             items.push_back("s:" + str(*s));
-        else if (auto *b = dynamic_cast<KivBuffer_c *>(node->payload))
+        } else if (auto *b = dynamic_cast<KivBuffer_c *>(node->payload)) {
             items.push_back("b:" + bytes(*b));
-        else if (auto *v = dynamic_cast<KivValue_c *>(node->payload))
+        } else if (auto *v = dynamic_cast<KivValue_c *>(node->payload)) {
             items.push_back("v:" + str(*v->toText()));
-        else
+        } else {
             items.push_back(node->payload == nullptr ? "-" : "?");
+        }
     }
     EXPECT_EQ(list.last(), previous);
     EXPECT_EQ(static_cast<std::size_t>(list.count()), items.size());
@@ -660,8 +662,9 @@ void valueStorage(const Injection &inject, bool text)
 {
     KivValue_c v;
     KivObject_c *storage = inject([&]() -> KivObject_c * {
-        if (text)
+        if (text) {
             return v.textStorage();
+        }
         return v.binaryStorage();
     });
     if (storage == nullptr) {
@@ -942,8 +945,9 @@ long runWithFailures(const Case &c)
             c.run(Injection(n, sticky));
             const bool reached = KivAllocHook::allocations() >= n;
             EXPECT_EQ(KivAllocHook::liveBlocks(), before) << "blocks leaked";
-            if (!reached)
+            if (!reached) {
                 break;
+            }
             ++failedRuns;
             if (n > 1000) {
                 ADD_FAILURE() << "no end of allocations";
@@ -981,8 +985,9 @@ INSTANTIATE_TEST_SUITE_P(Operations, AllocFailure, ::testing::ValuesIn(cases()),
 // failures no longer reach it.
 TEST(AllocFailureSites, ManyDistinctSitesAreFailed)
 {
-    for (const Case &c : cases())
+    for (const Case &c : cases()) {
         runWithFailures(c);
+    }
     const int sites = KivAllocHook::failedSites();
     std::printf("allocation sites failed: %d\n", sites);
     RecordProperty("failedSites", sites);

@@ -41,8 +41,9 @@ TEST(BinaryString, AddsNumbersAsTheNarrowestUnsignedValue)
         {2147483648u, KivValue_c::TYPE_UINT32},
     };
     KivBinaryString_c b;
-    for (const auto &c : cases)
+    for (const auto &c : cases) {
         b.addUnsigned(c.n);
+    }
     ASSERT_EQ(static_cast<std::int32_t>(std::size(cases)), b.arguments->count());
     KivNode_c *node = b.arguments->first();
     for (const auto &c : cases) {
@@ -82,8 +83,9 @@ TEST(BinaryString, DestructionReleasesEverything)
     long during = 0;
     {
         KivBinaryString_c b;
-        for (std::uint32_t n : {7u, 300u, 70000u})
+        for (std::uint32_t n : {7u, 300u, 70000u}) {
             b.addUnsigned(n);
+        }
         b.formatString->assign("%s %X %p", -1, KIV_NO);
         KivString_c out;
         b.renderString(&out);
@@ -115,8 +117,9 @@ TEST(BinaryString, SurvivesExhaustedMemory)
             b.addUnsigned(700);
             KivString_c out;
             status = b.renderString(&out);
-            if (out.length() < 15)
+            if (out.length() < 15) {
                 std::memcpy(text, out.text(), static_cast<std::size_t>(out.length()));
+            }
             complete = assigned && b.arguments != nullptr && b.arguments->count() == 2;
             noTemplate = b.formatString == nullptr;
             hit = KivAllocHook::allocations() > n;
@@ -132,8 +135,9 @@ TEST(BinaryString, SurvivesExhaustedMemory)
             EXPECT_STREQ("", text) << n;
             ++failures;
         }
-        if (!hit)
+        if (!hit) {
             break;
+        }
     }
     EXPECT_GT(failures, 3);
 }

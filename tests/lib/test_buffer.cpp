@@ -14,10 +14,11 @@ void expectInvariants(const KivBuffer_c &b)
     EXPECT_GE(b.position(), 0);
     EXPECT_LE(b.position(), b.limit());
     EXPECT_LE(b.limit(), b.size());
-    if (b.data() != nullptr)
+    if (b.data() != nullptr) {
         EXPECT_EQ(b.cursor(), b.data() + b.position());
-    else
+    } else {
         EXPECT_EQ(b.size(), 0);
+    }
 }
 
 std::string bytesOf(const KivBuffer_c &b, std::int32_t n)

@@ -25,8 +25,9 @@ std::string fixed(double x, std::uint16_t precision)
     char out[KIV_FIXED_TEXT_CAPACITY];
     std::int32_t count = -1;
     char *end = formatFixedSigned(x, sizeof out, out, &count, precision);
-    if (end == nullptr)
+    if (end == nullptr) {
         return "<null>";
+    }
     EXPECT_EQ(end - out, count);
     EXPECT_EQ(*end, '\0');
     return std::string(out, static_cast<std::size_t>(count));

@@ -60,8 +60,9 @@ Arguments buffer(const std::string &bytes, std::int32_t limit = -1)
         auto *buf = new KivBuffer_c;
         buf->resize(static_cast<std::int32_t>(bytes.size()));
         buf->copyIn(bytes.data(), static_cast<std::int32_t>(bytes.size()));
-        if (limit >= 0)
+        if (limit >= 0) {
             buf->rewind(limit);
+        }
         add(b, buf, KIV_KIND_BUFFER);
     };
 }
@@ -73,32 +74,36 @@ Arguments numbers(std::initializer_list<std::uint32_t> list)
 {
     const std::vector<std::uint32_t> all(list);
     return [all](KivBinaryString_c &b) {
-        for (const std::uint32_t n : all)
+        for (const std::uint32_t n : all) {
             b.addUnsigned(n);
+        }
     };
 }
 // `make` once per directive of a template of `n` directives.
 Arguments times(int n, const Arguments &make)
 {
     return [n, make](KivBinaryString_c &b) {
-        for (int i = 0; i < n; ++i)
+        for (int i = 0; i < n; ++i) {
             make(b);
+        }
     };
 }
 Arguments all(std::initializer_list<Arguments> list)
 {
     const std::vector<Arguments> makers(list);
     return [makers](KivBinaryString_c &b) {
-        for (const Arguments &make : makers)
+        for (const Arguments &make : makers) {
             make(b);
+        }
     };
 }
 
 void prepare(KivBinaryString_c &b, const std::string &tpl, const Arguments &args)
 {
     b.formatString->assign(tpl.data(), static_cast<std::int32_t>(tpl.size()), KIV_NO);
-    if (args)
+    if (args) {
         args(b);
+    }
 }
 
 // The bytes render() produces, or "<null>".
@@ -107,8 +112,9 @@ std::string rendered(const std::string &tpl, const Arguments &args)
     KivBinaryString_c b;
     prepare(b, tpl, args);
     KivBuffer_c *out = b.render(nullptr);
-    if (out == nullptr)
+    if (out == nullptr) {
         return "<null>";
+    }
     EXPECT_EQ(b.output, out);
     return std::string(reinterpret_cast<const char *>(out->data()),
                        static_cast<std::size_t>(out->size()));
@@ -125,9 +131,10 @@ struct Case
 
 void check(const Case (&cases)[], std::size_t n)
 {
-    for (std::size_t i = 0; i < n; ++i)
+    for (std::size_t i = 0; i < n; ++i) {
         EXPECT_EQ(cases[i].expected, rendered(cases[i].tpl, cases[i].args))
             << "case " << i << ": " << cases[i].tpl;
+    }
 }
 
 TEST(Formatter, RendersTheDocumentedExamples)
@@ -350,19 +357,21 @@ TEST(Formatter, ExhaustedMemoryFailsTheRendering)
                 const bool hit = KivAllocHook::allocations() > n;
 
                 std::string got = "<null>";
-                if (intoString)
+                if (intoString) {
                     got.assign(out.text(), static_cast<std::size_t>(out.length()));
-                else if (buffer != nullptr)
+                } else if (buffer != nullptr) {
                     got.assign(reinterpret_cast<const char *>(buffer->data()),
                                static_cast<std::size_t>(buffer->size()));
+                }
                 const std::string full = intoString ? c.expected : whole;
                 const bool lost = intoString ? status == KIV_FAIL && got.empty() : got == "<null>";
                 EXPECT_TRUE(got == full || (hit && lost))
                     << c.tpl << (intoString ? " string" : " buffer") << " allocation " << n;
                 EXPECT_TRUE(!intoString || (status == KIV_OK) == (got == full)) << c.tpl;
                 failures += lost ? 1 : 0;
-                if (!hit)
+                if (!hit) {
                     break;
+                }
             }
             EXPECT_GT(failures, 0) << c.tpl;
         }

@@ -23,8 +23,9 @@ public:
     KivStatus copyTo(KivObject_c *target) override
     {
         auto *probe = dynamic_cast<Probe *>(target);
-        if (probe == nullptr || failCopy)
+        if (probe == nullptr || failCopy) {
             return KIV_FAIL;
+        }
         KivObject_c::copyTo(target);
         probe->value = value;
         return KIV_OK;
@@ -54,8 +55,9 @@ std::vector<KivObject_c *> payloadsOf(const KivList_c &list)
     EXPECT_EQ(list.current() == nullptr, forward.empty());
     EXPECT_TRUE(forward.empty() || currentFound) << "current is not one of the nodes";
     std::vector<KivObject_c *> backward;
-    for (const KivNode_c *node = list.last(); node != nullptr; node = node->prev)
+    for (const KivNode_c *node = list.last(); node != nullptr; node = node->prev) {
         backward.insert(backward.begin(), node->payload);
+    }
     EXPECT_EQ(backward, forward);
     return forward;
 }
@@ -69,15 +71,17 @@ int valueOf(const KivObject_c *payload)
 std::vector<int> valuesOf(const KivList_c &list)
 {
     std::vector<int> values;
-    for (KivObject_c *payload : payloadsOf(list))
+    for (KivObject_c *payload : payloadsOf(list)) {
         values.push_back(valueOf(payload));
+    }
     return values;
 }
 
 void fillList(KivList_c &list, const std::vector<int> &values)
 {
-    for (int v : values)
+    for (int v : values) {
         ASSERT_EQ(list.insert(v == 0 ? nullptr : new Probe(v)), KIV_OK);
+    }
 }
 
 } // namespace
@@ -177,10 +181,11 @@ TEST(List, EditingAndNavigation)
             }
             EXPECT_EQ(valuesOf(list), c.order);
             EXPECT_EQ(Probe::destroyed - destroyedBefore, removedProbes);
-            if (c.current < 0)
+            if (c.current < 0) {
                 EXPECT_EQ(list.current(), nullptr);
-            else
+            } else {
                 EXPECT_EQ(valueOf(list.currentPayload()), c.current);
+            }
         }
     }
 }
@@ -206,12 +211,14 @@ TEST(List, OwnershipDecidesWhetherPayloadsDie)
             const int destroyedBefore = Probe::destroyed;
             auto *list = new KivList_c;
             list->ownsPayloads = c.owns;
-            for (Probe *p : probes)
+            for (Probe *p : probes) {
                 ASSERT_EQ(list->insert(p), KIV_OK);
+            }
             if (op == Remove) {
                 list->toFirst();
-                for (int i = 0; i < 3; ++i)
+                for (int i = 0; i < 3; ++i) {
                     ASSERT_EQ(list->remove(), KIV_OK);
+                }
             } else if (op == Clear) {
                 EXPECT_EQ(list->clear(), KIV_OK);
             }
@@ -221,10 +228,12 @@ TEST(List, OwnershipDecidesWhetherPayloadsDie)
             delete list;
             EXPECT_EQ(Probe::destroyed - destroyedBefore, c.payloadsDie ? 3 : 0);
             if (!c.payloadsDie) {
-                for (std::size_t i = 0; i < probes.size(); ++i)
+                for (std::size_t i = 0; i < probes.size(); ++i) {
                     EXPECT_EQ(probes[i]->value, int(i) + 1);
-                for (Probe *p : probes)
+                }
+                for (Probe *p : probes) {
                     delete p;
+                }
             }
         }
     }
@@ -264,10 +273,11 @@ TEST(List, CopyToMakesADeepCopy)
     EXPECT_EQ(valuesOf(target), (std::vector<int>{1, 0, 3}));
     EXPECT_EQ(target.current(), target.last());
     const std::vector<KivObject_c *> from = payloadsOf(source), to = payloadsOf(target);
-    for (std::size_t i = 0; i < from.size(); ++i)
+    for (std::size_t i = 0; i < from.size(); ++i) {
         if (from[i] != nullptr) {
             EXPECT_NE(from[i], to[i]) << i;
         }
+    }
     EXPECT_EQ(valuesOf(source), (std::vector<int>{1, 0, 3}));
     EXPECT_EQ(source.current(), source.first()) << "the source is only read";
 }
@@ -282,19 +292,24 @@ TEST(List, CopyToCarriesOwnership)
         std::vector<Probe *> probes = {new Probe(1), new Probe(2)};
         KivList_c source;
         source.ownsPayloads = c.source;
-        for (Probe *p : probes)
+        for (Probe *p : probes) {
             ASSERT_EQ(source.insert(p), KIV_OK);
+        }
         KivList_c target;
         target.ownsPayloads = KIV_NO;
         EXPECT_EQ(source.copyTo(&target), KIV_OK);
         EXPECT_EQ(target.ownsPayloads, c.expected);
         EXPECT_EQ(valuesOf(target), (std::vector<int>{1, 2}));
-        if (c.expected == KIV_NO)
-            for (KivObject_c *copy : payloadsOf(target))
+        if (c.expected == KIV_NO) {
+            for (KivObject_c *copy : payloadsOf(target)) {
                 delete copy;
-        if (c.source == KIV_NO)
-            for (Probe *p : probes)
+            }
+        }
+        if (c.source == KIV_NO) {
+            for (Probe *p : probes) {
                 delete p;
+            }
+        }
     }
 }
 
@@ -359,10 +374,11 @@ TEST(List, CopyToSurvivesEveryAllocationFailure)
             std::vector<int> got = valuesOf(target);
             ASSERT_LE(got.size(), values.size());
             EXPECT_TRUE(std::equal(got.begin(), got.end(), values.begin()));
-            if (status == KIV_OK)
+            if (status == KIV_OK) {
                 EXPECT_EQ(got, values);
-            else
+            } else {
                 ++failures;
+            }
         }
         EXPECT_EQ(KivAllocHook::liveBlocks(), blocksBefore);
         succeeded = status == KIV_OK;
@@ -396,8 +412,9 @@ TEST(List, CopyKeepsValuesWithNothingReadable)
     empty->convertTo(KivValue_c::TYPE_BINARY);
     auto *last = new KivValue_c;
     last->setText("after", -1);
-    for (KivObject_c *payload : std::vector<KivObject_c *>{first, empty, last})
+    for (KivObject_c *payload : std::vector<KivObject_c *>{first, empty, last}) {
         ASSERT_EQ(source.insert(payload), KIV_OK);
+    }
 
     KivList_c copy;
     ASSERT_EQ(source.copyTo(&copy), KIV_OK);
@@ -428,8 +445,9 @@ TEST(List, ClonesLibraryPayloadsOfEveryClass)
     ASSERT_EQ(value->setText("12.5", -1), KIV_OK);
     value->kind = KIV_KIND_VALUE;
     value->precision = 4;
-    for (KivObject_c *payload : std::vector<KivObject_c *>{text, bytes, nested, value})
+    for (KivObject_c *payload : std::vector<KivObject_c *>{text, bytes, nested, value}) {
         ASSERT_EQ(source.insert(payload), KIV_OK);
+    }
 
     KivList_c copy;
     ASSERT_EQ(source.copyTo(&copy), KIV_OK);

@@ -181,10 +181,11 @@ TEST(Split, FailsCleanlyWhenMemoryRunsOut)
                 const std::vector<std::string> got = piecesOf(list);
                 ASSERT_LE(got.size(), c.pieces.size());
                 EXPECT_TRUE(std::equal(got.begin(), got.end(), c.pieces.begin()));
-                if (result == -2)
+                if (result == -2) {
                     ++failures;
-                else
+                } else {
                     EXPECT_EQ(result, static_cast<std::int32_t>(c.pieces.size()));
+                }
                 EXPECT_EQ(source.position(), 0);
             }
             EXPECT_EQ(KivAllocHook::liveBlocks(), blocksBefore);

@@ -20,10 +20,12 @@ namespace {
 std::string unhex(const std::string &digits)
 {
     std::string bytes;
-    if (digits == "-")
+    if (digits == "-") {
         return bytes;
-    for (std::size_t i = 0; i + 1 < digits.size(); i += 2)
+    }
+    for (std::size_t i = 0; i + 1 < digits.size(); i += 2) {
         bytes += static_cast<char>(std::stoi(digits.substr(i, 2), nullptr, 16));
+    }
     return bytes;
 }
 
@@ -39,8 +41,9 @@ TEST(TimeCompare, ReplaysRecordedCases)
     int counts[3] = {0, 0, 0};
     std::string line;
     for (int number = 1; std::getline(file, line); ++number) {
-        if (line.empty() || line[0] == '#')
+        if (line.empty() || line[0] == '#') {
             continue;
+        }
         std::istringstream in(line);
         std::string tag;
         in >> tag;

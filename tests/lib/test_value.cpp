@@ -30,8 +30,9 @@ Bytes bytesOf(V &v, KivStatus *status = nullptr)
 {
     KivBuffer_c *b = v.toBinary(status);
     Bytes out;
-    for (std::int32_t i = 0; b != nullptr && i < b->limit(); ++i)
+    for (std::int32_t i = 0; b != nullptr && i < b->limit(); ++i) {
         out.push_back(b->data()[i]);
+    }
     return out;
 }
 
@@ -70,8 +71,9 @@ TEST(Value, NewValueIsEmpty)
     EXPECT_EQ(v.toDouble(&s[1]), 0.0);
     EXPECT_EQ(textOf(v, &s[2]), "");
     EXPECT_EQ(bytesOf(v, &s[3]), Bytes{});
-    for (KivStatus status : s)
+    for (KivStatus status : s) {
         EXPECT_EQ(status, KIV_OK);
+    }
     EXPECT_EQ(v.type(), V::TYPE_NONE);
     EXPECT_EQ(flags(v), "IDTB");
     EXPECT_EQ(v.kind, 0);
@@ -165,11 +167,13 @@ TEST(Value, TextReadAsNumbers)
             KivStatus intStatus = 0, realStatus = 0;
             std::int32_t integer = 0;
             double real = 0;
-            if (intFirst)
+            if (intFirst) {
                 integer = v.toInt(&intStatus);
+            }
             real = v.toDouble(&realStatus);
-            if (!intFirst)
+            if (!intFirst) {
                 integer = v.toInt(&intStatus);
+            }
             EXPECT_EQ(integer, c.integer) << c.text;
             EXPECT_EQ(intStatus, c.intStatus) << c.text;
             EXPECT_DOUBLE_EQ(real, c.real) << c.text;
@@ -267,10 +271,11 @@ TEST(Value, SettersInvalidateCaches)
         v.rounding = 3;
         KivBuffer_c *binary = v.binaryStorage();
         const auto type = static_cast<std::uint8_t>(i < 7 ? V::TYPE_INT8 + i : otherTypes[i - 7]);
-        if (i < 7)
+        if (i < 7) {
             setAs(v, type, 1);
-        else
+        } else {
             others[i - 7](v);
+        }
         EXPECT_EQ(flags(v), i < 7 ? "I---" : otherFlags[i - 7]) << i;
         EXPECT_EQ(v.type(), type);
         EXPECT_EQ(v.precision, 5);
@@ -433,14 +438,15 @@ TEST(Value, CopyFromEveryType)
     raw.copyIn("\x01\x02\x03", 3);
     for (std::uint8_t type = V::TYPE_NONE; type <= V::TYPE_BINARY; ++type) {
         V source;
-        if (type == V::TYPE_TEXT)
+        if (type == V::TYPE_TEXT) {
             source.setText("4 cats", -1);
-        else if (type == V::TYPE_DOUBLE)
+        } else if (type == V::TYPE_DOUBLE) {
             source.setDouble(-1.25);
-        else if (type == V::TYPE_BINARY)
+        } else if (type == V::TYPE_BINARY) {
             source.setBinary(&raw);
-        else if (type != V::TYPE_NONE)
+        } else if (type != V::TYPE_NONE) {
             setAs(source, type, type == V::TYPE_BOOL ? KIV_YES : -70000 - type);
+        }
         source.precision = 3;
         source.rounding = V::ROUND_UP;
         source.kind = KIV_KIND_VALUE;

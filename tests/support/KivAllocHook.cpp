@@ -19,19 +19,23 @@ int siteCount = 0;
 
 void rememberSite(const void *site) noexcept
 {
-    for (int i = 0; i < siteCount; ++i)
-        if (sites[i] == site)
+    for (int i = 0; i < siteCount; ++i) {
+        if (sites[i] == site) {
             return;
-    if (siteCount < KivAllocHook::siteCapacity)
+        }
+    }
+    if (siteCount < KivAllocHook::siteCapacity) {
         sites[siteCount++] = site;
+    }
 }
 
 void *allocate(std::size_t size) noexcept
 {
     // malloc is what AddressSanitizer intercepts, so its checks stay in force.
     void *block = std::malloc(size == 0 ? 1 : size);
-    if (block != nullptr)
+    if (block != nullptr) {
         ++live;
+    }
     return block;
 }
 
@@ -52,8 +56,9 @@ void *allocateNothrow(std::size_t size, const void *site) noexcept
 void *allocateOrThrow(std::size_t size)
 {
     void *block = allocate(size);
-    if (block == nullptr)
+    if (block == nullptr) {
         throw std::bad_alloc();
+    }
     return block;
 }
 
