@@ -10,7 +10,6 @@
 #include <bit>
 #include <cstddef>
 #include <cstring>
-#include <iterator>
 #include <typeinfo>
 
 namespace {
@@ -359,7 +358,7 @@ KivStatus convertTextDirective(KivConverted &out, KivObject_c *argument, std::ui
     return workText(out, convertText(out.work, argument));
 }
 
-// The one table from conversion letter to converter.
+// The converters by letter, listed once and spread over every byte below.
 struct Conversion
 {
     char letter;
@@ -370,28 +369,15 @@ constexpr Conversion CONVERSIONS[] = {
     {'p', convertOwnDirective},      {'X', convertHexDirective},    {'f', convertFixedDirective},
     {'u', convertUnsignedDirective}, {'d', convertSignedDirective}, {'s', convertTextDirective}};
 
-// CONVERSIONS indexed by byte: the entry's position plus one, 0 for none.
-struct LetterIndex
+constexpr KivConverterTable makeConverterTable()
 {
-    std::uint8_t of[256];
-};
-
-constexpr LetterIndex makeLetterIndex()
-{
-    LetterIndex index{};
-    for (std::size_t i = 0; i < std::size(CONVERSIONS); ++i) {
-        index.of[static_cast<std::uint8_t>(CONVERSIONS[i].letter)] =
-            static_cast<std::uint8_t>(i + 1);
+    KivConverterTable table{};
+    for (const Conversion &conversion : CONVERSIONS) {
+        table.byLetter[static_cast<std::uint8_t>(conversion.letter)] = conversion.convert;
     }
-    return index;
+    return table;
 }
-
-constexpr LetterIndex LETTER_INDEX = makeLetterIndex();
 
 } // namespace
 
-KivConverter converterFor(std::uint8_t letter)
-{
-    const std::uint8_t entry = LETTER_INDEX.of[letter];
-    return entry == 0 ? nullptr : CONVERSIONS[entry - 1].convert;
-}
+constinit const KivConverterTable KIV_CONVERTERS = makeConverterTable();

@@ -31,6 +31,11 @@ inline constexpr KivStatus KIV_CONVERT_NO_MEMORY = -4;
 using KivConverter = KivStatus (*)(KivConverted &out, KivObject_c *argument,
                                    std::uint16_t precision);
 
-// The converter of a conversion letter, or null for any other byte (a
-// directive that ends with one converts nothing).
-KivConverter converterFor(std::uint8_t letter);
+// The one table from conversion letter to converter: the converter of each
+// of "pXfuds", null for every other byte (a directive that ends with one
+// converts nothing).
+struct KivConverterTable
+{
+    KivConverter byLetter[256];
+};
+extern const KivConverterTable KIV_CONVERTERS;

@@ -124,7 +124,7 @@ void runDirective(const Directive &directive, KivObject_c *argument, KivBuffer_c
     KivConverted converted;
     converted.work = &work;
     if (argument != nullptr) {
-        const KivConverter convert = converterFor(directive.letter);
+        const KivConverter convert = KIV_CONVERTERS.byLetter[directive.letter];
         const KivStatus status =
             convert != nullptr ? convert(converted, argument, precision) : KIV_FAIL;
         if (status == KIV_CONVERT_NO_MEMORY) {
