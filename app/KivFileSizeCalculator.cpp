@@ -1,6 +1,6 @@
 #include "KivFileSizeCalculator.h"
 
-#include "KivUnits.h"
+#include "calc/KivUnits.h"
 #include "core/KivString.h"
 
 #include <QLabel>

@@ -4,9 +4,29 @@ include(GNUInstallDirs)
 set(KIV_APP_ID io.github.kiv.FileSizeCalculator)
 set(KIV_DATA_DIR ${PROJECT_SOURCE_DIR}/data)
 
-install(TARGETS kivfilesizecalculator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(KIV_BUILD_APP)
+    install(TARGETS kivfilesizecalculator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+if(KIV_BUILD_CLI)
+    install(TARGETS kivfilesize RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 
-if(UNIX AND NOT APPLE)
+# A manual page, compressed at build time without a timestamp, as Debian
+# installs them.
+function(kiv_install_manpage source)
+    get_filename_component(name ${source} NAME)
+    set(compressed ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
+    add_custom_command(OUTPUT ${compressed}
+                       COMMAND sh -c "gzip -9n -c \"$1\" > \"$2\"" sh ${source} ${compressed}
+                       DEPENDS ${source} VERBATIM)
+    add_custom_target(manpage_${name} ALL DEPENDS ${compressed})
+    install(FILES ${compressed} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endfunction()
+
+if(UNIX AND NOT APPLE AND KIV_BUILD_CLI)
+    kiv_install_manpage(${PROJECT_SOURCE_DIR}/cli/kivfilesize.1)
+endif()
+if(UNIX AND NOT APPLE AND KIV_BUILD_APP)
     install(FILES ${KIV_DATA_DIR}/${KIV_APP_ID}.desktop
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${KIV_DATA_DIR}/${KIV_APP_ID}.metainfo.xml

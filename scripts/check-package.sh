@@ -30,6 +30,8 @@ png_size() {
 
 expected=(
     "usr/bin/$exe"
+    "usr/bin/kivfilesize"
+    "usr/share/man/man1/kivfilesize.1.gz"
     "usr/share/applications/$id.desktop"
     "usr/share/icons/hicolor/16x16/apps/$id.png"
     "usr/share/icons/hicolor/32x32/apps/$id.png"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything with coverage counters (build-coverage, unoptimised so that
 # lines map to code), runs every test and prints the line and branch coverage
-# of the library (lib/) and of the calculator (app/). Fails when less than
+# of the library (lib/), the arithmetic (calc/), the dialog (app/) and the command line (cli/). Fails when less than
 # KIV_MIN_LIB_LINES percent (default 95) of the library's lines ran.
 #   scripts/coverage.sh [BUILD_DIR]   (default: build-coverage)
 set -euo pipefail
@@ -24,7 +24,7 @@ report() {
     gcovr --root . --object-directory "$build" --filter "$1" \
         --exclude-throw-branches --exclude-unreachable-branches "$build" "${@:2}"
 }
-for part in lib app; do
+for part in lib calc app cli; do
     echo "== $part/: lines =="
     report "$part/" --txt
     echo "== $part/: branches =="

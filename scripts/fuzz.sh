@@ -22,7 +22,7 @@ targets=${FUZZ_TARGETS:-$all}
 
 bash scripts/deps.sh clang-14 libclang-rt-14-dev
 cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DKIV_BUILD_APP=OFF -DKIV_BUILD_TESTS=OFF -DKIV_BUILD_FUZZERS=ON -DKIV_LIBFUZZER=ON \
+    -DKIV_BUILD_APP=OFF -DKIV_BUILD_CLI=OFF -DKIV_BUILD_TESTS=OFF -DKIV_BUILD_FUZZERS=ON -DKIV_LIBFUZZER=ON \
     -DKIV_WARNINGS_AS_ERRORS=ON \
     -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake --build "$build" --parallel "$(nproc)"

@@ -1,4 +1,4 @@
-#include "KivUnits.h"
+#include "calc/KivUnits.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +88,27 @@ TEST(KivUnits, SecondsFromQuotientTruncatesAndSaturates)
     for (const auto &c : cases) {
         EXPECT_EQ(kivSecondsFromQuotient(c.quotient), c.seconds) << c.quotient;
     }
+}
+
+TEST(KivUnits, EveryWayOfCountingAGigabyte)
+{
+    using U = KivCardUnits;
+    EXPECT_EQ(kivMbitPerGb(U::Kiv), 8192.0);
+    EXPECT_EQ(kivMbitPerGb(U::Decimal), 8000.0);
+    EXPECT_EQ(kivMbitPerGb(U::Gib), 1073741824.0 * 8 / 1e6);
+    // 64 GB at 100 Mbit/s: 5242.88 s, 5120 s and 5497.558 s.
+    EXPECT_EQ(kivSeconds(64, 100), 5242u);
+    EXPECT_EQ(kivSeconds(64, 100, U::Decimal), 5120u);
+    EXPECT_EQ(kivSeconds(64, 100, U::Gib), 5497u);
+    EXPECT_DOUBLE_EQ(kivSecondsQuotient(64, 100, U::Decimal), 5120.0);
+    EXPECT_TRUE(std::isinf(kivSecondsQuotient(1, 0)));
+    for (const U units : {U::Kiv, U::Decimal, U::Gib}) {
+        // A card size, its time and back give the card size again.
+        const double cardSize = kivCardSize(5120, 100, units);
+        EXPECT_DOUBLE_EQ(kivBitrate(cardSize, 5120, units), 100.0);
+        EXPECT_DOUBLE_EQ(kivSecondsQuotient(cardSize, 100, units), 5120.0);
+    }
+    EXPECT_DOUBLE_EQ(kivCardSize(5120, 100, U::Decimal), 64.0);
 }
 
 TEST(KivUnits, MbitsAndMbytesConvert)

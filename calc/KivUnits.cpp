@@ -1,6 +1,19 @@
-#include "KivUnits.h"
+#include "calc/KivUnits.h"
 
 #include <cmath>
+
+double kivMbitPerGb(KivCardUnits units)
+{
+    switch (units) {
+    case KivCardUnits::Decimal:
+        return 8000.0;
+    case KivCardUnits::Gib:
+        return 8589.934592;
+    case KivCardUnits::Kiv:
+        break;
+    }
+    return 8192.0;
+}
 
 KivQuantity kivQuantityToCompute(KivQuantity last, KivQuantity previous)
 {
@@ -17,25 +30,34 @@ KivQuantity kivQuantityToCompute(KivQuantity last, KivQuantity previous)
     return KivQuantity::None;
 }
 
-double kivCardSize(std::uint32_t seconds, double bitrate)
+double kivCardSize(std::uint32_t seconds, double bitrate, KivCardUnits units)
 {
-    return static_cast<double>(seconds) * bitrate * 0.125 * 0.0009765625;
+    if (units == KivCardUnits::Kiv) {
+        // 1/8 and 1/1024 in this order, as the dialog has always scaled.
+        return static_cast<double>(seconds) * bitrate * 0.125 * 0.0009765625;
+    }
+    return static_cast<double>(seconds) * bitrate / kivMbitPerGb(units);
 }
 
-double kivBitrate(double cardSize, std::uint32_t seconds)
+double kivBitrate(double cardSize, std::uint32_t seconds, KivCardUnits units)
 {
     if (seconds == 0) {
         return 0.0;
     }
-    return cardSize * 1024.0 * 8.0 / static_cast<double>(seconds);
+    return cardSize * kivMbitPerGb(units) / static_cast<double>(seconds);
 }
 
-std::uint32_t kivSeconds(double cardSize, double bitrate)
+double kivSecondsQuotient(double cardSize, double bitrate, KivCardUnits units)
+{
+    return cardSize * kivMbitPerGb(units) / bitrate;
+}
+
+std::uint32_t kivSeconds(double cardSize, double bitrate, KivCardUnits units)
 {
     if (bitrate == 0.0) {
         return 0;
     }
-    return kivSecondsFromQuotient(cardSize * 1024.0 * 8.0 / bitrate);
+    return kivSecondsFromQuotient(kivSecondsQuotient(cardSize, bitrate, units));
 }
 
 std::uint32_t kivSecondsFromQuotient(double seconds)

@@ -1,0 +1,344 @@
+#include "cli/KivFileSize.h"
+
+#include "calc/KivUnits.h"
+#include "cli/KivFileSizeOptions.h"
+#include "core/KivString.h"
+#include "time/KivTime.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr double CARD_SIZES[] = {8, 16, 32, 64, 128, 256, 512, 1024};
+constexpr double BITRATES[] = {4, 8, 16, 25, 50, 100, 150, 200, 400};
+
+const char HELP[] = R"(Usage: kivfilesize [OPTION]...
+Relates the bitrate, the card size and the recording time of a recording on a
+memory card. Give two of them and it prints the third; give one and it prints a
+table: a bitrate gives the time on common card sizes, a time the bitrate that
+fills them, a card size the time at common bitrates.
+
+  --bitrate MBIT   bitrate in Mbit/s
+  --mbytes MB      bitrate in MB/s (1 MB/s = 8 Mbit/s), instead of --bitrate
+  --size GB        card size in GB
+  --time H:M:S     recording time: S, M:S or H:M:S
+  --units UNITS    how a GB is counted: kiv (the default, as the dialog counts:
+                   1 GB = 1024 MB, 1 MB = 8 Mbit), decimal (1 GB = 10^9 bytes,
+                   as card labels count) or gib (1 GiB = 2^30 bytes, as most
+                   systems show a card's capacity)
+  --json           print JSON: an object, or an array for a table
+  -h, --help       print this help and exit
+  -V, --version    print the version and exit
+
+Numbers take a decimal point. Times are truncated to whole seconds and shown in
+total hours. Exit status: 0 with an answer, 2 when the command line is refused.
+
+Examples:
+  kivfilesize --bitrate 9.10222 --size 4
+  kivfilesize --mbytes 12.5 --time 1:00:00
+  kivfilesize --size 64 --time 2:30:00 --units decimal
+  kivfilesize --bitrate 100
+)";
+
+// A number as the dialog shows it.
+QString shown(double x)
+{
+    return QString::number(x, 'g', 6);
+}
+
+// A number for JSON: the shortest text that reads back as the same double.
+QString exact(double x)
+{
+    return QString::number(x, 'g', QLocale::FloatingPointShortest);
+}
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// Whole hours:minutes:seconds, as the dialog's time field shows them.
+QString duration(std::uint32_t seconds)
+{
+    KivTime_c time;
+    time.setSeconds(seconds, 0);
+    KivString_c text;
+    time.formatDuration(&text);
+    return QString::fromLatin1(text.text());
+}
+
+QString unitsName(KivCardUnits units)
+{
+    switch (units) {
+    case KivCardUnits::Decimal:
+        return QStringLiteral("decimal");
+    case KivCardUnits::Gib:
+        return QStringLiteral("gib");
+    case KivCardUnits::Kiv:
+        break;
+    }
+    return QStringLiteral("kiv");
+}
+
+QString sizeUnit(KivCardUnits units)
+{
+    return units == KivCardUnits::Gib ? QStringLiteral("GiB") : QStringLiteral("GB");
+}
+
+QString unitsRule(KivCardUnits units)
+{
+    switch (units) {
+    case KivCardUnits::Decimal:
+        return QStringLiteral("1 GB = 10^9 bytes = 8000 Mbit (decimal)");
+    case KivCardUnits::Gib:
+        return QStringLiteral("1 GiB = 2^30 bytes = 8589.934592 Mbit (gib)");
+    case KivCardUnits::Kiv:
+        break;
+    }
+    return QStringLiteral("1 GB = 1024 MB, 1 MB = 8 Mbit (kiv)");
+}
+
+// One answer: all three quantities, one of them computed.
+struct Answer
+{
+    double bitrate;
+    double cardSize;
+    std::uint32_t seconds;
+    KivQuantity computed;
+};
+
+QString given(const KivGiven &g)
+{
+    return g.option + QLatin1Char(' ') + quoted(g.text);
+}
+
+// The time `cardSize` lasts at `bitrate`, refused when it does not fit the
+// count. `what` names the inputs in a refusal.
+bool timeOf(Answer &answer, KivCardUnits units, const QString &what, QString &err)
+{
+    if (answer.bitrate == 0.0) {
+        err = QStringLiteral("%1: a bitrate of 0 cannot give a time").arg(what);
+        return false;
+    }
+    const double q = kivSecondsQuotient(answer.cardSize, answer.bitrate, units);
+    if (!(q < 4294967296.0)) {
+        err = QStringLiteral("%1: the recording lasts longer than 1193046:28:15, the longest "
+                             "time there is")
+                  .arg(what);
+        return false;
+    }
+    answer.seconds = static_cast<std::uint32_t>(q);
+    answer.computed = KivQuantity::Time;
+    return true;
+}
+
+bool bitrateOf(Answer &answer, KivCardUnits units, const QString &what, QString &err)
+{
+    if (answer.seconds == 0) {
+        err = QStringLiteral("%1: a time of 0 cannot give a bitrate").arg(what);
+        return false;
+    }
+    answer.bitrate = kivBitrate(answer.cardSize, answer.seconds, units);
+    answer.computed = KivQuantity::Bitrate;
+    if (!std::isfinite(answer.bitrate)) {
+        err = QStringLiteral("%1: the bitrate is beyond the range of numbers").arg(what);
+        return false;
+    }
+    return true;
+}
+
+bool cardSizeOf(Answer &answer, KivCardUnits units, const QString &what, QString &err)
+{
+    answer.cardSize = kivCardSize(answer.seconds, answer.bitrate, units);
+    answer.computed = KivQuantity::CardSize;
+    if (!std::isfinite(answer.cardSize)) {
+        err = QStringLiteral("%1: the card size is beyond the range of numbers").arg(what);
+        return false;
+    }
+    return true;
+}
+
+// The answers a request asks for: one for two quantities, a table for one.
+bool answersOf(const KivFileSizeRequest &r, std::vector<Answer> &answers, QString &err)
+{
+    const KivCardUnits units = r.units;
+    const QString onCard = QStringLiteral("%1 on a %2 %3 card");
+    if (r.count() == 2) {
+        Answer a{r.bitrate.value_or(0.0), r.cardSize.value_or(0.0), r.seconds.value_or(0u),
+                 KivQuantity::None};
+        bool ok = false;
+        if (!r.seconds) {
+            ok = timeOf(a, units,
+                        given(r.bitrateGiven) + QStringLiteral(" with ") + given(r.cardSizeGiven),
+                        err);
+        } else if (!r.bitrate) {
+            ok = bitrateOf(a, units,
+                           given(r.cardSizeGiven) + QStringLiteral(" in ") + given(r.timeGiven),
+                           err);
+        } else {
+            ok = cardSizeOf(a, units,
+                            given(r.bitrateGiven) + QStringLiteral(" for ") + given(r.timeGiven),
+                            err);
+        }
+        answers.push_back(a);
+        return ok;
+    }
+    if (r.bitrate) {
+        for (const double size : CARD_SIZES) {
+            Answer a{*r.bitrate, size, 0, KivQuantity::None};
+            if (!timeOf(a, units, onCard.arg(given(r.bitrateGiven), shown(size), sizeUnit(units)),
+                        err)) {
+                return false;
+            }
+            answers.push_back(a);
+        }
+    } else if (r.seconds) {
+        for (const double size : CARD_SIZES) {
+            Answer a{0.0, size, *r.seconds, KivQuantity::None};
+            if (!bitrateOf(a, units, onCard.arg(given(r.timeGiven), shown(size), sizeUnit(units)),
+                           err)) {
+                return false;
+            }
+            answers.push_back(a);
+        }
+    } else {
+        for (const double bitrate : BITRATES) {
+            Answer a{bitrate, *r.cardSize, 0, KivQuantity::None};
+            const QString what =
+                given(r.cardSizeGiven) + QStringLiteral(" at %1 Mbit/s").arg(shown(bitrate));
+            if (!timeOf(a, units, what, err)) {
+                return false;
+            }
+            answers.push_back(a);
+        }
+    }
+    return true;
+}
+
+QString computedName(KivQuantity q)
+{
+    switch (q) {
+    case KivQuantity::Bitrate:
+        return QStringLiteral("bitrate");
+    case KivQuantity::CardSize:
+        return QStringLiteral("card_size");
+    case KivQuantity::Time:
+        break;
+    case KivQuantity::None:
+        break;
+    }
+    return QStringLiteral("time");
+}
+
+QString jsonOf(const Answer &a, KivCardUnits units)
+{
+    return QStringLiteral("{\"units\": \"%1\", \"computed\": \"%2\", \"bitrate_mbit_s\": %3, "
+                          "\"bitrate_mbyte_s\": %4, \"card_size\": %5, \"card_size_unit\": "
+                          "\"%6\", \"time\": \"%7\", \"seconds\": %8}")
+        .arg(unitsName(units), computedName(a.computed), exact(a.bitrate),
+             exact(kivMbytesPerSec(a.bitrate)), exact(a.cardSize), sizeUnit(units),
+             duration(a.seconds), QString::number(a.seconds));
+}
+
+// Columns right-aligned under their headers, two spaces apart.
+QString table(const QStringList &headers, const std::vector<QStringList> &rows)
+{
+    std::vector<qsizetype> widths;
+    for (const QString &header : headers) {
+        widths.push_back(header.size());
+    }
+    for (const QStringList &row : rows) {
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            widths[i] = std::max(widths[i], row[i].size());
+        }
+    }
+    QString out;
+    const auto line = [&](const QStringList &cells) {
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            out += (i > 0 ? QStringLiteral("  ") : QString()) + cells[i].rightJustified(widths[i]);
+        }
+        out += QLatin1Char('\n');
+    };
+    line(headers);
+    for (const QStringList &row : rows) {
+        line(row);
+    }
+    return out;
+}
+
+QString textOf(const KivFileSizeRequest &r, const std::vector<Answer> &answers)
+{
+    const QString unit = sizeUnit(r.units);
+    const QString rule = unitsRule(r.units);
+    if (r.count() == 2) {
+        const Answer &a = answers.front();
+        return QStringLiteral("Bitrate:    %1 Mbit/s = %2 MB/s\nCard size:  %3 %4\n"
+                              "Time:       %5\nUnits:      %6\n")
+            .arg(shown(a.bitrate), shown(kivMbytesPerSec(a.bitrate)), shown(a.cardSize), unit,
+                 duration(a.seconds), rule);
+    }
+    std::vector<QStringList> rows;
+    QStringList headers;
+    QString title;
+    if (r.bitrate) {
+        title = QStringLiteral("Recording time at %1 Mbit/s = %2 MB/s")
+                    .arg(shown(*r.bitrate), shown(kivMbytesPerSec(*r.bitrate)));
+        headers = {QStringLiteral("Card size (%1)").arg(unit), QStringLiteral("Time")};
+        for (const Answer &a : answers) {
+            rows.push_back({shown(a.cardSize), duration(a.seconds)});
+        }
+    } else if (r.seconds) {
+        title = QStringLiteral("Bitrate that fills the card in %1").arg(duration(*r.seconds));
+        headers = {QStringLiteral("Card size (%1)").arg(unit), QStringLiteral("Mbit/s"),
+                   QStringLiteral("MB/s")};
+        for (const Answer &a : answers) {
+            rows.push_back(
+                {shown(a.cardSize), shown(a.bitrate), shown(kivMbytesPerSec(a.bitrate))});
+        }
+    } else {
+        title = QStringLiteral("Recording time on %1 %2").arg(shown(*r.cardSize), unit);
+        headers = {QStringLiteral("Mbit/s"), QStringLiteral("MB/s"), QStringLiteral("Time")};
+        for (const Answer &a : answers) {
+            rows.push_back(
+                {shown(a.bitrate), shown(kivMbytesPerSec(a.bitrate)), duration(a.seconds)});
+        }
+    }
+    return title + QStringLiteral("; ") + rule + QLatin1Char('\n') + table(headers, rows);
+}
+
+} // namespace
+
+int kivFileSize(const QStringList &arguments, QString &out, QString &err)
+{
+    out.clear();
+    err.clear();
+    const std::optional<KivFileSizeRequest> request = kivReadArguments(arguments, err);
+    std::vector<Answer> answers;
+    if (request && request->action == KivFileSizeRequest::Action::Help) {
+        out = QString::fromLatin1(HELP);
+        return 0;
+    }
+    if (request && request->action == KivFileSizeRequest::Action::Version) {
+        out = QStringLiteral("kivfilesize " KIV_VERSION "\n");
+        return 0;
+    }
+    if (!request || !answersOf(*request, answers, err)) {
+        err = QStringLiteral("kivfilesize: ") + err + QLatin1Char('\n');
+        return 2;
+    }
+    if (!request->json) {
+        out = textOf(*request, answers);
+    } else if (request->count() == 2) {
+        out = jsonOf(answers.front(), request->units) + QLatin1Char('\n');
+    } else {
+        QStringList objects;
+        for (const Answer &a : answers) {
+            objects << QStringLiteral("  ") + jsonOf(a, request->units);
+        }
+        out = QStringLiteral("[\n") + objects.join(QStringLiteral(",\n")) + QStringLiteral("\n]\n");
+    }
+    return 0;
+}

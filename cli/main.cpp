@@ -1,0 +1,19 @@
+#include "cli/KivFileSize.h"
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    QString out;
+    QString err;
+    const int status = kivFileSize(arguments, out, err);
+    const QByteArray outBytes = out.toLocal8Bit();
+    const QByteArray errBytes = err.toLocal8Bit();
+    std::fwrite(outBytes.constData(), 1, static_cast<std::size_t>(outBytes.size()), stdout);
+    std::fwrite(errBytes.constData(), 1, static_cast<std::size_t>(errBytes.size()), stderr);
+    return std::fflush(stdout) == 0 ? status : 1;
+}
