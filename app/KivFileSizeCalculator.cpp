@@ -1,10 +1,16 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 #include "KivFileSizeCalculator.h"
 
 #include "calc/KivUnits.h"
 #include "core/KivString.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QList>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace {
 
@@ -30,6 +36,7 @@ KivFileSizeCalculator::KivFileSizeCalculator(QWidget *parent, Qt::WindowFlags fl
     KivString_c text;
     ui.setupUi(this);
     fitLabelColumns();
+    fitFieldColumn();
     lastEdited = nullptr;
     previousEdited = nullptr;
     bitrate = 0.0;
@@ -56,6 +63,45 @@ void KivFileSizeCalculator::fitLabelColumns()
         for (QLabel *label : column) {
             label->setFixedWidth(width);
         }
+    }
+}
+
+void KivFileSizeCalculator::fitFieldColumn()
+{
+    // The fields keep their width of 100 unless the font needs more for the
+    // longest texts the dialog writes, 13 characters: a time such as
+    // 1193046:28:15 and a number such as -1.23457e-308, in the font's widest
+    // digit. A scrolled field would show a wrong-looking number.
+    const QList<QLineEdit *> fields = {ui.myBitrate1, ui.myCardSize1, ui.myTime1, ui.myBitrate2,
+                                       ui.myBitrate3};
+    QLineEdit *field = ui.myBitrate1;
+    const QFontMetrics metrics(field->font());
+    QChar digit = QLatin1Char('0');
+    for (char c = '1'; c <= '9'; ++c) {
+        if (metrics.horizontalAdvance(QLatin1Char(c)) > metrics.horizontalAdvance(digit)) {
+            digit = QLatin1Char(c);
+        }
+    }
+    const QString d(digit);
+    const QString time =
+        d.repeated(7) + QLatin1Char(':') + d.repeated(2) + QLatin1Char(':') + d.repeated(2);
+    const QString number = QLatin1Char('-') + d + QLatin1Char('.') + d.repeated(5) +
+                           QLatin1String("e-") + d.repeated(3);
+    const int text = qMax(metrics.horizontalAdvance(time), metrics.horizontalAdvance(number));
+
+    // Around its text a line edit keeps its frame, its text margins, 2 pixels
+    // on either side and a pixel for the cursor after the last character.
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.rect = QRect(0, 0, 100, field->height());
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    const QRect contents =
+        field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+    const QMargins margins = field->textMargins();
+    const int around = 100 - contents.width() + margins.left() + margins.right() + 2 * 2 + 1;
+    const int width = qMax(100, text + around);
+    for (QLineEdit *f : fields) {
+        f->setFixedWidth(width);
     }
 }
 

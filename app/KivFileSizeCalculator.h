@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // The calculator dialog: relates a bitrate (Mbit/s), a card size (GB) and a
 // recording time (hours:minutes:seconds), and converts a bitrate between
 // Mbit/s and MB/s.
@@ -38,6 +41,9 @@ private:
     void showValues();
     // Widens the caption and unit columns where the font does not fit them.
     void fitLabelColumns();
+    // Widens the five fields together where the font does not fit the
+    // longest texts they are given.
+    void fitFieldColumn();
 
     Ui::KivFileSizeCalculatorClass ui;
     double bitrate;

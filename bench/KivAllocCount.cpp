@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Counts the process's allocations by standing in for malloc, calloc and
 // realloc in front of glibc's allocator (operator new allocates through
 // malloc). Under callgrind the same functions run, so the counts agree.

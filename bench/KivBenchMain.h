@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Benchmark harness: each program lists its operations in groups, the Kiv
 // operation of a group first and its standard equivalents after it. The same
 // list runs under Google Benchmark (times and ratios) and in the counting mode

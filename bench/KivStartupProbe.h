@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Start-up probe shared by the calculator and the bare dialog programs that
 // scripts/startup.sh times.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // The dialog's Calculate as one operation: reading the fields, the
 // arithmetic and writing the five fields back, without repainting (events are
 // not processed while it runs).

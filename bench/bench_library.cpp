@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // The library's operations beside their nearest standard equivalents.
 #include "KivBenchMain.h"
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // A bare dialog with the calculator's widget tree, built in code, with the
 // start-up probe: what the toolkit alone costs for the same window.
 #include "KivStartupProbe.h"

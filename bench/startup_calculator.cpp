@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // The calculator's entry point with the start-up probe.
 #include "KivFileSizeCalculator.h"
 #include "KivStartupProbe.h"

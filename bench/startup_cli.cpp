@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Times two command-line programs from spawn to exit, alternating them with
 // the same arguments, and prints the medians and their ratio.
 //

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // The floor for kivfilesize's start-up: a Qt Core program that only reads
 // the same options from its arguments, and prints nothing.
 #include <QCommandLineParser>

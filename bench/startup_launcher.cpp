@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Times the start-up of two probe programs, alternating them: from just
 // before the process is spawned to the end of its first paint (the probe
 // prints that moment on the same monotonic clock), and the resident memory

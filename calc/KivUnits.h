@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Unit arithmetic of the calculator, shared by the dialog and the command
 // line. The dialog's rule (KivCardUnits::Kiv): 1 GB = 1024 MB and 1 MB = 8
 // Mbit, so 1 GB = 8192 Mbit and seconds = card size x 8192 / bitrate.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // kivfilesize: the calculator's arithmetic on the command line.
 #pragma once
 

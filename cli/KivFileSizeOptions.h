@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // The command line of kivfilesize: what it was asked for, read strictly.
 #pragma once
 

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 # Installs the calculator where a desktop finds it, and packages it with CPack.
 include(GNUInstallDirs)
 
@@ -27,6 +30,9 @@ if(UNIX AND NOT APPLE AND KIV_BUILD_CLI)
     kiv_install_manpage(${PROJECT_SOURCE_DIR}/cli/kivfilesize.1)
 endif()
 if(UNIX AND NOT APPLE AND KIV_BUILD_APP)
+    kiv_install_manpage(${PROJECT_SOURCE_DIR}/app/kivfilesizecalculator.1)
+endif()
+if(UNIX AND NOT APPLE AND KIV_BUILD_APP)
     install(FILES ${KIV_DATA_DIR}/${KIV_APP_ID}.desktop
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${KIV_DATA_DIR}/${KIV_APP_ID}.metainfo.xml
@@ -42,23 +48,48 @@ if(UNIX AND NOT APPLE AND KIV_BUILD_APP)
             RENAME ${KIV_APP_ID}.svg)
 endif()
 
-set(KIV_PACKAGE_CONTACT "Kiv File Size Calculator developers"
-    CACHE STRING "Maintainer named in the packages")
+# What every Debian package carries in its documentation folder: the
+# licence in machine-readable form and the compressed changelog.
+set(KIV_PACKAGE_CONTACT "Kiv File Size Calculator developers <kivfilesizecalculator@kiv.github.io>"
+    CACHE STRING "Maintainer named in the packages, as Name <address>")
+if(UNIX AND NOT APPLE)
+    set(KIV_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/kivfilesizecalculator)
+    configure_file(${KIV_DATA_DIR}/debian/changelog.in ${CMAKE_CURRENT_BINARY_DIR}/changelog @ONLY)
+    set(changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+    add_custom_command(OUTPUT ${changelog}
+                       COMMAND sh -c "gzip -9n -c \"$1\" > \"$2\"" sh
+                               ${CMAKE_CURRENT_BINARY_DIR}/changelog ${changelog}
+                       DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog VERBATIM)
+    add_custom_target(changelog ALL DEPENDS ${changelog})
+    install(FILES ${changelog} DESTINATION ${KIV_DOC_DIR})
+    install(FILES ${KIV_DATA_DIR}/debian/copyright DESTINATION ${KIV_DOC_DIR})
+endif()
 
 set(CPACK_PACKAGE_NAME kivfilesizecalculator)
-set(CPACK_PACKAGE_VENDOR "Kiv")
+set(CPACK_PACKAGE_VENDOR "The Kiv File Size Calculator project")
 set(CPACK_PACKAGE_CONTACT "${KIV_PACKAGE_CONTACT}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for bitrate, card size and recording time")
 set(CPACK_PACKAGE_DESCRIPTION
-    "A small desktop calculator for recordings on a storage card: given two of the
-bitrate, the card size and the recording time it works out the third, and it
-converts a bitrate between megabits and megabytes per second.")
+    "The Kiv File Size Calculator relates the bitrate, the card size and the
+recording time of a recording on a memory card: type two of them in its
+dialog and press Calculate to get the third. A second group converts a
+bitrate between Mbit/s and MB/s as you type. One gigabyte is 1024 MB and one
+megabyte 8 Mbit.
+
+The package also holds kivfilesize, the same arithmetic on the command line
+for scripts and terminals: it can count a card's gigabytes as its label or
+the operating system does, print tables over common card sizes and bitrates,
+and write JSON.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${KIV_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-# The dependencies are computed from the libraries the executable links.
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The dependencies are computed from the libraries the executables link; on
+# a Wayland desktop the toolkit needs its Wayland platform plugin.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 
 include(CPack)

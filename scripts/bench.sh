@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 # Benchmarks: builds the Release benchmarks and runs them with Google
 # Benchmark, each Kiv operation beside its standard equivalents in the same
 # program, and prints the medians of REPETITIONS runs (default 5) and the

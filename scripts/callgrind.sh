@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 # Instruction counts: runs every benchmark operation COUNT times (default
 # 1000) under valgrind's callgrind and prints instructions per operation, the
 # ratio of each Kiv operation to each of its standard equivalents, and

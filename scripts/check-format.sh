@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 # Fails when a C++ source does not follow the checked-in .clang-format, which
 # needs clang-format 16 (braces on every body).
 set -euo pipefail

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 # Checks what reaches a user: installs into a staging folder and checks the tree, validates the
-# desktop entry and the AppStream metainfo, builds the Debian package, unpacks it into a scratch
-# root and runs the unpacked calculator on the offscreen platform for a few seconds.
+# desktop entry and the AppStream metainfo (pedantic), builds the Debian package and has lintian
+# check it, unpacks it into a scratch root and runs the unpacked programs: the calculator on the
+# offscreen platform for a few seconds, kivfilesize once. Any error or warning fails.
 #   scripts/check-package.sh [BUILD_DIR]   (default: build-package)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,7 +20,7 @@ fail() {
 }
 ok() { echo "check-package: ok: $*"; }
 
-bash scripts/deps.sh desktop-file-utils appstream dpkg-dev
+bash scripts/deps.sh --program desktop-file-utils appstream dpkg-dev lintian
 cmake -S . -B "$build" -DKIV_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr
 cmake --build "$build" --parallel "$(nproc)"
 
@@ -31,7 +34,10 @@ png_size() {
 expected=(
     "usr/bin/$exe"
     "usr/bin/kivfilesize"
+    "usr/share/doc/kivfilesizecalculator/changelog.gz"
+    "usr/share/doc/kivfilesizecalculator/copyright"
     "usr/share/man/man1/kivfilesize.1.gz"
+    "usr/share/man/man1/$exe.1.gz"
     "usr/share/applications/$id.desktop"
     "usr/share/icons/hicolor/16x16/apps/$id.png"
     "usr/share/icons/hicolor/32x32/apps/$id.png"
@@ -69,9 +75,11 @@ check_tree "$stage" "staging install"
 desktop-file-validate "$stage/usr/share/applications/$id.desktop" ||
     fail "desktop-file-validate rejects the desktop entry"
 ok "desktop-file-validate"
-appstreamcli validate --no-net "$stage/usr/share/metainfo/$id.metainfo.xml" ||
-    fail "appstreamcli rejects the metainfo"
-ok "appstreamcli validate"
+# Errors and warnings fail; pedantic notes and hints are printed only.
+report=$(appstreamcli validate --pedantic --no-net "$stage/usr/share/metainfo/$id.metainfo.xml" 2>&1) || true
+echo "$report"
+! grep -qE '^[EW]:' <<<"$report" || fail "appstreamcli finds errors or warnings in the metainfo"
+ok "appstreamcli validate --pedantic"
 appstreamcli validate-tree --no-net "$stage/usr" || fail "appstreamcli rejects the installed tree"
 ok "appstreamcli validate-tree"
 
@@ -86,6 +94,18 @@ for library in libc6 libqt6core6 libqt6widgets6; do
     [[ ", $depends" == *", $library "* ]] || fail "the package does not depend on $library"
 done
 
+# Errors and warnings fail; informational tags are printed only.
+report=$(lintian --display-level '>=pedantic' "$deb" 2>&1 | grep -v 'running with root privileges') || true
+echo "$report"
+! grep -qE '^[EW]:' <<<"$report" || fail "lintian finds errors or warnings in the package"
+ok "lintian"
+for field in Maintainer Section Priority Recommends; do
+    echo "check-package: $field: $(dpkg-deb --field "$deb" "$field")"
+done
+[[ "$(dpkg-deb --field "$deb" Maintainer)" =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] ||
+    fail "the maintainer is not in the form Name <address>"
+[ "$(dpkg-deb --field "$deb" Recommends)" = qt6-wayland ] || fail "the package does not recommend qt6-wayland"
+
 root=$PWD/$build/deb-root
 rm -rf "$root"
 dpkg-deb --extract "$deb" "$root"
@@ -99,4 +119,7 @@ QT_QPA_PLATFORM=offscreen timeout --kill-after=5 "$run_seconds" "$root/usr/bin/$
 [ "$status" -eq 124 ] ||
     fail "the unpacked calculator ended with status $status within $run_seconds s instead of running on"
 ok "the unpacked calculator ran for $run_seconds s on the offscreen platform"
+[ "$("$root/usr/bin/kivfilesize" --bitrate 100 --size 64 --units decimal | sed -n 3p)" = "Time:       01:25:20" ] ||
+    fail "the unpacked kivfilesize does not answer"
+ok "the unpacked kivfilesize answers"
 echo "check-package: all checks passed"

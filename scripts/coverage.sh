@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 # Builds everything with coverage counters (build-coverage, unoptimised so that
 # lines map to code), runs every test and prints the line and branch coverage
 # of the library (lib/), the arithmetic (calc/), the dialog (app/) and the command line (cli/). Fails when less than

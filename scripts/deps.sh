@@ -1,9 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need, plus any named
-# on the command line, when one of them is missing.
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+# Installs the Debian packages that building the programs needs and, unless
+# the first argument is --program, those that building the tests needs, plus
+# any named on the command line, when one of them is missing.
+#   scripts/deps.sh [--program] [PACKAGE]...
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgtest-dev libgmock-dev "$@")
+packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools)
+if [ "${1:-}" = --program ]; then
+    shift
+else
+    packages+=(libgtest-dev libgmock-dev)
+fi
+packages+=("$@")
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 # Builds the fuzz targets as libFuzzer programs with clang-14, AddressSanitizer
 # and UndefinedBehaviorSanitizer, runs each for a bounded time starting from
 # its checked-in corpus, prints the executions per target, then replays the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 # Regenerates the raster icons from data/icons/kivfilesizecalculator.svg:
 #   data/icons/kivfilesizecalculator-{16,32,48}.png  full colour, for the Linux icon theme and the window
 #   app/kivfilesizecalculator.ico                    the same sizes at 16 colours, for the Windows resource

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 # Sets everything up, builds the calculator and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/deps.sh qt6-qpa-plugins
+bash scripts/deps.sh --program
 cmake -S . -B build -DKIV_BUILD_TESTS=OFF
 cmake --build build --parallel "$(nproc)" --target kivfilesizecalculator
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 # Takes docs/screenshot.png: builds the calculator, runs it under a virtual X server with a
 # window manager, types a typical use as a person would (4 into "Card Size", 1:00:00 into
 # "Time", Return) and saves the window with its frame.

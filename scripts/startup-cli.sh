@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 # Start-up of the command line: kivfilesize and a Qt Core program that only
 # reads the same options, RUNS runs each (default 31), alternating, from spawn
 # to exit; prints the medians and their ratio.

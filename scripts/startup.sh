@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 # Start-up and memory: times, over RUNS runs each (default 20), alternating,
 # the calculator's dialog class and a bare Qt dialog with the same widget tree
 # from process spawn to the end of the first paint, reads the resident memory

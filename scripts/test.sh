@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 # Sets everything up, builds the library, the calculator and every test, and
 # runs the tests through CTest with warnings as errors: first in the normal
 # build (BUILD_DIR), then in a build with AddressSanitizer, LeakSanitizer and

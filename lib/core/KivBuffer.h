@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Byte buffer with exact-size storage, a cursor and a limit; readable and
 // writable through the KivReader_c and KivWriter_c interfaces.
 #pragma once

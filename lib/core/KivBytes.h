@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Small byte helpers shared across the library: ASCII digit, letter and
 // case tests, counts of -1 resolved to a text's length, and the overlap test
 // that guards copies out of storage about to be released.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Decimal digits of a number and reading numbers from text. Text is ASCII
 // bytes.
 #pragma once

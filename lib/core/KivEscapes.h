@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Escapes and quoting: the escape table, the quoted form of bytes and its
 // reading back, and hexadecimal digits. Text is ASCII bytes.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Root object of the Kiv class library, and the status codes and flag bytes
 // that every library operation uses.
 #pragma once

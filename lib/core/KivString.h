@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Byte string kept in an owned KivBuffer_c, with a counted terminating zero.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 #include "format/KivBinaryString.h"
 
 #include "core/KivBuffer.h"

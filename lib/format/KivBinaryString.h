@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // A template for the formatter together with its arguments and a default
 // output buffer.
 #pragma once

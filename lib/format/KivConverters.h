@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // The formatter's conversions: one converter per conversion letter of
 // "pXfuds", each turning the argument of one directive into its bytes.
 #pragma once

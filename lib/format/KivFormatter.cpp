@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // The formatter's template walk: literal bytes, escapes and directives, each
 // directive converted by the converter of its letter.
 #include "format/KivFormatter.h"

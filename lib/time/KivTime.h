@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // A point in time or a duration: whole seconds (unsigned 32-bit) and
 // milliseconds.
 #pragma once

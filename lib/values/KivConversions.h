@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Conversions between numbers, booleans and text used by the typed value and
 // the formatter. None keeps state.
 #pragma once

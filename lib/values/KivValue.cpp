@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Construction, storage objects, setters and copying of the typed value; its
 // readers and type conversion are in KivValueRead.cpp.
 #include "values/KivValue.h"

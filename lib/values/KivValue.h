@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Typed value readable as a signed 32-bit integer, a double, text and bytes.
 // Each representation is computed on first demand and cached with a valid
 // flag; setting the value makes the other representations stale.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // The typed value's readers, which fill its caches on demand, and its
 // conversion between types.
 #include "core/KivBuffer.h"

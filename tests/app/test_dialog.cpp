@@ -1,11 +1,16 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 #include "KivFileSizeCalculator.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTranslator>
 #include <QtTest>
 
@@ -61,6 +66,9 @@ private slots:
     void dialogSettings();
     void widthsHoldAtAnySize();
     void largeFontWidensLabelColumns();
+    void fieldsFitTheirLongestTexts_data();
+    void fieldsFitTheirLongestTexts();
+    void accessibleNames();
     void namedDialogKeepsName();
     void textsAreTranslated();
     void slotsInDeclarationOrder();
@@ -667,8 +675,92 @@ void TestDialog::largeFontWidensLabelColumns()
         QCOMPARE(label->width(), column);
     }
     QVERIFY(unitWidth > 150);
+    // The fields widen too, all alike, for the texts they are given.
+    const int fieldWidth = big.findChild<QLineEdit *>("myBitrate1")->width();
+    QVERIFY(fieldWidth > 100);
     for (QLineEdit *edit : big.findChildren<QLineEdit *>()) {
-        QCOMPARE(edit->width(), 100);
+        QCOMPARE(edit->width(), fieldWidth);
+    }
+}
+
+// Whether `edit` shows all of `text`: with the cursor after the last
+// character the text has not scrolled, so the cursor stands the text's width
+// to the right of where it stands before the first character.
+bool showsWhole(QLineEdit *edit, const QString &text)
+{
+    const auto cursorX = [edit] {
+        edit->repaint(); // the scrolling is settled when the field paints
+        return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    };
+    edit->setText(text);
+    edit->setCursorPosition(0);
+    const int start = cursorX();
+    edit->end(false);
+    const int end = cursorX();
+    return qAbs(end - start - edit->fontMetrics().horizontalAdvance(text)) <= 1 &&
+           end < edit->width();
+}
+
+void TestDialog::fieldsFitTheirLongestTexts_data()
+{
+    QTest::addColumn<int>("pixelSize"); // 0: the default font
+    QTest::newRow("default font") << 0;
+    QTest::newRow("24 px") << 24;
+    QTest::newRow("40 px") << 40;
+}
+
+void TestDialog::fieldsFitTheirLongestTexts()
+{
+    QFETCH(int, pixelSize);
+    const QFont original = QApplication::font();
+    const auto restore = qScopeGuard([&original] { QApplication::setFont(original); });
+    if (pixelSize > 0) {
+        QFont large = original;
+        large.setPixelSize(pixelSize);
+        QApplication::setFont(large);
+    }
+    KivFileSizeCalculator calculator;
+    calculator.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&calculator));
+
+    const QList<QLineEdit *> edits = calculator.findChildren<QLineEdit *>();
+    QCOMPARE(edits.size(), 5);
+    for (QLineEdit *edit : edits) {
+        QCOMPARE(edit->width(), edits.front()->width());
+        if (pixelSize == 0) {
+            QCOMPARE(edit->width(), 100);
+        }
+        for (const char *text : {"1193046:28:15", "-1.23457e-308", "5825:25:20", "4.29497e+09"}) {
+            QVERIFY2(showsWhole(edit, QLatin1String(text)),
+                     qPrintable(edit->objectName() + ": " + text));
+        }
+    }
+    if (pixelSize > 0) {
+        // Not wider than it needs: two more digits would scroll.
+        QVERIFY(!showsWhole(edits.front(), "119304647:28:15"));
+    }
+}
+
+void TestDialog::accessibleNames()
+{
+    const struct
+    {
+        const char *name;
+        const char *accessible;
+    } fields[] = {
+        {"myBitrate1", "Bitrate in Mbit/s"},
+        {"myCardSize1", "Card size in GB"},
+        {"myTime1", "Recording time in hours:minutes:seconds"},
+        {"myBitrate2", "Bitrate in Mbit/s"},
+        {"myBitrate3", "Bitrate in MB/s"},
+        {"pushButton_4", "Calculate"},
+        {"pushButton_3", "Reset"},
+    };
+    for (const auto &field : fields) {
+        QAccessibleInterface *accessible =
+            QAccessible::queryAccessibleInterface(child(QLatin1String(field.name)));
+        QVERIFY(accessible != nullptr);
+        QCOMPARE(accessible->text(QAccessible::Name), QLatin1String(field.accessible));
     }
 }
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // A seeded random walk through the dialog: long sequences of keystrokes and
 // clicks, each followed by a comparison of all five field texts with a model
 // of the dialog kept beside it.

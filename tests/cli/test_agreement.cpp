@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // The dialog and kivfilesize, given the same two quantities, show the same
 // three texts.
 #include "KivFileSizeCalculator.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // kivfilesize as a user runs it: each invocation's stdout, stderr and exit
 // status, with figures checked by hand.
 #include <QProcess>

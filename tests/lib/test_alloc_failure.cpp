@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Every library operation that allocates, run with its N-th nothrow allocation
 // failing for N = 1, 2, ... until the operation no longer reaches an N-th
 // allocation: once with that allocation alone failing, once with it and every

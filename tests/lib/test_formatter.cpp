@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 #include "core/KivBuffer.h"
 #include "core/KivString.h"
 #include "format/KivBinaryString.h"

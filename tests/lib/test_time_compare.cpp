@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Replays recorded time cases: reading texts, writing by patterns and writing
 // durations must give the recorded counts, texts and statuses.
 #include "core/KivString.h"

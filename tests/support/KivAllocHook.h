@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Test-only replacement of the global operator new and delete. Every block is
 // counted while it lives; the nothrow forms (the only ones the library uses)
 // can be made to fail on demand, and the places whose allocation was failed
