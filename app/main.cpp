@@ -3,6 +3,7 @@
 
 #include "KivAppOptions.h"
 #include "KivFileSizeCalculator.h"
+#include "KivTranslations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    kivInstallTranslations(QLocale(), kivTranslationsDirectory());
     // The application's icon, shown by every window of the program.
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/kivfilesizecalculator-16.png"));

@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
+// The dialog in each shipped language: every text is the translation source's
+// translation, numbers read and compute as in English, and with no match the
+// texts are the form's own.
+#include "KivFileSizeCalculator.h"
+#include "KivTranslations.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QPushButton>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+// Every text a user meets, by widget and role.
+QMap<QString, QString> textsOf(const QWidget &dialog)
+{
+    QMap<QString, QString> texts{{QStringLiteral("window"), dialog.windowTitle()}};
+    for (const QGroupBox *box : dialog.findChildren<QGroupBox *>()) {
+        texts[box->objectName()] = box->title();
+    }
+    for (const QLabel *label : dialog.findChildren<QLabel *>()) {
+        texts[label->objectName()] = label->text();
+    }
+    for (const QPushButton *button : dialog.findChildren<QPushButton *>()) {
+        texts[button->objectName()] = button->text();
+    }
+    for (const QLineEdit *edit : dialog.findChildren<QLineEdit *>()) {
+        texts[edit->objectName() + QStringLiteral(" name")] = edit->accessibleName();
+    }
+    return texts;
+}
+
+// Source text to translation, read from a translation source file.
+QMap<QString, QString> translationsIn(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qFatal("cannot read %s", qPrintable(path));
+    }
+    QMap<QString, QString> translations;
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (xml.isStartElement() && xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
+            translations[source] = xml.readElementText();
+        } else if (xml.isStartElement()) {
+            continue;
+        } else {
+            xml.readNext();
+        }
+    }
+    return translations;
+}
+
+// The fields after typing a card size and a time and pressing Return, and
+// after typing a bitrate with a fraction.
+QStringList computedFields(KivFileSizeCalculator &dialog)
+{
+    dialog.show();
+    if (!QTest::qWaitForWindowExposed(&dialog)) {
+        return {};
+    }
+    const auto field = [&dialog](const char *name) {
+        return dialog.findChild<QLineEdit *>(QLatin1String(name));
+    };
+    QTest::keyClicks(field("myCardSize1"), QStringLiteral("4.5"));
+    QTest::keyClicks(field("myTime1"), QStringLiteral("1:00:00"));
+    QTest::keyClick(field("myTime1"), Qt::Key_Return);
+    QStringList shown;
+    for (const char *name : {"myBitrate1", "myCardSize1", "myTime1", "myBitrate2", "myBitrate3"}) {
+        shown << field(name)->text();
+    }
+    field("myBitrate3")->clear();
+    QTest::keyClicks(field("myBitrate3"), QStringLiteral("1.25"));
+    shown << field("myBitrate1")->text();
+    return shown;
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void translated_data();
+    void translated();
+    void untranslated_data();
+    void untranslated();
+
+private:
+    QMap<QString, QString> english;
+    QStringList englishFields;
+};
+
+void TestTranslations::initTestCase()
+{
+    KivFileSizeCalculator dialog;
+    english = textsOf(dialog);
+    englishFields = computedFields(dialog);
+    QCOMPARE(englishFields, (QStringList{"10.24", "4.5", "01:00:00", "10.24", "1.28", "10"}));
+}
+
+void TestTranslations::cleanup()
+{
+    kivInstallTranslations(QLocale::c(), QStringLiteral(KIV_QM_DIR));
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestTranslations::translated_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("German") << "de_DE"
+                            << "de";
+    QTest::newRow("German, Austria") << "de_AT"
+                                     << "de";
+    QTest::newRow("French") << "fr_FR"
+                            << "fr";
+    QTest::newRow("Spanish") << "es_ES"
+                             << "es";
+    QTest::newRow("Italian") << "it_IT"
+                             << "it";
+    QTest::newRow("Brazilian Portuguese") << "pt_BR"
+                                          << "pt_BR";
+}
+
+void TestTranslations::translated()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, language);
+    QLocale::setDefault(QLocale(locale));
+    QVERIFY(kivInstallTranslations(QLocale(), QStringLiteral(KIV_QM_DIR)));
+    const QMap<QString, QString> translations =
+        translationsIn(QStringLiteral(KIV_TS_DIR "/kivfilesizecalculator_%1.ts").arg(language));
+
+    KivFileSizeCalculator dialog;
+    const QMap<QString, QString> texts = textsOf(dialog);
+    QCOMPARE(texts.keys(), english.keys());
+    for (auto it = english.cbegin(); it != english.cend(); ++it) {
+        QVERIFY2(translations.contains(it.value()), qPrintable(it.value()));
+        QCOMPARE(texts[it.key()], translations[it.value()]);
+    }
+    for (const char *name : {"groupBox", "groupBox_2", "pushButton_3", "pushButton_4"}) {
+        QVERIFY2(texts[QLatin1String(name)] != english[QLatin1String(name)], name);
+    }
+    QCOMPARE(computedFields(dialog), englishFields);
+}
+
+void TestTranslations::untranslated_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("C") << "C";
+    QTest::newRow("English") << "en_US";
+    QTest::newRow("Portuguese, Portugal") << "pt_PT";
+    QTest::newRow("Japanese") << "ja_JP";
+}
+
+void TestTranslations::untranslated()
+{
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
+    QVERIFY(!kivInstallTranslations(QLocale(), QStringLiteral(KIV_QM_DIR)));
+    KivFileSizeCalculator dialog;
+    QCOMPARE(textsOf(dialog), english);
+    QCOMPARE(computedFields(dialog), englishFields);
+}
+
+QTEST_MAIN(TestTranslations)
+#include "test_translations.moc"
