@@ -1,14 +1,21 @@
 // Operation sequences on two KivList_c objects checked against a model of a
 // sequence with a current position, including which payloads are alive:
 // owning lists destroy what they remove, other lists leave it to the caller.
+// Owning lists also hold the library's values, strings and buffers, whose
+// copies must be new objects of the same class that read as their source.
 #include "FuzzSupport.h"
+#include "oracles/LibraryText.h"
+#include "oracles/ValueReads.h"
 
+#include "core/KivBuffer.h"
 #include "core/KivString.h"
 #include "values/KivList.h"
+#include "values/KivValue.h"
 
 #include <map>
 #include <new>
 #include <set>
+#include <typeinfo>
 #include <vector>
 
 namespace {
@@ -41,10 +48,91 @@ public:
 
 struct ModelNode
 {
-    int serial = 0; // 0: no payload
-    int value = 0;
+    int serial = 0; // 0: no payload, or a library object
+    int value = 0;  // a library object: its kind
     bool failCopy = false;
+    int library = 0; // 1 value, 2 string, 3 buffer
+    oracle::Reads reads;
 };
+
+// A value's four readings; a string's text or a buffer's bytes below its
+// limit as the text.
+oracle::Reads readsOf(KivObject_c *payload)
+{
+    oracle::Reads r;
+    if (auto *value = dynamic_cast<KivValue_c *>(payload)) {
+        r.text = oracle::stringText(value->toText(&r.textStatus));
+        r.number = value->toInt(&r.numberStatus);
+        r.real = value->toDouble(&r.realStatus);
+        r.bytes = oracle::bufferBytes(value->toBinary(&r.bytesStatus));
+    } else if (auto *string = dynamic_cast<KivString_c *>(payload)) {
+        r.text = oracle::stringText(string);
+    } else if (auto *buffer = dynamic_cast<KivBuffer_c *>(payload)) {
+        r.text = oracle::bufferBytes(buffer);
+    }
+    return r;
+}
+
+void checkLibraryObject(KivObject_c *payload, const ModelNode &m)
+{
+    static const std::type_info *const classes[] = {&typeid(KivValue_c), &typeid(KivString_c),
+                                                    &typeid(KivBuffer_c)};
+    FUZZ_CHECK(payload != nullptr && typeid(*payload) == *classes[m.library - 1]);
+    FUZZ_CHECK(payload->kind == m.value);
+    const oracle::Reads r = readsOf(payload);
+    FUZZ_CHECK(r.text == m.reads.text && r.textStatus == m.reads.textStatus);
+    FUZZ_CHECK(r.number == m.reads.number && r.numberStatus == m.reads.numberStatus);
+    FUZZ_CHECK(oracle::sameDouble(r.real, m.reads.real) && r.realStatus == m.reads.realStatus);
+    FUZZ_CHECK(r.bytes == m.reads.bytes && r.bytesStatus == m.reads.bytesStatus);
+}
+
+// A library object made from the input.
+KivObject_c *libraryObject(FuzzInput &input, ModelNode &node)
+{
+    const int what = input.byte() % 3;
+    const std::string bytes = input.shortBytes();
+    const auto count = static_cast<std::int32_t>(bytes.size());
+    KivObject_c *object = nullptr;
+    if (what == 0) {
+        auto *value = new KivValue_c;
+        FuzzInput numbers(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
+        switch (count % 4) {
+        case 0:
+            value->setText(bytes.data(), count);
+            break;
+        case 1:
+            value->setInt32(numbers.i32());
+            break;
+        case 2:
+            value->setDouble(numbers.f64());
+            break;
+        default: {
+            KivBuffer_c source;
+            source.resize(count);
+            source.copyIn(bytes.data(), count);
+            value->setBinary(&source);
+            break;
+        }
+        }
+        value->precision = static_cast<std::uint16_t>(count % 11);
+        object = value;
+    } else if (what == 1) {
+        auto *string = new KivString_c;
+        string->assign(bytes.data(), count, KIV_NO);
+        object = string;
+    } else {
+        auto *buffer = new KivBuffer_c;
+        buffer->resize(count);
+        buffer->copyIn(bytes.data(), count);
+        buffer->rewind(count / 2);
+        object = buffer;
+    }
+    object->kind = input.signedByte();
+    node.library = what + 1;
+    node.value = object->kind;
+    node.reads = readsOf(object);
+    return object;
+}
 
 struct ModelList
 {
@@ -76,10 +164,12 @@ void checkList(KivList_c &list, const ModelList &m)
     KivNode_c *previous = nullptr;
     for (std::size_t i = 0; i < m.nodes.size(); ++i) {
         FUZZ_CHECK(node != nullptr && node->prev == previous);
-        auto *payload = static_cast<Tracked *>(node->payload);
-        if (m.nodes[i].serial == 0) {
-            FUZZ_CHECK(payload == nullptr);
+        if (m.nodes[i].library != 0) {
+            checkLibraryObject(node->payload, m.nodes[i]);
+        } else if (m.nodes[i].serial == 0) {
+            FUZZ_CHECK(node->payload == nullptr);
         } else {
+            auto *payload = dynamic_cast<Tracked *>(node->payload);
             FUZZ_CHECK(payload != nullptr && payload->serial == m.nodes[i].serial);
             FUZZ_CHECK(payload->value == m.nodes[i].value);
         }
@@ -116,15 +206,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             const int which = op >> 7;
             KivList_c &list = lists[which];
             ModelList &m = models[which];
-            switch (op % 12) {
+            switch (op % 13) {
             case 0:
             case 1: {
                 ModelNode node;
                 KivObject_c *payload = nullptr;
-                if (op % 12 == 0) {
+                if (op % 13 == 0) {
                     auto *tracked = new Tracked(input.byte());
                     tracked->failCopy = input.byte() % 8 == 0;
-                    node = {tracked->serial, tracked->value, tracked->failCopy};
+                    node.serial = tracked->serial;
+                    node.value = tracked->value;
+                    node.failCopy = tracked->failCopy;
                     alive.insert(tracked->serial);
                     payload = tracked;
                 }
@@ -200,10 +292,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 drop(o, o.nodes, alive);
                 // The copies are new objects of the same values.
                 KivNode_c *node = other.first();
+                KivNode_c *source = list.first();
                 for (ModelNode &c : copy.nodes) {
-                    FUZZ_CHECK(node != nullptr);
+                    FUZZ_CHECK(node != nullptr && source != nullptr);
+                    FUZZ_CHECK(c.library == 0 || node->payload != source->payload);
+                    source = source->next;
                     if (c.serial != 0) {
-                        auto *payload = static_cast<Tracked *>(node->payload);
+                        auto *payload = dynamic_cast<Tracked *>(node->payload);
                         FUZZ_CHECK(payload != nullptr && payload->serial != c.serial);
                         c.serial = payload->serial;
                         alive.insert(c.serial);
@@ -225,6 +320,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 FUZZ_CHECK(fresh != nullptr && fresh->count() == 0);
                 FUZZ_CHECK(fresh->ownsPayloads == KIV_YES && fresh->current() == nullptr);
                 delete fresh;
+                break;
+            }
+            case 11: {
+                if (!m.owns()) {
+                    break;
+                }
+                ModelNode node;
+                FUZZ_CHECK(list.insert(libraryObject(input, node)) == KIV_OK);
+                m.nodes.insert(m.nodes.begin() + (m.current + 1), node);
+                ++m.current;
                 break;
             }
             default:

@@ -1,63 +1,119 @@
-// parseDecimal on arbitrary text: the model's value and status exactly, and
-// the correctly rounded value of the digits read (strtod) within a small
-// relative error.
+// Decimal numbers with a fraction both ways. parseDecimal on arbitrary text
+// against strtod on the sign, digits and point it is documented to take:
+// exact for whole numbers of up to fifteen digits, otherwise within the
+// rounding that reading in double arithmetic gathers. formatFixed and
+// formatFixedSigned, for what was read and for the first eight bytes taken
+// as a double, against printf's exact expansion (oracles/Fixed.h), with
+// every precision class, and with capacities that just fit and just do not.
 #include "FuzzSupport.h"
-#include "Models.h"
+#include "oracles/Digits.h"
+#include "oracles/Fixed.h"
 
 #include "values/KivConversions.h"
 
+#include <cfloat>
 #include <cmath>
+#include <cstring>
+
+using oracle::Bytes;
 
 namespace {
 
-// The sign, digits and point that the reading takes, as strtod text.
-model::Bytes numberText(const model::Bytes &text)
+// The sign, digits and point that the reading takes, as strtod text, and the
+// number of digits in it.
+Bytes numberText(const Bytes &text, std::size_t &digits, bool &fraction)
 {
-    std::size_t i = 0;
-    while (i < text.size() && !model::isDigit(text[i])) {
-        ++i;
-    }
-    model::Bytes out = i > 0 && text[i - 1] == '-' ? "-" : "";
-    while (i < text.size() && model::isDigit(text[i])) {
-        out += text[i++];
-    }
-    if (i < text.size() && text[i] == '.') {
-        out += text[i++];
-        while (i < text.size() && model::isDigit(text[i])) {
-            out += text[i++];
+    const oracle::DigitRun run = oracle::firstDigitRun(text);
+    Bytes out = !run.before.empty() && run.before.back() == '-' ? "-" : "";
+    out += run.digits;
+    digits = run.digits.size();
+    fraction = false;
+    const std::size_t after = run.before.size() + run.digits.size();
+    if (run.found && after < text.size() && text[after] == '.') {
+        const oracle::DigitRun tail = oracle::firstDigitRun(text.substr(after + 1));
+        if (tail.found && tail.before.empty()) {
+            out += "." + tail.digits;
+            digits += tail.digits.size();
+            fraction = true;
         }
     }
     return out;
 }
 
-void check(const model::Bytes &text, std::int32_t count, const char *characters)
+void checkParse(const Bytes &text, std::int32_t count, const char *characters)
 {
-    const model::Decimal expected = model::parseDecimal(text);
     KivStatus status = 0;
     const double x = parseDecimal(characters, count, &status);
-    FUZZ_CHECK(status == (expected.ok ? KIV_OK : KIV_FAIL));
-    FUZZ_CHECK(x == expected.value && std::signbit(x) == std::signbit(expected.value));
-    if (!expected.ok) {
+    std::size_t digits = 0;
+    bool fraction = false;
+    const Bytes number = numberText(text, digits, fraction);
+    if (digits == 0) {
+        FUZZ_CHECK(status == KIV_FAIL && x == 0.0 && !std::signbit(x));
         return;
     }
-    const double exact = std::strtod(numberText(text).c_str(), nullptr);
+    FUZZ_CHECK(status == KIV_OK);
+    const double exact = std::strtod(number.c_str(), nullptr);
+    FUZZ_CHECK(std::signbit(x) == std::signbit(exact));
+    if (!fraction && digits <= 15) {
+        FUZZ_CHECK(x == exact);
+        return;
+    }
     if (std::isinf(x) || std::isinf(exact)) {
         // Only numbers at the edge of the double range may round differently.
         FUZZ_CHECK(std::fabs(std::isinf(x) ? exact : x) > 1e307);
         return;
     }
-    FUZZ_CHECK(std::fabs(x - exact) <= 1e-12 * std::fabs(exact));
+    // Each digit costs at most a few roundings; fraction digits past the
+    // 308th place fall below the normal range and are lost.
+    const double relative = (4.0 * static_cast<double>(digits) + 8.0) * DBL_EPSILON;
+    FUZZ_CHECK(std::fabs(x - exact) <= relative * std::fabs(exact) + 2 * DBL_MIN);
+}
+
+void checkFixed(double x, std::uint16_t precision)
+{
+    char out[KIV_FIXED_TEXT_CAPACITY + 8];
+    std::int32_t count = -1;
+    char *end = formatFixedSigned(x, KIV_FIXED_TEXT_CAPACITY, out, &count, precision);
+    FUZZ_CHECK(end != nullptr && end == out + count && *end == 0);
+    const Bytes text(out, static_cast<std::size_t>(count));
+    FUZZ_CHECK(oracle::signedFixedTextRight(text, x, precision));
+
+    // The unsigned form, into exactly enough room and into one byte less.
+    const Bytes magnitude = x < 0.0 ? text.substr(1) : text;
+    const auto length = static_cast<std::int32_t>(magnitude.size());
+    const double positive = x < 0.0 ? -x : x;
+    std::memset(out, 'z', sizeof out);
+    end = formatFixed(out, length + 1, precision, positive, &count);
+    FUZZ_CHECK(end == out + length && count == length && Bytes(out, magnitude.size()) == magnitude);
+    std::memset(out, 'z', sizeof out);
+    FUZZ_CHECK(formatFixed(out, length, precision, positive, &count) == nullptr);
+    FUZZ_CHECK(out[length] == 'z');
+    FUZZ_CHECK(formatFixed(nullptr, length + 1, precision, positive, &count) == nullptr);
+}
+
+void checkFixedPrecisions(double x, std::uint8_t choice)
+{
+    static const std::uint16_t precisions[] = {0, 1, 2, 3, 5, 8, 9, 10, 32768, 65535};
+    checkFixed(x, precisions[choice % 10]);
+    checkFixed(x, 2);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const model::Bytes text(reinterpret_cast<const char *>(data), size);
-    check(text, static_cast<std::int32_t>(size), text.data());
-    check(text.substr(0, text.find('\0')), -1, text.c_str());
+    const Bytes text(reinterpret_cast<const char *>(data), size);
+    checkParse(text, static_cast<std::int32_t>(size), text.data());
+    checkParse(text.substr(0, text.find('\0')), -1, text.c_str());
     KivStatus status = 0;
     FUZZ_CHECK(parseDecimal(text.c_str(), -5, &status) == 0.0 && status == KIV_FAIL);
     FUZZ_CHECK(parseDecimal(nullptr, -1, &status) == 0.0 && status == KIV_FAIL);
+
+    FuzzInput input(data, size);
+    const double raw = input.f64();
+    const std::uint8_t choice = input.byte();
+    checkFixedPrecisions(raw, choice);
+    checkFixedPrecisions(parseDecimal(text.data(), static_cast<std::int32_t>(size), &status),
+                         choice / 16);
     return 0;
 }

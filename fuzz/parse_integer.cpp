@@ -1,25 +1,30 @@
-// parseUnsigned and parseSigned on arbitrary text against the model, with an
-// explicit count, a shorter count, -1 and invalid counts; decimalDigits with
-// a number and a capacity taken from the input.
+// parseUnsigned and parseSigned on arbitrary text against strtoull on the
+// first run of digits (modulo 2^32) and the bytes before it, with an explicit
+// count, a shorter count, -1 and invalid counts; decimalDigits against
+// printf's digits, read back with both parsers.
 #include "FuzzSupport.h"
-#include "Models.h"
+#include "oracles/Digits.h"
 
 #include "core/KivDigits.h"
 
+#include <cstring>
+
+using oracle::Bytes;
+
 namespace {
 
-void checkCount(const model::Bytes &text, std::int32_t count)
+void checkCount(const Bytes &text, std::int32_t count)
 {
-    const model::Bytes seen = count == -1 ? text.substr(0, text.find('\0'))
-                                          : text.substr(0, static_cast<std::size_t>(count));
-    const model::Unsigned u = model::parseUnsigned(seen);
+    const Bytes seen = count == -1 ? text.substr(0, text.find('\0'))
+                                   : text.substr(0, static_cast<std::size_t>(count));
+    const oracle::Number u = oracle::unsignedReading(seen);
     KivStatus status = 0;
-    FUZZ_CHECK(parseUnsigned(&status, count, text.c_str()) == u.value);
+    FUZZ_CHECK(parseUnsigned(&status, count, text.c_str()) == u.bits);
     FUZZ_CHECK(status == (u.ok ? KIV_OK : KIV_FAIL));
 
-    const model::Signed s = model::parseSigned(seen);
+    const oracle::Number s = oracle::signedReading(seen);
     status = 0;
-    FUZZ_CHECK(parseSigned(text.c_str(), count, &status) == s.value);
+    FUZZ_CHECK(parseSigned(text.c_str(), count, &status) == static_cast<std::int32_t>(s.bits));
     FUZZ_CHECK(status == (s.ok ? KIV_OK : KIV_FAIL));
 }
 
@@ -27,7 +32,7 @@ void checkCount(const model::Bytes &text, std::int32_t count)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const model::Bytes text(reinterpret_cast<const char *>(data), size);
+    const Bytes text(reinterpret_cast<const char *>(data), size);
     const auto count = static_cast<std::int32_t>(size);
     checkCount(text, count);
     checkCount(text, count / 2);
@@ -46,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FuzzInput input(data, size);
     const std::uint32_t n = input.u32();
     const std::int32_t capacity = input.signedByte() % 12;
-    const model::Bytes digits = model::decimal(n);
+    const Bytes digits = oracle::unsignedText(n);
     char out[16];
     std::memset(out, 'z', sizeof out);
     std::int32_t written = -1;
@@ -58,6 +63,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(end == out + digits.size());
         FUZZ_CHECK(written == static_cast<std::int32_t>(digits.size()));
         FUZZ_CHECK(std::memcmp(out, digits.data(), digits.size()) == 0 && *end == 0);
+        FUZZ_CHECK(out[digits.size() + 1] == 'z');
+        // The digits read back, also as a signed number with printf's sign.
+        FUZZ_CHECK(parseUnsigned(&status, -1, out) == n && status == KIV_OK);
+        const Bytes signedDigits = oracle::signedText(static_cast<std::int32_t>(n));
+        FUZZ_CHECK(parseSigned(signedDigits.c_str(), -1, &status) == static_cast<std::int32_t>(n) &&
+                   status == KIV_OK);
     }
     return 0;
 }

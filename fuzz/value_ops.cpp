@@ -1,51 +1,21 @@
-// Operation sequences on three KivValue_c objects checked against the model of
-// the typed value and its caches: every read's result and status, and the
-// type and valid flags after each step.
+// Operation sequences on three KivValue_c objects. After every step each
+// value must read as the meaning of what was set, converted or copied into
+// it (oracles/ValueReads.h), whatever was read from it before; copies return
+// KIV_OK and have their source's type.
 #include "FuzzSupport.h"
-#include "Models.h"
-#include "ValueChecks.h"
+#include "oracles/ValueChanges.h"
 
 #include "core/KivBuffer.h"
 #include "core/KivString.h"
 #include "values/KivValue.h"
 
-#include <cmath>
+using oracle::Bytes;
+using oracle::Expect;
+using oracle::Rep;
 
 namespace {
 
 constexpr int kValues = 3;
-
-bool sameDouble(double a, double b)
-{
-    if (std::isnan(a) || std::isnan(b)) {
-        return std::isnan(a) && std::isnan(b);
-    }
-    return a == b && std::signbit(a) == std::signbit(b);
-}
-
-void checkValue(KivValue_c &value, const model::Value &m)
-{
-    checkValueState(value, m);
-    FUZZ_CHECK(value.intValue() == m.intValue);
-    FUZZ_CHECK((value.isSigned() == KIV_YES) == m.isSigned);
-    FUZZ_CHECK(sameDouble(value.doubleValue(), m.doubleValue));
-    FUZZ_CHECK(value.rounding == m.rounding);
-}
-
-void checkText(KivString_c *text, const model::Bytes &expected)
-{
-    FUZZ_CHECK(text != nullptr);
-    FUZZ_CHECK(text->length() == static_cast<std::int32_t>(expected.size()));
-    FUZZ_CHECK(std::memcmp(text->text(), expected.data(), expected.size()) == 0);
-}
-
-void checkBytes(KivBuffer_c *bytes, const model::Bytes &expected)
-{
-    FUZZ_CHECK(bytes != nullptr);
-    FUZZ_CHECK(bytes->limit() == static_cast<std::int32_t>(expected.size()));
-    FUZZ_CHECK(expected.empty() ||
-               std::memcmp(bytes->data(), expected.data(), expected.size()) == 0);
-}
 
 } // namespace
 
@@ -53,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     FuzzInput input(data, size);
     KivValue_c values[kValues];
-    model::Value models[kValues];
+    Expect expects[kValues];
     for (int i = 0; i < kValues; ++i) {
         values[i].kind = static_cast<std::int8_t>(i + 1);
     }
@@ -62,85 +32,86 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const std::uint8_t op = input.byte();
         const int which = op / 32 % kValues;
         KivValue_c &v = values[which];
-        model::Value &m = models[which];
-        KivStatus status = 0;
-        std::int8_t expectedStatus = 0;
+        Expect &e = expects[which];
+        oracle::noteClearing(v, e);
+        bool justSet = true;
         switch (op % 32) {
         case 0: {
             const std::int8_t n = input.signedByte();
             v.setInt8(n);
-            m.setInt8(n);
+            e.setInteger(KivValue_c::TYPE_INT8, n, true);
             break;
         }
         case 1: {
             const std::uint8_t n = input.byte();
             v.setUInt8(n);
-            m.setUInt8(n);
+            e.setInteger(KivValue_c::TYPE_UINT8, n, false);
             break;
         }
         case 2: {
             const auto n = static_cast<std::int16_t>(input.u16());
             v.setInt16(n);
-            m.setInt16(n);
+            e.setInteger(KivValue_c::TYPE_INT16, n, true);
             break;
         }
         case 3: {
             const std::uint16_t n = input.u16();
             v.setUInt16(n);
-            m.setUInt16(n);
+            e.setInteger(KivValue_c::TYPE_UINT16, n, false);
             break;
         }
         case 4: {
             const std::int32_t n = input.i32();
             v.setInt32(n);
-            m.setInt32(n);
+            e.setInteger(KivValue_c::TYPE_INT32, n, true);
             break;
         }
         case 5: {
             const std::uint32_t n = input.u32();
             v.setUInt32(n);
-            m.setUInt32(n);
+            e.setInteger(KivValue_c::TYPE_UINT32, static_cast<std::int32_t>(n), false);
             break;
         }
         case 6: {
             const std::int8_t flag = input.signedByte();
             v.setBool(flag);
-            m.setBool(flag);
+            e.setInteger(KivValue_c::TYPE_BOOL, flag == KIV_YES ? 1 : 0, true);
             break;
         }
         case 7: {
             const double x = input.f64();
             v.setDouble(x);
-            m.setDouble(x);
+            e.setDouble(x);
             break;
         }
         case 8: {
-            const model::Bytes text = input.shortBytes();
+            const Bytes text = input.shortBytes();
             FUZZ_CHECK(v.setText(text.data(), static_cast<std::int32_t>(text.size())) == KIV_OK);
-            m.setText(text);
+            e.setText(text);
             break;
         }
         case 9: {
-            const model::Bytes text = input.shortBytes();
+            const Bytes text = input.shortBytes();
             KivString_c source;
             source.assign(text.data(), static_cast<std::int32_t>(text.size()), KIV_NO);
             FUZZ_CHECK(v.setText(&source) == KIV_OK);
-            m.setText(text);
+            e.setText(text);
             break;
         }
         case 10:
             FUZZ_CHECK(v.setText(static_cast<KivString_c *>(nullptr)) == KIV_OK);
-            m.setText("");
+            e.setText("");
             break;
         case 11: {
             // The value's own text storage as the source.
-            KivStatus ignored = 0;
-            FUZZ_CHECK(v.setText(v.toText(&ignored)) == KIV_OK);
-            m.setText(model::Bytes(m.toText(expectedStatus)));
+            FUZZ_CHECK(v.setText(v.toText()) == KIV_OK);
+            if (e.kind != Expect::UNKNOWN) {
+                e.setText(oracle::expectedReads(e).text);
+            }
             break;
         }
         case 12: {
-            const model::Bytes bytes = input.shortBytes();
+            const Bytes bytes = input.shortBytes();
             const auto count = static_cast<std::int32_t>(bytes.size());
             KivBuffer_c source;
             source.resize(count);
@@ -151,79 +122,97 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 source.seek(input.byte() % limit);
             }
             FUZZ_CHECK(v.setBinary(&source) == KIV_OK);
-            m.setBinary(bytes.substr(0, static_cast<std::size_t>(limit)));
+            e.setBinary(bytes.substr(0, static_cast<std::size_t>(limit)));
             break;
         }
         case 13: {
-            KivStatus ignored = 0;
-            FUZZ_CHECK(v.setBinary(v.toBinary(&ignored)) == KIV_OK);
-            m.setBinary(model::Bytes(m.toBinary(expectedStatus)));
+            // The value's own binary storage, whatever its reading left there.
+            FUZZ_CHECK(v.setBinary(v.toBinary()) == KIV_OK);
+            if (e.kind != Expect::UNKNOWN) {
+                e.setBinary(oracle::expectedReads(e).bytes);
+            }
             break;
         }
         case 14:
             FUZZ_CHECK(v.setBinary(nullptr) == KIV_OK);
-            m.setBinary("");
+            e.setBinary("");
             break;
         case 15:
             v.clear();
-            m.clear();
+            e.become(Expect::EMPTY, KivValue_c::TYPE_NONE);
             break;
         case 16:
-        case 17: {
-            const std::int32_t n = v.toInt(&status);
-            FUZZ_CHECK(n == m.toInt(expectedStatus) && status == expectedStatus);
+        case 17:
+            oracle::checkRead(v, e, Rep::NUMBER);
+            justSet = false;
             break;
-        }
-        case 18: {
-            const double x = v.toDouble(&status);
-            FUZZ_CHECK(sameDouble(x, m.toDouble(expectedStatus)) && status == expectedStatus);
+        case 18:
+            oracle::checkRead(v, e, Rep::REAL);
+            justSet = false;
             break;
-        }
         case 19:
-        case 20: {
-            KivString_c *text = v.toText(&status);
-            checkText(text, m.toText(expectedStatus));
-            FUZZ_CHECK(status == expectedStatus);
+        case 20:
+            oracle::checkRead(v, e, Rep::TEXT);
+            justSet = false;
             break;
-        }
         case 21:
-        case 22: {
-            KivBuffer_c *bytes = v.toBinary(&status);
-            checkBytes(bytes, m.toBinary(expectedStatus));
-            FUZZ_CHECK(status == expectedStatus);
+        case 22:
+            oracle::checkRead(v, e, Rep::BYTES);
+            justSet = false;
             break;
-        }
         case 23: {
-            FUZZ_CHECK(v.toBool(&status) == m.toBool(expectedStatus));
-            FUZZ_CHECK(status == expectedStatus);
+            KivStatus status = 0;
+            const std::int8_t flag = v.toBool(&status);
+            if (e.kind != Expect::UNKNOWN) {
+                const oracle::Reads r = oracle::expectedReads(e);
+                FUZZ_CHECK(status == r.numberStatus);
+                FUZZ_CHECK(status != KIV_OK || flag == (r.number == 1 ? KIV_YES : KIV_NO));
+            }
+            justSet = false;
             break;
         }
         case 24:
         case 25:
         case 26: {
             const std::int32_t type = input.signedByte() % 13;
-            FUZZ_CHECK(v.convertTo(type) == m.convertTo(type));
+            const bool intCached = oracle::flagSet(v.intValid());
+            const KivStatus status = v.convertTo(type);
+            FUZZ_CHECK(status == (type >= 0 && type <= 10 ? KIV_OK : KIV_FAIL));
+            if (status == KIV_OK) {
+                oracle::expectConversion(e, type, intCached);
+            }
+            justSet = false;
             break;
         }
-        case 27: {
-            const int from = input.byte() % kValues;
-            FUZZ_CHECK(v.copyFrom(&values[from]) == m.copyFrom(models[from]));
-            checkValue(values[from], models[from]);
-            break;
-        }
+        case 27:
         case 28: {
-            const int to = input.byte() % kValues;
-            const std::int8_t expected = to == which ? KIV_OK : models[to].copyFrom(m);
-            FUZZ_CHECK(v.copyTo(&values[to]) == expected);
-            FUZZ_CHECK(values[to].kind == v.kind);
+            // copyFrom into this value, or copyTo from it.
+            const int other = input.byte() % kValues;
+            const bool into = op % 32 == 27;
+            KivValue_c &target = into ? v : values[other];
+            KivValue_c &source = into ? values[other] : v;
+            Expect &targetExpect = into ? e : expects[other];
+            const Expect &sourceExpect = into ? expects[other] : e;
+            const std::uint8_t type = source.type();
+            const std::int8_t kind = target.kind;
+            FUZZ_CHECK((into ? target.copyFrom(&source) : source.copyTo(&target)) == KIV_OK);
+            FUZZ_CHECK(target.type() == type);
+            FUZZ_CHECK(target.kind == (into || other == which ? kind : source.kind));
+            if (other != which) {
+                oracle::expectCopy(targetExpect, sourceExpect);
+            }
+            justSet = false;
             break;
         }
-        case 29: {
-            v.precision = m.precision = input.byte() % 4 == 0 ? input.u16() : input.byte() % 12;
+        case 29:
+            v.precision = input.byte() % 4 == 0 ? input.u16() : input.byte() % 12;
+            oracle::notePrecision(v, e, v.precision);
+            justSet = false;
             break;
-        }
         case 30:
-            v.rounding = m.rounding = input.signedByte() % 6;
+            v.rounding = input.signedByte() % 6;
+            oracle::noteRounding(v, e, v.rounding);
+            justSet = false;
             break;
         default: {
             KivString_c notAValue;
@@ -232,12 +221,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             FUZZ_CHECK(v.copyFrom(nullptr) == KIV_FAIL);
             KivValue_c *fresh = v.create();
             FUZZ_CHECK(fresh != nullptr && fresh->type() == KivValue_c::TYPE_NONE);
+            oracle::checkRead(*fresh, Expect(), Rep::TEXT);
+            oracle::checkRead(*fresh, Expect(), Rep::BYTES);
             delete fresh;
+            justSet = false;
             break;
         }
         }
+        oracle::checkState(v, e, justSet);
         for (int i = 0; i < kValues; ++i) {
-            checkValue(values[i], models[i]);
+            oracle::checkState(values[i], expects[i]);
         }
     }
     return 0;
