@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Shared helpers of the fuzz targets: a reader that turns the fuzzer's bytes
 // into operations and arguments, and a check that stops with a message.
 #pragma once

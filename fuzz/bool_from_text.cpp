@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // boolFromText on arbitrary text and every word pair, and on each of the ten
 // words with the case of its letters taken from the input, against the word
 // list; boolToText writes the first pair's words.

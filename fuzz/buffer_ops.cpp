@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Operation sequences on two KivBuffer_c objects checked against a model of
 // bytes, a cursor and a limit (oracles/BufferModel.h), one step at a time.
 #include "FuzzSupport.h"

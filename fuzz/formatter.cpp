@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // The formatter, two ways per input. The bytes after the arguments build a
 // template from pieces whose output is known by construction: literal bytes,
 // escapes, and directives whose text follows from their argument as

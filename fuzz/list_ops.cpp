@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Operation sequences on two KivList_c objects checked against a model of a
 // sequence with a current position, including which payloads are alive:
 // owning lists destroy what they remove, other lists leave it to the caller.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Decimal numbers with a fraction both ways. parseDecimal on arbitrary text
 // against strtod on the sign, digits and point it is documented to take:
 // exact for whole numbers of up to fifteen digits, otherwise within the

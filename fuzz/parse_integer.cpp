@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // parseUnsigned and parseSigned on arbitrary text against strtoull on the
 // first run of digits (modulo 2^32) and the bytes before it, with an explicit
 // count, a shorter count, -1 and invalid counts; decimalDigits against

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // quoteBytes on arbitrary bytes: the text is the canonical quoted form of
 // exactly these bytes and reads back with unquoteBytes to them; the same
 // through KivString_c::assign with escaping, and when the bytes lie in the

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Runs a fuzz target over stored inputs, for builds without libFuzzer: each
 // argument is a file or a directory whose files (in name order) are run.
 #include <algorithm>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // KivTime_c's calendar and text. breakDown against the C library's gmtime_r;
 // formatDuration against printf, read back by parse; format with a pattern
 // built from the input (field letters, literal and escaped characters)

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // KivTime_c::parse two ways per input. The bytes build "hours:minutes:seconds"
 // text from known numbers, each piece with stray bytes around its first run of
 // digits, with more pieces on the left and an optional ".milliseconds"; it

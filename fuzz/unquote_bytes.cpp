@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // unquoteBytes two ways per input. The bytes build text in the forms it reads
 // (quoted runs with escapes, hexadecimal and decimal bytes, separators, now
 // and then a stray byte), which must give the bytes it was built from. The

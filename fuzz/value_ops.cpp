@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Operation sequences on three KivValue_c objects. After every step each
 // value must read as the meaning of what was set, converted or copied into
 // it (oracles/ValueReads.h), whatever was read from it before; copies return

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Formatter arguments decoded from the fuzzer's bytes. The same bytes decode
 // twice, into the list that is rendered and into twins that the checks read
 // the way the directives are documented to, so that each argument's reading

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // The model that buffer_ops checks KivBuffer_c against: bytes, a cursor and a
 // limit, bytes left undefined by a resize marked unknown, and whether the
 // buffer views foreign bytes, which must never be released and change only

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // Decimal numbers computed with the C library: the digit runs that the
 // library's readers take, their value modulo 2^32, and decimal text.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // The fixed-point text of a double (formatFixed, formatFixedSigned and the
 // formatter's 'f') judged against the C library's exact decimal expansion.
 //

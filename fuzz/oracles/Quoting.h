@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // The quoted form of bytes from both sides: a strict reader of what
 // quoteBytes writes (and quoteBytes' text held to it), and text in the forms
 // unquoteBytes reads, built from the fuzzer's bytes together with the bytes

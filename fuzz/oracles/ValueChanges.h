@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // How the meaning of a typed value follows conversions and copies, and the
 // valid flags and type that a value with that meaning shows.
 #pragma once
@@ -154,12 +157,9 @@ inline void expectConversion(Expect &e, std::int32_t type, bool intCached)
 
 // copyFrom: type, contents, precision and a rounding below 4; the copy
 // reads as the source, without the caches that outlived a change of the
-// source's precision or rounding.
-//
-// Two kinds of source are copied otherwise than they read, and the copy is
-// not compared: a double or integer-typed source left with nothing valid
-// (the copy reads as a zero of its type, the source as empty), and a
-// TYPE_NONE source keeping a cached integer (the copy is the empty value).
+// source's precision or rounding. A source left with nothing valid gives a
+// copy with nothing valid of the same type; a TYPE_NONE source, also one
+// keeping a cached integer, gives the empty value.
 inline void expectCopy(Expect &target, const Expect &source)
 {
     const std::int8_t rounding = source.rounding < 4 ? source.rounding : target.rounding;
@@ -167,11 +167,8 @@ inline void expectCopy(Expect &target, const Expect &source)
     target.cachedText.reset();
     target.cachedInt.reset();
     target.rounding = rounding;
-    if (source.kind == Expect::CACHED_INT ||
-        (source.kind == Expect::HOLLOW &&
-         (source.type == KivValue_c::TYPE_DOUBLE || isIntegerType(source.type)))) {
-        target.kind = Expect::UNKNOWN;
-    } else if (source.kind == Expect::HOLLOW && source.type == KivValue_c::TYPE_NONE) {
+    if (source.type == KivValue_c::TYPE_NONE &&
+        (source.kind == Expect::CACHED_INT || source.kind == Expect::HOLLOW)) {
         target.become(Expect::EMPTY, KivValue_c::TYPE_NONE);
     }
 }

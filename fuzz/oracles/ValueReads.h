@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // What a typed value reads as, from the meaning of its contents rather than
 // from its caches: the integer, double, text and bytes (with their statuses)
 // that text, numbers and bytes stand for. Lower-level readers of the library

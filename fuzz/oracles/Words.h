@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
 // The boolean words the library reads: five pairs of a false and a true
 // word, compared without the case of ASCII letters.
 #pragma once

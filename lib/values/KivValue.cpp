@@ -207,9 +207,21 @@ KivStatus KivValue_c::copyFrom(KivValue_c *source)
     if (source->rounding < 4) {
         rounding = source->rounding;
     }
-    // Only running out of memory fails a copy. A source that has nothing
-    // readable in its own form (a double turned into bytes, say) is copied
-    // as it is: the copy then reads as the source does.
+    // Only running out of memory fails a copy. A typed source left with
+    // nothing valid by a conversion that could not read its contents (a
+    // double turned into bytes, say) is copied as it is, so that the copy
+    // reads as the source does, not as a zero of the type.
+    if (source->type_ != TYPE_NONE && source->intValid_ != KIV_YES &&
+        source->doubleValid_ != KIV_YES && source->textValid_ != KIV_YES &&
+        source->binaryValid_ != KIV_YES) {
+        destroyStorage();
+        type_ = source->type_;
+        intValue_ = 0;
+        isSigned_ = KIV_YES;
+        doubleValue_ = 0.0;
+        intValid_ = doubleValid_ = textValid_ = binaryValid_ = KIV_NO;
+        return KIV_OK;
+    }
     KivStatus read = KIV_OK;
     KivStatus written = KIV_OK;
     const std::uint8_t sourceType = source->type_;
@@ -226,26 +238,15 @@ KivStatus KivValue_c::copyFrom(KivValue_c *source)
         convertTo(TYPE_BOOL);
         break;
     case TYPE_BINARY: {
+        // Bytes fail only for lack of memory once something is valid.
         KivBuffer_c *bytes = source->toBinary(&read);
-        if (bytes == nullptr) {
-            setBinary(nullptr);
-            written = KIV_FAIL;
-        } else if (read != KIV_OK) {
-            setBinary(nullptr);
-            binaryValid_ = KIV_NO;
-        } else {
-            written = setBinary(bytes);
-        }
-        read = KIV_OK;
+        written = bytes != nullptr ? setBinary(bytes) : setBinary(nullptr);
         break;
     }
     case TYPE_TEXT:
         // As for a boolean: a text value always has a text unless memory
         // runs out.
         written = setText(source->toText(&read));
-        if (written == KIV_OK && source->textValid_ != KIV_YES) {
-            textValid_ = KIV_NO; // a text value converted from nothing
-        }
         break;
     default:
         setInt32(source->toInt());

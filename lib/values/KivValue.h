@@ -106,10 +106,12 @@ public:
     // otherwise it reads as empty.
     KivStatus convertTo(std::int32_t newType);
     // Makes this value a copy of `source` (type, contents, precision and a
-    // rounding below 4), leaving `kind`. KIV_OK, also when the source has nothing
-    // readable in its type (the copy then reads as the source does: a double
-    // converted to bytes gives no bytes and KIV_FAIL); a copy from itself changes
-    // nothing (KIV_OK); KIV_FAIL only for a null source or when memory is exhausted.
+    // rounding below 4), leaving `kind`. KIV_OK, also when a conversion left
+    // the source with nothing readable in its type: the copy then has that
+    // type and nothing valid too, and reads as the source does (a double
+    // converted to bytes gives no bytes and KIV_FAIL). A source of TYPE_NONE
+    // gives the empty value. A copy from itself changes nothing (KIV_OK);
+    // KIV_FAIL only for a null source or when memory is exhausted.
     KivStatus copyFrom(KivValue_c *source);
 
     // Storage objects, created empty on first use; null only when memory is

@@ -465,21 +465,32 @@ TEST(Value, CopyFromEveryType)
         EXPECT_EQ(bytesOf(copy), bytesOf(source)) << textOf(source);
     }
 
-    // Sources with nothing readable in their own type copy faithfully (2):
+    // Sources left with nothing readable in their type copy faithfully (2):
     // the copy has the type and reads as the source, no bytes with 254.
     using Setup = std::function<void(V &)>;
-    for (const Setup &set :
-         {Setup([](V &v) { v.setDouble(1.5); }), Setup([](V &v) { v.setText("zz", -1); }),
-          Setup([](V &v) { v.setBool(KIV_YES); })}) {
+    const struct
+    {
+        Setup set;
+        std::uint8_t type;
+    } hollow[] = {
+        {[](V &v) { v.setDouble(1.5); }, V::TYPE_BINARY},
+        {[](V &v) { v.setText("zz", -1); }, V::TYPE_BINARY},
+        {[](V &v) { v.setBool(KIV_YES); }, V::TYPE_BINARY},
+        {[&raw](V &v) { v.setBinary(&raw); }, V::TYPE_DOUBLE},
+        {[&raw](V &v) { v.setBinary(&raw); }, V::TYPE_INT8},
+        {[](V &v) { v.setText("x9", -1); }, V::TYPE_UINT32},
+    };
+    for (const auto &h : hollow) {
         V source, copy;
-        set(source);
-        source.convertTo(V::TYPE_BINARY);
+        h.set(source);
+        source.convertTo(h.type);
         EXPECT_EQ(copy.copyFrom(&source), KIV_OK);
-        EXPECT_EQ(copy.type(), V::TYPE_BINARY);
+        EXPECT_EQ(copy.type(), h.type);
         KivStatus status = 0;
         EXPECT_EQ(bytesOf(copy, &status), Bytes{});
         EXPECT_EQ(status, KIV_FAIL);
         EXPECT_EQ(textOf(copy), textOf(source));
+        EXPECT_EQ(textOf(copy), "");
     }
 
     V source, copy;
