@@ -9,22 +9,38 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QList>
+#include <QLocale>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
 namespace {
 
+// A number as the dialog shows it: at most six significant digits, with the
+// decimal separator of the user's language and no group separators.
 QString number(double value)
 {
-    return QString::number(value, 'g', 6);
+    const QString text = QString::number(value, 'g', 6);
+    const QString point = QLocale().decimalPoint();
+    return point == QLatin1String(".") ? text : QString(text).replace(QLatin1Char('.'), point);
 }
 
-// The number a field holds; text that does not convert, numbers beyond the
+// The number a field holds: written with a point, or where the user's
+// language writes decimals otherwise, as that language writes it ("4,5") or
+// as the dialog shows it. Text that does not convert, numbers beyond the
 // double range included (which the toolkit reads as infinities), reads as 0.
 double numberIn(const QLineEdit *field)
 {
+    const QString text = field->text();
     bool ok = false;
-    const double value = field->text().toDouble(&ok);
+    double value = text.toDouble(&ok);
+    const QLocale locale;
+    const QString point = locale.decimalPoint();
+    if (!ok && point != QLatin1String(".")) {
+        value = locale.toDouble(text, &ok);
+        if (!ok) {
+            value = QString(text).replace(point, QLatin1String(".")).toDouble(&ok);
+        }
+    }
     return ok ? value : 0.0;
 }
 

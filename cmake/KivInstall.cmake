@@ -60,7 +60,7 @@ if(UNIX AND NOT APPLE)
                        COMMAND sh -c "gzip -9n -c \"$1\" > \"$2\"" sh
                                ${CMAKE_CURRENT_BINARY_DIR}/changelog ${changelog}
                        DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog VERBATIM)
-    add_custom_target(changelog ALL DEPENDS ${changelog})
+    add_custom_target(debian_changelog ALL DEPENDS ${changelog})
     install(FILES ${changelog} DESTINATION ${KIV_DOC_DIR})
     install(FILES ${KIV_DATA_DIR}/debian/copyright DESTINATION ${KIV_DOC_DIR})
 endif()

@@ -3,8 +3,9 @@
 
 // Decimal numbers with a fraction both ways. parseDecimal on arbitrary text
 // against strtod on the sign, digits and point it is documented to take:
-// exact for whole numbers of up to fifteen digits, otherwise within the
-// rounding that reading in double arithmetic gathers. formatFixed and
+// exact for whole numbers of any length, otherwise within the rounding that
+// adding the fraction digit by digit gathers. Whole doubles of every binary exponent, built from
+// the input, read back from their own fixed-point text unchanged. formatFixed and
 // formatFixedSigned, for what was read and for the first eight bytes taken
 // as a double, against printf's exact expansion (oracles/Fixed.h), with
 // every precision class, and with capacities that just fit and just do not.
@@ -57,7 +58,7 @@ void checkParse(const Bytes &text, std::int32_t count, const char *characters)
     FUZZ_CHECK(status == KIV_OK);
     const double exact = std::strtod(number.c_str(), nullptr);
     FUZZ_CHECK(std::signbit(x) == std::signbit(exact));
-    if (!fraction && digits <= 15) {
+    if (!fraction) {
         FUZZ_CHECK(x == exact);
         return;
     }
@@ -94,6 +95,22 @@ void checkFixed(double x, std::uint16_t precision)
     FUZZ_CHECK(formatFixed(nullptr, length + 1, precision, positive, &count) == nullptr);
 }
 
+// A whole double with the input's sign, significand and binary exponent
+// (0 to 1023) prints without a fraction and reads back as itself.
+void checkWholeRoundTrip(FuzzInput &input)
+{
+    const std::uint64_t bits = static_cast<std::uint64_t>(input.u32()) << 32 | input.u32();
+    const int exponent = input.u16() % 1024;
+    const double significand = 1.0 + static_cast<double>(bits >> 12) * 0x1p-52;
+    const double whole = std::trunc(std::ldexp(significand, exponent));
+    const double x = bits & 1 ? -whole : whole;
+    char out[KIV_FIXED_TEXT_CAPACITY];
+    std::int32_t count = -1;
+    FUZZ_CHECK(formatFixedSigned(x, KIV_FIXED_TEXT_CAPACITY, out, &count, 0) != nullptr);
+    KivStatus status = 0;
+    FUZZ_CHECK(parseDecimal(out, count, &status) == x && status == KIV_OK);
+}
+
 void checkFixedPrecisions(double x, std::uint8_t choice)
 {
     static const std::uint16_t precisions[] = {0, 1, 2, 3, 5, 8, 9, 10, 32768, 65535};
@@ -118,5 +135,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     checkFixedPrecisions(raw, choice);
     checkFixedPrecisions(parseDecimal(text.data(), static_cast<std::int32_t>(size), &status),
                          choice / 16);
+    checkWholeRoundTrip(input);
     return 0;
 }

@@ -16,16 +16,16 @@
         <translation>Bitrate</translation>
     </message>
     <message>
-        <source>Bitrate in Mbit/s</source>
-        <translation>Bitrate in Mbit/s</translation>
+        <source>Bitrate in megabits per second</source>
+        <translation>Bitrate in Megabit pro Sekunde</translation>
     </message>
     <message>
         <source>Card Size</source>
         <translation>Kartengröße</translation>
     </message>
     <message>
-        <source>Card size in GB</source>
-        <translation>Kartengröße in GB</translation>
+        <source>Card size in gigabytes</source>
+        <translation>Kartengröße in Gigabyte</translation>
     </message>
     <message>
         <source>GB</source>
@@ -36,8 +36,8 @@
         <translation>Dauer</translation>
     </message>
     <message>
-        <source>Recording time in hours:minutes:seconds</source>
-        <translation>Aufnahmedauer in Stunden:Minuten:Sekunden</translation>
+        <source>Recording time in hours, minutes and seconds</source>
+        <translation>Aufnahmedauer in Stunden, Minuten und Sekunden</translation>
     </message>
     <message>
         <source>Hours:Minutes:Seconds</source>
@@ -60,8 +60,8 @@
         <translation>Bitrate in Mbit/s oder MB/s umrechnen</translation>
     </message>
     <message>
-        <source>Bitrate in MB/s</source>
-        <translation>Bitrate in MB/s</translation>
+        <source>Bitrate in megabytes per second</source>
+        <translation>Bitrate in Megabyte pro Sekunde</translation>
     </message>
     <message>
         <source>MB/sec</source>

@@ -16,16 +16,16 @@
         <translation>Tasa de bits</translation>
     </message>
     <message>
-        <source>Bitrate in Mbit/s</source>
-        <translation>Tasa de bits en Mbit/s</translation>
+        <source>Bitrate in megabits per second</source>
+        <translation>Tasa de bits en megabits por segundo</translation>
     </message>
     <message>
         <source>Card Size</source>
         <translation>Tamaño de tarjeta</translation>
     </message>
     <message>
-        <source>Card size in GB</source>
-        <translation>Tamaño de tarjeta en GB</translation>
+        <source>Card size in gigabytes</source>
+        <translation>Tamaño de tarjeta en gigabytes</translation>
     </message>
     <message>
         <source>GB</source>
@@ -36,12 +36,12 @@
         <translation>Tiempo</translation>
     </message>
     <message>
-        <source>Recording time in hours:minutes:seconds</source>
-        <translation>Tiempo de grabación en horas:minutos:segundos</translation>
+        <source>Recording time in hours, minutes and seconds</source>
+        <translation>Tiempo de grabación en horas, minutos y segundos</translation>
     </message>
     <message>
         <source>Hours:Minutes:Seconds</source>
-        <translation>Horas:Minutos:Segundos</translation>
+        <translation>horas:minutos:segundos</translation>
     </message>
     <message>
         <source>Mbits/sec</source>
@@ -60,8 +60,8 @@
         <translation>Convertir la tasa de bits en Mbit/s o MB/s</translation>
     </message>
     <message>
-        <source>Bitrate in MB/s</source>
-        <translation>Tasa de bits en MB/s</translation>
+        <source>Bitrate in megabytes per second</source>
+        <translation>Tasa de bits en megabytes por segundo</translation>
     </message>
     <message>
         <source>MB/sec</source>

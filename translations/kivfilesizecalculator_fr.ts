@@ -16,16 +16,16 @@
         <translation>Débit</translation>
     </message>
     <message>
-        <source>Bitrate in Mbit/s</source>
-        <translation>Débit en Mbit/s</translation>
+        <source>Bitrate in megabits per second</source>
+        <translation>Débit en mégabits par seconde</translation>
     </message>
     <message>
         <source>Card Size</source>
         <translation>Taille de carte</translation>
     </message>
     <message>
-        <source>Card size in GB</source>
-        <translation>Taille de carte en Go</translation>
+        <source>Card size in gigabytes</source>
+        <translation>Taille de carte en gigaoctets</translation>
     </message>
     <message>
         <source>GB</source>
@@ -36,12 +36,12 @@
         <translation>Durée</translation>
     </message>
     <message>
-        <source>Recording time in hours:minutes:seconds</source>
-        <translation>Durée d&apos;enregistrement en heures:minutes:secondes</translation>
+        <source>Recording time in hours, minutes and seconds</source>
+        <translation>Durée d&apos;enregistrement en heures, minutes et secondes</translation>
     </message>
     <message>
         <source>Hours:Minutes:Seconds</source>
-        <translation>Heures:Minutes:Secondes</translation>
+        <translation>heures:minutes:secondes</translation>
     </message>
     <message>
         <source>Mbits/sec</source>
@@ -60,8 +60,8 @@
         <translation>Convertir le débit en Mbit/s ou Mo/s</translation>
     </message>
     <message>
-        <source>Bitrate in MB/s</source>
-        <translation>Débit en Mo/s</translation>
+        <source>Bitrate in megabytes per second</source>
+        <translation>Débit en mégaoctets par seconde</translation>
     </message>
     <message>
         <source>MB/sec</source>

@@ -16,16 +16,16 @@
         <translation>Bitrate</translation>
     </message>
     <message>
-        <source>Bitrate in Mbit/s</source>
-        <translation>Bitrate in Mbit/s</translation>
+        <source>Bitrate in megabits per second</source>
+        <translation>Bitrate in megabit al secondo</translation>
     </message>
     <message>
         <source>Card Size</source>
         <translation>Dimensione scheda</translation>
     </message>
     <message>
-        <source>Card size in GB</source>
-        <translation>Dimensione scheda in GB</translation>
+        <source>Card size in gigabytes</source>
+        <translation>Dimensione scheda in gigabyte</translation>
     </message>
     <message>
         <source>GB</source>
@@ -36,12 +36,12 @@
         <translation>Durata</translation>
     </message>
     <message>
-        <source>Recording time in hours:minutes:seconds</source>
-        <translation>Durata di registrazione in ore:minuti:secondi</translation>
+        <source>Recording time in hours, minutes and seconds</source>
+        <translation>Durata di registrazione in ore, minuti e secondi</translation>
     </message>
     <message>
         <source>Hours:Minutes:Seconds</source>
-        <translation>Ore:Minuti:Secondi</translation>
+        <translation>ore:minuti:secondi</translation>
     </message>
     <message>
         <source>Mbits/sec</source>
@@ -60,8 +60,8 @@
         <translation>Converti il bitrate in Mbit/s o MB/s</translation>
     </message>
     <message>
-        <source>Bitrate in MB/s</source>
-        <translation>Bitrate in MB/s</translation>
+        <source>Bitrate in megabytes per second</source>
+        <translation>Bitrate in megabyte al secondo</translation>
     </message>
     <message>
         <source>MB/sec</source>

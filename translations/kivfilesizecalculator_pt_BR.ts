@@ -16,16 +16,16 @@
         <translation>Taxa de bits</translation>
     </message>
     <message>
-        <source>Bitrate in Mbit/s</source>
-        <translation>Taxa de bits em Mbit/s</translation>
+        <source>Bitrate in megabits per second</source>
+        <translation>Taxa de bits em megabits por segundo</translation>
     </message>
     <message>
         <source>Card Size</source>
         <translation>Tamanho do cartão</translation>
     </message>
     <message>
-        <source>Card size in GB</source>
-        <translation>Tamanho do cartão em GB</translation>
+        <source>Card size in gigabytes</source>
+        <translation>Tamanho do cartão em gigabytes</translation>
     </message>
     <message>
         <source>GB</source>
@@ -36,12 +36,12 @@
         <translation>Tempo</translation>
     </message>
     <message>
-        <source>Recording time in hours:minutes:seconds</source>
-        <translation>Tempo de gravação em horas:minutos:segundos</translation>
+        <source>Recording time in hours, minutes and seconds</source>
+        <translation>Tempo de gravação em horas, minutos e segundos</translation>
     </message>
     <message>
         <source>Hours:Minutes:Seconds</source>
-        <translation>Horas:Minutos:Segundos</translation>
+        <translation>horas:minutos:segundos</translation>
     </message>
     <message>
         <source>Mbits/sec</source>
@@ -60,8 +60,8 @@
         <translation>Converter a taxa de bits em Mbit/s ou MB/s</translation>
     </message>
     <message>
-        <source>Bitrate in MB/s</source>
-        <translation>Taxa de bits em MB/s</translation>
+        <source>Bitrate in megabytes per second</source>
+        <translation>Taxa de bits em megabytes por segundo</translation>
     </message>
     <message>
         <source>MB/sec</source>

@@ -7,8 +7,10 @@
 #include "core/KivDigits.h"
 #include "core/KivString.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 const char *const KIV_BOOL_WORDS[KIV_BOOL_PAIRS][2] = {
     {"false", "true"}, {"off", "on"}, {"no", "yes"}, {"disabled", "enabled"}, {"0", "1"}};
@@ -286,9 +288,16 @@ double parseDecimal(const char *text, std::int32_t length, KivStatus *status)
         return 0.0;
     }
 
+    // The whole part in one correctly rounded step: building it digit by
+    // digit in double arithmetic would round at every digit past the 16th.
+    const std::int32_t first = i;
+    while (i < length && kiv::isDigit(static_cast<std::uint8_t>(text[i]))) {
+        ++i;
+    }
     double whole = 0.0;
-    for (; i < length && kiv::isDigit(static_cast<std::uint8_t>(text[i])); ++i) {
-        whole = whole * 10.0 + (text[i] - '0');
+    if (std::from_chars(text + first, text + i, whole, std::chars_format::fixed).ec ==
+        std::errc::result_out_of_range) {
+        whole = std::numeric_limits<double>::infinity();
     }
     double fraction = 0.0;
     if (i < length && text[i] == '.') {

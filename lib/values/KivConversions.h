@@ -51,10 +51,12 @@ inline constexpr std::int32_t KIV_FIXED_TEXT_CAPACITY = 1 + 309 + 1 + 9 + 1;
 // Reads a signed decimal number with an optional fraction from `length`
 // characters of `text` (-1: up to the first zero byte). Characters before the
 // first digit are skipped; the one directly before it makes the number
-// negative when it is '-'. The number runs over digits and one point. Whole
-// and fraction parts of any length are read in double arithmetic (exact for up
-// to fifteen digits). No digit, a null text or another negative length: 0.0
-// with status KIV_FAIL.
+// negative when it is '-'. The number runs over digits and one point. The
+// whole part, of any length, is the correctly rounded double of its digits
+// (infinity beyond the largest double), so the text of a whole double reads
+// back as that double; the fraction is added digit by digit in double
+// arithmetic. No digit, a null text or another negative length: 0.0 with
+// status KIV_FAIL.
 double parseDecimal(const char *text, std::int32_t length, KivStatus *status);
 
 // Whole-number rounding toward plus infinity, toward zero, and to the nearest

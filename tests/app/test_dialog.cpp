@@ -99,6 +99,7 @@ void TestDialog::init()
 void TestDialog::cleanup()
 {
     dialog.reset();
+    QLocale::setDefault(QLocale::c());
 }
 
 // Replaces the field's text the way a user does: click, select all, type.
@@ -114,11 +115,14 @@ void TestDialog::type(const QString &field, const QString &text)
 }
 
 // Steps: "field=text" types, "set:field=text" sets the text without an edit,
-// "return:field" presses Return in the field, "calc" and "reset" click.
+// "return:field" presses Return in the field, "calc" and "reset" click,
+// "locale:name" makes that the user's language.
 void TestDialog::run(const QStringList &steps)
 {
     for (const QString &step : steps) {
-        if (step == QLatin1String("calc")) {
+        if (step.startsWith(QLatin1String("locale:"))) {
+            QLocale::setDefault(QLocale(step.mid(7)));
+        } else if (step == QLatin1String("calc")) {
             QTest::mouseClick(child<QPushButton>("pushButton_4"), Qt::LeftButton);
         } else if (step == QLatin1String("reset")) {
             QTest::mouseClick(child<QPushButton>("pushButton_3"), Qt::LeftButton);
@@ -269,6 +273,33 @@ void TestDialog::scenario_data()
     QTest::newRow("largest count read back as unsigned")
         << QStringList{"myTime1=1193046:28:15", "myBitrate1=8192", "calc"}
         << QStringList{"8192", "4.29497e+09", "1193046:28:15", "8192", "1024"};
+
+    // Languages that write a decimal comma read it, and a point, and show a
+    // comma; those that write a point read a comma as no number.
+    const QStringList cardIn1h = {"myTime1=1:00:00", "return:myTime1"};
+    const QStringList commaShown = {"10,24", "4,5", "01:00:00", "10,24", "1,28"};
+    QTest::newRow("German, comma")
+        << QStringList{"locale:de_DE", "myCardSize1=4,5"} + cardIn1h << commaShown;
+    QTest::newRow("German, point")
+        << QStringList{"locale:de_DE", "myCardSize1=4.5"} + cardIn1h << commaShown;
+    QTest::newRow("French, comma")
+        << QStringList{"locale:fr_FR", "myCardSize1=4,5"} + cardIn1h << commaShown;
+    QTest::newRow("French, point")
+        << QStringList{"locale:fr_FR", "myCardSize1=4.5"} + cardIn1h << commaShown;
+    QTest::newRow("German, groups and exponent")
+        << QStringList{"locale:de_DE", "myCardSize1=524.288,0"} + cardIn1h
+        << QStringList{"1,19305e+06", "524288", "01:00:00", "1,19305e+06", "149131"};
+    QTest::newRow("French, typing MB/s") << QStringList{"locale:fr_FR", "myBitrate3=1,25"}
+                                         << QStringList{"10", "", "", "10", "1,25"};
+    QTest::newRow("French, typing Mbit/s") << QStringList{"locale:fr_FR", "myBitrate2=10,5"}
+                                           << QStringList{"10,5", "", "", "10,5", "1,3125"};
+    QTest::newRow("German, typing Mbit/s in the first group")
+        << QStringList{"locale:de_DE", "myBitrate1=0,5e1"}
+        << QStringList{"0,5e1", "", "", "5", "0,625"};
+    QTest::newRow("C, comma") << QStringList{"locale:C", "myCardSize1=4,5"} + cardIn1h
+                              << QStringList{"0", "0", "01:00:00", "0", "0"};
+    QTest::newRow("English, comma") << QStringList{"locale:en_US", "myCardSize1=4,5"} + cardIn1h
+                                    << QStringList{"0", "0", "01:00:00", "0", "0"};
 }
 
 void TestDialog::scenario()
@@ -748,11 +779,11 @@ void TestDialog::accessibleNames()
         const char *name;
         const char *accessible;
     } fields[] = {
-        {"myBitrate1", "Bitrate in Mbit/s"},
-        {"myCardSize1", "Card size in GB"},
-        {"myTime1", "Recording time in hours:minutes:seconds"},
-        {"myBitrate2", "Bitrate in Mbit/s"},
-        {"myBitrate3", "Bitrate in MB/s"},
+        {"myBitrate1", "Bitrate in megabits per second"},
+        {"myCardSize1", "Card size in gigabytes"},
+        {"myTime1", "Recording time in hours, minutes and seconds"},
+        {"myBitrate2", "Bitrate in megabits per second"},
+        {"myBitrate3", "Bitrate in megabytes per second"},
         {"pushButton_4", "Calculate"},
         {"pushButton_3", "Reset"},
     };

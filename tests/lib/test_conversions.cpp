@@ -174,6 +174,13 @@ TEST(Conversions, FormatFixedCapacity)
 
 TEST(Conversions, ParseDecimal)
 {
+    // 148 digits: the whole text of a double that reading digit by digit in
+    // double arithmetic got wrong in its last places.
+    static const char LONG_WHOLE[] =
+        "-57776882335553092176760243873688401166455842006848118816170672624838738329081716409745"
+        "58178148519719886629050300853515506706931929767073649788977152";
+    const std::string BEYOND_DOUBLES = "1" + std::string(329, '0') + ".5";
+    const std::string LEADING_ZEROS = std::string(330, '0') + "7.25";
     struct Case
     {
         const char *text;
@@ -199,9 +206,15 @@ TEST(Conversions, ParseDecimal)
              Case{"5", -7, 0, KIV_FAIL},
              Case{"12345678901.5", -1, 12345678901.5, KIV_OK},
              Case{"4294967296", -1, 4294967296.0, KIV_OK},
+             // Long whole parts read as strtod reads them, to the last bit.
+             Case{"12345678901234567891", -1, 12345678901234567891.0, KIV_OK},
+             Case{LONG_WHOLE, -1, -5.777688233555309e+147, KIV_OK},
+             Case{LONG_WHOLE + 1, 30, 577768823355530921767602438736.0, KIV_OK},
+             Case{BEYOND_DOUBLES.c_str(), -1, HUGE_VAL, KIV_OK},
+             Case{LEADING_ZEROS.c_str(), -1, 7.25, KIV_OK},
          }) {
         KivStatus status = 0;
-        EXPECT_DOUBLE_EQ(parseDecimal(c.text, c.length, &status), c.expected) << c.text;
+        EXPECT_EQ(parseDecimal(c.text, c.length, &status), c.expected) << c.text;
         EXPECT_EQ(status, c.status) << c.text;
     }
     KivStatus status = 0;
