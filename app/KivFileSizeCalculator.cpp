@@ -1,50 +1,17 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-#include "KivFileSizeCalculator.h"
+#include "app/KivFileSizeCalculator.h"
 
+#include "calc/KivDisplay.h"
 #include "calc/KivUnits.h"
 #include "core/KivString.h"
 
 #include <QFontMetrics>
 #include <QLabel>
 #include <QList>
-#include <QLocale>
 #include <QStyle>
 #include <QStyleOptionFrame>
-
-namespace {
-
-// A number as the dialog shows it: at most six significant digits, with the
-// decimal separator of the user's language and no group separators.
-QString number(double value)
-{
-    const QString text = QString::number(value, 'g', 6);
-    const QString point = QLocale().decimalPoint();
-    return point == QLatin1String(".") ? text : QString(text).replace(QLatin1Char('.'), point);
-}
-
-// The number a field holds: written with a point, or where the user's
-// language writes decimals otherwise, as that language writes it ("4,5") or
-// as the dialog shows it. Text that does not convert, numbers beyond the
-// double range included (which the toolkit reads as infinities), reads as 0.
-double numberIn(const QLineEdit *field)
-{
-    const QString text = field->text();
-    bool ok = false;
-    double value = text.toDouble(&ok);
-    const QLocale locale;
-    const QString point = locale.decimalPoint();
-    if (!ok && point != QLatin1String(".")) {
-        value = locale.toDouble(text, &ok);
-        if (!ok) {
-            value = QString(text).replace(point, QLatin1String(".")).toDouble(&ok);
-        }
-    }
-    return ok ? value : 0.0;
-}
-
-} // namespace
 
 KivFileSizeCalculator::KivFileSizeCalculator(QWidget *parent, Qt::WindowFlags flags)
     : QDialog(parent, flags)
@@ -85,8 +52,8 @@ void KivFileSizeCalculator::fitLabelColumns()
 void KivFileSizeCalculator::fitFieldColumn()
 {
     // The fields keep their width of 100 unless the font needs more for the
-    // longest texts the dialog writes, 13 characters: a time such as
-    // 1193046:28:15 and a number such as -1.23457e-308, in the font's widest
+    // longest texts the dialog writes, 13 characters: the longest time,
+    // 1193046:28:15, and a number such as -1.23457e-308, in the font's widest
     // digit. A scrolled field would show a wrong-looking number.
     const QList<QLineEdit *> fields = {ui.myBitrate1, ui.myCardSize1, ui.myTime1, ui.myBitrate2,
                                        ui.myBitrate3};
@@ -99,8 +66,12 @@ void KivFileSizeCalculator::fitFieldColumn()
         }
     }
     const QString d(digit);
-    const QString time =
-        d.repeated(7) + QLatin1Char(':') + d.repeated(2) + QLatin1Char(':') + d.repeated(2);
+    QString time = kivTimeText(KIV_LONGEST_SECONDS);
+    for (QChar &c : time) {
+        if (c.isDigit()) {
+            c = digit;
+        }
+    }
     const QString number = QLatin1Char('-') + d + QLatin1Char('.') + d.repeated(5) +
                            QLatin1String("e-") + d.repeated(3);
     const int text = qMax(metrics.horizontalAdvance(time), metrics.horizontalAdvance(number));
@@ -123,22 +94,24 @@ void KivFileSizeCalculator::fitFieldColumn()
 
 void KivFileSizeCalculator::on_myBitrate3_textEdited(const QString &)
 {
-    mbytesPerSec = numberIn(ui.myBitrate3);
+    const KivLocalNumbers numbers;
+    mbytesPerSec = numbers.read(ui.myBitrate3->text());
     mbitsPerSec = kivMbitsPerSec(mbytesPerSec);
-    ui.myBitrate2->setText(number(mbitsPerSec));
+    ui.myBitrate2->setText(numbers.text(mbitsPerSec));
     trackEdit(ui.myBitrate1);
     bitrate = mbitsPerSec;
-    ui.myBitrate1->setText(number(mbitsPerSec));
+    ui.myBitrate1->setText(numbers.text(mbitsPerSec));
 }
 
 void KivFileSizeCalculator::on_myBitrate2_textEdited(const QString &)
 {
-    mbitsPerSec = numberIn(ui.myBitrate2);
+    const KivLocalNumbers numbers;
+    mbitsPerSec = numbers.read(ui.myBitrate2->text());
     mbytesPerSec = kivMbytesPerSec(mbitsPerSec);
-    ui.myBitrate3->setText(number(mbytesPerSec));
+    ui.myBitrate3->setText(numbers.text(mbytesPerSec));
     trackEdit(ui.myBitrate1);
     bitrate = mbitsPerSec;
-    ui.myBitrate1->setText(number(mbitsPerSec));
+    ui.myBitrate1->setText(numbers.text(mbitsPerSec));
 }
 
 void KivFileSizeCalculator::on_myTime1_textEdited(const QString &)
@@ -154,10 +127,11 @@ void KivFileSizeCalculator::on_myCardSize1_textEdited(const QString &)
 void KivFileSizeCalculator::on_myBitrate1_textEdited(const QString &)
 {
     trackEdit(ui.myBitrate1);
-    mbitsPerSec = numberIn(ui.myBitrate1);
+    const KivLocalNumbers numbers;
+    mbitsPerSec = numbers.read(ui.myBitrate1->text());
     mbytesPerSec = kivMbytesPerSec(mbitsPerSec);
-    ui.myBitrate2->setText(number(mbitsPerSec));
-    ui.myBitrate3->setText(number(mbytesPerSec));
+    ui.myBitrate2->setText(numbers.text(mbitsPerSec));
+    ui.myBitrate3->setText(numbers.text(mbytesPerSec));
 }
 
 void KivFileSizeCalculator::on_pushButton_4_clicked()
@@ -190,6 +164,7 @@ void KivFileSizeCalculator::trackEdit(QLineEdit *field)
 
 void KivFileSizeCalculator::calculate()
 {
+    const KivLocalNumbers numbers;
     const auto quantityOf = [this](const QLineEdit *field) {
         if (field == ui.myBitrate1) {
             return KivQuantity::Bitrate;
@@ -203,8 +178,8 @@ void KivFileSizeCalculator::calculate()
         return KivQuantity::None;
     };
 
-    bitrate = numberIn(ui.myBitrate1);
-    cardSize = numberIn(ui.myCardSize1);
+    bitrate = numbers.read(ui.myBitrate1->text());
+    cardSize = numbers.read(ui.myCardSize1->text());
     KivString_c text;
     text.assign(ui.myTime1->text().toLatin1().constData(), -1, KIV_NO);
     time.parse(&text);
@@ -226,16 +201,15 @@ void KivFileSizeCalculator::calculate()
 
     mbitsPerSec = bitrate;
     mbytesPerSec = kivMbytesPerSec(bitrate);
-    ui.myBitrate2->setText(number(mbitsPerSec));
-    ui.myBitrate3->setText(number(mbytesPerSec));
+    ui.myBitrate2->setText(numbers.text(mbitsPerSec));
+    ui.myBitrate3->setText(numbers.text(mbytesPerSec));
 }
 
 void KivFileSizeCalculator::showValues()
 {
-    ui.myBitrate1->setText(number(bitrate));
-    ui.myCardSize1->setText(number(cardSize));
+    const KivLocalNumbers numbers;
+    ui.myBitrate1->setText(numbers.text(bitrate));
+    ui.myCardSize1->setText(numbers.text(cardSize));
     // The whole duration, so that a time of a day or more reads back unchanged.
-    KivString_c text;
-    time.formatDuration(&text);
-    ui.myTime1->setText(QString::fromLatin1(text.text()));
+    ui.myTime1->setText(kivTimeText(time.seconds()));
 }

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
 #include "KivAppOptions.h"
-#include "KivFileSizeCalculator.h"
-#include "KivTranslations.h"
+#include "app/KivFileSizeCalculator.h"
+#include "app/KivTranslations.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -6,7 +6,7 @@
 // not processed while it runs).
 #include "KivBenchMain.h"
 
-#include "KivFileSizeCalculator.h"
+#include "app/KivFileSizeCalculator.h"
 
 #include <QApplication>
 #include <QLineEdit>

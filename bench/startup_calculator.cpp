@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
 // The calculator's entry point with the start-up probe.
-#include "KivFileSizeCalculator.h"
 #include "KivStartupProbe.h"
+#include "app/KivFileSizeCalculator.h"
 
 #include <QApplication>
 

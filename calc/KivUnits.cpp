@@ -3,19 +3,34 @@
 
 #include "calc/KivUnits.h"
 
-#include <cmath>
+const KivCardUnit &kivCardUnit(KivCardUnits units)
+{
+    for (const KivCardUnit &unit : KIV_CARD_UNITS) {
+        if (unit.units == units) {
+            return unit;
+        }
+    }
+    return KIV_CARD_UNITS[0];
+}
+
+const KivCardUnit *kivFindCardUnit(std::string_view name)
+{
+    for (const KivCardUnit &unit : KIV_CARD_UNITS) {
+        if (name == unit.name) {
+            return &unit;
+        }
+    }
+    return nullptr;
+}
 
 double kivMbitPerGb(KivCardUnits units)
 {
-    switch (units) {
-    case KivCardUnits::Decimal:
-        return 8000.0;
-    case KivCardUnits::Gib:
-        return 8589.934592;
-    case KivCardUnits::Kiv:
-        break;
-    }
-    return 8192.0;
+    return kivCardUnit(units).mbitPerGb;
+}
+
+bool kivIsCountable(double seconds)
+{
+    return seconds >= 0.0 && seconds < static_cast<double>(KIV_LONGEST_SECONDS) + 1.0;
 }
 
 KivQuantity kivQuantityToCompute(KivQuantity last, KivQuantity previous)
@@ -65,13 +80,10 @@ std::uint32_t kivSeconds(double cardSize, double bitrate, KivCardUnits units)
 
 std::uint32_t kivSecondsFromQuotient(double seconds)
 {
-    if (std::isnan(seconds) || seconds <= 0.0) {
-        return 0;
+    if (kivIsCountable(seconds)) {
+        return static_cast<std::uint32_t>(seconds);
     }
-    if (seconds >= 4294967296.0) {
-        return UINT32_MAX;
-    }
-    return static_cast<std::uint32_t>(seconds);
+    return seconds > 0.0 ? KIV_LONGEST_SECONDS : 0;
 }
 
 double kivMbytesPerSec(double mbitsPerSec)

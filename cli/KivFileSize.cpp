@@ -3,10 +3,10 @@
 
 #include "cli/KivFileSize.h"
 
+#include "KivFileSizeOptions.h"
+
+#include "calc/KivDisplay.h"
 #include "calc/KivUnits.h"
-#include "cli/KivFileSizeOptions.h"
-#include "core/KivString.h"
-#include "time/KivTime.h"
 
 #include <QLocale>
 
@@ -18,7 +18,8 @@ namespace {
 constexpr double CARD_SIZES[] = {8, 16, 32, 64, 128, 256, 512, 1024};
 constexpr double BITRATES[] = {4, 8, 16, 25, 50, 100, 150, 200, 400};
 
-const char HELP[] = R"(Usage: kivfilesize [OPTION]...
+// The help, around the list of ways of counting a gigabyte.
+const char HELP_BEFORE_UNITS[] = R"(Usage: kivfilesize [OPTION]...
 Relates the bitrate, the card size and the recording time of a recording on a
 memory card. Give two of them and it prints the third; give one and it prints a
 table: a bitrate gives the time on common card sizes, a time the bitrate that
@@ -28,13 +29,10 @@ fills them, a card size the time at common bitrates.
   --mbytes MB      bitrate in MB/s (1 MB/s = 8 Mbit/s), instead of --bitrate
   --size GB        card size in GB
   --time H:M:S     recording time: S, M:S or H:M:S
-  --units UNITS    how a GB is counted: kiv (the default, as the dialog counts:
-                   1 GB = 1024 MB, 1 MB = 8 Mbit), decimal (1 GB = 10^9 bytes,
-                   as card labels count) or gib (1 GiB = 2^30 bytes, as most
-                   systems show a card's capacity)
-  --json           print JSON: an object, or an array for a table
+)";
+const char HELP_AFTER_UNITS[] = R"(  --json           print JSON: an object, or an array for a table
   -h, --help       print this help and exit
-  -V, --version    print the version and exit
+  -v, --version    print the version and exit
 
 Numbers take a decimal point. Times are truncated to whole seconds and shown in
 total hours. Exit status: 0 with an answer, 2 when the command line is refused.
@@ -46,10 +44,43 @@ Examples:
   kivfilesize --bitrate 100
 )";
 
-// A number as the dialog shows it.
-QString shown(double x)
+// One option of the help: its name in a column of 19 and its words wrapped
+// to lines of at most 79 characters.
+QString helpEntry(const QString &name, const QString &words)
 {
-    return QString::number(x, 'g', 6);
+    constexpr qsizetype COLUMN = 19;
+    constexpr qsizetype WIDTH = 79;
+    QString out = (QStringLiteral("  ") + name).leftJustified(COLUMN);
+    qsizetype line = COLUMN;
+    bool first = true;
+    for (const QString &word : words.split(QLatin1Char(' '))) {
+        if (!first && line + 1 + word.size() > WIDTH) {
+            out += QLatin1Char('\n') + QString(COLUMN, QLatin1Char(' '));
+            line = COLUMN;
+            first = true;
+        }
+        if (!first) {
+            out += QLatin1Char(' ');
+            ++line;
+        }
+        out += word;
+        line += word.size();
+        first = false;
+    }
+    return out + QLatin1Char('\n');
+}
+
+QString helpText()
+{
+    QStringList ways;
+    for (const KivCardUnit &unit : KIV_CARD_UNITS) {
+        ways << QStringLiteral("%1 (%2)").arg(QLatin1String(unit.name), QLatin1String(unit.counts));
+    }
+    const QString last = ways.takeLast();
+    const QString units =
+        QStringLiteral("how a GB is counted: %1 or %2").arg(ways.join(QStringLiteral(", ")), last);
+    return QLatin1String(HELP_BEFORE_UNITS) + helpEntry(QStringLiteral("--units UNITS"), units) +
+           QLatin1String(HELP_AFTER_UNITS);
 }
 
 // A number for JSON: the shortest text that reads back as the same double.
@@ -63,45 +94,20 @@ QString quoted(const QString &text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-// Whole hours:minutes:seconds, as the dialog's time field shows them.
-QString duration(std::uint32_t seconds)
-{
-    KivTime_c time;
-    time.setSeconds(seconds, 0);
-    KivString_c text;
-    time.formatDuration(&text);
-    return QString::fromLatin1(text.text());
-}
-
 QString unitsName(KivCardUnits units)
 {
-    switch (units) {
-    case KivCardUnits::Decimal:
-        return QStringLiteral("decimal");
-    case KivCardUnits::Gib:
-        return QStringLiteral("gib");
-    case KivCardUnits::Kiv:
-        break;
-    }
-    return QStringLiteral("kiv");
+    return QLatin1String(kivCardUnit(units).name);
 }
 
 QString sizeUnit(KivCardUnits units)
 {
-    return units == KivCardUnits::Gib ? QStringLiteral("GiB") : QStringLiteral("GB");
+    return QLatin1String(kivCardUnit(units).label);
 }
 
 QString unitsRule(KivCardUnits units)
 {
-    switch (units) {
-    case KivCardUnits::Decimal:
-        return QStringLiteral("1 GB = 10^9 bytes = 8000 Mbit (decimal)");
-    case KivCardUnits::Gib:
-        return QStringLiteral("1 GiB = 2^30 bytes = 8589.934592 Mbit (gib)");
-    case KivCardUnits::Kiv:
-        break;
-    }
-    return QStringLiteral("1 GB = 1024 MB, 1 MB = 8 Mbit (kiv)");
+    const KivCardUnit &unit = kivCardUnit(units);
+    return QStringLiteral("%1 (%2)").arg(QLatin1String(unit.rule), QLatin1String(unit.name));
 }
 
 // One answer: all three quantities, one of them computed.
@@ -127,10 +133,9 @@ bool timeOf(Answer &answer, KivCardUnits units, const QString &what, QString &er
         return false;
     }
     const double q = kivSecondsQuotient(answer.cardSize, answer.bitrate, units);
-    if (!(q < 4294967296.0)) {
-        err = QStringLiteral("%1: the recording lasts longer than 1193046:28:15, the longest "
-                             "time there is")
-                  .arg(what);
+    if (!kivIsCountable(q)) {
+        err = QStringLiteral("%1: the recording lasts longer than %2, the longest time there is")
+                  .arg(what, kivTimeText(KIV_LONGEST_SECONDS));
         return false;
     }
     answer.seconds = static_cast<std::uint32_t>(q);
@@ -192,7 +197,8 @@ bool answersOf(const KivFileSizeRequest &r, std::vector<Answer> &answers, QStrin
     if (r.bitrate) {
         for (const double size : CARD_SIZES) {
             Answer a{*r.bitrate, size, 0, KivQuantity::None};
-            if (!timeOf(a, units, onCard.arg(given(r.bitrateGiven), shown(size), sizeUnit(units)),
+            if (!timeOf(a, units,
+                        onCard.arg(given(r.bitrateGiven), kivNumberText(size), sizeUnit(units)),
                         err)) {
                 return false;
             }
@@ -201,7 +207,8 @@ bool answersOf(const KivFileSizeRequest &r, std::vector<Answer> &answers, QStrin
     } else if (r.seconds) {
         for (const double size : CARD_SIZES) {
             Answer a{0.0, size, *r.seconds, KivQuantity::None};
-            if (!bitrateOf(a, units, onCard.arg(given(r.timeGiven), shown(size), sizeUnit(units)),
+            if (!bitrateOf(a, units,
+                           onCard.arg(given(r.timeGiven), kivNumberText(size), sizeUnit(units)),
                            err)) {
                 return false;
             }
@@ -210,8 +217,8 @@ bool answersOf(const KivFileSizeRequest &r, std::vector<Answer> &answers, QStrin
     } else {
         for (const double bitrate : BITRATES) {
             Answer a{bitrate, *r.cardSize, 0, KivQuantity::None};
-            const QString what =
-                given(r.cardSizeGiven) + QStringLiteral(" at %1 Mbit/s").arg(shown(bitrate));
+            const QString what = given(r.cardSizeGiven) +
+                                 QStringLiteral(" at %1 Mbit/s").arg(kivNumberText(bitrate));
             if (!timeOf(a, units, what, err)) {
                 return false;
             }
@@ -243,7 +250,7 @@ QString jsonOf(const Answer &a, KivCardUnits units)
                           "\"%6\", \"time\": \"%7\", \"seconds\": %8}")
         .arg(unitsName(units), computedName(a.computed), exact(a.bitrate),
              exact(kivMbytesPerSec(a.bitrate)), exact(a.cardSize), sizeUnit(units),
-             duration(a.seconds), QString::number(a.seconds));
+             kivTimeText(a.seconds), QString::number(a.seconds));
 }
 
 // Columns right-aligned under their headers, two spaces apart.
@@ -280,33 +287,33 @@ QString textOf(const KivFileSizeRequest &r, const std::vector<Answer> &answers)
         const Answer &a = answers.front();
         return QStringLiteral("Bitrate:    %1 Mbit/s = %2 MB/s\nCard size:  %3 %4\n"
                               "Time:       %5\nUnits:      %6\n")
-            .arg(shown(a.bitrate), shown(kivMbytesPerSec(a.bitrate)), shown(a.cardSize), unit,
-                 duration(a.seconds), rule);
+            .arg(kivNumberText(a.bitrate), kivNumberText(kivMbytesPerSec(a.bitrate)),
+                 kivNumberText(a.cardSize), unit, kivTimeText(a.seconds), rule);
     }
     std::vector<QStringList> rows;
     QStringList headers;
     QString title;
     if (r.bitrate) {
         title = QStringLiteral("Recording time at %1 Mbit/s = %2 MB/s")
-                    .arg(shown(*r.bitrate), shown(kivMbytesPerSec(*r.bitrate)));
+                    .arg(kivNumberText(*r.bitrate), kivNumberText(kivMbytesPerSec(*r.bitrate)));
         headers = {QStringLiteral("Card size (%1)").arg(unit), QStringLiteral("Time")};
         for (const Answer &a : answers) {
-            rows.push_back({shown(a.cardSize), duration(a.seconds)});
+            rows.push_back({kivNumberText(a.cardSize), kivTimeText(a.seconds)});
         }
     } else if (r.seconds) {
-        title = QStringLiteral("Bitrate that fills the card in %1").arg(duration(*r.seconds));
+        title = QStringLiteral("Bitrate that fills the card in %1").arg(kivTimeText(*r.seconds));
         headers = {QStringLiteral("Card size (%1)").arg(unit), QStringLiteral("Mbit/s"),
                    QStringLiteral("MB/s")};
         for (const Answer &a : answers) {
-            rows.push_back(
-                {shown(a.cardSize), shown(a.bitrate), shown(kivMbytesPerSec(a.bitrate))});
+            rows.push_back({kivNumberText(a.cardSize), kivNumberText(a.bitrate),
+                            kivNumberText(kivMbytesPerSec(a.bitrate))});
         }
     } else {
-        title = QStringLiteral("Recording time on %1 %2").arg(shown(*r.cardSize), unit);
+        title = QStringLiteral("Recording time on %1 %2").arg(kivNumberText(*r.cardSize), unit);
         headers = {QStringLiteral("Mbit/s"), QStringLiteral("MB/s"), QStringLiteral("Time")};
         for (const Answer &a : answers) {
-            rows.push_back(
-                {shown(a.bitrate), shown(kivMbytesPerSec(a.bitrate)), duration(a.seconds)});
+            rows.push_back({kivNumberText(a.bitrate), kivNumberText(kivMbytesPerSec(a.bitrate)),
+                            kivTimeText(a.seconds)});
         }
     }
     return title + QStringLiteral("; ") + rule + QLatin1Char('\n') + table(headers, rows);
@@ -321,7 +328,7 @@ int kivFileSize(const QStringList &arguments, QString &out, QString &err)
     const std::optional<KivFileSizeRequest> request = kivReadArguments(arguments, err);
     std::vector<Answer> answers;
     if (request && request->action == KivFileSizeRequest::Action::Help) {
-        out = QString::fromLatin1(HELP);
+        out = helpText();
         return 0;
     }
     if (request && request->action == KivFileSizeRequest::Action::Version) {

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-#include "cli/KivFileSizeOptions.h"
+#include "KivFileSizeOptions.h"
+
+#include "calc/KivDisplay.h"
 
 #include <QByteArray>
+#include <QCommandLineParser>
+#include <QHash>
 
 #include <charconv>
 #include <cmath>
@@ -28,30 +32,6 @@ bool isDigits(const QString &text)
     return true;
 }
 
-struct Option
-{
-    const char *name;
-    bool takesValue;
-};
-
-constexpr Option OPTIONS[] = {{"--bitrate", true}, {"--mbytes", true},  {"--size", true},
-                              {"--time", true},    {"--units", true},   {"--json", false},
-                              {"--help", false},   {"--version", false}};
-
-// The option that `name` names; -h and -V stand for --help and --version.
-const Option *findOption(const QString &name)
-{
-    const QString full = name == QLatin1String("-h")   ? QStringLiteral("--help")
-                         : name == QLatin1String("-V") ? QStringLiteral("--version")
-                                                       : name;
-    for (const Option &option : OPTIONS) {
-        if (full == QLatin1String(option.name)) {
-            return &option;
-        }
-    }
-    return nullptr;
-}
-
 // Takes one quantity into the request, refusing repeats.
 bool take(std::optional<double> &slot, KivGiven &given, const QString &option, const QString &text,
           QString &error)
@@ -71,6 +51,68 @@ bool take(std::optional<double> &slot, KivGiven &given, const QString &option, c
     }
     slot = option == QLatin1String("--mbytes") ? kivMbitsPerSec(*value) : *value;
     given = {option, text};
+    return true;
+}
+
+// The options in the order given, each with its value, from a parser that
+// has read them.
+QList<KivGiven> givenInOrder(const QCommandLineParser &parser)
+{
+    QHash<QString, qsizetype> used;
+    QList<KivGiven> given;
+    for (const QString &name : parser.optionNames()) {
+        const QStringList values = parser.values(name);
+        const qsizetype at = used[name]++;
+        given.append({QStringLiteral("--") + name, at < values.size() ? values[at] : QString()});
+    }
+    return given;
+}
+
+// Reads the options a parser has taken, in the order given, into `request`;
+// false with `error` at the first that is refused.
+bool readOptions(const QCommandLineParser &parser, KivFileSizeRequest &request, QString &error)
+{
+    for (const KivGiven &given : givenInOrder(parser)) {
+        const QString &option = given.option;
+        const QString &value = given.text;
+        if (option == QLatin1String("--json")) {
+            request.json = true;
+        } else if (option == QLatin1String("--units")) {
+            const KivCardUnit *unit = kivFindCardUnit(value.toStdString());
+            if (unit == nullptr) {
+                QStringList names;
+                for (const KivCardUnit &u : KIV_CARD_UNITS) {
+                    names << QLatin1String(u.name);
+                }
+                const QString last = names.takeLast();
+                error = QStringLiteral("--units %1 is not one of %2 and %3")
+                            .arg(quoted(value), names.join(QStringLiteral(", ")), last);
+                return false;
+            }
+            request.units = unit->units;
+        } else if (option == QLatin1String("--time")) {
+            if (request.seconds) {
+                error = QStringLiteral("--time %1 and --time %2 both give the time; give it once")
+                            .arg(quoted(request.timeGiven.text), quoted(value));
+                return false;
+            }
+            QString problem;
+            request.seconds = kivReadTime(value, problem);
+            if (!request.seconds) {
+                error = QStringLiteral("--time %1 is %2").arg(quoted(value), problem);
+                return false;
+            }
+            request.timeGiven = given;
+        } else if (option == QLatin1String("--size")) {
+            if (!take(request.cardSize, request.cardSizeGiven, option, value, error)) {
+                return false;
+            }
+        } else if (option == QLatin1String("--bitrate") || option == QLatin1String("--mbytes")) {
+            if (!take(request.bitrate, request.bitrateGiven, option, value, error)) {
+                return false;
+            }
+        }
+    }
     return true;
 }
 
@@ -132,8 +174,9 @@ std::optional<std::uint32_t> kivReadTime(const QString &text, QString &problem)
                                      "must be below 60");
             return std::nullopt;
         }
-        if (value > UINT32_MAX || value * UNITS[i] > UINT32_MAX - total) {
-            problem = QStringLiteral("longer than 1193046:28:15, the longest time there is");
+        if (value > KIV_LONGEST_SECONDS || value * UNITS[i] > KIV_LONGEST_SECONDS - total) {
+            problem = QStringLiteral("longer than %1, the longest time there is")
+                          .arg(kivTimeText(KIV_LONGEST_SECONDS));
             return std::nullopt;
         }
         total += value * UNITS[i];
@@ -143,81 +186,45 @@ std::optional<std::uint32_t> kivReadTime(const QString &text, QString &problem)
 
 std::optional<KivFileSizeRequest> kivReadArguments(const QStringList &arguments, QString &error)
 {
+    QCommandLineParser parser;
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    for (const char *name : {"bitrate", "mbytes", "size", "time", "units"}) {
+        parser.addOption(
+            QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value")));
+    }
+    parser.addOption(QCommandLineOption(QStringLiteral("json")));
+    const QStringList program = {QStringLiteral("kivfilesize")};
     KivFileSizeRequest request;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (!argument.startsWith(QLatin1Char('-')) || argument.size() < 2) {
-            error = QStringLiteral("unexpected argument %1 (values follow their option, as in "
-                                   "--size 64; see --help)")
-                        .arg(quoted(argument));
-            return std::nullopt;
-        }
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        const QString name = equals > 0 ? argument.left(equals) : argument;
-        const Option *option = findOption(name);
-        if (option == nullptr) {
-            error = QStringLiteral("unknown option %1 (see --help)").arg(quoted(name));
-            return std::nullopt;
-        }
-        const QString canonical = QLatin1String(option->name);
-        QString value;
-        if (option->takesValue) {
-            if (equals > 0) {
-                value = argument.mid(equals + 1);
-            } else if (i + 1 < arguments.size()) {
-                value = arguments[++i];
-            } else {
-                error = QStringLiteral("%1 needs a value").arg(canonical);
-                return std::nullopt;
-            }
-        } else if (equals > 0) {
-            error = QStringLiteral("%1 takes no value, but was given %2")
-                        .arg(canonical, quoted(argument.mid(equals + 1)));
-            return std::nullopt;
-        }
 
-        if (canonical == QLatin1String("--help")) {
-            request.action = KivFileSizeRequest::Action::Help;
+    // --help and --version win over whatever follows them, once what comes
+    // before them is read without a fault.
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const bool read = parser.parse(program + arguments.mid(0, i + 1)) &&
+                          parser.positionalArguments().isEmpty();
+        const bool helps = read && (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")));
+        if (helps || (read && parser.isSet(version))) {
+            if (!readOptions(parser, request, error)) {
+                return std::nullopt;
+            }
+            request.action =
+                helps ? KivFileSizeRequest::Action::Help : KivFileSizeRequest::Action::Version;
             return request;
         }
-        if (canonical == QLatin1String("--version")) {
-            request.action = KivFileSizeRequest::Action::Version;
-            return request;
-        }
-        if (canonical == QLatin1String("--json")) {
-            request.json = true;
-        } else if (canonical == QLatin1String("--units")) {
-            if (value == QLatin1String("kiv")) {
-                request.units = KivCardUnits::Kiv;
-            } else if (value == QLatin1String("decimal")) {
-                request.units = KivCardUnits::Decimal;
-            } else if (value == QLatin1String("gib")) {
-                request.units = KivCardUnits::Gib;
-            } else {
-                error = QStringLiteral("--units %1 is not one of kiv, decimal and gib")
-                            .arg(quoted(value));
-                return std::nullopt;
-            }
-        } else if (canonical == QLatin1String("--time")) {
-            if (request.seconds) {
-                error = QStringLiteral("--time %1 and --time %2 both give the time; give it once")
-                            .arg(quoted(request.timeGiven.text), quoted(value));
-                return std::nullopt;
-            }
-            QString problem;
-            request.seconds = kivReadTime(value, problem);
-            if (!request.seconds) {
-                error = QStringLiteral("--time %1 is %2").arg(quoted(value), problem);
-                return std::nullopt;
-            }
-            request.timeGiven = {canonical, value};
-        } else if (canonical == QLatin1String("--size")) {
-            if (!take(request.cardSize, request.cardSizeGiven, canonical, value, error)) {
-                return std::nullopt;
-            }
-        } else if (!take(request.bitrate, request.bitrateGiven, canonical, value, error)) {
-            return std::nullopt;
-        }
+    }
+
+    if (!parser.parse(program + arguments)) {
+        error = parser.errorText();
+        return std::nullopt;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        error = QStringLiteral("unexpected argument %1 (values follow their option, as in "
+                               "--size 64; see --help)")
+                    .arg(quoted(parser.positionalArguments().constFirst()));
+        return std::nullopt;
+    }
+    if (!readOptions(parser, request, error)) {
+        return std::nullopt;
     }
     if (request.count() == 3) {
         error = QStringLiteral("%1 %2, --size %3 and --time %4 are three quantities; give one "

@@ -45,9 +45,9 @@ struct KivFileSizeRequest
     }
 };
 
-// Reads the arguments (without the program name). On a refusal returns
-// nothing and sets `error` to a one-line message naming the option and its
-// text. --help and --version win over everything after them.
+// Reads the arguments (without the program name) with Qt's parser. On a
+// refusal returns nothing and sets `error` to a one-line message naming the
+// option and its text. --help and --version win over everything after them.
 std::optional<KivFileSizeRequest> kivReadArguments(const QStringList &arguments, QString &error);
 
 // A non-negative finite number in the C locale, digits with an optional

@@ -27,10 +27,10 @@ function(kiv_install_manpage source)
 endfunction()
 
 if(UNIX AND NOT APPLE AND KIV_BUILD_CLI)
-    kiv_install_manpage(${PROJECT_SOURCE_DIR}/cli/kivfilesize.1)
+    kiv_install_manpage(${KIV_FILESIZE_MAN})
 endif()
 if(UNIX AND NOT APPLE AND KIV_BUILD_APP)
-    kiv_install_manpage(${PROJECT_SOURCE_DIR}/app/kivfilesizecalculator.1)
+    kiv_install_manpage(${KIV_CALCULATOR_MAN})
 endif()
 if(UNIX AND NOT APPLE AND KIV_BUILD_APP)
     install(FILES ${KIV_DATA_DIR}/${KIV_APP_ID}.desktop

@@ -16,7 +16,7 @@ shift || true
 build=build-bench
 
 bash scripts/deps.sh libbenchmark-dev
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DKIV_BUILD_BENCH=ON >/dev/null
+cmake --preset benchmarks -B "$build" >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target kiv_bench >/dev/null
 programs=("$build/bench/kiv_bench")
 if cmake --build "$build" --parallel "$(nproc)" --target kiv_bench_dialog >/dev/null 2>&1; then

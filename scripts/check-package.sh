@@ -21,7 +21,8 @@ fail() {
 ok() { echo "check-package: ok: $*"; }
 
 bash scripts/deps.sh --program desktop-file-utils appstream dpkg-dev lintian
-cmake -S . -B "$build" -DKIV_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr
+cmake --preset default -B "$build" -DKIV_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX=/usr
 cmake --build "$build" --parallel "$(nproc)"
 
 # Width and height of a PNG, from its header.

@@ -13,7 +13,7 @@ build=${1:-build-coverage}
 minimum=${KIV_MIN_LIB_LINES:-95}
 
 bash scripts/deps.sh gcovr
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKIV_COVERAGE=ON -DKIV_WARNINGS_AS_ERRORS=ON
+cmake --preset coverage -B "$build"
 cmake --build "$build" --parallel "$(nproc)"
 find "$build" -name '*.gcda' -delete
 # A failing test still leaves its counts; the report comes all the same.

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh --program
-cmake -S . -B build -DKIV_BUILD_TESTS=OFF
+cmake --preset default -DKIV_BUILD_TESTS=OFF
 cmake --build build --parallel "$(nproc)" --target kivfilesizecalculator
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then

@@ -13,7 +13,7 @@ output=docs/screenshot.png
 title="Kiv File Size Calculator"
 
 bash scripts/deps.sh xvfb openbox xdotool x11-utils imagemagick fonts-dejavu-core
-cmake -S . -B "$build" -DKIV_BUILD_TESTS=OFF
+cmake --preset default -B "$build" -DKIV_BUILD_TESTS=OFF
 cmake --build "$build" --parallel "$(nproc)" --target kivfilesizecalculator
 
 work=$(mktemp -d)

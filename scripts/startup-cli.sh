@@ -13,7 +13,7 @@ runs="${1:-31}"
 build=build-bench
 
 bash scripts/deps.sh libbenchmark-dev
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DKIV_BUILD_BENCH=ON >/dev/null
+cmake --preset benchmarks -B "$build" >/dev/null
 cmake --build "$build" --parallel "$(nproc)" \
     --target kivfilesize kiv_startup_cli kiv_startup_cli_bare >/dev/null
 "$build/bench/kiv_startup_cli" --runs "$runs" "$build/cli/kivfilesize" \

@@ -15,7 +15,7 @@ runs="${1:-20}"
 build=build-bench
 
 bash scripts/deps.sh libbenchmark-dev xvfb xauth
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DKIV_BUILD_BENCH=ON >/dev/null
+cmake --preset benchmarks -B "$build" >/dev/null
 cmake --build "$build" --parallel "$(nproc)" \
     --target kiv_startup kiv_startup_calculator kiv_startup_bare >/dev/null
 

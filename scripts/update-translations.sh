@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh --program qt6-l10n-tools
 lupdate=/usr/lib/qt6/bin/lupdate
-sources=(app/KivFileSizeCalculator.ui app/KivFileSizeCalculator.cpp app/KivFileSizeCalculator.h)
+sources=(app/KivFileSizeCalculator.ui app/KivFileSizeCalculator.cpp app/include/app/KivFileSizeCalculator.h)
 languages=(de fr es it pt_BR)
 
 if [ "${1:-}" != --check ]; then

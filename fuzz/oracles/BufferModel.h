@@ -11,6 +11,7 @@
 
 #include "core/KivBuffer.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace buffer_model {
@@ -67,24 +68,15 @@ struct ModelBuffer
         }
         rewind(size());
     }
+    // The cursor goes to the place within [0, limit] nearest to `p`, the limit
+    // stays, and only a place inside counts as reached. Without bytes there is
+    // no place to go to.
     std::int8_t seek(std::int32_t p)
     {
-        if (!hasData) {
-            position = remaining = 0;
-            return KIV_FAIL;
-        }
-        const std::int32_t end = limit();
-        std::int8_t status = KIV_OK;
-        if (p < 0) {
-            p = 0;
-            status = KIV_FAIL;
-        } else if (p > end) {
-            p = end;
-            status = KIV_FAIL;
-        }
-        remaining = end - p;
-        position = p;
-        return status;
+        const std::int32_t end = hasData ? limit() : 0;
+        position = std::clamp(p, 0, end);
+        remaining = end - position;
+        return hasData && position == p ? KIV_OK : KIV_FAIL;
     }
 };
 

@@ -22,6 +22,7 @@
 #include "values/KivConversions.h"
 #include "values/KivValue.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -39,21 +40,18 @@ inline Number textInteger(const Bytes &text)
     return {word == 1 ? 1u : 0u, word >= 0};
 }
 
-// A double read as an integer: rounded by the mode (1 up, 3 to nearest with
-// halves away from zero, anything else toward zero), then saturated.
+// A double read as an integer: the whole number the mode rounds it to (1 up,
+// 3 to nearest with halves away from zero, anything else toward zero), or the
+// 32-bit integer nearest to it where it lies outside; a NaN reads 0.
 inline std::int32_t roundedInt(double x, std::int8_t rounding)
 {
-    x = rounding == 1 ? std::ceil(x) : (rounding == 3 ? std::round(x) : std::trunc(x));
-    if (std::isnan(x)) {
+    const long double whole =
+        rounding == 1 ? std::ceil(x) : (rounding == 3 ? std::round(x) : std::trunc(x));
+    if (whole != whole) {
         return 0;
     }
-    if (x >= 2147483647.0) {
-        return INT32_MAX;
-    }
-    if (x <= -2147483648.0) {
-        return INT32_MIN;
-    }
-    return static_cast<std::int32_t>(x);
+    const long double nearest = std::clamp<long double>(whole, INT32_MIN, INT32_MAX);
+    return static_cast<std::int32_t>(nearest);
 }
 
 inline bool sameDouble(double a, double b)

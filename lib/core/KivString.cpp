@@ -93,6 +93,7 @@ std::int32_t KivString_c::assign(const char *source, std::int32_t count, std::in
         buffer_->rewind(buffer_->size());
         return copied;
     }
+    // quoteBytes fills a string and assign quotes through it: the two call each other by design.
     return quoteBytes(this, source, count) == KIV_OK ? length() : KIV_BAD_COUNT;
 }
 

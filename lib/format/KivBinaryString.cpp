@@ -60,7 +60,7 @@ KivBuffer_c *KivBinaryString_c::render(KivBuffer_c *target)
         return nullptr;
     }
     bool closed = false;
-    return formatInto(*this, target, INT32_MAX, closed);
+    return formatInto(formatString, arguments, target, INT32_MAX, closed);
 }
 
 KivStatus KivBinaryString_c::renderString(KivString_c *target)
@@ -71,7 +71,7 @@ KivStatus KivBinaryString_c::renderString(KivString_c *target)
     KivBuffer_c *buffer = target->buffer();
     bool closed = false;
     // The text keeps room for its terminating zero.
-    bool ok = formatInto(*this, buffer, INT32_MAX - 1, closed) != nullptr;
+    bool ok = formatInto(formatString, arguments, buffer, INT32_MAX - 1, closed) != nullptr;
     const std::int32_t size = buffer->size();
     if (ok && !closed) {
         // Stopped inside a directive or escape: close the text so that

@@ -9,7 +9,6 @@
 #include "core/KivBytes.h"
 #include "core/KivEscapes.h"
 #include "core/KivString.h"
-#include "format/KivBinaryString.h"
 #include "format/KivConverters.h"
 #include "values/KivList.h"
 
@@ -196,24 +195,23 @@ struct SpecialBytes
 
 } // namespace
 
-KivBuffer_c *formatInto(KivBinaryString_c &self, KivBuffer_c *target, std::int32_t capacity,
-                        bool &closed)
+KivBuffer_c *formatInto(KivString_c *formatString, KivList_c *arguments, KivBuffer_c *target,
+                        std::int32_t capacity, bool &closed)
 {
     closed = false;
     target->clear();
     target->rewind(-1);
-    if (self.formatString == nullptr) {
+    if (formatString == nullptr) {
         return nullptr;
     }
 
-    KivList_c *arguments = self.arguments;
     KivObject_c *argument = nullptr;
     if (arguments != nullptr && arguments->toFirst() != nullptr) {
         argument = arguments->currentPayload();
     }
 
-    const char *text = self.formatString->text();
-    const std::int32_t count = self.formatString->length() + 1;
+    const char *text = formatString->text();
+    const std::int32_t count = formatString->length() + 1;
     Output out{target, capacity};
     SpecialBytes special{text, count};
     KivBuffer_c work;

@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
 // The printf-like formatter behind KivBinaryString_c::render and
-// renderString.
+// renderString. It reads a template and a list of arguments only, so the
+// binary string builds on it and not the other way round.
 //
 // Template language:
 //   %[0][width][.precision]letter  letters p X f u d s; any other byte ends
@@ -18,14 +19,16 @@
 
 #include <cstdint>
 
-class KivBinaryString_c;
 class KivBuffer_c;
+class KivList_c;
+class KivString_c;
 
-// Renders the template of `source` with its arguments into `target`,
-// replacing its contents and holding it to at most `capacity` bytes. Returns
-// the target, or null when memory ran out on the way (growing the target or
-// producing a conversion's text), when padding cannot fit, or when there is no
-// template. `closed` tells whether the template's terminating zero was copied
-// as a literal byte, which it is not when a directive or escape swallowed it.
-KivBuffer_c *formatInto(KivBinaryString_c &source, KivBuffer_c *target, std::int32_t capacity,
-                        bool &closed);
+// Renders `formatString` with the objects of `arguments` (null: none) into
+// `target`, replacing its contents and holding it to at most `capacity`
+// bytes; the list's current node moves. Returns the target, or null when
+// memory ran out on the way (growing the target or producing a conversion's
+// text), when padding cannot fit, or when there is no template. `closed`
+// tells whether the template's terminating zero was copied as a literal byte,
+// which it is not when a directive or escape swallowed it.
+KivBuffer_c *formatInto(KivString_c *formatString, KivList_c *arguments, KivBuffer_c *target,
+                        std::int32_t capacity, bool &closed);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
+// KivBuffer_c::split lives here, not with the buffer in core/: its pieces go into a list.
 #include "core/KivBuffer.h"
 #include "values/KivList.h"
 

@@ -99,8 +99,8 @@ struct Program
 };
 
 const Program PROGRAMS[] = {
-    {KIV_CALCULATOR, KIV_CALCULATOR_MAN, "kivfilesizecalculator 1.0.0\n"},
-    {KIV_FILESIZE, KIV_FILESIZE_MAN, "kivfilesize 1.0.0\n"},
+    {KIV_CALCULATOR, KIV_CALCULATOR_MAN, "kivfilesizecalculator " KIV_VERSION "\n"},
+    {KIV_FILESIZE, KIV_FILESIZE_MAN, "kivfilesize " KIV_VERSION "\n"},
 };
 
 TEST(CommandLine, HelpAndVersionNeedNoDisplay)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-#include "KivFileSizeCalculator.h"
+#include "app/KivFileSizeCalculator.h"
 
 #include <QAccessible>
 #include <QApplication>

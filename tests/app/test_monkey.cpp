@@ -8,7 +8,7 @@
 // KIV_MONKEY_ACTIONS sets the number of actions (default 10000) and
 // KIV_MONKEY_SEED the seed (default 1), so that a failure can be replayed.
 
-#include "KivFileSizeCalculator.h"
+#include "app/KivFileSizeCalculator.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -4,8 +4,8 @@
 // The dialog in each shipped language: every text is the translation source's
 // translation, numbers read and compute as in English and show the language's
 // decimal separator, and with no match the texts are the form's own.
-#include "KivFileSizeCalculator.h"
-#include "KivTranslations.h"
+#include "app/KivFileSizeCalculator.h"
+#include "app/KivTranslations.h"
 
 #include <QFile>
 #include <QGroupBox>

@@ -3,7 +3,7 @@
 
 // The dialog and kivfilesize, given the same two quantities, show the same
 // three texts.
-#include "KivFileSizeCalculator.h"
+#include "app/KivFileSizeCalculator.h"
 #include "cli/KivFileSize.h"
 
 #include <QLineEdit>

@@ -1,46 +1,51 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-// kivfilesize as a user runs it: each invocation's stdout, stderr and exit
-// status, with figures checked by hand.
+// kivfilesize as a user runs it: each invocation's output, refusal and exit
+// status, with figures checked by hand, through the function that main calls;
+// and main itself, run as the program, printing what that function answers.
+#include "cli/KivFileSize.h"
+
 #include <QProcess>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
-struct Invocation
+struct Expected
 {
-    const char *arguments; // split at blanks
-    const char *out;
-    const char *err;
+    std::string out;
+    std::string err;
     int status;
 };
 
-const char KIV[] = "Units:      1 GB = 1024 MB, 1 MB = 8 Mbit (kiv)\n";
-
-std::string refused(const char *message)
+struct Row
 {
-    return std::string("kivfilesize: ") + message + "\n";
-}
-
-class KivFileSize : public testing::TestWithParam<Invocation>
-{
+    const char *name;
+    const char *arguments; // split at blanks
+    Expected expected;
 };
 
-TEST_P(KivFileSize, PrintsAndExitsAsDocumented)
+Expected answer(const std::string &out)
 {
-    const Invocation &c = GetParam();
-    QProcess process;
-    process.start(QStringLiteral(KIVFILESIZE),
-                  QString::fromUtf8(c.arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts));
-    ASSERT_TRUE(process.waitForFinished(10000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.readAllStandardOutput().toStdString(), c.out);
-    EXPECT_EQ(process.readAllStandardError().toStdString(), c.err);
-    EXPECT_EQ(process.exitCode(), c.status);
+    return {out, "", 0};
 }
+
+Expected refused(const std::string &message)
+{
+    return {"", "kivfilesize: " + message + "\n", 2};
+}
+
+QStringList argumentsOf(const char *text)
+{
+    return QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+const char KIV[] = "Units:      1 GB = 1024 MB, 1 MB = 8 Mbit (kiv)\n";
 
 const std::string BITRATE_SIZE = std::string("Bitrate:    9.10222 Mbit/s = 1.13778 MB/s\n"
                                              "Card size:  4 GB\nTime:       01:00:00\n") +
@@ -122,106 +127,123 @@ const char TABLE_SIZE_JSON[] =
     "40}\n"
     "]\n";
 
-const std::string NONE = refused("nothing to calculate; give one or two of --bitrate (or "
-                                 "--mbytes), --size and --time (see --help)");
-const std::string THREE = refused("--bitrate \"1\", --size \"2\" and --time \"3\" are three "
-                                  "quantities; give one or two of them and the rest is "
-                                  "calculated");
+const std::string NONE = std::string("nothing to calculate; give one or two of --bitrate (or "
+                                     "--mbytes), --size and --time (see --help)");
+const std::string THREE = std::string("--bitrate \"1\", --size \"2\" and --time \"3\" are three "
+                                      "quantities; give one or two of them and the rest is "
+                                      "calculated");
 const std::string LATE = ": the recording lasts longer than 1193046:28:15, the longest time "
                          "there is";
 
-std::vector<Invocation> invocations()
+std::vector<Row> rows()
 {
-    static const std::vector<std::string> texts = {
-        BITRATE_SIZE,
-        MBYTES,
-        DECIMAL,
-        KIV64,
-        GIB,
-        DECIMAL_BITRATE,
-        DAY,
-        LONGEST,
-        "{\"units\": \"kiv\", \"computed\": \"card_size\", \"bitrate_mbit_s\": 6, "
-        "\"bitrate_mbyte_s\": 0.75, \"card_size\": 2.63671875, \"card_size_unit\": \"GB\", "
-        "\"time\": \"01:00:00\", \"seconds\": 3600}\n",
-        NONE,
-        THREE,
-        refused("--bitrate \"1,5\" is not a number; write decimals with a point, as in 1.5"),
-        refused("--size \"abc\" is not a number"),
-        refused("--size \"-4\" is negative"),
-        refused("--size \"inf\" is not a finite number"),
-        refused("--bitrate \"nan\" is not a finite number"),
-        refused("--size \"1e400\" is beyond the range of numbers"),
-        refused("--mbytes \"0\" with --size \"4\": a bitrate of 0 cannot give a time"),
-        refused("--size \"4\" in --time \"0:00\": a time of 0 cannot give a bitrate"),
-        refused("--time \"1:60:00\" is not a time; minutes and seconds after hours or minutes "
-                "must be below 60"),
-        refused("--time \"1:2:3:4\" is not a time; write S, M:S or H:M:S with digits only"),
-        refused("--time \"1.5\" is not a time; write S, M:S or H:M:S with digits only"),
-        refused("--time \"1193046:28:16\" is longer than 1193046:28:15, the longest time there is"),
-        refused((std::string("--bitrate \"1\" with --size \"524288.001\"") + LATE).c_str()),
-        refused((std::string("--bitrate \"0.001\" on a 1024 GB card") + LATE).c_str()),
-        refused("unknown option \"--speed\" (see --help)"),
-        refused("--size needs a value"),
-        refused("--json takes no value, but was given \"yes\""),
-        refused("unexpected argument \"4\" (values follow their option, as in --size 64; see "
-                "--help)"),
-        refused("--size \"4\" and --size \"5\" both give the card size; give it once"),
-        refused("--bitrate \"4\" and --mbytes \"1\" both give the bitrate; give it once"),
-        refused("--units \"metric\" is not one of kiv, decimal and gib"),
-        TABLE_BITRATE,
-        TABLE_TIME,
-        TABLE_SIZE_JSON,
-        "kivfilesize 1.0.0\n",
+    return {
+        {"bitrate_and_size_give_the_time", "--bitrate 9.10222 --size 4", answer(BITRATE_SIZE)},
+        {"mbytes_and_time_give_the_size", "--mbytes 12.5 --time 1:00:00", answer(MBYTES)},
+        {"decimal_units", "--size 64 --bitrate 100 --units decimal", answer(DECIMAL)},
+        {"values_after_equals_signs", "--size=64 --bitrate=100", answer(KIV64)},
+        {"gib_units", "--units gib --size 64 --bitrate 100", answer(GIB)},
+        {"size_and_time_give_the_bitrate", "--size 64 --time 2:30:00 --units decimal",
+         answer(DECIMAL_BITRATE)},
+        {"a_day_or_more_in_total_hours", "--bitrate 1 --size 16", answer(DAY)},
+        {"longest_time", "--time 1193046:28:15 --bitrate 1", answer(LONGEST)},
+        {"json_answer", "--bitrate 6 --time 1:00:00 --json",
+         answer("{\"units\": \"kiv\", \"computed\": \"card_size\", \"bitrate_mbit_s\": 6, "
+                "\"bitrate_mbyte_s\": 0.75, \"card_size\": 2.63671875, \"card_size_unit\": "
+                "\"GB\", \"time\": \"01:00:00\", \"seconds\": 3600}\n")},
+        {"no_quantity", "--json", refused(NONE)},
+        {"three_quantities", "--bitrate 1 --size 2 --time 3", refused(THREE)},
+        {"decimal_comma", "--bitrate 1,5 --size 4",
+         refused("--bitrate \"1,5\" is not a number; write decimals with a point, as in 1.5")},
+        {"letters", "--size abc", refused("--size \"abc\" is not a number")},
+        {"negative", "--size -4", refused("--size \"-4\" is negative")},
+        {"infinity", "--size inf", refused("--size \"inf\" is not a finite number")},
+        {"nan", "--bitrate nan --size 4", refused("--bitrate \"nan\" is not a finite number")},
+        {"beyond_doubles", "--size 1e400",
+         refused("--size \"1e400\" is beyond the range of numbers")},
+        {"bitrate_of_0", "--mbytes 0 --size 4",
+         refused("--mbytes \"0\" with --size \"4\": a bitrate of 0 cannot give a time")},
+        {"time_of_0", "--size 4 --time 0:00",
+         refused("--size \"4\" in --time \"0:00\": a time of 0 cannot give a bitrate")},
+        {"sixty_minutes", "--time 1:60:00",
+         refused("--time \"1:60:00\" is not a time; minutes and seconds after hours or minutes "
+                 "must be below 60")},
+        {"four_fields", "--time 1:2:3:4",
+         refused("--time \"1:2:3:4\" is not a time; write S, M:S or H:M:S with digits only")},
+        {"fraction_of_a_second", "--time 1.5",
+         refused("--time \"1.5\" is not a time; write S, M:S or H:M:S with digits only")},
+        {"time_beyond_the_longest", "--time 1193046:28:16",
+         refused("--time \"1193046:28:16\" is longer than 1193046:28:15, the longest time there "
+                 "is")},
+        {"answer_beyond_the_longest", "--bitrate 1 --size 524288.001",
+         refused("--bitrate \"1\" with --size \"524288.001\"" + LATE)},
+        {"table_beyond_the_longest", "--bitrate 0.001",
+         refused("--bitrate \"0.001\" on a 1024 GB card" + LATE)},
+        {"unknown_option", "--speed 4", refused("Unknown option 'speed'.")},
+        {"missing_value", "--bitrate 4 --size", refused("Missing value after '--size'.")},
+        {"value_for_a_flag", "--json=yes --size 4", refused("Unexpected value after '--json'.")},
+        {"value_without_option", "4",
+         refused("unexpected argument \"4\" (values follow their option, as in --size 64; see "
+                 "--help)")},
+        {"size_twice", "--size 4 --size 5",
+         refused("--size \"4\" and --size \"5\" both give the card size; give it once")},
+        {"bitrate_and_mbytes", "--bitrate 4 --mbytes 1",
+         refused("--bitrate \"4\" and --mbytes \"1\" both give the bitrate; give it once")},
+        {"unknown_units", "--units metric --size 4",
+         refused("--units \"metric\" is not one of kiv, decimal and gib")},
+        {"table_over_card_sizes", "--bitrate 100", answer(TABLE_BITRATE)},
+        {"table_of_bitrates", "--time 1:00:00 --units decimal", answer(TABLE_TIME)},
+        {"json_table_over_bitrates", "--size 2 --json", answer(TABLE_SIZE_JSON)},
+        {"version_wins_over_what_follows", "--version --foo",
+         answer("kivfilesize " KIV_VERSION "\n")},
     };
-    const char *const arguments[] = {
-        "--bitrate 9.10222 --size 4",
-        "--mbytes 12.5 --time 1:00:00",
-        "--size 64 --bitrate 100 --units decimal",
-        "--size=64 --bitrate=100",
-        "--units gib --size 64 --bitrate 100",
-        "--size 64 --time 2:30:00 --units decimal",
-        "--bitrate 1 --size 16",
-        "--time 1193046:28:15 --bitrate 1",
-        "--bitrate 6 --time 1:00:00 --json",
-        "--json",
-        "--bitrate 1 --size 2 --time 3",
-        "--bitrate 1,5 --size 4",
-        "--size abc",
-        "--size -4",
-        "--size inf",
-        "--bitrate nan --size 4",
-        "--size 1e400",
-        "--mbytes 0 --size 4",
-        "--size 4 --time 0:00",
-        "--time 1:60:00",
-        "--time 1:2:3:4",
-        "--time 1.5",
-        "--time 1193046:28:16",
-        "--bitrate 1 --size 524288.001",
-        "--bitrate 0.001",
-        "--speed 4",
-        "--bitrate 4 --size",
-        "--json=yes --size 4",
-        "4",
-        "--size 4 --size 5",
-        "--bitrate 4 --mbytes 1",
-        "--units metric --size 4",
-        "--bitrate 100",
-        "--time 1:00:00 --units decimal",
-        "--size 2 --json",
-        "--version --foo",
-    };
-    std::vector<Invocation> all;
-    for (std::size_t i = 0; i < std::size(arguments); ++i) {
-        const bool refusal = texts[i].rfind("kivfilesize: ", 0) == 0;
-        all.push_back({arguments[i], refusal ? "" : texts[i].c_str(),
-                       refusal ? texts[i].c_str() : "", refusal ? 2 : 0});
-    }
-    return all;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, KivFileSize, testing::ValuesIn(invocations()));
+// CTest names a row by its name and its command line.
+void PrintTo(const Row &row, std::ostream *out)
+{
+    *out << row.arguments;
+}
+
+class KivFileSize : public testing::TestWithParam<Row>
+{
+};
+
+TEST_P(KivFileSize, PrintsAndExitsAsDocumented)
+{
+    const Row &row = GetParam();
+    QString out;
+    QString err;
+    const int status = kivFileSize(argumentsOf(row.arguments), out, err);
+    EXPECT_EQ(out.toStdString(), row.expected.out);
+    EXPECT_EQ(err.toStdString(), row.expected.err);
+    EXPECT_EQ(status, row.expected.status);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, KivFileSize, testing::ValuesIn(rows()),
+                         [](const testing::TestParamInfo<Row> &info) {
+                             return std::string(info.param.name);
+                         });
+
+// The program prints the function's answer on stdout, its refusal on stderr,
+// and exits with its status.
+TEST(KivFileSizeProgram, MainPrintsWhatTheFunctionAnswers)
+{
+    for (const Row &row : rows()) {
+        const std::string name = row.name;
+        if (name != "bitrate_and_size_give_the_time" && name != "decimal_comma" &&
+            name != "version_wins_over_what_follows") {
+            continue;
+        }
+        QProcess process;
+        process.start(QStringLiteral(KIVFILESIZE), argumentsOf(row.arguments));
+        ASSERT_TRUE(process.waitForFinished(10000)) << name;
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << name;
+        EXPECT_EQ(process.readAllStandardOutput().toStdString(), row.expected.out) << name;
+        EXPECT_EQ(process.readAllStandardError().toStdString(), row.expected.err) << name;
+        EXPECT_EQ(process.exitCode(), row.expected.status) << name;
+    }
+}
 
 TEST(KivFileSizeHelp, NamesEveryOptionAndExitsZero)
 {
@@ -232,7 +254,7 @@ TEST(KivFileSizeHelp, NamesEveryOptionAndExitsZero)
         const QString help = QString::fromUtf8(process.readAllStandardOutput());
         EXPECT_EQ(process.exitCode(), 0);
         for (const char *name : {"--bitrate", "--mbytes", "--size", "--time", "--units", "--json",
-                                 "--help", "--version", "kiv", "decimal", "gib"}) {
+                                 "--help", "--version", "-v", "kiv", "decimal", "gib"}) {
             EXPECT_TRUE(help.contains(QLatin1String(name))) << name;
         }
     }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 // The three quantities of the first group, and None for "no field".
 enum class KivQuantity : std::uint8_t
@@ -17,16 +18,50 @@ enum class KivQuantity : std::uint8_t
     Time,     // whole seconds
 };
 
-// How a gigabyte of card size is counted.
+// How a gigabyte of card size is counted; KIV_CARD_UNITS describes each.
 enum class KivCardUnits : std::uint8_t
 {
-    Kiv,     // 1 GB = 1024 MB, 1 MB = 8 Mbit: 8192 Mbit
-    Decimal, // 1 GB = 10^9 bytes, as card labels count: 8000 Mbit of 10^6 bits
-    Gib,     // 1 GiB = 2^30 bytes, as most systems show capacity: 8589.934592 Mbit
+    Kiv,
+    Decimal,
+    Gib,
 };
+
+struct KivCardUnit
+{
+    KivCardUnits units;
+    const char *name;   // as typed after --units
+    const char *label;  // the unit a card size is shown in
+    const char *rule;   // the rule in words, as answers state it
+    const char *counts; // who counts this way, in words, as the help says it
+    double mbitPerGb;   // Mbit of 10^6 bits in one GB (GiB)
+};
+
+// Every way of counting a gigabyte, the default (the dialog's) first.
+inline constexpr KivCardUnit KIV_CARD_UNITS[] = {
+    {KivCardUnits::Kiv, "kiv", "GB", "1 GB = 1024 MB, 1 MB = 8 Mbit",
+     "the default, as the dialog counts: 1 GB = 1024 MB, 1 MB = 8 Mbit", 8192.0},
+    {KivCardUnits::Decimal, "decimal", "GB", "1 GB = 10^9 bytes = 8000 Mbit",
+     "1 GB = 10^9 bytes, as card labels count", 8000.0},
+    {KivCardUnits::Gib, "gib", "GiB", "1 GiB = 2^30 bytes = 8589.934592 Mbit",
+     "1 GiB = 2^30 bytes, as most systems show a card's capacity", 8589.934592},
+};
+
+// The description of `units`.
+const KivCardUnit &kivCardUnit(KivCardUnits units);
+
+// The way of counting named `name` (exactly as KIV_CARD_UNITS spells it), or
+// null.
+const KivCardUnit *kivFindCardUnit(std::string_view name);
 
 // Mbit in one GB (GiB) of `units`.
 double kivMbitPerGb(KivCardUnits units);
+
+// The longest recording a count of whole seconds holds, 1193046:28:15.
+inline constexpr std::uint32_t KIV_LONGEST_SECONDS = UINT32_MAX;
+
+// Whether `seconds`, a quotient not yet truncated, lies in [0,
+// KIV_LONGEST_SECONDS + 1), so that truncated it is a count; NaN does not.
+bool kivIsCountable(double seconds);
 
 // The quantity that "Calculate" produces after `last` and, before it,
 // `previous` were edited: the one that is neither. With only one quantity
