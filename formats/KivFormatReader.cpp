@@ -250,6 +250,7 @@ QString readEntry(const QJsonObject &entry, KivFormat &format)
     if (QString problem = readText(entry, "id", true, format.id); !problem.isEmpty()) {
         return problem;
     }
+    format.id = entry.value(QLatin1String("id")).toString(); // as written: no blanks around
     if (!kivIsFormatId(format.id)) {
         return QLatin1String("id ") + kivQuoted(format.id) +
                QLatin1String(" must be lowercase letters and digits in words joined by '-', "
