@@ -11,8 +11,17 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 
 namespace {
+
+// Rows go by their names, in test names and failure messages alike.
+template <typename Row>
+    requires requires(const Row &row) { row.name; }
+void PrintTo(const Row &row, std::ostream *os)
+{
+    *os << row.name;
+}
 
 template <typename Row> std::string rowName(const testing::TestParamInfo<Row> &info)
 {
