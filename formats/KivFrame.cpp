@@ -13,7 +13,7 @@ struct NamedFrame
     KivFrameSize frame;
 };
 
-const NamedFrame namedFrames[] = {
+constexpr NamedFrame namedFrames[] = {
     {"hd", {1920, 1080}},
     {"uhd", {3840, 2160}},
     {"dci4k", {4096, 2160}},
