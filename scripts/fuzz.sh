@@ -19,7 +19,7 @@ cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-20}
 build=${FUZZ_BUILD:-build-fuzz}
 all="unquote_bytes quote_roundtrip parse_integer parse_decimal bool_from_text time_parse
-     time_format formatter buffer_ops list_ops value_ops"
+     time_format formatter buffer_ops list_ops value_ops formats_catalogue"
 targets=${FUZZ_TARGETS:-$all}
 
 bash scripts/deps.sh clang-14 libclang-rt-14-dev
@@ -30,11 +30,13 @@ cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWit
 cmake --build "$build" --parallel "$(nproc)"
 
 # Longest input per target: text targets need room for long digit runs and
-# patterns beyond the 256-character template; operation sequences more.
+# patterns beyond the 256-character template; operation sequences more; a
+# formats file several entries.
 max_len() {
     case "$1" in
     parse_integer | bool_from_text | time_parse) echo 256 ;;
     unquote_bytes | quote_roundtrip | parse_decimal | time_format) echo 512 ;;
+    formats_catalogue) echo 4096 ;;
     *) echo 1024 ;;
     esac
 }
