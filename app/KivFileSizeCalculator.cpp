@@ -3,6 +3,8 @@
 
 #include "app/KivFileSizeCalculator.h"
 
+#include "app/KivFormatMenu.h"
+
 #include "calc/KivDisplay.h"
 #include "calc/KivUnits.h"
 #include "core/KivString.h"
@@ -20,6 +22,8 @@ KivFileSizeCalculator::KivFileSizeCalculator(QWidget *parent, Qt::WindowFlags fl
     ui.setupUi(this);
     fitLabelColumns();
     fitFieldColumn();
+    new KivFormatMenu(ui.myBitrate1);
+    new KivFormatMenu(ui.myBitrate2);
     lastEdited = nullptr;
     previousEdited = nullptr;
     bitrate = 0.0;

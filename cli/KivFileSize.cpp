@@ -3,6 +3,7 @@
 
 #include "cli/KivFileSize.h"
 
+#include "KivFileSizeFormat.h"
 #include "KivFileSizeOptions.h"
 
 #include "calc/KivDisplay.h"
@@ -27,10 +28,21 @@ fills them, a card size the time at common bitrates.
 
   --bitrate MBIT   bitrate in Mbit/s
   --mbytes MB      bitrate in MB/s (1 MB/s = 8 Mbit/s), instead of --bitrate
+  --format ID      bitrate of a recording format, instead of --bitrate: a codec
+                   (prores-422-hq, dnxhr-hq: give --frame and --fps) or a
+                   camera mode (sony-xavc-s-4k-100m); see --list-formats
+  --frame WxH      frame size for --format: WIDTHxHEIGHT, hd, uhd or dci4k
+  --fps N          frame rate for --format: 25, 29.97 or 30000/1001
   --size GB        card size in GB
   --time H:M:S     recording time: S, M:S or H:M:S
 )";
 const char HELP_AFTER_UNITS[] = R"(  --json           print JSON: an object, or an array for a table
+  --list-formats [WORD]
+                   list the recording formats, or those whose id, name or
+                   family holds WORD, with the nature and source of each figure
+  --formats-file PATH
+                   add the formats of a JSON file to the built-in ones and the
+                   user's own, ~/.config/kivfilesizecalculator/formats.json
   -h, --help       print this help and exit
   -v, --version    print the version and exit
 
@@ -42,6 +54,7 @@ Examples:
   kivfilesize --mbytes 12.5 --time 1:00:00
   kivfilesize --size 64 --time 2:30:00 --units decimal
   kivfilesize --bitrate 100
+  kivfilesize --format prores-422-hq --frame uhd --fps 25 --size 512
 )";
 
 // One option of the help: its name in a column of 19 and its words wrapped
@@ -243,14 +256,16 @@ QString computedName(KivQuantity q)
     return QStringLiteral("time");
 }
 
-QString jsonOf(const Answer &a, KivCardUnits units)
+// One answer as a JSON object, with what the bitrate's source adds.
+QString jsonOf(const Answer &a, const KivFileSizeRequest &r)
 {
+    const QString more = r.jsonMembers.isEmpty() ? QString() : QStringLiteral(", ") + r.jsonMembers;
     return QStringLiteral("{\"units\": \"%1\", \"computed\": \"%2\", \"bitrate_mbit_s\": %3, "
                           "\"bitrate_mbyte_s\": %4, \"card_size\": %5, \"card_size_unit\": "
-                          "\"%6\", \"time\": \"%7\", \"seconds\": %8}")
-        .arg(unitsName(units), computedName(a.computed), exact(a.bitrate),
-             exact(kivMbytesPerSec(a.bitrate)), exact(a.cardSize), sizeUnit(units),
-             kivTimeText(a.seconds), QString::number(a.seconds));
+                          "\"%6\", \"time\": \"%7\", \"seconds\": %8%9}")
+        .arg(unitsName(r.units), computedName(a.computed), exact(a.bitrate),
+             exact(kivMbytesPerSec(a.bitrate)), exact(a.cardSize), sizeUnit(r.units),
+             kivTimeText(a.seconds), QString::number(a.seconds), more);
 }
 
 // Columns right-aligned under their headers, two spaces apart.
@@ -325,28 +340,44 @@ int kivFileSize(const QStringList &arguments, QString &out, QString &err)
 {
     out.clear();
     err.clear();
-    const std::optional<KivFileSizeRequest> request = kivReadArguments(arguments, err);
+    KivFileSizeRequest r;
     std::vector<Answer> answers;
-    if (request && request->action == KivFileSizeRequest::Action::Help) {
+    bool ok = kivReadArguments(arguments, r, err);
+    if (ok && r.action == KivFileSizeRequest::Action::Help) {
         out = helpText();
         return 0;
     }
-    if (request && request->action == KivFileSizeRequest::Action::Version) {
+    if (ok && r.action == KivFileSizeRequest::Action::Version) {
         out = QStringLiteral("kivfilesize " KIV_VERSION "\n");
         return 0;
     }
-    if (!request || !answersOf(*request, answers, err)) {
-        err = QStringLiteral("kivfilesize: ") + err + QLatin1Char('\n');
+    if (ok && r.action == KivFileSizeRequest::Action::ListFormats) {
+        ok = kivListFormats(r, out, err);
+    } else if (ok) {
+        ok = answersOf(r, answers, err);
+    }
+    // Faults of formats files come first, whatever the answer.
+    QString warnings;
+    for (const QString &warning : r.warnings) {
+        warnings += QStringLiteral("kivfilesize: warning: ") + warning + QLatin1Char('\n');
+    }
+    if (!ok) {
+        out.clear();
+        err = warnings + QStringLiteral("kivfilesize: ") + err + QLatin1Char('\n');
         return 2;
     }
-    if (!request->json) {
-        out = textOf(*request, answers);
-    } else if (request->count() == 2) {
-        out = jsonOf(answers.front(), request->units) + QLatin1Char('\n');
+    err = warnings;
+    if (r.action == KivFileSizeRequest::Action::ListFormats) {
+        return 0;
+    }
+    if (!r.json) {
+        out = r.leadText + textOf(r, answers);
+    } else if (r.count() == 2) {
+        out = jsonOf(answers.front(), r) + QLatin1Char('\n');
     } else {
         QStringList objects;
         for (const Answer &a : answers) {
-            objects << QStringLiteral("  ") + jsonOf(a, request->units);
+            objects << QStringLiteral("  ") + jsonOf(a, r);
         }
         out = QStringLiteral("[\n") + objects.join(QStringLiteral(",\n")) + QStringLiteral("\n]\n");
     }

@@ -3,6 +3,8 @@
 
 #include "KivFileSizeOptions.h"
 
+#include "KivFileSizeFormat.h"
+
 #include "calc/KivDisplay.h"
 
 #include <QByteArray>
@@ -32,7 +34,7 @@ bool isDigits(const QString &text)
     return true;
 }
 
-// Takes one quantity into the request, refusing repeats.
+// Takes one number into the request, refusing repeats.
 bool take(std::optional<double> &slot, KivGiven &given, const QString &option, const QString &text,
           QString &error)
 {
@@ -107,10 +109,34 @@ bool readOptions(const QCommandLineParser &parser, KivFileSizeRequest &request, 
             if (!take(request.cardSize, request.cardSizeGiven, option, value, error)) {
                 return false;
             }
-        } else if (option == QLatin1String("--bitrate") || option == QLatin1String("--mbytes")) {
-            if (!take(request.bitrate, request.bitrateGiven, option, value, error)) {
+        } else if (option == QLatin1String("--bitrate") || option == QLatin1String("--mbytes") ||
+                   option == QLatin1String("--format")) {
+            if (request.bitrate || !request.format.isEmpty()) {
+                const KivGiven &first = request.bitrate
+                                            ? request.bitrateGiven
+                                            : KivGiven{QStringLiteral("--format"), request.format};
+                error = QStringLiteral("%1 %2 and %3 %4 both give the bitrate; give it once")
+                            .arg(first.option, quoted(first.text), option, quoted(value));
                 return false;
             }
+            if (option == QLatin1String("--format")) {
+                request.format = value;
+            } else if (!take(request.bitrate, request.bitrateGiven, option, value, error)) {
+                return false;
+            }
+        } else if (option == QLatin1String("--frame") || option == QLatin1String("--fps")) {
+            std::optional<QString> &slot =
+                option == QLatin1String("--frame") ? request.frame : request.fps;
+            if (slot) {
+                error = QStringLiteral("%1 %2 and %1 %3: give it once")
+                            .arg(option, quoted(*slot), quoted(value));
+                return false;
+            }
+            slot = value;
+        } else if (option == QLatin1String("--formats-file")) {
+            request.formatsFiles << value;
+        } else if (option == QLatin1String("--list-formats")) {
+            request.action = KivFileSizeRequest::Action::ListFormats;
         }
     }
     return true;
@@ -184,18 +210,20 @@ std::optional<std::uint32_t> kivReadTime(const QString &text, QString &problem)
     return static_cast<std::uint32_t>(total);
 }
 
-std::optional<KivFileSizeRequest> kivReadArguments(const QStringList &arguments, QString &error)
+bool kivReadArguments(const QStringList &arguments, KivFileSizeRequest &request, QString &error)
 {
+    request = KivFileSizeRequest();
     QCommandLineParser parser;
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    for (const char *name : {"bitrate", "mbytes", "size", "time", "units"}) {
+    for (const char *name :
+         {"bitrate", "mbytes", "size", "time", "units", "format", "frame", "fps", "formats-file"}) {
         parser.addOption(
             QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value")));
     }
     parser.addOption(QCommandLineOption(QStringLiteral("json")));
+    parser.addOption(QCommandLineOption(QStringLiteral("list-formats")));
     const QStringList program = {QStringLiteral("kivfilesize")};
-    KivFileSizeRequest request;
 
     // --help and --version win over whatever follows them, once what comes
     // before them is read without a fault.
@@ -205,38 +233,63 @@ std::optional<KivFileSizeRequest> kivReadArguments(const QStringList &arguments,
         const bool helps = read && (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")));
         if (helps || (read && parser.isSet(version))) {
             if (!readOptions(parser, request, error)) {
-                return std::nullopt;
+                return false;
             }
+            request = KivFileSizeRequest();
             request.action =
                 helps ? KivFileSizeRequest::Action::Help : KivFileSizeRequest::Action::Version;
-            return request;
+            return true;
         }
     }
 
     if (!parser.parse(program + arguments)) {
         error = parser.errorText();
-        return std::nullopt;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        error = QStringLiteral("unexpected argument %1 (values follow their option, as in "
-                               "--size 64; see --help)")
-                    .arg(quoted(parser.positionalArguments().constFirst()));
-        return std::nullopt;
+        return false;
     }
     if (!readOptions(parser, request, error)) {
-        return std::nullopt;
+        return false;
+    }
+    // Only --list-formats takes a word of its own.
+    QStringList positional = parser.positionalArguments();
+    if (request.action == KivFileSizeRequest::Action::ListFormats && positional.size() == 1) {
+        request.listWord = positional.takeFirst();
+    }
+    if (!positional.isEmpty()) {
+        error = QStringLiteral("unexpected argument %1 (values follow their option, as in "
+                               "--size 64; see --help)")
+                    .arg(quoted(positional.constFirst()));
+        return false;
+    }
+    if (request.action == KivFileSizeRequest::Action::ListFormats) {
+        if (request.count() > 0 || !request.format.isEmpty()) {
+            error = QStringLiteral("--list-formats lists the formats and calculates nothing; give "
+                                   "it no quantity and no --format");
+            return false;
+        }
+        return true;
+    }
+    if (!request.format.isEmpty()) {
+        if (!kivResolveFormat(request, error)) {
+            return false;
+        }
+    } else if (request.frame || request.fps) {
+        error = QStringLiteral("%1 %2 gives the frame of a recording format; give --format "
+                               "with it")
+                    .arg(request.frame ? QStringLiteral("--frame") : QStringLiteral("--fps"),
+                         quoted(request.frame ? *request.frame : *request.fps));
+        return false;
     }
     if (request.count() == 3) {
         error = QStringLiteral("%1 %2, --size %3 and --time %4 are three quantities; give one "
                                "or two of them and the rest is calculated")
                     .arg(request.bitrateGiven.option, quoted(request.bitrateGiven.text),
                          quoted(request.cardSizeGiven.text), quoted(request.timeGiven.text));
-        return std::nullopt;
+        return false;
     }
     if (request.count() == 0) {
         error = QStringLiteral("nothing to calculate; give one or two of --bitrate (or --mbytes), "
                                "--size and --time (see --help)");
-        return std::nullopt;
+        return false;
     }
-    return request;
+    return true;
 }

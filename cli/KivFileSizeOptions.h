@@ -26,18 +26,34 @@ struct KivFileSizeRequest
     {
         Calculate,
         Help,
-        Version
+        Version,
+        ListFormats
     };
     Action action = Action::Calculate;
     KivCardUnits units = KivCardUnits::Kiv;
     bool json = false;
 
-    std::optional<double> bitrate; // Mbit/s, from --bitrate or --mbytes
+    std::optional<double> bitrate; // Mbit/s, from --bitrate, --mbytes or --format
     std::optional<double> cardSize;
     std::optional<std::uint32_t> seconds;
     KivGiven bitrateGiven;
     KivGiven cardSizeGiven;
     KivGiven timeGiven;
+
+    // Where a bitrate that was not typed comes from: --format with --frame,
+    // --fps and --formats-file, or the word of --list-formats.
+    QString format;
+    std::optional<QString> frame;
+    std::optional<QString> fps;
+    QStringList formatsFiles;
+    QString listWord;
+
+    // What answers add when the bitrate came from a source: a line before the
+    // text answer and members of each JSON object. Lines for stderr that
+    // refuse nothing (a faulty formats file).
+    QString leadText;
+    QString jsonMembers;
+    QStringList warnings;
 
     int count() const
     {
@@ -45,10 +61,12 @@ struct KivFileSizeRequest
     }
 };
 
-// Reads the arguments (without the program name) with Qt's parser. On a
-// refusal returns nothing and sets `error` to a one-line message naming the
-// option and its text. --help and --version win over everything after them.
-std::optional<KivFileSizeRequest> kivReadArguments(const QStringList &arguments, QString &error);
+// Reads the arguments (without the program name) with Qt's parser into
+// `request`. On a refusal returns false and sets `error` to a one-line
+// message naming the option and its text; request.warnings holds what was
+// found on the way all the same. --help and --version win over everything
+// after them.
+bool kivReadArguments(const QStringList &arguments, KivFileSizeRequest &request, QString &error);
 
 // A non-negative finite number in the C locale, digits with an optional
 // point and exponent; nothing else. `hint` gets advice for a near miss (a

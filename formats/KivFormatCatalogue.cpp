@@ -131,8 +131,11 @@ std::optional<KivFormat> KivFormatCatalogue::find(const QString &name) const
             return format;
         }
     }
+    // A name may come with its maker, the family's first word: "Apple ProRes 422 HQ".
     for (const KivFormat &format : formats_) {
-        if (kivNormalizeFormatName(format.name) == typed) {
+        const QString maker = format.family.section(QLatin1Char(' '), 0, 0);
+        if (kivNormalizeFormatName(format.name) == typed ||
+            kivNormalizeFormatName(maker + QLatin1Char(' ') + format.name) == typed) {
             return format;
         }
     }
@@ -278,9 +281,18 @@ QString kivUserFormatsPath()
 KivFormatLoad kivLoadFormats(const QStringList &extraFiles)
 {
     KivFormatLoad load{builtInData().catalogue, builtInData().warnings};
+    // The user's file is read without being asked for, so only a regular file:
+    // opening a named pipe with no writer would wait for ever.
     const QString user = kivUserFormatsPath();
-    if (!user.isEmpty() && QFileInfo::exists(user)) {
-        load.catalogue.addFile(user, load.warnings);
+    const QFileInfo userFile(user);
+    if (!user.isEmpty() && userFile.exists()) {
+        if (userFile.isFile()) {
+            load.catalogue.addFile(user, load.warnings);
+        } else if (!userFile.isDir()) {
+            load.warnings << kivOneLine(user) + QLatin1String(": not a regular file; not read");
+        } else {
+            load.warnings << kivOneLine(user) + QLatin1String(": a folder, not a formats file");
+        }
     }
     for (const QString &path : extraFiles) {
         load.catalogue.addFile(path, load.warnings);

@@ -68,4 +68,113 @@
         <translation>MB/s</translation>
     </message>
 </context>
+<context>
+    <name>KivFormatChooser</name>
+    <message>
+        <source>target: what the encoder aims at; real files of simple pictures come in lower</source>
+        <translation>Zielwert: die Rate, die der Encoder anstrebt; echte Dateien einfacher Bilder fallen kleiner aus</translation>
+    </message>
+    <message>
+        <source>constant: the same size for every frame</source>
+        <translation>konstant: dieselbe Größe für jedes Bild</translation>
+    </message>
+    <message>
+        <source>maximum: the most the mode records; averages come in lower</source>
+        <translation>Höchstwert: das Meiste, was der Modus aufzeichnet; im Mittel liegt es darunter</translation>
+    </message>
+    <message>
+        <source>average: what a typical recording comes to</source>
+        <translation>Mittelwert: was eine typische Aufnahme ergibt</translation>
+    </message>
+    <message>
+        <source>Write the frame size as width x height, for example 1920x1080.</source>
+        <translation>Geben Sie die Bildgröße als Breite x Höhe an, zum Beispiel 1920x1080.</translation>
+    </message>
+    <message>
+        <source>Write the frame rate as a number, for example 25 or 29.97, or as a fraction such as 30000/1001.</source>
+        <translation>Geben Sie die Bildrate als Zahl an, zum Beispiel 25 oder 29,97, oder als Bruch wie 30000/1001.</translation>
+    </message>
+    <message>
+        <source>%1 exists only at %2.</source>
+        <translation>%1 gibt es nur in %2.</translation>
+    </message>
+    <message>
+        <source>%1 Mbit/s, %2; %3.</source>
+        <translation>%1 Mbit/s, %2; %3.</translation>
+    </message>
+    <message>
+        <source>audio included</source>
+        <translation>mit Ton</translation>
+    </message>
+    <message>
+        <source>video only</source>
+        <translation>nur Video</translation>
+    </message>
+    <message>
+        <source>Scaled from %1 at %2 fps.</source>
+        <translation>Umgerechnet von %1 bei %2 fps.</translation>
+    </message>
+    <message>
+        <source>Scaled from %1.</source>
+        <translation>Umgerechnet von %1.</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Quelle: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KivFormatChooserClass</name>
+    <message>
+        <source>Bitrate of a Recording Format</source>
+        <translation>Bitrate eines Aufnahmeformats</translation>
+    </message>
+    <message>
+        <source>&amp;Family:</source>
+        <translation>&amp;Familie:</translation>
+    </message>
+    <message>
+        <source>Family of recording formats</source>
+        <translation>Familie von Aufnahmeformaten</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>F&amp;ormat:</translation>
+    </message>
+    <message>
+        <source>Recording format</source>
+        <translation>Aufnahmeformat</translation>
+    </message>
+    <message>
+        <source>Frame &amp;size:</source>
+        <translation>Bild&amp;größe:</translation>
+    </message>
+    <message>
+        <source>Frame size in pixels, width by height</source>
+        <translation>Bildgröße in Pixeln, Breite mal Höhe</translation>
+    </message>
+    <message>
+        <source>Frame &amp;rate:</source>
+        <translation>Bild&amp;rate:</translation>
+    </message>
+    <message>
+        <source>Frame rate in frames per second</source>
+        <translation>Bildrate in Bildern pro Sekunde</translation>
+    </message>
+    <message>
+        <source>Bitrate of the chosen format</source>
+        <translation>Bitrate des gewählten Formats</translation>
+    </message>
+    <message>
+        <source>Faults in formats files</source>
+        <translation>Fehler in Formatdateien</translation>
+    </message>
+</context>
+<context>
+    <name>KivFormatMenu</name>
+    <message>
+        <source>Bitrate of a recording format…</source>
+        <translation>Bitrate eines Aufnahmeformats…</translation>
+    </message>
+</context>
 </TS>

@@ -68,4 +68,113 @@
         <translation>MB/s</translation>
     </message>
 </context>
+<context>
+    <name>KivFormatChooser</name>
+    <message>
+        <source>target: what the encoder aims at; real files of simple pictures come in lower</source>
+        <translation>objetivo: la tasa a la que apunta el codificador; los archivos reales de imágenes sencillas resultan menores</translation>
+    </message>
+    <message>
+        <source>constant: the same size for every frame</source>
+        <translation>constante: el mismo tamaño para cada fotograma</translation>
+    </message>
+    <message>
+        <source>maximum: the most the mode records; averages come in lower</source>
+        <translation>máximo: lo más que graba el modo; los promedios son menores</translation>
+    </message>
+    <message>
+        <source>average: what a typical recording comes to</source>
+        <translation>promedio: lo que da una grabación típica</translation>
+    </message>
+    <message>
+        <source>Write the frame size as width x height, for example 1920x1080.</source>
+        <translation>Escriba el tamaño de fotograma como ancho x alto, por ejemplo 1920x1080.</translation>
+    </message>
+    <message>
+        <source>Write the frame rate as a number, for example 25 or 29.97, or as a fraction such as 30000/1001.</source>
+        <translation>Escriba la velocidad de fotogramas como un número, por ejemplo 25 o 29,97, o como una fracción como 30000/1001.</translation>
+    </message>
+    <message>
+        <source>%1 exists only at %2.</source>
+        <translation>%1 solo existe en %2.</translation>
+    </message>
+    <message>
+        <source>%1 Mbit/s, %2; %3.</source>
+        <translation>%1 Mbit/s, %2; %3.</translation>
+    </message>
+    <message>
+        <source>audio included</source>
+        <translation>audio incluido</translation>
+    </message>
+    <message>
+        <source>video only</source>
+        <translation>solo vídeo</translation>
+    </message>
+    <message>
+        <source>Scaled from %1 at %2 fps.</source>
+        <translation>Escalado desde %1 a %2 fps.</translation>
+    </message>
+    <message>
+        <source>Scaled from %1.</source>
+        <translation>Escalado desde %1.</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Fuente: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KivFormatChooserClass</name>
+    <message>
+        <source>Bitrate of a Recording Format</source>
+        <translation>Tasa de bits de un formato de grabación</translation>
+    </message>
+    <message>
+        <source>&amp;Family:</source>
+        <translation>&amp;Familia:</translation>
+    </message>
+    <message>
+        <source>Family of recording formats</source>
+        <translation>Familia de formatos de grabación</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>F&amp;ormato:</translation>
+    </message>
+    <message>
+        <source>Recording format</source>
+        <translation>Formato de grabación</translation>
+    </message>
+    <message>
+        <source>Frame &amp;size:</source>
+        <translation>&amp;Tamaño de fotograma:</translation>
+    </message>
+    <message>
+        <source>Frame size in pixels, width by height</source>
+        <translation>Tamaño de fotograma en píxeles, ancho por alto</translation>
+    </message>
+    <message>
+        <source>Frame &amp;rate:</source>
+        <translation>&amp;Velocidad de fotogramas:</translation>
+    </message>
+    <message>
+        <source>Frame rate in frames per second</source>
+        <translation>Velocidad de fotogramas en fotogramas por segundo</translation>
+    </message>
+    <message>
+        <source>Bitrate of the chosen format</source>
+        <translation>Tasa de bits del formato elegido</translation>
+    </message>
+    <message>
+        <source>Faults in formats files</source>
+        <translation>Errores en los archivos de formatos</translation>
+    </message>
+</context>
+<context>
+    <name>KivFormatMenu</name>
+    <message>
+        <source>Bitrate of a recording format…</source>
+        <translation>Tasa de bits de un formato de grabación…</translation>
+    </message>
+</context>
 </TS>

@@ -68,4 +68,113 @@
         <translation>Mo/s</translation>
     </message>
 </context>
+<context>
+    <name>KivFormatChooser</name>
+    <message>
+        <source>target: what the encoder aims at; real files of simple pictures come in lower</source>
+        <translation>cible : le débit que vise l&apos;encodeur ; les fichiers réels d&apos;images simples sont plus petits</translation>
+    </message>
+    <message>
+        <source>constant: the same size for every frame</source>
+        <translation>constant : la même taille pour chaque image</translation>
+    </message>
+    <message>
+        <source>maximum: the most the mode records; averages come in lower</source>
+        <translation>maximum : le plus que le mode enregistre ; en moyenne, c&apos;est moins</translation>
+    </message>
+    <message>
+        <source>average: what a typical recording comes to</source>
+        <translation>moyenne : ce que donne un enregistrement typique</translation>
+    </message>
+    <message>
+        <source>Write the frame size as width x height, for example 1920x1080.</source>
+        <translation>Indiquez la taille d&apos;image sous la forme largeur x hauteur, par exemple 1920x1080.</translation>
+    </message>
+    <message>
+        <source>Write the frame rate as a number, for example 25 or 29.97, or as a fraction such as 30000/1001.</source>
+        <translation>Indiquez la fréquence d&apos;images par un nombre, par exemple 25 ou 29,97, ou par une fraction comme 30000/1001.</translation>
+    </message>
+    <message>
+        <source>%1 exists only at %2.</source>
+        <translation>%1 n&apos;existe qu&apos;en %2.</translation>
+    </message>
+    <message>
+        <source>%1 Mbit/s, %2; %3.</source>
+        <translation>%1 Mbit/s, %2 ; %3.</translation>
+    </message>
+    <message>
+        <source>audio included</source>
+        <translation>audio compris</translation>
+    </message>
+    <message>
+        <source>video only</source>
+        <translation>vidéo seule</translation>
+    </message>
+    <message>
+        <source>Scaled from %1 at %2 fps.</source>
+        <translation>Mis à l&apos;échelle depuis %1 à %2 i/s.</translation>
+    </message>
+    <message>
+        <source>Scaled from %1.</source>
+        <translation>Mis à l&apos;échelle depuis %1.</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Source : %1</translation>
+    </message>
+</context>
+<context>
+    <name>KivFormatChooserClass</name>
+    <message>
+        <source>Bitrate of a Recording Format</source>
+        <translation>Débit d&apos;un format d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>&amp;Family:</source>
+        <translation>&amp;Famille :</translation>
+    </message>
+    <message>
+        <source>Family of recording formats</source>
+        <translation>Famille de formats d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>F&amp;ormat :</translation>
+    </message>
+    <message>
+        <source>Recording format</source>
+        <translation>Format d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Frame &amp;size:</source>
+        <translation>&amp;Taille d&apos;image :</translation>
+    </message>
+    <message>
+        <source>Frame size in pixels, width by height</source>
+        <translation>Taille d&apos;image en pixels, largeur par hauteur</translation>
+    </message>
+    <message>
+        <source>Frame &amp;rate:</source>
+        <translation>Fré&amp;quence d&apos;images :</translation>
+    </message>
+    <message>
+        <source>Frame rate in frames per second</source>
+        <translation>Fréquence d&apos;images en images par seconde</translation>
+    </message>
+    <message>
+        <source>Bitrate of the chosen format</source>
+        <translation>Débit du format choisi</translation>
+    </message>
+    <message>
+        <source>Faults in formats files</source>
+        <translation>Erreurs dans les fichiers de formats</translation>
+    </message>
+</context>
+<context>
+    <name>KivFormatMenu</name>
+    <message>
+        <source>Bitrate of a recording format…</source>
+        <translation>Débit d&apos;un format d&apos;enregistrement…</translation>
+    </message>
+</context>
 </TS>

@@ -68,4 +68,113 @@
         <translation>MB/s</translation>
     </message>
 </context>
+<context>
+    <name>KivFormatChooser</name>
+    <message>
+        <source>target: what the encoder aims at; real files of simple pictures come in lower</source>
+        <translation>obiettivo: il bitrate a cui mira il codificatore; i file reali con immagini semplici risultano più piccoli</translation>
+    </message>
+    <message>
+        <source>constant: the same size for every frame</source>
+        <translation>costante: la stessa dimensione per ogni fotogramma</translation>
+    </message>
+    <message>
+        <source>maximum: the most the mode records; averages come in lower</source>
+        <translation>massimo: il massimo che la modalità registra; le medie sono più basse</translation>
+    </message>
+    <message>
+        <source>average: what a typical recording comes to</source>
+        <translation>media: ciò che dà una registrazione tipica</translation>
+    </message>
+    <message>
+        <source>Write the frame size as width x height, for example 1920x1080.</source>
+        <translation>Scrivi la dimensione del fotogramma come larghezza x altezza, per esempio 1920x1080.</translation>
+    </message>
+    <message>
+        <source>Write the frame rate as a number, for example 25 or 29.97, or as a fraction such as 30000/1001.</source>
+        <translation>Scrivi la frequenza dei fotogrammi come numero, per esempio 25 o 29,97, o come frazione, per esempio 30000/1001.</translation>
+    </message>
+    <message>
+        <source>%1 exists only at %2.</source>
+        <translation>%1 esiste solo in %2.</translation>
+    </message>
+    <message>
+        <source>%1 Mbit/s, %2; %3.</source>
+        <translation>%1 Mbit/s, %2; %3.</translation>
+    </message>
+    <message>
+        <source>audio included</source>
+        <translation>audio incluso</translation>
+    </message>
+    <message>
+        <source>video only</source>
+        <translation>solo video</translation>
+    </message>
+    <message>
+        <source>Scaled from %1 at %2 fps.</source>
+        <translation>Scalato da %1 a %2 fps.</translation>
+    </message>
+    <message>
+        <source>Scaled from %1.</source>
+        <translation>Scalato da %1.</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Fonte: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KivFormatChooserClass</name>
+    <message>
+        <source>Bitrate of a Recording Format</source>
+        <translation>Bitrate di un formato di registrazione</translation>
+    </message>
+    <message>
+        <source>&amp;Family:</source>
+        <translation>&amp;Famiglia:</translation>
+    </message>
+    <message>
+        <source>Family of recording formats</source>
+        <translation>Famiglia di formati di registrazione</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>F&amp;ormato:</translation>
+    </message>
+    <message>
+        <source>Recording format</source>
+        <translation>Formato di registrazione</translation>
+    </message>
+    <message>
+        <source>Frame &amp;size:</source>
+        <translation>&amp;Dimensione fotogramma:</translation>
+    </message>
+    <message>
+        <source>Frame size in pixels, width by height</source>
+        <translation>Dimensione del fotogramma in pixel, larghezza per altezza</translation>
+    </message>
+    <message>
+        <source>Frame &amp;rate:</source>
+        <translation>F&amp;requenza fotogrammi:</translation>
+    </message>
+    <message>
+        <source>Frame rate in frames per second</source>
+        <translation>Frequenza dei fotogrammi in fotogrammi al secondo</translation>
+    </message>
+    <message>
+        <source>Bitrate of the chosen format</source>
+        <translation>Bitrate del formato scelto</translation>
+    </message>
+    <message>
+        <source>Faults in formats files</source>
+        <translation>Errori nei file dei formati</translation>
+    </message>
+</context>
+<context>
+    <name>KivFormatMenu</name>
+    <message>
+        <source>Bitrate of a recording format…</source>
+        <translation>Bitrate di un formato di registrazione…</translation>
+    </message>
+</context>
 </TS>

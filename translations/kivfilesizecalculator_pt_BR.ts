@@ -68,4 +68,113 @@
         <translation>MB/s</translation>
     </message>
 </context>
+<context>
+    <name>KivFormatChooser</name>
+    <message>
+        <source>target: what the encoder aims at; real files of simple pictures come in lower</source>
+        <translation>alvo: a taxa que o codificador busca; arquivos reais de imagens simples ficam menores</translation>
+    </message>
+    <message>
+        <source>constant: the same size for every frame</source>
+        <translation>constante: o mesmo tamanho para cada quadro</translation>
+    </message>
+    <message>
+        <source>maximum: the most the mode records; averages come in lower</source>
+        <translation>máximo: o máximo que o modo grava; as médias ficam abaixo</translation>
+    </message>
+    <message>
+        <source>average: what a typical recording comes to</source>
+        <translation>média: o que uma gravação típica atinge</translation>
+    </message>
+    <message>
+        <source>Write the frame size as width x height, for example 1920x1080.</source>
+        <translation>Escreva o tamanho do quadro como largura x altura, por exemplo 1920x1080.</translation>
+    </message>
+    <message>
+        <source>Write the frame rate as a number, for example 25 or 29.97, or as a fraction such as 30000/1001.</source>
+        <translation>Escreva a taxa de quadros como um número, por exemplo 25 ou 29,97, ou como uma fração como 30000/1001.</translation>
+    </message>
+    <message>
+        <source>%1 exists only at %2.</source>
+        <translation>%1 só existe em %2.</translation>
+    </message>
+    <message>
+        <source>%1 Mbit/s, %2; %3.</source>
+        <translation>%1 Mbit/s, %2; %3.</translation>
+    </message>
+    <message>
+        <source>audio included</source>
+        <translation>áudio incluído</translation>
+    </message>
+    <message>
+        <source>video only</source>
+        <translation>somente vídeo</translation>
+    </message>
+    <message>
+        <source>Scaled from %1 at %2 fps.</source>
+        <translation>Escalonado a partir de %1 a %2 qps.</translation>
+    </message>
+    <message>
+        <source>Scaled from %1.</source>
+        <translation>Escalonado a partir de %1.</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Fonte: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KivFormatChooserClass</name>
+    <message>
+        <source>Bitrate of a Recording Format</source>
+        <translation>Taxa de bits de um formato de gravação</translation>
+    </message>
+    <message>
+        <source>&amp;Family:</source>
+        <translation>&amp;Família:</translation>
+    </message>
+    <message>
+        <source>Family of recording formats</source>
+        <translation>Família de formatos de gravação</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>F&amp;ormato:</translation>
+    </message>
+    <message>
+        <source>Recording format</source>
+        <translation>Formato de gravação</translation>
+    </message>
+    <message>
+        <source>Frame &amp;size:</source>
+        <translation>&amp;Tamanho do quadro:</translation>
+    </message>
+    <message>
+        <source>Frame size in pixels, width by height</source>
+        <translation>Tamanho do quadro em pixels, largura por altura</translation>
+    </message>
+    <message>
+        <source>Frame &amp;rate:</source>
+        <translation>Taxa de &amp;quadros:</translation>
+    </message>
+    <message>
+        <source>Frame rate in frames per second</source>
+        <translation>Taxa de quadros em quadros por segundo</translation>
+    </message>
+    <message>
+        <source>Bitrate of the chosen format</source>
+        <translation>Taxa de bits do formato escolhido</translation>
+    </message>
+    <message>
+        <source>Faults in formats files</source>
+        <translation>Erros nos arquivos de formatos</translation>
+    </message>
+</context>
+<context>
+    <name>KivFormatMenu</name>
+    <message>
+        <source>Bitrate of a recording format…</source>
+        <translation>Taxa de bits de um formato de gravação…</translation>
+    </message>
+</context>
 </TS>

@@ -46,7 +46,7 @@ Outcome run(const QString &program, const QStringList &arguments, int waitMs = 1
 std::set<std::string> optionsOf(const QStringList &entries)
 {
     std::set<std::string> options;
-    static const QRegularExpression option(QStringLiteral("^(--?[A-Za-z]+)(, )?"));
+    static const QRegularExpression option(QStringLiteral("^(--?[A-Za-z][A-Za-z-]*)(, )?"));
     for (QString entry : entries) {
         entry = entry.trimmed();
         for (auto match = option.match(entry); match.hasMatch(); match = option.match(entry)) {

@@ -2,15 +2,20 @@
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
 #include "app/KivFileSizeCalculator.h"
+#include "app/KivFormatChooser.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
 
@@ -43,6 +48,7 @@ class TestDialog : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -84,10 +90,18 @@ private:
     }
     void type(const QString &field, const QString &text);
     void run(const QStringList &steps);
+    void chooseFormat(const QString &step);
     QStringList shown() const;
 
     std::unique_ptr<KivFileSizeCalculator> dialog;
+    QTemporaryDir config; // the user's configuration folder, empty at first
 };
+
+void TestDialog::initTestCase()
+{
+    QVERIFY(config.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+}
 
 void TestDialog::init()
 {
@@ -128,6 +142,9 @@ void TestDialog::run(const QStringList &steps)
             QTest::mouseClick(child<QPushButton>("pushButton_3"), Qt::LeftButton);
         } else if (step.startsWith(QLatin1String("return:"))) {
             QTest::keyClick(child(step.mid(7)), Qt::Key_Return);
+        } else if (step.startsWith(QLatin1String("format:")) ||
+                   step.startsWith(QLatin1String("format-shift-f10:"))) {
+            chooseFormat(step);
         } else if (step.startsWith(QLatin1String("set:"))) {
             const qsizetype eq = step.indexOf('=');
             child<QLineEdit>(step.mid(4, eq - 4))->setText(step.mid(eq + 1));
@@ -137,6 +154,40 @@ void TestDialog::run(const QStringList &steps)
             type(step.left(eq), step.mid(eq + 1));
         }
     }
+}
+
+// "format:field=family|format|frame|rate" opens the field's context menu with
+// the menu key (Shift+F10 for "format-shift-f10:"), takes its first entry with
+// Return and accepts that choice in the chooser; an empty part is left as the
+// chooser offers it.
+void TestDialog::chooseFormat(const QString &step)
+{
+    const qsizetype colon = step.indexOf(':');
+    const qsizetype eq = step.indexOf('=');
+    QLineEdit *edit = child<QLineEdit>(step.mid(colon + 1, eq - colon - 1));
+    const QStringList choice = step.mid(eq + 1).split('|');
+    QVERIFY(choice.size() == 4);
+    edit->setFocus();
+    QWindow *window = dialog->windowHandle();
+    if (step.startsWith(QLatin1String("format-shift-f10:"))) {
+        QTest::keyClick(window, Qt::Key_F10, Qt::ShiftModifier);
+    } else {
+        QTest::keyClick(window, Qt::Key_Menu);
+    }
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    QTest::keyClick(menu, Qt::Key_Return);
+    auto *chooser = dialog->findChild<KivFormatChooser *>();
+    QVERIFY(chooser != nullptr && chooser->isVisible());
+    const char *const boxes[] = {"family", "format", "frame", "rate"};
+    for (int i = 0; i < 4; ++i) {
+        if (!choice[i].isEmpty()) {
+            chooser->findChild<QComboBox *>(QLatin1String(boxes[i]))->setCurrentText(choice[i]);
+        }
+    }
+    QTest::mouseClick(chooser->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
+                      Qt::LeftButton);
+    QTRY_VERIFY(dialog->findChild<KivFormatChooser *>() == nullptr);
 }
 
 // Texts of myBitrate1, myCardSize1, myTime1, myBitrate2, myBitrate3.
@@ -298,6 +349,22 @@ void TestDialog::scenario_data()
         << QStringList{"0,5e1", "", "", "5", "0,625"};
     QTest::newRow("C, comma") << QStringList{"locale:C", "myCardSize1=4,5"} + cardIn1h
                               << QStringList{"0", "0", "01:00:00", "0", "0"};
+    // A recording format's bitrate goes into the field as if typed.
+    QTest::newRow("format, scaled, then the time")
+        << QStringList{"myCardSize1=64",
+                       "format:myBitrate1=Apple ProRes|ProRes 422 HQ|2560x1440|30", "calc"}
+        << QStringList{"391.503", "64", "00:22:19", "391.503", "48.9379"};
+    QTest::newRow("format in Mbit/s of the second group, Shift+F10")
+        << QStringList{"myTime1=1:00:00",
+                       "format-shift-f10:myBitrate2=Sony XAVC S|Sony XAVC S 4K 100M||", "calc"}
+        << QStringList{"100", "43.9453", "01:00:00", "100", "12.5"};
+    QTest::newRow("format in German")
+        << QStringList{"locale:de_DE", "format:myBitrate1=Avid DNxHR|DNxHR HQ|2048x1080|24"}
+        << QStringList{"186,227", "", "", "186,227", "23,2784"};
+    QTest::newRow("format remembered")
+        << QStringList{"format:myBitrate1=Avid DNxHD|DNxHD SQ 1080 (115/120/145/240/290)|hd|29.97",
+                       "myBitrate1=1", "format:myBitrate1=|||"}
+        << QStringList{"145.344", "", "", "145.344", "18.168"};
     QTest::newRow("English, comma") << QStringList{"locale:en_US", "myCardSize1=4,5"} + cardIn1h
                                     << QStringList{"0", "0", "01:00:00", "0", "0"};
 }

@@ -26,7 +26,7 @@ struct Expected
 struct Row
 {
     const char *name;
-    const char *arguments; // split at blanks
+    std::string arguments; // split at blanks
     Expected expected;
 };
 
@@ -40,10 +40,19 @@ Expected refused(const std::string &message)
     return {"", "kivfilesize: " + message + "\n", 2};
 }
 
-QStringList argumentsOf(const char *text)
+QStringList argumentsOf(const std::string &text)
 {
-    return QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return QString::fromStdString(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
+
+// The bitrate and card size lines of an answer in the dialog's units.
+std::string answerOf(const char *bitrate, const char *size, const char *time)
+{
+    return std::string("Bitrate:    ") + bitrate + "\nCard size:  " + size +
+           " GB\nTime:       " + time + "\nUnits:      1 GB = 1024 MB, 1 MB = 8 Mbit (kiv)\n";
+}
+
+const std::string FORMATS = KIV_FORMATS_FILES;
 
 const char KIV[] = "Units:      1 GB = 1024 MB, 1 MB = 8 Mbit (kiv)\n";
 
@@ -196,8 +205,101 @@ std::vector<Row> rows()
         {"json_table_over_bitrates", "--size 2 --json", answer(TABLE_SIZE_JSON)},
         {"version_wins_over_what_follows", "--version --foo",
          answer("kivfilesize " KIV_VERSION "\n")},
+
+        // Bitrates of recording formats: listed, scaled and fixed, and their refusals.
+        {"prores_listed", "--format prores-422-hq --frame uhd --fps 25 --size 512",
+         answer("ProRes 422 HQ, 3840x2160, 25 fps: 737 Mbit/s target, video only\n" +
+                answerOf("737 Mbit/s = 92.125 MB/s", "512", "01:34:51"))},
+        {"prores_scaled_by_pixels_and_rate",
+         "--format PRORES_422_HQ --frame 2560x1440 --fps 30 --size 64",
+         answer("ProRes 422 HQ, 2560x1440, 30 fps: 391.503 Mbit/s target, video only (scaled from "
+                "1920x1080 at 29.97 fps)\n" +
+                answerOf("391.503 Mbit/s = 48.9378 MB/s", "64", "00:22:19"))},
+        {"dnxhr_from_bytes_per_frame",
+         "--format dnxhr-hqx --frame 3840x2160 --fps 23.976 --size 64 --json",
+         answer(
+             "{\"units\": \"kiv\", \"computed\": \"time\", \"bitrate_mbit_s\": 698.438909952, "
+             "\"bitrate_mbyte_s\": 87.304863744, \"card_size\": 64, \"card_size_unit\": \"GB\", "
+             "\"time\": \"00:12:30\", \"seconds\": 750, \"format\": {\"id\": \"dnxhr-hqx\", "
+             "\"name\": \"DNxHR HQX\", \"frame\": \"3840x2160\", \"fps\": 23.976, \"mbit_s\": "
+             "698.438909952, \"nature\": \"constant\", \"audio\": false, \"source\": \"Avid, "
+             "\\\"DNxHR Codec Bandwidth Specifications\\\" (bytes per frame)\", \"scaled_from\": "
+             "null}}\n")},
+        {"dnxhr_scaled_by_pixels", "--format dnxhr-hq --frame 2048x1080 --fps 24 --time 1:00:00",
+         answer("DNxHR HQ, 2048x1080, 24 fps: 186.227 Mbit/s constant, video only (scaled from "
+                "1920x1080)\n" +
+                answerOf("186.227 Mbit/s = 23.2784 MB/s", "81.8381", "01:00:00"))},
+        {"camera_mode", "--format sony-xavc-s-4k-100m --size 64",
+         answer("Sony XAVC S 4K 100M: 100 Mbit/s max, audio included\n" +
+                answerOf("100 Mbit/s = 12.5 MB/s", "64", "01:27:22"))},
+        {"unknown_format", "--format prores-422-hg --size 4",
+         refused("unknown format \"prores-422-hg\"; did you mean prores-422-hq, prores-422-lt or "
+                 "prores-422?")},
+        {"dnxhd_only_in_hd", "--format dnxhd-hq --frame 1280x720 --fps 25 --size 4",
+         refused("dnxhd-hq exists only at 1920x1080, not 1280x720")},
+        {"camera_mode_with_a_rate", "--format sony-avchd-ps --fps 25 --size 4",
+         refused("sony-avchd-ps: the mode fixes its frame size and rate")},
+        {"format_and_bitrate", "--format prores-422-hq --bitrate 5",
+         refused("--format \"prores-422-hq\" and --bitrate \"5\" both give the bitrate; give it "
+                 "once")},
+        {"format_without_a_rate", "--format prores-422-hq --frame uhd",
+         refused("prores-422-hq needs a frame rate; listed: 23.976, 25, 29.97, 50, 59.94 fps")},
+        {"frame_without_format", "--frame hd --size 3",
+         refused("--frame \"hd\" gives the frame of a recording format; give --format with it")},
+        {"list_formats_by_word", "--list-formats xavc-s-i-hd",
+         answer("Id                    Name                  Nature  Audio     Source\n"
+                "sony-xavc-s-i-hd-60p  Sony XAVC S-I HD 60p  max     included  Sony help guide "
+                "(interchangeable-lens cameras)\n"
+                "sony-xavc-s-i-hd-50p  Sony XAVC S-I HD 50p  max     included  Sony help guide "
+                "(interchangeable-lens cameras)\n")},
+        {"list_formats_matching_none", "--list-formats xyz",
+         refused("no recording format matches \"xyz\"")},
+
+        // Formats files add and replace entries; a faulty entry or file is skipped with a line.
+        {"formats_file_adds",
+         "--formats-file " + FORMATS + "/user.json --format my-camera-4k --size 64",
+         answer("My camera 4K: 150 Mbit/s max, audio included\n" +
+                answerOf("150 Mbit/s = 18.75 MB/s", "64", "00:58:15"))},
+        {"formats_file_replaces",
+         "--formats-file " + FORMATS + "/user.json --format sony-avchd-ps --size 4",
+         answer("Sony AVCHD PS, measured: 26 Mbit/s average, audio included\n" +
+                answerOf("26 Mbit/s = 3.25 MB/s", "4", "00:21:00"))},
+        {"formats_file_faults",
+         "--formats-file " + FORMATS + "/faulty.json --formats-file " + FORMATS +
+             "/not-json.json --format good-one --size 4",
+         {"Good one: 12.5 Mbit/s max, video only\n" +
+              answerOf("12.5 Mbit/s = 1.5625 MB/s", "4", "00:43:41"),
+          "kivfilesize: warning: " + FORMATS +
+              "/faulty.json: entry 1 (odd-kind): unknown kind "
+              "\"tabel\"; expected table, per-frame or fixed; skipped\n"
+              "kivfilesize: warning: " +
+              FORMATS +
+              "/faulty.json: entry 2 (no-figure): a fixed entry "
+              "needs one of \"mbps\" and \"mbytesPerMinute\"; skipped\n"
+              "kivfilesize: warning: " +
+              FORMATS +
+              "/faulty.json: entry 3 (negative): \"mbps\" must be a "
+              "number from 0.001 to 10000000; skipped\n"
+              "kivfilesize: warning: " +
+              FORMATS +
+              "/faulty.json: entry 5 (twice): id already used by "
+              "entry 4 of this file; skipped\n"
+              "kivfilesize: warning: " +
+              FORMATS +
+              "/not-json.json:1:35: not valid JSON (unterminated "
+              "object); nothing loaded from it\n",
+          0}},
     };
 }
+
+// Keeps the user's own formats file out of the tests.
+class NoUserFormats : public testing::Environment
+{
+public:
+    void SetUp() override { qputenv("XDG_CONFIG_HOME", QByteArray(KIV_FORMATS_FILES "/none")); }
+};
+const testing::Environment *const NO_USER_FORMATS =
+    testing::AddGlobalTestEnvironment(new NoUserFormats);
 
 // CTest names a row by its name and its command line.
 void PrintTo(const Row &row, std::ostream *out)

@@ -71,8 +71,9 @@ public:
     const QList<KivFormat> &formats() const { return formats_; }
     int size() const { return int(formats_.size()); }
 
-    // The entry whose id, or else whose name, equals `name` after
-    // kivNormalizeFormatName ("ProRes 422 HQ" and "PRORES_422_HQ" find
+    // The entry whose id, or else whose name (alone or after its maker, the
+    // family's first word), equals `name` after kivNormalizeFormatName
+    // ("ProRes 422 HQ", "Apple ProRes 422 HQ" and "PRORES_422_HQ" find
     // prores-422-hq).
     std::optional<KivFormat> find(const QString &name) const;
     // As find; when nothing is found sets `error` to one line:

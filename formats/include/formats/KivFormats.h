@@ -62,7 +62,7 @@ struct KivFormatSize
 struct KivFormat
 {
     QString id;     // lowercase words joined by '-': "prores-422-hq"
-    QString name;   // for display: "Apple ProRes 422 HQ"
+    QString name;   // for display: "ProRes 422 HQ"
     QString family; // for a chooser's first list: "Apple ProRes"
     QString source; // where the figures come from
     QString note;   // may be empty

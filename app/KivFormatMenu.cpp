@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
+#include "app/KivFormatMenu.h"
+
+#include "app/KivFormatChooser.h"
+#include "calc/KivDisplay.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+
+KivFormatMenu::KivFormatMenu(QLineEdit *field) : QObject(field), field(field)
+{
+    field->installEventFilter(this);
+}
+
+bool KivFormatMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != field) {
+        return false;
+    }
+    QPoint at;
+    if (event->type() == QEvent::ContextMenu) {
+        at = static_cast<QContextMenuEvent *>(event)->globalPos();
+    } else if (event->type() == QEvent::KeyPress) {
+        // Not every platform turns these keys into a context menu event.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Menu &&
+            !(key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+            return false;
+        }
+        at = field->mapToGlobal(field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center());
+    } else {
+        return false;
+    }
+    QMenu *menu = field->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction *format = new QAction(tr("Bitrate of a recording format…"), menu);
+    connect(format, &QAction::triggered, this, &KivFormatMenu::choose);
+    menu->insertAction(menu->actions().value(0), format);
+    menu->insertSeparator(menu->actions().value(1));
+    // Return right after the menu key opens the chooser.
+    menu->setActiveAction(format);
+    menu->popup(at);
+    return true;
+}
+
+void KivFormatMenu::choose()
+{
+    auto *chooser = new KivFormatChooser(field->window());
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(chooser, &QDialog::accepted, field, [this, chooser] {
+        if (const std::optional<double> mbps = chooser->mbps()) {
+            field->setFocus();
+            field->selectAll();
+            field->insert(KivLocalNumbers().text(*mbps));
+        }
+    });
+    chooser->open();
+}

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
+// "Bitrate of a recording format…" at the top of the context menu of a
+// bitrate field (by mouse, the menu key or Shift+F10): it opens the format
+// chooser, and the bitrate chosen goes into the field as if typed, so the
+// field's own reaction to typing follows.
+#pragma once
+
+#include <QObject>
+
+class QLineEdit;
+
+class KivFormatMenu : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Adds the entry to the context menu of `field`, for the field's life.
+    explicit KivFormatMenu(QLineEdit *field);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void choose();
+
+    QLineEdit *field;
+};
