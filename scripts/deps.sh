@@ -7,7 +7,8 @@
 #   scripts/deps.sh [--program] [PACKAGE]...
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev)
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev
+          libmediainfo-dev)
 if [ "${1:-}" = --program ]; then
     shift
 else
