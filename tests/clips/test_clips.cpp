@@ -37,6 +37,9 @@ bool mediaInfoLoaded()
                nullptr) != 0;
 }
 
+// Table rows name their tests and show as their names.
+const auto rowName = [](const auto &info) { return std::string(info.param.name); };
+
 struct FixtureRow
 {
     const char *name;
@@ -91,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
         FixtureRow{"wav_pcm", "tone.wav", 192044, 1.0, nullptr, 0, 1.536},
         FixtureRow{"card_clip", "card/PRIVATE/M4ROOT/CLIP/C0001.MP4", 33990, 2.0, "AVC", 25,
                    0.096}),
-    [](const auto &info) { return std::string(info.param.name); });
+    rowName);
 
 struct RefusalRow
 {
@@ -145,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"remote_file_url", "file://nas/card/C0001.MP4",
                    "not a local file: only paths and file:// URLs of this machine can be measured"},
         RefusalRow{"empty_argument", "", "empty path"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    rowName);
 
 TEST(ClipPath, TurnsArgumentsIntoLocalPaths)
 {
