@@ -137,6 +137,8 @@ bool kivOpenMediaInfo(const QString &library)
     // in static storage that an unload would have to rebuild.
     api = found;
     apiOpen = true;
+    // Its own switch for going online; references that playlists name are
+    // followed all the same, hence kivForbidNetworkInThisThread.
     api.option(nullptr, L"Internet", L"No");
     // Raw values only: no "2 s 0 ms" beside each figure, a third of the time.
     api.option(nullptr, L"ReadByHuman", L"0");
