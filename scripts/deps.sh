@@ -7,7 +7,8 @@
 #   scripts/deps.sh [--program] [PACKAGE]...
 set -euo pipefail
 
-packages=(cmake make ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev)
+packages=(cmake make ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-l10n-tools
+          qt6-tools-dev libmediainfo-dev)
 if [ "${1:-}" = --program ]; then
     shift
 else

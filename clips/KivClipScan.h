@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
+// What the arguments name: the files to read and the paths refused or
+// skipped on the way, in the order of the report.
+#pragma once
+
+#include "clips/KivClips.h"
+
+#include <functional>
+#include <vector>
+
+struct KivClipEntry
+{
+    QString path;
+    // Set when the path is not read (or read without giving a clip).
+    std::optional<KivClipSkip> skip;
+    std::optional<KivClip> clip;
+    bool toRead = false;
+    // A named folder, placed after its contents: refused when none of them
+    // turns out to be a clip.
+    bool isFolder = false;
+    int folder = -1; // the named folder's entry this path was found in
+    int first = -1;  // for a file reached again: the entry that reads it
+};
+
+// Lists `arguments` in order, each folder's contents sorted by path.
+// `skipped` hears of each skip as it is found. Stops early when `cancel` is
+// set.
+std::vector<KivClipEntry> kivScanClips(const QStringList &arguments,
+                                       const std::atomic<bool> *cancel,
+                                       const std::function<void(const KivClipSkip &)> &skipped);
