@@ -3,6 +3,7 @@
 
 #include "app/KivFileSizeCalculator.h"
 
+#include "app/KivClipDrop.h"
 #include "app/KivFormatMenu.h"
 
 #include "calc/KivDisplay.h"
@@ -24,6 +25,7 @@ KivFileSizeCalculator::KivFileSizeCalculator(QWidget *parent, Qt::WindowFlags fl
     fitFieldColumn();
     new KivFormatMenu(ui.myBitrate1);
     new KivFormatMenu(ui.myBitrate2);
+    new KivClipDrop(this, ui.myBitrate1);
     lastEdited = nullptr;
     previousEdited = nullptr;
     bitrate = 0.0;

@@ -3,6 +3,7 @@
 
 #include "cli/KivFileSize.h"
 
+#include "KivFileSizeClips.h"
 #include "KivFileSizeFormat.h"
 #include "KivFileSizeOptions.h"
 
@@ -33,6 +34,9 @@ fills them, a card size the time at common bitrates.
                    camera mode (sony-xavc-s-4k-100m); see --list-formats
   --frame WxH      frame size for --format: WIDTHxHEIGHT, hd, uhd or dci4k
   --fps N          frame rate for --format: 25, 29.97 or 30000/1001
+  --clip PATH      bitrate measured from recorded clips, instead of --bitrate:
+                   a clip, or a folder and every clip below it (a card's
+                   DCIM/, say); repeat it to pool more; needs libmediainfo0v5
   --size GB        card size in GB
   --time H:M:S     recording time: S, M:S or H:M:S
 )";
@@ -43,6 +47,8 @@ const char HELP_AFTER_UNITS[] = R"(  --json           print JSON: an object, or 
   --formats-file PATH
                    add the formats of a JSON file to the built-in ones and the
                    user's own, ~/.config/kivfilesizecalculator/formats.json
+  --clip-events    with --clip alone: print one JSON line per file as it is
+                   read and measured, then the totals
   -h, --help       print this help and exit
   -v, --version    print the version and exit
 
@@ -55,6 +61,7 @@ Examples:
   kivfilesize --size 64 --time 2:30:00 --units decimal
   kivfilesize --bitrate 100
   kivfilesize --format prores-422-hq --frame uhd --fps 25 --size 512
+  kivfilesize --clip DCIM/ --size 256
 )";
 
 // One option of the help: its name in a column of 19 and its words wrapped
@@ -336,7 +343,7 @@ QString textOf(const KivFileSizeRequest &r, const std::vector<Answer> &answers)
 
 } // namespace
 
-int kivFileSize(const QStringList &arguments, QString &out, QString &err)
+int kivFileSize(const QStringList &arguments, QString &out, QString &err, const KivLineSink &lines)
 {
     out.clear();
     err.clear();
@@ -353,6 +360,14 @@ int kivFileSize(const QStringList &arguments, QString &out, QString &err)
     }
     if (ok && r.action == KivFileSizeRequest::Action::ListFormats) {
         ok = kivListFormats(r, out, err);
+    } else if (ok && r.action == KivFileSizeRequest::Action::ClipEvents) {
+        // Each line goes out as it comes, where the caller takes lines.
+        const KivLineSink sink =
+            lines ? lines : [&out](const QString &line) { out += line + QLatin1Char('\n'); };
+        ok = kivClipEvents(r, sink, err);
+        if (ok) {
+            return 0;
+        }
     } else if (ok) {
         ok = answersOf(r, answers, err);
     }
@@ -367,7 +382,7 @@ int kivFileSize(const QStringList &arguments, QString &out, QString &err)
         return 2;
     }
     err = warnings;
-    if (r.action == KivFileSizeRequest::Action::ListFormats) {
+    if (r.action != KivFileSizeRequest::Action::Calculate) {
         return 0;
     }
     if (!r.json) {

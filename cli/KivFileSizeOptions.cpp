@@ -3,6 +3,7 @@
 
 #include "KivFileSizeOptions.h"
 
+#include "KivFileSizeClips.h"
 #include "KivFileSizeFormat.h"
 
 #include "calc/KivDisplay.h"
@@ -110,17 +111,19 @@ bool readOptions(const QCommandLineParser &parser, KivFileSizeRequest &request, 
                 return false;
             }
         } else if (option == QLatin1String("--bitrate") || option == QLatin1String("--mbytes") ||
-                   option == QLatin1String("--format")) {
-            if (request.bitrate || !request.format.isEmpty()) {
-                const KivGiven &first = request.bitrate
-                                            ? request.bitrateGiven
-                                            : KivGiven{QStringLiteral("--format"), request.format};
+                   option == QLatin1String("--format") || option == QLatin1String("--clip")) {
+            // One source of the bitrate; any number of clips pool into one.
+            const KivGiven first = request.bitrateSource();
+            if (request.hasBitrate() &&
+                !(option == QLatin1String("--clip") && !request.clips.isEmpty())) {
                 error = QStringLiteral("%1 %2 and %3 %4 both give the bitrate; give it once")
                             .arg(first.option, quoted(first.text), option, quoted(value));
                 return false;
             }
             if (option == QLatin1String("--format")) {
                 request.format = value;
+            } else if (option == QLatin1String("--clip")) {
+                request.clips << value;
             } else if (!take(request.bitrate, request.bitrateGiven, option, value, error)) {
                 return false;
             }
@@ -137,12 +140,25 @@ bool readOptions(const QCommandLineParser &parser, KivFileSizeRequest &request, 
             request.formatsFiles << value;
         } else if (option == QLatin1String("--list-formats")) {
             request.action = KivFileSizeRequest::Action::ListFormats;
+        } else if (option == QLatin1String("--clip-events")) {
+            request.action = KivFileSizeRequest::Action::ClipEvents;
         }
     }
     return true;
 }
 
 } // namespace
+
+KivGiven KivFileSizeRequest::bitrateSource() const
+{
+    if (!clips.isEmpty()) {
+        return {QStringLiteral("--clip"), clips.constFirst()};
+    }
+    if (!format.isEmpty() && !bitrate) {
+        return {QStringLiteral("--format"), format};
+    }
+    return bitrateGiven;
+}
 
 std::optional<double> kivReadNumber(const QString &text, QString &hint)
 {
@@ -216,13 +232,14 @@ bool kivReadArguments(const QStringList &arguments, KivFileSizeRequest &request,
     QCommandLineParser parser;
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    for (const char *name :
-         {"bitrate", "mbytes", "size", "time", "units", "format", "frame", "fps", "formats-file"}) {
+    for (const char *name : {"bitrate", "mbytes", "size", "time", "units", "format", "frame", "fps",
+                             "formats-file", "clip"}) {
         parser.addOption(
             QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value")));
     }
     parser.addOption(QCommandLineOption(QStringLiteral("json")));
     parser.addOption(QCommandLineOption(QStringLiteral("list-formats")));
+    parser.addOption(QCommandLineOption(QStringLiteral("clip-events")));
     const QStringList program = {QStringLiteral("kivfilesize")};
 
     // --help and --version win over whatever follows them, once what comes
@@ -268,21 +285,18 @@ bool kivReadArguments(const QStringList &arguments, KivFileSizeRequest &request,
         }
         return true;
     }
-    if (!request.format.isEmpty()) {
-        if (!kivResolveFormat(request, error)) {
+    if (request.action == KivFileSizeRequest::Action::ClipEvents) {
+        if (request.clips.isEmpty() || request.count() != 1) {
+            error = QStringLiteral("--clip-events reports what --clip measures and calculates "
+                                   "nothing; give it one or more --clip and no quantity");
             return false;
         }
-    } else if (request.frame || request.fps) {
-        error = QStringLiteral("%1 %2 gives the frame of a recording format; give --format "
-                               "with it")
-                    .arg(request.frame ? QStringLiteral("--frame") : QStringLiteral("--fps"),
-                         quoted(request.frame ? *request.frame : *request.fps));
-        return false;
+        return true;
     }
     if (request.count() == 3) {
         error = QStringLiteral("%1 %2, --size %3 and --time %4 are three quantities; give one "
                                "or two of them and the rest is calculated")
-                    .arg(request.bitrateGiven.option, quoted(request.bitrateGiven.text),
+                    .arg(request.bitrateSource().option, quoted(request.bitrateSource().text),
                          quoted(request.cardSizeGiven.text), quoted(request.timeGiven.text));
         return false;
     }
@@ -290,6 +304,22 @@ bool kivReadArguments(const QStringList &arguments, KivFileSizeRequest &request,
         error = QStringLiteral("nothing to calculate; give one or two of --bitrate (or --mbytes), "
                                "--size and --time (see --help)");
         return false;
+    }
+    if (request.format.isEmpty() && (request.frame || request.fps)) {
+        error = QStringLiteral("%1 %2 gives the frame of a recording format; give --format "
+                               "with it")
+                    .arg(request.frame ? QStringLiteral("--frame") : QStringLiteral("--fps"),
+                         quoted(request.frame ? *request.frame : *request.fps));
+        return false;
+    }
+    if (!request.clips.isEmpty()) {
+        if (!kivResolveClips(request, error)) {
+            return false;
+        }
+    } else if (!request.format.isEmpty()) {
+        if (!kivResolveFormat(request, error)) {
+            return false;
+        }
     }
     return true;
 }

@@ -27,7 +27,8 @@ struct KivFileSizeRequest
         Calculate,
         Help,
         Version,
-        ListFormats
+        ListFormats,
+        ClipEvents
     };
     Action action = Action::Calculate;
     KivCardUnits units = KivCardUnits::Kiv;
@@ -41,7 +42,9 @@ struct KivFileSizeRequest
     KivGiven timeGiven;
 
     // Where a bitrate that was not typed comes from: --format with --frame,
-    // --fps and --formats-file, or the word of --list-formats.
+    // --fps and --formats-file, or the paths of --clip; and the word of
+    // --list-formats.
+    QStringList clips;
     QString format;
     std::optional<QString> frame;
     std::optional<QString> fps;
@@ -55,9 +58,14 @@ struct KivFileSizeRequest
     QString jsonMembers;
     QStringList warnings;
 
+    // Whether a bitrate was given, typed or to come from a format or clips.
+    bool hasBitrate() const { return bitrate || !format.isEmpty() || !clips.isEmpty(); }
+    // The option and text the bitrate comes from.
+    KivGiven bitrateSource() const;
+
     int count() const
     {
-        return int(bitrate.has_value()) + int(cardSize.has_value()) + int(seconds.has_value());
+        return int(hasBitrate()) + int(cardSize.has_value()) + int(seconds.has_value());
     }
 };
 

@@ -13,7 +13,13 @@ int main(int argc, char *argv[])
     }
     QString out;
     QString err;
-    const int status = kivFileSize(arguments, out, err);
+    // The lines of --clip-events leave at once, so that a parent reading them
+    // knows which file was being read should this process die.
+    const int status = kivFileSize(arguments, out, err, [](const QString &line) {
+        const QByteArray bytes = (line + QLatin1Char('\n')).toLocal8Bit();
+        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+        std::fflush(stdout);
+    });
     const QByteArray outBytes = out.toLocal8Bit();
     const QByteArray errBytes = err.toLocal8Bit();
     std::fwrite(outBytes.constData(), 1, static_cast<std::size_t>(outBytes.size()), stdout);

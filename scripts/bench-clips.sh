@@ -8,13 +8,13 @@
 # where it can be installed, else the median of RUNS timed runs. Prints each
 # median and kivfilesize's time as a fraction of mediainfo's (goal: at most
 # 0.75 on a two-core machine).
-#   scripts/bench-clips.sh [KIVFILESIZE] [RUNS]   (build/cli/kivfilesize, 10)
+#   scripts/bench-clips.sh [KIVFILESIZE] [RUNS]   (build/bin/kivfilesize, 10)
 #   FFPROBE=0 scripts/bench-clips.sh ...          (leaves ffprobe out, ~3 minutes of one run)
 #   HYPERFINE=0 scripts/bench-clips.sh ...        (times with date even where hyperfine is)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-kivfilesize=$(realpath "${1:-build/cli/kivfilesize}")
+kivfilesize=$(realpath "${1:-build/bin/kivfilesize}")
 runs=${2:-10}
 [ -x "$kivfilesize" ] || { echo "no program at $kivfilesize" >&2; exit 2; }
 command -v mediainfo >/dev/null || bash scripts/deps.sh mediainfo

@@ -128,4 +128,10 @@ ok "the unpacked calculator ran for $run_seconds s on the offscreen platform"
 [ "$("$root/usr/bin/kivfilesize" --bitrate 100 --size 64 --units decimal | sed -n 3p)" = "Time:       01:25:20" ] ||
     fail "the unpacked kivfilesize does not answer"
 ok "the unpacked kivfilesize answers"
+# MediaInfoLib, opened at run time, comes from the package's own Depends.
+[[ ", $depends" == *", libmediainfo0v5"* ]] || fail "the package does not depend on libmediainfo0v5"
+[ "$("$root/usr/bin/kivfilesize" --clip tests/data/clips/tone.wav --size 1 | sed -n 1p)" = \
+    "1 clip, 00:00:01, 0.000187543 GB: 1.53635 Mbit/s; audio 1.536" ] ||
+    fail "the unpacked kivfilesize does not measure a clip"
+ok "the unpacked kivfilesize measures a clip with the libmediainfo0v5 it depends on"
 echo "check-package: all checks passed"

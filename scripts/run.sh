@@ -12,7 +12,7 @@ cmake --build build --parallel "$(nproc)" --target kivfilesizecalculator
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     echo "There is no display here (neither DISPLAY nor WAYLAND_DISPLAY is set), so the" \
          "calculator cannot open its window; run it on a desktop, or under a virtual one with:" \
-         "xvfb-run build/app/kivfilesizecalculator"
+         "xvfb-run build/bin/kivfilesizecalculator"
     exit 1
 fi
-exec build/app/kivfilesizecalculator "$@"
+exec build/bin/kivfilesizecalculator "$@"

@@ -45,7 +45,7 @@ done
 
 # Keep the screenshot free of the desktop's theme, language and this machine's settings.
 env -u QT_STYLE_OVERRIDE -u QT_QPA_PLATFORMTHEME -u LANGUAGE LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work" \
-    "$build/app/kivfilesizecalculator" >"$work/app.log" 2>&1 &
+    "$build/bin/kivfilesizecalculator" >"$work/app.log" 2>&1 &
 app=$!
 pids+=("$app")
 

@@ -16,5 +16,5 @@ bash scripts/deps.sh libbenchmark-dev
 cmake --preset benchmarks -B "$build" >/dev/null
 cmake --build "$build" --parallel "$(nproc)" \
     --target kivfilesize kiv_startup_cli kiv_startup_cli_bare >/dev/null
-"$build/bench/kiv_startup_cli" --runs "$runs" "$build/cli/kivfilesize" \
+"$build/bench/kiv_startup_cli" --runs "$runs" "$build/bin/kivfilesize" \
     "$build/bench/kiv_startup_cli_bare" --bitrate 100 --size 64

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Measuring clips…</source>
+        <translation>Clips werden gemessen…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Measuring clips</source>
+        <translation>Clips werden gemessen</translation>
+    </message>
+    <message>
+        <source>Only files and folders on this computer can be measured; %1 is not one.</source>
+        <translation>Nur Dateien und Ordner auf diesem Computer können gemessen werden; %1 gehört nicht dazu.</translation>
+    </message>
+    <message>
+        <source>Measuring clips… files read: %1</source>
+        <translation>Clips werden gemessen… gelesene Dateien: %1</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips failed. Nothing was changed.</source>
+        <translation>Die Messung wurde abgebrochen: Das Leseprogramm der Clips ist gescheitert. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips failed on %1. Nothing was changed.</source>
+        <translation>Die Messung wurde abgebrochen: Das Leseprogramm der Clips ist an %1 gescheitert. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Nothing was measured: %1</source>
+        <translation>Nichts wurde gemessen: %1</translation>
+    </message>
+    <message>
+        <source>Measured from clips (%1): %2, %3 GB</source>
+        <translation>Aus Clips gemessen (%1): %2, %3 GB</translation>
+    </message>
+    <message>
+        <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
+        <translation>Zum Messen von Clips wird kivfilesize benötigt, das neben dem Rechner installiert ist; %1 konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Measuring Clips</source>
+        <translation>Clips messen</translation>
+    </message>
+</context>
+<context>
     <name>KivFileSizeCalculatorClass</name>
     <message>
         <source>Kiv File Size Calculator</source>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Measuring clips…</source>
+        <translation>Midiendo los clips…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Measuring clips</source>
+        <translation>Midiendo los clips</translation>
+    </message>
+    <message>
+        <source>Only files and folders on this computer can be measured; %1 is not one.</source>
+        <translation>Solo se pueden medir archivos y carpetas de este equipo; %1 no lo es.</translation>
+    </message>
+    <message>
+        <source>Measuring clips… files read: %1</source>
+        <translation>Midiendo los clips… archivos leídos: %1</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips failed. Nothing was changed.</source>
+        <translation>La medición se detuvo: el lector de los clips falló. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips failed on %1. Nothing was changed.</source>
+        <translation>La medición se detuvo: el lector de los clips falló con %1. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Nothing was measured: %1</source>
+        <translation>No se midió nada: %1</translation>
+    </message>
+    <message>
+        <source>Measured from clips (%1): %2, %3 GB</source>
+        <translation>Medido a partir de clips (%1): %2, %3 GB</translation>
+    </message>
+    <message>
+        <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
+        <translation>Para medir clips hace falta kivfilesize, instalado junto a la calculadora; no se pudo iniciar %1.</translation>
+    </message>
+    <message>
+        <source>Measuring Clips</source>
+        <translation>Medición de clips</translation>
+    </message>
+</context>
+<context>
     <name>KivFileSizeCalculatorClass</name>
     <message>
         <source>Kiv File Size Calculator</source>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Measuring clips…</source>
+        <translation>Mesure des clips…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Measuring clips</source>
+        <translation>Mesure des clips</translation>
+    </message>
+    <message>
+        <source>Only files and folders on this computer can be measured; %1 is not one.</source>
+        <translation>Seuls les fichiers et dossiers de cet ordinateur peuvent être mesurés ; %1 n&apos;en fait pas partie.</translation>
+    </message>
+    <message>
+        <source>Measuring clips… files read: %1</source>
+        <translation>Mesure des clips… fichiers lus : %1</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips failed. Nothing was changed.</source>
+        <translation>La mesure s&apos;est arrêtée : le lecteur des clips a échoué. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips failed on %1. Nothing was changed.</source>
+        <translation>La mesure s&apos;est arrêtée : le lecteur des clips a échoué sur %1. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Nothing was measured: %1</source>
+        <translation>Rien n&apos;a été mesuré : %1</translation>
+    </message>
+    <message>
+        <source>Measured from clips (%1): %2, %3 GB</source>
+        <translation>Mesuré sur des clips (%1) : %2, %3 Go</translation>
+    </message>
+    <message>
+        <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
+        <translation>La mesure des clips nécessite kivfilesize, installé à côté du calculateur ; %1 n&apos;a pas pu être lancé.</translation>
+    </message>
+    <message>
+        <source>Measuring Clips</source>
+        <translation>Mesure des clips</translation>
+    </message>
+</context>
+<context>
     <name>KivFileSizeCalculatorClass</name>
     <message>
         <source>Kiv File Size Calculator</source>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Measuring clips…</source>
+        <translation>Misurazione dei clip…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Measuring clips</source>
+        <translation>Misurazione dei clip</translation>
+    </message>
+    <message>
+        <source>Only files and folders on this computer can be measured; %1 is not one.</source>
+        <translation>Si possono misurare solo file e cartelle di questo computer; %1 non lo è.</translation>
+    </message>
+    <message>
+        <source>Measuring clips… files read: %1</source>
+        <translation>Misurazione dei clip… file letti: %1</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips failed. Nothing was changed.</source>
+        <translation>La misurazione si è interrotta: il lettore dei clip non è riuscito. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips failed on %1. Nothing was changed.</source>
+        <translation>La misurazione si è interrotta: il lettore dei clip non è riuscito a leggere %1. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>Nothing was measured: %1</source>
+        <translation>Non è stato misurato nulla: %1</translation>
+    </message>
+    <message>
+        <source>Measured from clips (%1): %2, %3 GB</source>
+        <translation>Misurato dai clip (%1): %2, %3 GB</translation>
+    </message>
+    <message>
+        <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
+        <translation>Per misurare i clip serve kivfilesize, installato accanto al calcolatore; non è stato possibile avviare %1.</translation>
+    </message>
+    <message>
+        <source>Measuring Clips</source>
+        <translation>Misurazione dei clip</translation>
+    </message>
+</context>
+<context>
     <name>KivFileSizeCalculatorClass</name>
     <message>
         <source>Kiv File Size Calculator</source>

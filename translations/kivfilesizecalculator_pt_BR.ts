@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Measuring clips…</source>
+        <translation>Medindo os clipes…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Measuring clips</source>
+        <translation>Medindo os clipes</translation>
+    </message>
+    <message>
+        <source>Only files and folders on this computer can be measured; %1 is not one.</source>
+        <translation>Só é possível medir arquivos e pastas deste computador; %1 não é um deles.</translation>
+    </message>
+    <message>
+        <source>Measuring clips… files read: %1</source>
+        <translation>Medindo os clipes… arquivos lidos: %1</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips failed. Nothing was changed.</source>
+        <translation>A medição parou: o leitor dos clipes falhou. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips failed on %1. Nothing was changed.</source>
+        <translation>A medição parou: o leitor dos clipes falhou em %1. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Nothing was measured: %1</source>
+        <translation>Nada foi medido: %1</translation>
+    </message>
+    <message>
+        <source>Measured from clips (%1): %2, %3 GB</source>
+        <translation>Medido a partir de clipes (%1): %2, %3 GB</translation>
+    </message>
+    <message>
+        <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
+        <translation>Para medir clipes é preciso o kivfilesize, instalado junto com a calculadora; não foi possível iniciar %1.</translation>
+    </message>
+    <message>
+        <source>Measuring Clips</source>
+        <translation>Medição de clipes</translation>
+    </message>
+</context>
+<context>
     <name>KivFileSizeCalculatorClass</name>
     <message>
         <source>Kiv File Size Calculator</source>

@@ -53,6 +53,7 @@ std::string answerOf(const char *bitrate, const char *size, const char *time)
 }
 
 const std::string FORMATS = KIV_FORMATS_FILES;
+const std::string CLIPS = KIV_CLIP_FIXTURES;
 
 const char KIV[] = "Units:      1 GB = 1024 MB, 1 MB = 8 Mbit (kiv)\n";
 
@@ -289,6 +290,61 @@ std::vector<Row> rows()
               "/not-json.json:1:35: not valid JSON (unterminated "
               "object); nothing loaded from it\n",
           0}},
+
+        // Bitrates measured from clips: one, pooled, a card's folder, and the refusals.
+        {"clip_with_a_card_size", "--clip " + CLIPS + "/h264-aac.mp4 --size 1",
+         answer("1 clip, 00:00:02, 2.37764e-05 GB: 0.097388 Mbit/s; video 0.021612, audio "
+                "0.06615\n" +
+                answerOf("0.097388 Mbit/s = 0.0121735 MB/s", "1", "23:21:57"))},
+        {"clips_pooled_with_a_time",
+         "--clip " + CLIPS + "/prores-pcm.mov --clip " + CLIPS + "/tone.wav --time 1:00:00",
+         answer("2 clips, 00:00:02, 0.000391995 GB: 1.60561 Mbit/s; video 0.06314, audio 1.536\n" +
+                answerOf("1.60561 Mbit/s = 0.200702 MB/s", "0.705591", "01:00:00"))},
+        {"card_folder_in_decimal_units", "--clip " + CLIPS + "/card --size 64 --units decimal",
+         answer("1 clip, 00:00:02, 3.399e-05 GB: 0.13596 Mbit/s; video 0.02848, audio 0.096\n"
+                "Bitrate:    0.13596 Mbit/s = 0.016995 MB/s\nCard size:  64 GB\n"
+                "Time:       1046:03:33\nUnits:      1 GB = 10^9 bytes = 8000 Mbit (decimal)\n")},
+        {"clip_as_json", "--clip " + CLIPS + "/tone.wav --size 1 --json",
+         answer("{\"units\": \"kiv\", \"computed\": \"time\", \"bitrate_mbit_s\": 1.536352, "
+                "\"bitrate_mbyte_s\": 0.192044, \"card_size\": 1, \"card_size_unit\": \"GB\", "
+                "\"time\": \"01:28:52\", \"seconds\": 5332, \"clips\": [{\"path\": \"" +
+                CLIPS +
+                "/tone.wav\", \"bytes\": 192044, \"seconds\": 1, \"mbit_s\": 1.536352, "
+                "\"codec\": null, \"frame\": null, \"fps\": null, \"video_mbit_s\": null, "
+                "\"audio_mbit_s\": 1.536}], \"skipped\": 0}\n")},
+        {"clip_events", "--clip-events --clip " + CLIPS + "/h264-aac.mp4",
+         answer("{\"event\": \"reading\", \"path\": \"" + CLIPS +
+                "/h264-aac.mp4\"}\n"
+                "{\"event\": \"clip\", \"path\": \"" +
+                CLIPS +
+                "/h264-aac.mp4\", \"bytes\": 24347, \"seconds\": 2, \"mbit_s\": 0.097388, "
+                "\"codec\": \"AVC\", \"frame\": \"64x36\", \"fps\": 25, \"video_mbit_s\": "
+                "0.021612, \"audio_mbit_s\": 0.06615}\n"
+                "{\"event\": \"total\", \"clips\": 1, \"bytes\": 24347, \"seconds\": 2, "
+                "\"mbit_s\": 0.097388, \"video_mbit_s\": 0.021612, \"audio_mbit_s\": 0.06615, "
+                "\"skipped\": 0}\n")},
+        {"clip_events_with_a_quantity", "--clip-events --size 4 --clip " + CLIPS + "/tone.wav",
+         refused("--clip-events reports what --clip measures and calculates nothing; give it one "
+                 "or more --clip and no quantity")},
+        {"clip_that_is_text", "--clip " + CLIPS + "/bad/notes.MP4 --size 1",
+         refused(CLIPS + "/bad/notes.MP4: not a clip: no audio or video with a duration")},
+        {"clip_cut_short", "--clip " + CLIPS + "/bad/cut-data.mp4 --size 1",
+         refused(CLIPS + "/bad/cut-data.mp4: not a clip: cut short")},
+        {"folder_without_clips", "--clip " + CLIPS + "/bad",
+         refused(CLIPS + "/bad: no clip in this folder")},
+        {"clip_not_there", "--clip " + CLIPS + "/none.mp4 --size 1",
+         refused(CLIPS + "/none.mp4: no such file or folder")},
+        {"clip_on_the_network", "--clip http://example.com/a.mp4 --size 1",
+         refused("http://example.com/a.mp4: not a local file: only paths and file:// URLs of this "
+                 "machine can be measured")},
+        {"clip_and_bitrate", "--clip " + CLIPS + "/tone.wav --bitrate 4",
+         refused("--clip \"" + CLIPS +
+                 "/tone.wav\" and --bitrate \"4\" both give the bitrate; "
+                 "give it once")},
+        {"format_and_clip", "--format sony-avchd-ps --clip " + CLIPS + "/tone.wav",
+         refused("--format \"sony-avchd-ps\" and --clip \"" + CLIPS +
+                 "/tone.wav\" both give the "
+                 "bitrate; give it once")},
     };
 }
 

@@ -7,7 +7,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+// Takes lines of output one at a time, as they come.
+using KivLineSink = std::function<void(const QString &line)>;
+
 // Runs the command line `arguments` (without the program name): the answer
 // goes to `out` and the exit status is 0; a refusal is one line in `err` and
-// the status 2, with `out` empty.
-int kivFileSize(const QStringList &arguments, QString &out, QString &err);
+// the status 2, with `out` empty. Warnings about formats files go to `err`
+// whatever the answer. The lines of --clip-events go to `lines` as they come
+// where it is given, else to `out`.
+int kivFileSize(const QStringList &arguments, QString &out, QString &err,
+                const KivLineSink &lines = {});

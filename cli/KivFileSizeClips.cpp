@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
+#include "KivFileSizeClips.h"
+
+#include "KivFileSizeFormat.h"
+#include "calc/KivDisplay.h"
+#include "clips/KivClips.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace {
+
+QString jsonNumber(double x)
+{
+    return QString::number(x, 'g', QLocale::FloatingPointShortest);
+}
+
+template <typename T, typename F> QString jsonOrNull(const std::optional<T> &value, F text)
+{
+    return value ? text(*value) : QStringLiteral("null");
+}
+
+// The members that describe one clip, without braces.
+QString clipMembers(const KivClip &clip)
+{
+    return QStringLiteral("\"path\": %1, \"bytes\": %2, \"seconds\": %3, \"mbit_s\": %4, "
+                          "\"codec\": %5, \"frame\": %6, \"fps\": %7, \"video_mbit_s\": %8, "
+                          "\"audio_mbit_s\": %9")
+        .arg(kivJsonString(clip.path), QString::number(clip.bytes), jsonNumber(clip.seconds),
+             jsonNumber(clip.mbps()), jsonOrNull(clip.videoFormat, kivJsonString),
+             jsonOrNull(clip.frameSize,
+                        [](QSize s) {
+                            return QStringLiteral("\"%1x%2\"").arg(s.width()).arg(s.height());
+                        }),
+             jsonOrNull(clip.frameRate, jsonNumber), jsonOrNull(clip.videoMbps, jsonNumber),
+             jsonOrNull(clip.audioMbps, jsonNumber));
+}
+
+// The first refusal of a report, or its failure.
+bool refusalOf(const KivClipReport &report, QString &error)
+{
+    if (report.failure) {
+        error = *report.failure;
+        return true;
+    }
+    for (const KivClipSkip &skip : report.skipped) {
+        if (skip.refused) {
+            error = skip.message();
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whole seconds for the time text; a pooled duration beyond the longest
+// countable time shows as that.
+std::uint32_t wholeSeconds(double seconds)
+{
+    return kivIsCountable(seconds) ? static_cast<std::uint32_t>(seconds) : KIV_LONGEST_SECONDS;
+}
+
+// Reports each event as one line, under the library's lock.
+class LineObserver : public KivClipObserver
+{
+public:
+    explicit LineObserver(const KivLineSink &sink) : sink(sink) {}
+    void reading(const QString &path) override
+    {
+        sink(QStringLiteral("{\"event\": \"reading\", \"path\": %1}").arg(kivJsonString(path)));
+    }
+    void measured(const KivClip &clip) override
+    {
+        sink(QStringLiteral("{\"event\": \"clip\", %1}").arg(clipMembers(clip)));
+    }
+    void skipped(const KivClipSkip &skip) override
+    {
+        sink(QStringLiteral("{\"event\": \"skipped\", \"path\": %1, \"reason\": %2}")
+                 .arg(kivJsonString(skip.path), kivJsonString(skip.reason)));
+    }
+
+private:
+    const KivLineSink &sink;
+};
+
+} // namespace
+
+bool kivResolveClips(KivFileSizeRequest &request, QString &error)
+{
+    const KivClipReport report = kivMeasureClips(request.clips);
+    if (refusalOf(report, error)) {
+        return false;
+    }
+    const KivClipTotals &totals = report.totals;
+    request.bitrate = totals.mbps();
+    request.bitrateGiven = {QStringLiteral("--clip"), request.clips.join(QStringLiteral(" "))};
+
+    const KivCardUnit &unit = kivCardUnit(request.units);
+    const double size = static_cast<double>(totals.bytes) * 8.0 / 1e6 / unit.mbitPerGb;
+    QString line = QStringLiteral("%1 %2, %3, %4 %5: %6 Mbit/s")
+                       .arg(totals.clips)
+                       .arg(totals.clips == 1 ? QStringLiteral("clip") : QStringLiteral("clips"),
+                            kivTimeText(wholeSeconds(totals.seconds)), kivNumberText(size),
+                            QLatin1String(unit.label), kivNumberText(totals.mbps()));
+    QStringList parts;
+    if (totals.videoMbps) {
+        parts << QStringLiteral("video %1").arg(kivNumberText(*totals.videoMbps));
+    }
+    if (totals.audioMbps) {
+        parts << QStringLiteral("audio %1").arg(kivNumberText(*totals.audioMbps));
+    }
+    if (!parts.isEmpty()) {
+        line += QStringLiteral("; ") + parts.join(QStringLiteral(", "));
+    }
+    request.leadText = line + QLatin1Char('\n');
+
+    QStringList clips;
+    for (const KivClip &clip : report.clips) {
+        clips << QLatin1Char('{') + clipMembers(clip) + QLatin1Char('}');
+    }
+    // One arg() call, so that a path holding "%2" stays as it is.
+    request.jsonMembers =
+        QStringLiteral("\"clips\": [%1], \"skipped\": %2")
+            .arg(clips.join(QStringLiteral(", ")), QString::number(report.skipped.size()));
+    return true;
+}
+
+bool kivClipEvents(const KivFileSizeRequest &request, const KivLineSink &sink, QString &error)
+{
+    LineObserver observer(sink);
+    KivClipOptions options;
+    options.observer = &observer;
+    const KivClipReport report = kivMeasureClips(request.clips, options);
+    if (refusalOf(report, error)) {
+        return false;
+    }
+    const KivClipTotals &totals = report.totals;
+    sink(QStringLiteral("{\"event\": \"total\", \"clips\": %1, \"bytes\": %2, \"seconds\": %3, "
+                        "\"mbit_s\": %4, \"video_mbit_s\": %5, \"audio_mbit_s\": %6, "
+                        "\"skipped\": %7}")
+             .arg(totals.clips)
+             .arg(totals.bytes)
+             .arg(jsonNumber(totals.seconds), jsonNumber(totals.mbps()),
+                  jsonOrNull(totals.videoMbps, jsonNumber),
+                  jsonOrNull(totals.audioMbps, jsonNumber))
+             .arg(report.skipped.size()));
+    return true;
+}

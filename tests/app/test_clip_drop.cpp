@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
+// Clips dropped on the calculator: measured by a child kivfilesize, the rate
+// typed into the bitrate field, and every way the measuring can fail leaving
+// the fields as they were.
+#include "app/KivFileSizeCalculator.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+class TestClipDrop : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void drop_data();
+    void drop();
+};
+
+void TestClipDrop::drop_data()
+{
+    QTest::addColumn<QString>("program"); // kivfilesize, crash, hang or missing
+    QTest::addColumn<QStringList>("dropped");
+    QTest::addColumn<QString>("onto");      // the widget dropped on
+    QTest::addColumn<QStringList>("shown"); // bitrate, card size, time, Mbit/s, MB/s after Return
+    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<QString>("message"); // the start of the message box's text, or none
+
+    const QString clips = QStringLiteral(KIV_CLIP_FIXTURES);
+    const QStringList untouched = {"0", "64", "00:00:00", "0", "0"};
+    QTest::newRow("a clip") << "kivfilesize" << QStringList{clips + "/h264-aac.mp4"}
+                            << "KivFileSizeCalculatorClass"
+                            << QStringList{"0.097388", "64", "1495:24:56", "0.097388", "0.0121735"}
+                            << "Measured from clips (1): 00:00:02, 2.37764e-05 GB"
+                            << "";
+    QTest::newRow("a card's folder, dropped on a field")
+        << "kivfilesize" << QStringList{"file://" + clips + "/card"} << "myCardSize1"
+        << QStringList{"0.13596", "64", "1071:09:52", "0.13596", "0.016995"}
+        << "Measured from clips (1): 00:00:02, 3.31934e-05 GB"
+        << "";
+    QTest::newRow("two clips pooled")
+        << "kivfilesize" << QStringList{clips + "/prores-pcm.mov", clips + "/tone.wav"}
+        << "myBitrate3" << QStringList{"1.60561", "64", "90:42:15", "1.60561", "0.200701"}
+        << "Measured from clips (2): 00:00:02, 0.000391995 GB"
+        << "";
+    QTest::newRow("nothing measurable")
+        << "kivfilesize" << QStringList{clips + "/bad/notes.MP4"} << "KivFileSizeCalculatorClass"
+        << untouched << ""
+        << "Nothing was measured: " + clips + "/bad/notes.MP4: not a clip";
+    QTest::newRow("a URL of another machine")
+        << "kivfilesize" << QStringList{"http://example.com/a.mp4"} << "KivFileSizeCalculatorClass"
+        << untouched << ""
+        << "Only files and folders on this computer can be measured; http://example.com/a.mp4";
+    QTest::newRow("the reader crashes")
+        << "crash" << QStringList{clips + "/h264-aac.mp4"} << "KivFileSizeCalculatorClass"
+        << untouched << ""
+        << "Measuring stopped: the reader of the clips failed on " + clips + "/h264-aac.mp4.";
+    QTest::newRow("the reader hangs, cancelled") << "hang" << QStringList{clips + "/h264-aac.mp4"}
+                                                 << "KivFileSizeCalculatorClass" << untouched << ""
+                                                 << "";
+    QTest::newRow("no kivfilesize") << "missing" << QStringList{clips + "/h264-aac.mp4"}
+                                    << "KivFileSizeCalculatorClass" << untouched << ""
+                                    << "Measuring clips needs kivfilesize";
+}
+
+void TestClipDrop::drop()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, dropped);
+    QFETCH(QString, onto);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, tooltip);
+    QFETCH(QString, message);
+
+    qputenv("KIVFILESIZE", program == QLatin1String("kivfilesize") ? KIV_FILESIZE
+                           : program == QLatin1String("missing")   ? "/nonexistent/kivfilesize"
+                                                                   : KIV_STAND_IN);
+    qputenv("KIV_STAND_IN", program.toLatin1());
+    KivFileSizeCalculator dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const auto field = [&dialog](const QString &name) {
+        return dialog.findChild<QLineEdit *>(name);
+    };
+    QTest::keyClicks(field("myCardSize1"), QStringLiteral("64"));
+
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &path : dropped) {
+        urls << (path.contains(QLatin1String("://")) ? QUrl(path) : QUrl::fromLocalFile(path));
+    }
+    data.setUrls(urls);
+    QWidget *target = onto == dialog.objectName() ? static_cast<QWidget *>(&dialog) : field(onto);
+    // A drop reaches the widget that took the drag's entry.
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent event(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+    QVERIFY(event.isAccepted());
+
+    if (program == QLatin1String("hang")) {
+        // The progress dialog comes after half a second; its Cancel stops the child.
+        QProgressDialog *progress = nullptr;
+        QTRY_VERIFY((progress = dialog.findChild<QProgressDialog *>()) != nullptr &&
+                    progress->isVisible());
+        QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+    }
+    QTRY_VERIFY(dialog.findChild<QProcess *>() == nullptr);
+    auto *box = dialog.findChild<QMessageBox *>();
+    QCOMPARE(box != nullptr, !message.isEmpty());
+    if (box != nullptr) {
+        QVERIFY2(box->text().startsWith(message), qPrintable(box->text()));
+    }
+    QCOMPARE(field("myBitrate1")->toolTip(), tooltip);
+
+    QTest::keyClick(field("myCardSize1"), Qt::Key_Return);
+    QStringList texts;
+    for (const char *name : {"myBitrate1", "myCardSize1", "myTime1", "myBitrate2", "myBitrate3"}) {
+        texts << field(QLatin1String(name))->text();
+    }
+    QCOMPARE(texts, shown);
+}
+
+QTEST_MAIN(TestClipDrop)
+#include "test_clip_drop.moc"
