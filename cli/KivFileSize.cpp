@@ -5,6 +5,7 @@
 
 #include "KivFileSizeClips.h"
 #include "KivFileSizeFormat.h"
+#include "KivFileSizeHelp.h"
 #include "KivFileSizeOptions.h"
 
 #include "calc/KivDisplay.h"
@@ -19,89 +20,6 @@ namespace {
 
 constexpr double CARD_SIZES[] = {8, 16, 32, 64, 128, 256, 512, 1024};
 constexpr double BITRATES[] = {4, 8, 16, 25, 50, 100, 150, 200, 400};
-
-// The help, around the list of ways of counting a gigabyte.
-const char HELP_BEFORE_UNITS[] = R"(Usage: kivfilesize [OPTION]...
-Relates the bitrate, the card size and the recording time of a recording on a
-memory card. Give two of them and it prints the third; give one and it prints a
-table: a bitrate gives the time on common card sizes, a time the bitrate that
-fills them, a card size the time at common bitrates.
-
-  --bitrate MBIT   bitrate in Mbit/s
-  --mbytes MB      bitrate in MB/s (1 MB/s = 8 Mbit/s), instead of --bitrate
-  --format ID      bitrate of a recording format, instead of --bitrate: a codec
-                   (prores-422-hq, dnxhr-hq: give --frame and --fps) or a
-                   camera mode (sony-xavc-s-4k-100m); see --list-formats
-  --frame WxH      frame size for --format: WIDTHxHEIGHT, hd, uhd or dci4k
-  --fps N          frame rate for --format: 25, 29.97 or 30000/1001
-  --clip PATH      bitrate measured from recorded clips, instead of --bitrate:
-                   a clip, or a folder and every clip below it (a card's
-                   DCIM/, say); repeat it to pool more; needs libmediainfo0v5
-  --size GB        card size in GB
-  --time H:M:S     recording time: S, M:S or H:M:S
-)";
-const char HELP_AFTER_UNITS[] = R"(  --json           print JSON: an object, or an array for a table
-  --list-formats [WORD]
-                   list the recording formats, or those whose id, name or
-                   family holds WORD, with the nature and source of each figure
-  --formats-file PATH
-                   add the formats of a JSON file to the built-in ones and the
-                   user's own, ~/.config/kivfilesizecalculator/formats.json
-  --clip-events    with --clip alone: print one JSON line per file as it is
-                   read and measured, then the totals
-  -h, --help       print this help and exit
-  -v, --version    print the version and exit
-
-Numbers take a decimal point. Times are truncated to whole seconds and shown in
-total hours. Exit status: 0 with an answer, 2 when the command line is refused.
-
-Examples:
-  kivfilesize --bitrate 9.10222 --size 4
-  kivfilesize --mbytes 12.5 --time 1:00:00
-  kivfilesize --size 64 --time 2:30:00 --units decimal
-  kivfilesize --bitrate 100
-  kivfilesize --format prores-422-hq --frame uhd --fps 25 --size 512
-  kivfilesize --clip DCIM/ --size 256
-)";
-
-// One option of the help: its name in a column of 19 and its words wrapped
-// to lines of at most 79 characters.
-QString helpEntry(const QString &name, const QString &words)
-{
-    constexpr qsizetype COLUMN = 19;
-    constexpr qsizetype WIDTH = 79;
-    QString out = (QStringLiteral("  ") + name).leftJustified(COLUMN);
-    qsizetype line = COLUMN;
-    bool first = true;
-    for (const QString &word : words.split(QLatin1Char(' '))) {
-        if (!first && line + 1 + word.size() > WIDTH) {
-            out += QLatin1Char('\n') + QString(COLUMN, QLatin1Char(' '));
-            line = COLUMN;
-            first = true;
-        }
-        if (!first) {
-            out += QLatin1Char(' ');
-            ++line;
-        }
-        out += word;
-        line += word.size();
-        first = false;
-    }
-    return out + QLatin1Char('\n');
-}
-
-QString helpText()
-{
-    QStringList ways;
-    for (const KivCardUnit &unit : KIV_CARD_UNITS) {
-        ways << QStringLiteral("%1 (%2)").arg(QLatin1String(unit.name), QLatin1String(unit.counts));
-    }
-    const QString last = ways.takeLast();
-    const QString units =
-        QStringLiteral("how a GB is counted: %1 or %2").arg(ways.join(QStringLiteral(", ")), last);
-    return QLatin1String(HELP_BEFORE_UNITS) + helpEntry(QStringLiteral("--units UNITS"), units) +
-           QLatin1String(HELP_AFTER_UNITS);
-}
 
 // A number for JSON: the shortest text that reads back as the same double.
 QString exact(double x)
@@ -351,7 +269,7 @@ int kivFileSize(const QStringList &arguments, QString &out, QString &err, const 
     std::vector<Answer> answers;
     bool ok = kivReadArguments(arguments, r, err);
     if (ok && r.action == KivFileSizeRequest::Action::Help) {
-        out = helpText();
+        out = kivFileSizeHelp();
         return 0;
     }
     if (ok && r.action == KivFileSizeRequest::Action::Version) {

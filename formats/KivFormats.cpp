@@ -207,19 +207,3 @@ QString kivRateNatureName(KivRateNature nature)
     }
     return QStringLiteral("average");
 }
-
-QString kivRateNatureMeaning(KivRateNature nature)
-{
-    switch (nature) {
-    case KivRateNature::Target:
-        return QStringLiteral(
-            "The rate the encoder aims at; files of simple pictures come in lower.");
-    case KivRateNature::Constant:
-        return QStringLiteral("A fixed size per frame; exact.");
-    case KivRateNature::Max:
-        return QStringLiteral("The most the mode records; recordings average less.");
-    case KivRateNature::Average:
-        break;
-    }
-    return QStringLiteral("What the maker says a typical recording averages.");
-}

@@ -111,5 +111,3 @@ std::optional<KivFormatRate> kivFormatRate(const KivFormat &format,
 // "constant", "max", "average".
 QString kivFormatKindName(KivFormatKind kind);
 QString kivRateNatureName(KivRateNature nature);
-// One sentence on what a figure of that nature means, for a listing or a tooltip.
-QString kivRateNatureMeaning(KivRateNature nature);
