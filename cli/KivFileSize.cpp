@@ -7,11 +7,11 @@
 #include "KivFileSizeFormat.h"
 #include "KivFileSizeHelp.h"
 #include "KivFileSizeOptions.h"
+#include "KivJson.h"
 
 #include "calc/KivDisplay.h"
 #include "calc/KivUnits.h"
 
-#include <QLocale>
 
 #include <cmath>
 #include <vector>
@@ -20,12 +20,6 @@ namespace {
 
 constexpr double CARD_SIZES[] = {8, 16, 32, 64, 128, 256, 512, 1024};
 constexpr double BITRATES[] = {4, 8, 16, 25, 50, 100, 150, 200, 400};
-
-// A number for JSON: the shortest text that reads back as the same double.
-QString exact(double x)
-{
-    return QString::number(x, 'g', QLocale::FloatingPointShortest);
-}
 
 QString quoted(const QString &text)
 {
@@ -188,9 +182,9 @@ QString jsonOf(const Answer &a, const KivFileSizeRequest &r)
     return QStringLiteral("{\"units\": \"%1\", \"computed\": \"%2\", \"bitrate_mbit_s\": %3, "
                           "\"bitrate_mbyte_s\": %4, \"card_size\": %5, \"card_size_unit\": "
                           "\"%6\", \"time\": \"%7\", \"seconds\": %8%9}")
-        .arg(unitsName(r.units), computedName(a.computed), exact(a.bitrate),
-             exact(kivMbytesPerSec(a.bitrate)), exact(a.cardSize), sizeUnit(r.units),
-             kivTimeText(a.seconds), QString::number(a.seconds), more);
+        .arg(unitsName(r.units), computedName(a.computed), kivJsonNumber(a.bitrate),
+             kivJsonNumber(kivMbytesPerSec(a.bitrate)), kivJsonNumber(a.cardSize),
+             sizeUnit(r.units), kivTimeText(a.seconds), QString::number(a.seconds), more);
 }
 
 // Columns right-aligned under their headers, two spaces apart.

@@ -3,20 +3,13 @@
 
 #include "KivFileSizeClips.h"
 
-#include "KivFileSizeFormat.h"
+#include "KivJson.h"
 #include "calc/KivDisplay.h"
 #include "clips/KivClips.h"
-
-#include <QLocale>
 
 #include <cmath>
 
 namespace {
-
-QString jsonNumber(double x)
-{
-    return QString::number(x, 'g', QLocale::FloatingPointShortest);
-}
 
 template <typename T, typename F> QString jsonOrNull(const std::optional<T> &value, F text)
 {
@@ -29,14 +22,14 @@ QString clipMembers(const KivClip &clip)
     return QStringLiteral("\"path\": %1, \"bytes\": %2, \"seconds\": %3, \"mbit_s\": %4, "
                           "\"codec\": %5, \"frame\": %6, \"fps\": %7, \"video_mbit_s\": %8, "
                           "\"audio_mbit_s\": %9")
-        .arg(kivJsonString(clip.path), QString::number(clip.bytes), jsonNumber(clip.seconds),
-             jsonNumber(clip.mbps()), jsonOrNull(clip.videoFormat, kivJsonString),
+        .arg(kivJsonString(clip.path), QString::number(clip.bytes), kivJsonNumber(clip.seconds),
+             kivJsonNumber(clip.mbps()), jsonOrNull(clip.videoFormat, kivJsonString),
              jsonOrNull(clip.frameSize,
                         [](QSize s) {
                             return QStringLiteral("\"%1x%2\"").arg(s.width()).arg(s.height());
                         }),
-             jsonOrNull(clip.frameRate, jsonNumber), jsonOrNull(clip.videoMbps, jsonNumber),
-             jsonOrNull(clip.audioMbps, jsonNumber));
+             jsonOrNull(clip.frameRate, kivJsonNumber), jsonOrNull(clip.videoMbps, kivJsonNumber),
+             jsonOrNull(clip.audioMbps, kivJsonNumber));
 }
 
 // The first refusal of a report, or its failure.
@@ -142,9 +135,9 @@ bool kivClipEvents(const KivFileSizeRequest &request, const KivLineSink &sink, Q
                         "\"skipped\": %7}")
              .arg(totals.clips)
              .arg(totals.bytes)
-             .arg(jsonNumber(totals.seconds), jsonNumber(totals.mbps()),
-                  jsonOrNull(totals.videoMbps, jsonNumber),
-                  jsonOrNull(totals.audioMbps, jsonNumber))
+             .arg(kivJsonNumber(totals.seconds), kivJsonNumber(totals.mbps()),
+                  jsonOrNull(totals.videoMbps, kivJsonNumber),
+                  jsonOrNull(totals.audioMbps, kivJsonNumber))
              .arg(report.skipped.size()));
     return true;
 }

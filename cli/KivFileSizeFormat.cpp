@@ -3,17 +3,11 @@
 
 #include "KivFileSizeFormat.h"
 
+#include "KivJson.h"
 #include "calc/KivDisplay.h"
 #include "formats/KivFormatCatalogue.h"
 
-#include <QLocale>
-
 namespace {
-
-QString jsonNumber(double x)
-{
-    return QString::number(x, 'g', QLocale::FloatingPointShortest);
-}
 
 QString audioWords(const KivFormat &format)
 {
@@ -28,21 +22,6 @@ KivFormatLoad load(KivFileSizeRequest &request)
 }
 
 } // namespace
-
-QString kivJsonString(const QString &text)
-{
-    QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('\\')) {
-            out += QLatin1Char('\\') + c;
-        } else if (c.unicode() < 0x20) {
-            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        } else {
-            out += c;
-        }
-    }
-    return out + QLatin1Char('"');
-}
 
 bool kivResolveFormat(KivFileSizeRequest &request, QString &error)
 {
@@ -85,7 +64,7 @@ bool kivResolveFormat(KivFileSizeRequest &request, QString &error)
     if (rate->scaled) {
         scaledFrom = QStringLiteral("{\"frame\": \"%1\", \"fps\": %2}")
                          .arg(rate->fromSize.text(), format->kind == KivFormatKind::Table
-                                                         ? jsonNumber(rate->fromRate)
+                                                         ? kivJsonNumber(rate->fromRate)
                                                          : QStringLiteral("null"));
     }
     request.jsonMembers =
@@ -94,8 +73,8 @@ bool kivResolveFormat(KivFileSizeRequest &request, QString &error)
                        "\"scaled_from\": %9}")
             .arg(kivJsonString(format->id), kivJsonString(format->name),
                  frame ? kivJsonString(frame->text()) : QStringLiteral("null"),
-                 fps ? jsonNumber(*fps) : QStringLiteral("null"), jsonNumber(rate->mbps), nature,
-                 format->audio ? QStringLiteral("true") : QStringLiteral("false"),
+                 fps ? kivJsonNumber(*fps) : QStringLiteral("null"), kivJsonNumber(rate->mbps),
+                 nature, format->audio ? QStringLiteral("true") : QStringLiteral("false"),
                  kivJsonString(format->source), scaledFrom);
     return true;
 }

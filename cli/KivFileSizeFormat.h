@@ -20,6 +20,3 @@ bool kivResolveFormat(KivFileSizeRequest &request, QString &error);
 // for none): a text table, or a JSON array with --json. Refused when none
 // matches.
 bool kivListFormats(KivFileSizeRequest &request, QString &out, QString &error);
-
-// `text` as a JSON string, quotes included.
-QString kivJsonString(const QString &text);

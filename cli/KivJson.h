@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
+// How kivfilesize writes values into its JSON.
+#pragma once
+
+#include <QString>
+
+// `text` as a JSON string, quotes included.
+QString kivJsonString(const QString &text);
+
+// `x` as the shortest JSON number that reads back as the same double.
+QString kivJsonNumber(double x);
