@@ -12,7 +12,6 @@
 #include "calc/KivDisplay.h"
 #include "calc/KivUnits.h"
 
-
 #include <cmath>
 #include <vector>
 
