@@ -4,6 +4,7 @@
 #include "app/KivClipDrop.h"
 
 #include "calc/KivDisplay.h"
+#include "calc/KivTyped.h"
 #include "calc/KivUnits.h"
 
 #include <QCoreApplication>
@@ -161,7 +162,7 @@ void KivClipDrop::childFinished(int exitCode, QProcess::ExitStatus status)
     const KivLocalNumbers numbers;
     const double mbps = figures.value(QStringLiteral("mbit_s")).toDouble();
     const double seconds = figures.value(QStringLiteral("seconds")).toDouble();
-    const double bytes = figures.value(QStringLiteral("bytes")).toDouble();
+    const qint64 bytes = figures.value(QStringLiteral("bytes")).toInteger();
     filling = true;
     bitrate->setFocus();
     bitrate->selectAll();
@@ -169,8 +170,7 @@ void KivClipDrop::childFinished(int exitCode, QProcess::ExitStatus status)
     bitrate->setToolTip(
         tr("Measured from clips (%1): %2, %3 GB")
             .arg(figures.value(QStringLiteral("clips")).toInt())
-            .arg(kivTimeText(kivSecondsFromQuotient(seconds)),
-                 numbers.text(bytes * 8.0 / 1e6 / kivMbitPerGb(KivCardUnits::Kiv))));
+            .arg(kivTimeText(kivSecondsFromQuotient(seconds)), numbers.text(kivGigabytes(bytes))));
     filling = false;
 }
 

@@ -7,6 +7,7 @@
 #include "app/KivFormatMenu.h"
 
 #include "calc/KivDisplay.h"
+#include "calc/KivTyped.h"
 #include "calc/KivUnits.h"
 #include "core/KivString.h"
 

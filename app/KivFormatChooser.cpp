@@ -4,6 +4,9 @@
 #include "app/KivFormatChooser.h"
 
 #include "calc/KivDisplay.h"
+#include "calc/KivTyped.h"
+#include "catalogue/KivFormatLoad.h"
+#include "catalogue/KivFormatRate.h"
 
 #include <QPushButton>
 #include <QSettings>
@@ -21,18 +24,6 @@ QSettings settings()
 {
     return QSettings(QStringLiteral("kivfilesizecalculator"),
                      QStringLiteral("kivfilesizecalculator"));
-}
-
-// A frame rate as typed, with a point or the language's decimal separator.
-std::optional<double> rateIn(const QString &text)
-{
-    QString error;
-    std::optional<double> fps = kivReadFrameRate(text, error);
-    const QString point = QLocale().decimalPoint();
-    if (!fps && point != QLatin1String(".")) {
-        fps = kivReadFrameRate(QString(text).replace(point, QLatin1String(".")), error);
-    }
-    return fps;
 }
 
 QString natureOf(KivRateNature nature)
@@ -163,7 +154,7 @@ QString KivFormatChooser::refusal(const KivFormat &format, const QString &frameT
     if (!frame) {
         return tr("Write the frame size as width x height, for example 1920x1080.");
     }
-    if (!rateIn(rateText)) {
+    if (!KivLocalNumbers().frameRate(rateText)) {
         return tr("Write the frame rate as a number, for example 25 or 29.97, or as a fraction "
                   "such as 30000/1001.");
     }
@@ -185,7 +176,7 @@ void KivFormatChooser::updateResult()
         if (format->kind != KivFormatKind::Fixed) {
             QString unused;
             frame = kivReadFrameSize(ui.frame->currentText(), unused);
-            fps = rateIn(ui.rate->currentText());
+            fps = KivLocalNumbers().frameRate(ui.rate->currentText());
         }
         QString error;
         const std::optional<KivFormatRate> rate =

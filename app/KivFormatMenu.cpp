@@ -5,6 +5,7 @@
 
 #include "app/KivFormatChooser.h"
 #include "calc/KivDisplay.h"
+#include "calc/KivTyped.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

@@ -20,29 +20,44 @@ QString kivTimeText(std::uint32_t seconds)
     return QString::fromLatin1(text.text());
 }
 
-KivLocalNumbers::KivLocalNumbers(const QLocale &locale) : locale_(locale)
+QString kivFrameRateText(double fps)
 {
-    const QString point = locale.decimalPoint();
-    if (point != QLatin1String(".")) {
-        point_ = point;
-    }
+    return QString::number(fps, 'g', 10);
 }
 
-QString KivLocalNumbers::text(double x) const
+bool kivIsControl(QChar c)
 {
-    QString text = kivNumberText(x);
-    return point_.isEmpty() ? text : text.replace(QLatin1Char('.'), point_);
+    const QChar::Category category = c.category();
+    return category == QChar::Other_Control || category == QChar::Separator_Line ||
+           category == QChar::Separator_Paragraph;
 }
 
-double KivLocalNumbers::read(const QString &text) const
+QString kivEscaped(const QString &text, qsizetype longest)
 {
-    bool ok = false;
-    double value = text.toDouble(&ok);
-    if (!ok && !point_.isEmpty()) {
-        value = locale_.toDouble(text, &ok);
-        if (!ok) {
-            value = QString(text).replace(point_, QLatin1String(".")).toDouble(&ok);
+    const bool cut = longest >= 0 && text.size() > longest;
+    const QStringView shown = cut ? QStringView(text).left(longest) : QStringView(text);
+    QString out;
+    out.reserve(shown.size());
+    for (const QChar c : shown) {
+        const char16_t u = c.unicode();
+        if (!kivIsControl(c)) {
+            out += c;
+        } else if (u == u'\n') {
+            out += QLatin1String("\\n");
+        } else if (u == u'\t') {
+            out += QLatin1String("\\t");
+        } else if (u == u'\r') {
+            out += QLatin1String("\\r");
+        } else if (u < 0x100) {
+            out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        } else {
+            out += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
         }
     }
-    return ok ? value : 0.0;
+    return cut ? out + QLatin1String("...") : out;
+}
+
+QString kivQuoted(const QString &text, qsizetype longest)
+{
+    return QLatin1Char('"') + kivEscaped(text, longest) + QLatin1Char('"');
 }

@@ -86,6 +86,11 @@ std::uint32_t kivSecondsFromQuotient(double seconds)
     return seconds > 0.0 ? KIV_LONGEST_SECONDS : 0;
 }
 
+double kivGigabytes(std::int64_t bytes, KivCardUnits units)
+{
+    return bytes > 0 ? static_cast<double>(bytes) * 8.0 / 1e6 / kivMbitPerGb(units) : 0.0;
+}
+
 double kivMbytesPerSec(double mbitsPerSec)
 {
     return mbitsPerSec * 0.125;

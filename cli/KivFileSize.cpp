@@ -3,309 +3,71 @@
 
 #include "cli/KivFileSize.h"
 
+#include "KivFileSizeAnswer.h"
 #include "KivFileSizeClips.h"
 #include "KivFileSizeFormat.h"
 #include "KivFileSizeHelp.h"
-#include "KivFileSizeOptions.h"
-#include "KivJson.h"
-
-#include "calc/KivDisplay.h"
-#include "calc/KivUnits.h"
-
-#include <cmath>
-#include <vector>
-
-namespace {
-
-constexpr double CARD_SIZES[] = {8, 16, 32, 64, 128, 256, 512, 1024};
-constexpr double BITRATES[] = {4, 8, 16, 25, 50, 100, 150, 200, 400};
-
-QString quoted(const QString &text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-QString unitsName(KivCardUnits units)
-{
-    return QLatin1String(kivCardUnit(units).name);
-}
-
-QString sizeUnit(KivCardUnits units)
-{
-    return QLatin1String(kivCardUnit(units).label);
-}
-
-QString unitsRule(KivCardUnits units)
-{
-    const KivCardUnit &unit = kivCardUnit(units);
-    return QStringLiteral("%1 (%2)").arg(QLatin1String(unit.rule), QLatin1String(unit.name));
-}
-
-// One answer: all three quantities, one of them computed.
-struct Answer
-{
-    double bitrate;
-    double cardSize;
-    std::uint32_t seconds;
-    KivQuantity computed;
-};
-
-QString given(const KivGiven &g)
-{
-    return g.option + QLatin1Char(' ') + quoted(g.text);
-}
-
-// The time `cardSize` lasts at `bitrate`, refused when it does not fit the
-// count. `what` names the inputs in a refusal.
-bool timeOf(Answer &answer, KivCardUnits units, const QString &what, QString &err)
-{
-    if (answer.bitrate == 0.0) {
-        err = QStringLiteral("%1: a bitrate of 0 cannot give a time").arg(what);
-        return false;
-    }
-    const double q = kivSecondsQuotient(answer.cardSize, answer.bitrate, units);
-    if (!kivIsCountable(q)) {
-        err = QStringLiteral("%1: the recording lasts longer than %2, the longest time there is")
-                  .arg(what, kivTimeText(KIV_LONGEST_SECONDS));
-        return false;
-    }
-    answer.seconds = static_cast<std::uint32_t>(q);
-    answer.computed = KivQuantity::Time;
-    return true;
-}
-
-bool bitrateOf(Answer &answer, KivCardUnits units, const QString &what, QString &err)
-{
-    if (answer.seconds == 0) {
-        err = QStringLiteral("%1: a time of 0 cannot give a bitrate").arg(what);
-        return false;
-    }
-    answer.bitrate = kivBitrate(answer.cardSize, answer.seconds, units);
-    answer.computed = KivQuantity::Bitrate;
-    if (!std::isfinite(answer.bitrate)) {
-        err = QStringLiteral("%1: the bitrate is beyond the range of numbers").arg(what);
-        return false;
-    }
-    return true;
-}
-
-bool cardSizeOf(Answer &answer, KivCardUnits units, const QString &what, QString &err)
-{
-    answer.cardSize = kivCardSize(answer.seconds, answer.bitrate, units);
-    answer.computed = KivQuantity::CardSize;
-    if (!std::isfinite(answer.cardSize)) {
-        err = QStringLiteral("%1: the card size is beyond the range of numbers").arg(what);
-        return false;
-    }
-    return true;
-}
-
-// The answers a request asks for: one for two quantities, a table for one.
-bool answersOf(const KivFileSizeRequest &r, std::vector<Answer> &answers, QString &err)
-{
-    const KivCardUnits units = r.units;
-    const QString onCard = QStringLiteral("%1 on a %2 %3 card");
-    if (r.count() == 2) {
-        Answer a{r.bitrate.value_or(0.0), r.cardSize.value_or(0.0), r.seconds.value_or(0u),
-                 KivQuantity::None};
-        bool ok = false;
-        if (!r.seconds) {
-            ok = timeOf(a, units,
-                        given(r.bitrateGiven) + QStringLiteral(" with ") + given(r.cardSizeGiven),
-                        err);
-        } else if (!r.bitrate) {
-            ok = bitrateOf(a, units,
-                           given(r.cardSizeGiven) + QStringLiteral(" in ") + given(r.timeGiven),
-                           err);
-        } else {
-            ok = cardSizeOf(a, units,
-                            given(r.bitrateGiven) + QStringLiteral(" for ") + given(r.timeGiven),
-                            err);
-        }
-        answers.push_back(a);
-        return ok;
-    }
-    if (r.bitrate) {
-        for (const double size : CARD_SIZES) {
-            Answer a{*r.bitrate, size, 0, KivQuantity::None};
-            if (!timeOf(a, units,
-                        onCard.arg(given(r.bitrateGiven), kivNumberText(size), sizeUnit(units)),
-                        err)) {
-                return false;
-            }
-            answers.push_back(a);
-        }
-    } else if (r.seconds) {
-        for (const double size : CARD_SIZES) {
-            Answer a{0.0, size, *r.seconds, KivQuantity::None};
-            if (!bitrateOf(a, units,
-                           onCard.arg(given(r.timeGiven), kivNumberText(size), sizeUnit(units)),
-                           err)) {
-                return false;
-            }
-            answers.push_back(a);
-        }
-    } else {
-        for (const double bitrate : BITRATES) {
-            Answer a{bitrate, *r.cardSize, 0, KivQuantity::None};
-            const QString what = given(r.cardSizeGiven) +
-                                 QStringLiteral(" at %1 Mbit/s").arg(kivNumberText(bitrate));
-            if (!timeOf(a, units, what, err)) {
-                return false;
-            }
-            answers.push_back(a);
-        }
-    }
-    return true;
-}
-
-QString computedName(KivQuantity q)
-{
-    switch (q) {
-    case KivQuantity::Bitrate:
-        return QStringLiteral("bitrate");
-    case KivQuantity::CardSize:
-        return QStringLiteral("card_size");
-    case KivQuantity::Time:
-        break;
-    case KivQuantity::None:
-        break;
-    }
-    return QStringLiteral("time");
-}
-
-// One answer as a JSON object, with what the bitrate's source adds.
-QString jsonOf(const Answer &a, const KivFileSizeRequest &r)
-{
-    const QString more = r.jsonMembers.isEmpty() ? QString() : QStringLiteral(", ") + r.jsonMembers;
-    return QStringLiteral("{\"units\": \"%1\", \"computed\": \"%2\", \"bitrate_mbit_s\": %3, "
-                          "\"bitrate_mbyte_s\": %4, \"card_size\": %5, \"card_size_unit\": "
-                          "\"%6\", \"time\": \"%7\", \"seconds\": %8%9}")
-        .arg(unitsName(r.units), computedName(a.computed), kivJsonNumber(a.bitrate),
-             kivJsonNumber(kivMbytesPerSec(a.bitrate)), kivJsonNumber(a.cardSize),
-             sizeUnit(r.units), kivTimeText(a.seconds), QString::number(a.seconds), more);
-}
-
-// Columns right-aligned under their headers, two spaces apart.
-QString table(const QStringList &headers, const std::vector<QStringList> &rows)
-{
-    std::vector<qsizetype> widths;
-    for (const QString &header : headers) {
-        widths.push_back(header.size());
-    }
-    for (const QStringList &row : rows) {
-        for (qsizetype i = 0; i < row.size(); ++i) {
-            widths[i] = std::max(widths[i], row[i].size());
-        }
-    }
-    QString out;
-    const auto line = [&](const QStringList &cells) {
-        for (qsizetype i = 0; i < cells.size(); ++i) {
-            out += (i > 0 ? QStringLiteral("  ") : QString()) + cells[i].rightJustified(widths[i]);
-        }
-        out += QLatin1Char('\n');
-    };
-    line(headers);
-    for (const QStringList &row : rows) {
-        line(row);
-    }
-    return out;
-}
-
-QString textOf(const KivFileSizeRequest &r, const std::vector<Answer> &answers)
-{
-    const QString unit = sizeUnit(r.units);
-    const QString rule = unitsRule(r.units);
-    if (r.count() == 2) {
-        const Answer &a = answers.front();
-        return QStringLiteral("Bitrate:    %1 Mbit/s = %2 MB/s\nCard size:  %3 %4\n"
-                              "Time:       %5\nUnits:      %6\n")
-            .arg(kivNumberText(a.bitrate), kivNumberText(kivMbytesPerSec(a.bitrate)),
-                 kivNumberText(a.cardSize), unit, kivTimeText(a.seconds), rule);
-    }
-    std::vector<QStringList> rows;
-    QStringList headers;
-    QString title;
-    if (r.bitrate) {
-        title = QStringLiteral("Recording time at %1 Mbit/s = %2 MB/s")
-                    .arg(kivNumberText(*r.bitrate), kivNumberText(kivMbytesPerSec(*r.bitrate)));
-        headers = {QStringLiteral("Card size (%1)").arg(unit), QStringLiteral("Time")};
-        for (const Answer &a : answers) {
-            rows.push_back({kivNumberText(a.cardSize), kivTimeText(a.seconds)});
-        }
-    } else if (r.seconds) {
-        title = QStringLiteral("Bitrate that fills the card in %1").arg(kivTimeText(*r.seconds));
-        headers = {QStringLiteral("Card size (%1)").arg(unit), QStringLiteral("Mbit/s"),
-                   QStringLiteral("MB/s")};
-        for (const Answer &a : answers) {
-            rows.push_back({kivNumberText(a.cardSize), kivNumberText(a.bitrate),
-                            kivNumberText(kivMbytesPerSec(a.bitrate))});
-        }
-    } else {
-        title = QStringLiteral("Recording time on %1 %2").arg(kivNumberText(*r.cardSize), unit);
-        headers = {QStringLiteral("Mbit/s"), QStringLiteral("MB/s"), QStringLiteral("Time")};
-        for (const Answer &a : answers) {
-            rows.push_back({kivNumberText(a.bitrate), kivNumberText(kivMbytesPerSec(a.bitrate)),
-                            kivTimeText(a.seconds)});
-        }
-    }
-    return title + QStringLiteral("; ") + rule + QLatin1Char('\n') + table(headers, rows);
-}
-
-} // namespace
+#include "KivFileSizeRead.h"
+#include "KivFileSizeResolve.h"
 
 int kivFileSize(const QStringList &arguments, QString &out, QString &err, const KivLineSink &lines)
 {
+    using Action = KivFileSizeRequest::Action;
     out.clear();
     err.clear();
-    KivFileSizeRequest r;
-    std::vector<Answer> answers;
-    bool ok = kivReadArguments(arguments, r, err);
-    if (ok && r.action == KivFileSizeRequest::Action::Help) {
+    const auto refuse = [&](const QString &warnings, const QString &error) {
+        out.clear();
+        err = warnings + QStringLiteral("kivfilesize: ") + error + QLatin1Char('\n');
+        return 2;
+    };
+
+    KivFileSizeRequest request;
+    QString error;
+    if (!kivReadArguments(arguments, request, error)) {
+        return refuse(QString(), error);
+    }
+    if (request.action == Action::Help) {
         out = kivFileSizeHelp();
         return 0;
     }
-    if (ok && r.action == KivFileSizeRequest::Action::Version) {
+    if (request.action == Action::Version) {
         out = QStringLiteral("kivfilesize " KIV_VERSION "\n");
         return 0;
     }
-    if (ok && r.action == KivFileSizeRequest::Action::ListFormats) {
-        ok = kivListFormats(r, out, err);
-    } else if (ok && r.action == KivFileSizeRequest::Action::ClipEvents) {
-        // Each line goes out as it comes, where the caller takes lines.
-        const KivLineSink sink =
-            lines ? lines : [&out](const QString &line) { out += line + QLatin1Char('\n'); };
-        ok = kivClipEvents(r, sink, err);
-        if (ok) {
-            return 0;
-        }
-    } else if (ok) {
-        ok = answersOf(r, answers, err);
+
+    // The lines of --clip-events go out as they come, where the caller takes
+    // lines.
+    const KivLineSink sink =
+        lines ? lines : [&out](const QString &line) { out += line + QLatin1Char('\n'); };
+    KivClipEventLines events(sink);
+    KivResolved resolved;
+    bool ok = kivResolve(request, resolved, error,
+                         request.action == Action::ClipEvents ? &events : nullptr);
+    QString answer;
+    if (ok && request.action == Action::Calculate) {
+        ok = kivAnswer(request, resolved.bitrate, answer, error);
     }
     // Faults of formats files come first, whatever the answer.
     QString warnings;
-    for (const QString &warning : r.warnings) {
+    for (const QString &warning : resolved.warnings) {
         warnings += QStringLiteral("kivfilesize: warning: ") + warning + QLatin1Char('\n');
     }
     if (!ok) {
-        out.clear();
-        err = warnings + QStringLiteral("kivfilesize: ") + err + QLatin1Char('\n');
-        return 2;
+        return refuse(warnings, error);
     }
     err = warnings;
-    if (r.action != KivFileSizeRequest::Action::Calculate) {
-        return 0;
-    }
-    if (!r.json) {
-        out = r.leadText + textOf(r, answers);
-    } else if (r.count() == 2) {
-        out = jsonOf(answers.front(), r) + QLatin1Char('\n');
-    } else {
-        QStringList objects;
-        for (const Answer &a : answers) {
-            objects << QStringLiteral("  ") + jsonOf(a, r);
-        }
-        out = QStringLiteral("[\n") + objects.join(QStringLiteral(",\n")) + QStringLiteral("\n]\n");
+    switch (request.action) {
+    case Action::ListFormats:
+        out = kivFormatList(resolved.listed, request.json);
+        break;
+    case Action::ClipEvents:
+        sink(kivClipTotalEvent(std::get<KivClipReport>(resolved.bitrate->from)));
+        break;
+    case Action::Calculate:
+    case Action::Help:
+    case Action::Version:
+        out += answer;
+        break;
     }
     return 0;
 }

@@ -5,9 +5,6 @@
 
 #include "KivJson.h"
 #include "calc/KivDisplay.h"
-#include "clips/KivClips.h"
-
-#include <cmath>
 
 namespace {
 
@@ -32,22 +29,6 @@ QString clipMembers(const KivClip &clip)
              jsonOrNull(clip.audioMbps, kivJsonNumber));
 }
 
-// The first refusal of a report, or its failure.
-bool refusalOf(const KivClipReport &report, QString &error)
-{
-    if (report.failure) {
-        error = *report.failure;
-        return true;
-    }
-    for (const KivClipSkip &skip : report.skipped) {
-        if (skip.refused) {
-            error = skip.message();
-            return true;
-        }
-    }
-    return false;
-}
-
 // Whole seconds for the time text; a pooled duration beyond the longest
 // countable time shows as that.
 std::uint32_t wholeSeconds(double seconds)
@@ -55,48 +36,17 @@ std::uint32_t wholeSeconds(double seconds)
     return kivIsCountable(seconds) ? static_cast<std::uint32_t>(seconds) : KIV_LONGEST_SECONDS;
 }
 
-// Reports each event as one line, under the library's lock.
-class LineObserver : public KivClipObserver
-{
-public:
-    explicit LineObserver(const KivLineSink &sink) : sink(sink) {}
-    void reading(const QString &path) override
-    {
-        sink(QStringLiteral("{\"event\": \"reading\", \"path\": %1}").arg(kivJsonString(path)));
-    }
-    void measured(const KivClip &clip) override
-    {
-        sink(QStringLiteral("{\"event\": \"clip\", %1}").arg(clipMembers(clip)));
-    }
-    void skipped(const KivClipSkip &skip) override
-    {
-        sink(QStringLiteral("{\"event\": \"skipped\", \"path\": %1, \"reason\": %2}")
-                 .arg(kivJsonString(skip.path), kivJsonString(skip.reason)));
-    }
-
-private:
-    const KivLineSink &sink;
-};
-
 } // namespace
 
-bool kivResolveClips(KivFileSizeRequest &request, QString &error)
+QString kivClipsLine(const KivClipReport &report, KivCardUnits units)
 {
-    const KivClipReport report = kivMeasureClips(request.clips);
-    if (refusalOf(report, error)) {
-        return false;
-    }
     const KivClipTotals &totals = report.totals;
-    request.bitrate = totals.mbps();
-    request.bitrateGiven = {QStringLiteral("--clip"), request.clips.join(QStringLiteral(" "))};
-
-    const KivCardUnit &unit = kivCardUnit(request.units);
-    const double size = static_cast<double>(totals.bytes) * 8.0 / 1e6 / unit.mbitPerGb;
     QString line = QStringLiteral("%1 %2, %3, %4 %5: %6 Mbit/s")
                        .arg(totals.clips)
                        .arg(totals.clips == 1 ? QStringLiteral("clip") : QStringLiteral("clips"),
-                            kivTimeText(wholeSeconds(totals.seconds)), kivNumberText(size),
-                            QLatin1String(unit.label), kivNumberText(totals.mbps()));
+                            kivTimeText(wholeSeconds(totals.seconds)),
+                            kivNumberText(kivGigabytes(totals.bytes, units)),
+                            QLatin1String(kivCardUnit(units).label), kivNumberText(totals.mbps()));
     QStringList parts;
     if (totals.videoMbps) {
         parts << QStringLiteral("video %1").arg(kivNumberText(*totals.videoMbps));
@@ -107,37 +57,46 @@ bool kivResolveClips(KivFileSizeRequest &request, QString &error)
     if (!parts.isEmpty()) {
         line += QStringLiteral("; ") + parts.join(QStringLiteral(", "));
     }
-    request.leadText = line + QLatin1Char('\n');
+    return line + QLatin1Char('\n');
+}
 
+QString kivClipsJson(const KivClipReport &report)
+{
     QStringList clips;
     for (const KivClip &clip : report.clips) {
         clips << QLatin1Char('{') + clipMembers(clip) + QLatin1Char('}');
     }
     // One arg() call, so that a path holding "%2" stays as it is.
-    request.jsonMembers =
-        QStringLiteral("\"clips\": [%1], \"skipped\": %2")
-            .arg(clips.join(QStringLiteral(", ")), QString::number(report.skipped.size()));
-    return true;
+    return QStringLiteral("\"clips\": [%1], \"skipped\": %2")
+        .arg(clips.join(QStringLiteral(", ")), QString::number(report.skipped.size()));
 }
 
-bool kivClipEvents(const KivFileSizeRequest &request, const KivLineSink &sink, QString &error)
+QString kivClipTotalEvent(const KivClipReport &report)
 {
-    LineObserver observer(sink);
-    KivClipOptions options;
-    options.observer = &observer;
-    const KivClipReport report = kivMeasureClips(request.clips, options);
-    if (refusalOf(report, error)) {
-        return false;
-    }
     const KivClipTotals &totals = report.totals;
-    sink(QStringLiteral("{\"event\": \"total\", \"clips\": %1, \"bytes\": %2, \"seconds\": %3, "
-                        "\"mbit_s\": %4, \"video_mbit_s\": %5, \"audio_mbit_s\": %6, "
-                        "\"skipped\": %7}")
-             .arg(totals.clips)
-             .arg(totals.bytes)
-             .arg(kivJsonNumber(totals.seconds), kivJsonNumber(totals.mbps()),
-                  jsonOrNull(totals.videoMbps, kivJsonNumber),
-                  jsonOrNull(totals.audioMbps, kivJsonNumber))
-             .arg(report.skipped.size()));
-    return true;
+    return QStringLiteral("{\"event\": \"total\", \"clips\": %1, \"bytes\": %2, \"seconds\": %3, "
+                          "\"mbit_s\": %4, \"video_mbit_s\": %5, \"audio_mbit_s\": %6, "
+                          "\"skipped\": %7}")
+        .arg(totals.clips)
+        .arg(totals.bytes)
+        .arg(kivJsonNumber(totals.seconds), kivJsonNumber(totals.mbps()),
+             jsonOrNull(totals.videoMbps, kivJsonNumber),
+             jsonOrNull(totals.audioMbps, kivJsonNumber))
+        .arg(report.skipped.size());
+}
+
+void KivClipEventLines::reading(const QString &path)
+{
+    sink(QStringLiteral("{\"event\": \"reading\", \"path\": %1}").arg(kivJsonString(path)));
+}
+
+void KivClipEventLines::measured(const KivClip &clip)
+{
+    sink(QStringLiteral("{\"event\": \"clip\", %1}").arg(clipMembers(clip)));
+}
+
+void KivClipEventLines::skipped(const KivClipSkip &skip)
+{
+    sink(QStringLiteral("{\"event\": \"skipped\", \"path\": %1, \"reason\": %2}")
+             .arg(kivJsonString(skip.path), kivJsonString(skip.reason)));
 }

@@ -1,24 +1,38 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-// kivfilesize's measured clips: the bitrate of --clip, pooled over every clip
-// the paths name, and --clip-events, the line-by-line report the calculator
-// reads while a child kivfilesize measures what was dropped on it.
+// How kivfilesize shows measured clips: the summary line and the JSON members
+// that clips add to an answer, and the lines of --clip-events, which the
+// calculator reads while a child kivfilesize measures what was dropped on it.
 #pragma once
 
-#include "KivFileSizeOptions.h"
+#include "calc/KivUnits.h"
 #include "cli/KivFileSize.h"
+#include "clips/KivClips.h"
 
 #include <QString>
 
-// Measures request.clips and sets the pooled bitrate, with the summary line
-// and JSON members that describe the clips. On a refusal (a named path that
-// is no clip, a folder without one, no MediaInfoLib) returns false with
-// `error` set to one line.
-bool kivResolveClips(KivFileSizeRequest &request, QString &error);
+// "3 clips, 00:12:40, 13.1 GB: 148.2 Mbit/s; video 145.1, audio 3.1\n", the
+// size in `units`.
+QString kivClipsLine(const KivClipReport &report, KivCardUnits units);
 
-// Measures request.clips and sends one JSON object a line to `sink`: for each
-// file {"event": "reading", "path"}, then {"event": "clip", ...} or
-// {"event": "skipped", "path", "reason"}, and at the end {"event": "total",
-// ...}. A refusal is returned as with kivResolveClips, after the lines.
-bool kivClipEvents(const KivFileSizeRequest &request, const KivLineSink &sink, QString &error);
+// "\"clips\": [...], \"skipped\": N", members of each JSON answer.
+QString kivClipsJson(const KivClipReport &report);
+
+// The last line of --clip-events: {"event": "total", ...}.
+QString kivClipTotalEvent(const KivClipReport &report);
+
+// Sends one JSON object a line to a sink as the files are read: for each file
+// {"event": "reading", "path"}, then {"event": "clip", ...} or {"event":
+// "skipped", "path", "reason"}.
+class KivClipEventLines : public KivClipObserver
+{
+public:
+    explicit KivClipEventLines(const KivLineSink &sink) : sink(sink) {}
+    void reading(const QString &path) override;
+    void measured(const KivClip &clip) override;
+    void skipped(const KivClipSkip &skip) override;
+
+private:
+    const KivLineSink &sink;
+};

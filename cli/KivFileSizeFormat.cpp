@@ -5,7 +5,8 @@
 
 #include "KivJson.h"
 #include "calc/KivDisplay.h"
-#include "formats/KivFormatCatalogue.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -14,80 +15,53 @@ QString audioWords(const KivFormat &format)
     return format.audio ? QStringLiteral("audio included") : QStringLiteral("video only");
 }
 
-KivFormatLoad load(KivFileSizeRequest &request)
-{
-    KivFormatLoad loaded = kivLoadFormats(request.formatsFiles);
-    request.warnings << loaded.warnings;
-    return loaded;
-}
-
 } // namespace
 
-bool kivResolveFormat(KivFileSizeRequest &request, QString &error)
+QString kivFormatLine(const KivFormatSource &source)
 {
-    std::optional<KivFrameSize> frame;
-    std::optional<double> fps;
-    if (request.frame && !(frame = kivReadFrameSize(*request.frame, error))) {
-        return false;
+    const KivFormat &format = source.format;
+    const KivFormatRate &rate = source.rate;
+    QString what = format.name;
+    if (source.frame) {
+        what += QStringLiteral(", ") + source.frame->text();
     }
-    if (request.fps && !(fps = kivReadFrameRate(*request.fps, error))) {
-        return false;
+    if (source.fps) {
+        what += QStringLiteral(", %1 fps").arg(kivNumberText(*source.fps));
     }
-    const KivFormatLoad loaded = load(request);
-    const std::optional<KivFormat> format = loaded.catalogue.lookup(request.format, error);
-    if (!format) {
-        return false;
+    QString line = QStringLiteral("%1: %2 Mbit/s %3, %4")
+                       .arg(what, kivNumberText(rate.mbps), kivRateNatureName(format.nature),
+                            audioWords(format));
+    if (rate.scaled) {
+        line += QStringLiteral(" (%1)").arg(rate.scaling);
     }
-    const std::optional<KivFormatRate> rate = kivFormatRate(*format, frame, fps, error);
-    if (!rate) {
-        return false;
-    }
-
-    request.bitrate = rate->mbps;
-    request.bitrateGiven = {QStringLiteral("--format"), format->id};
-    const QString nature = kivRateNatureName(format->nature);
-    QString what = format->name;
-    if (frame) {
-        what += QStringLiteral(", ") + frame->text();
-    }
-    if (fps) {
-        what += QStringLiteral(", %1 fps").arg(kivNumberText(*fps));
-    }
-    request.leadText = QStringLiteral("%1: %2 Mbit/s %3, %4")
-                           .arg(what, kivNumberText(rate->mbps), nature, audioWords(*format));
-    if (rate->scaled) {
-        request.leadText += QStringLiteral(" (%1)").arg(rate->scaling);
-    }
-    request.leadText += QLatin1Char('\n');
-
-    QString scaledFrom = QStringLiteral("null");
-    if (rate->scaled) {
-        scaledFrom = QStringLiteral("{\"frame\": \"%1\", \"fps\": %2}")
-                         .arg(rate->fromSize.text(), format->kind == KivFormatKind::Table
-                                                         ? kivJsonNumber(rate->fromRate)
-                                                         : QStringLiteral("null"));
-    }
-    request.jsonMembers =
-        QStringLiteral("\"format\": {\"id\": %1, \"name\": %2, \"frame\": %3, \"fps\": %4, "
-                       "\"mbit_s\": %5, \"nature\": \"%6\", \"audio\": %7, \"source\": %8, "
-                       "\"scaled_from\": %9}")
-            .arg(kivJsonString(format->id), kivJsonString(format->name),
-                 frame ? kivJsonString(frame->text()) : QStringLiteral("null"),
-                 fps ? kivJsonNumber(*fps) : QStringLiteral("null"), kivJsonNumber(rate->mbps),
-                 nature, format->audio ? QStringLiteral("true") : QStringLiteral("false"),
-                 kivJsonString(format->source), scaledFrom);
-    return true;
+    return line + QLatin1Char('\n');
 }
 
-bool kivListFormats(KivFileSizeRequest &request, QString &out, QString &error)
+QString kivFormatJson(const KivFormatSource &source)
 {
-    const KivFormatLoad loaded = load(request);
-    const QList<KivFormat> formats = loaded.catalogue.filter(request.listWord);
-    if (formats.isEmpty()) {
-        error = QStringLiteral("no recording format matches \"%1\"").arg(request.listWord);
-        return false;
+    const KivFormat &format = source.format;
+    const KivFormatRate &rate = source.rate;
+    QString scaledFrom = QStringLiteral("null");
+    if (rate.scaled) {
+        scaledFrom = QStringLiteral("{\"frame\": \"%1\", \"fps\": %2}")
+                         .arg(rate.fromSize.text(), format.kind == KivFormatKind::Table
+                                                        ? kivJsonNumber(rate.fromRate)
+                                                        : QStringLiteral("null"));
     }
-    if (request.json) {
+    return QStringLiteral("\"format\": {\"id\": %1, \"name\": %2, \"frame\": %3, \"fps\": %4, "
+                          "\"mbit_s\": %5, \"nature\": \"%6\", \"audio\": %7, \"source\": %8, "
+                          "\"scaled_from\": %9}")
+        .arg(kivJsonString(format.id), kivJsonString(format.name),
+             source.frame ? kivJsonString(source.frame->text()) : QStringLiteral("null"),
+             source.fps ? kivJsonNumber(*source.fps) : QStringLiteral("null"),
+             kivJsonNumber(rate.mbps), kivRateNatureName(format.nature),
+             format.audio ? QStringLiteral("true") : QStringLiteral("false"),
+             kivJsonString(format.source), scaledFrom);
+}
+
+QString kivFormatList(const QList<KivFormat> &formats, bool json)
+{
+    if (json) {
         QStringList objects;
         for (const KivFormat &f : formats) {
             objects << QStringLiteral("  {\"id\": %1, \"name\": %2, \"family\": %3, \"kind\": "
@@ -97,8 +71,8 @@ bool kivListFormats(KivFileSizeRequest &request, QString &out, QString &error)
                                 f.audio ? QStringLiteral("true") : QStringLiteral("false"),
                                 kivJsonString(f.source));
         }
-        out = QStringLiteral("[\n") + objects.join(QStringLiteral(",\n")) + QStringLiteral("\n]\n");
-        return true;
+        return QStringLiteral("[\n") + objects.join(QStringLiteral(",\n")) +
+               QStringLiteral("\n]\n");
     }
     // Left-aligned columns, two spaces apart; the source runs to the end.
     const QStringList headers = {QStringLiteral("Id"), QStringLiteral("Name"),
@@ -115,12 +89,12 @@ bool kivListFormats(KivFileSizeRequest &request, QString &out, QString &error)
             widths[i] = std::max(widths[i], row[i].size());
         }
     }
-    out.clear();
+    QString out;
     for (const QStringList &row : rows) {
         for (qsizetype i = 0; i < widths.size(); ++i) {
             out += row[i].leftJustified(widths[i]) + QStringLiteral("  ");
         }
         out += row.last() + QLatin1Char('\n');
     }
-    return true;
+    return out;
 }

@@ -1,22 +1,20 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-// kivfilesize's recording formats: the bitrate of --format, and the listing
-// of --list-formats. The catalogue is read only here, so only when asked.
+// How kivfilesize shows recording formats: the line and the JSON member that
+// a format's bitrate adds to an answer, and the listing of --list-formats.
 #pragma once
 
-#include "KivFileSizeOptions.h"
+#include "KivFileSizeRequest.h"
 
+#include <QList>
 #include <QString>
 
-// Reads the catalogue (the built-in one, the user's file and each
-// --formats-file), finds request.format and sets the bitrate it gives at
-// --frame and --fps, with the line and JSON members that name it. Faults of
-// formats files go to request.warnings. On a refusal returns false with
-// `error` set to one line.
-bool kivResolveFormat(KivFileSizeRequest &request, QString &error);
+// "ProRes 422 HQ, 3840x2160, 25 fps: 737 Mbit/s target, video only\n".
+QString kivFormatLine(const KivFormatSource &source);
 
-// The formats whose id, name or family holds request.listWord (every format
-// for none): a text table, or a JSON array with --json. Refused when none
-// matches.
-bool kivListFormats(KivFileSizeRequest &request, QString &out, QString &error);
+// "\"format\": {...}", a member of each JSON answer.
+QString kivFormatJson(const KivFormatSource &source);
+
+// The listing: a text table, or a JSON array with `json`.
+QString kivFormatList(const QList<KivFormat> &formats, bool json);

@@ -38,7 +38,7 @@ const char HELP_AFTER_UNITS[] = R"(  --json           print JSON: an object, or 
                    user's own, ~/.config/kivfilesizecalculator/formats.json
   --clip-events    with --clip alone: print one JSON line per file as it is
                    read and measured, then the totals
-  -h, --help       print this help and exit
+  -h, --help       print this help and exit (--help-all prints the same)
   -v, --version    print the version and exit
 
 Numbers take a decimal point. Times are truncated to whole seconds and shown in

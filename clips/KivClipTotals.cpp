@@ -3,6 +3,8 @@
 
 #include "clips/KivClips.h"
 
+#include "calc/KivDisplay.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -62,15 +64,7 @@ KivClipTotals kivPoolClips(const QList<KivClip> &clips)
 
 QString KivClipSkip::message() const
 {
-    QString shown = path;
-    for (QChar &c : shown) {
-        const QChar::Category category = c.category();
-        if (category == QChar::Other_Control || category == QChar::Separator_Line ||
-            category == QChar::Separator_Paragraph) {
-            c = u'?';
-        }
-    }
-    return shown + QStringLiteral(": ") + reason;
+    return kivEscaped(path) + QStringLiteral(": ") + reason;
 }
 
 bool KivClipReport::ok() const

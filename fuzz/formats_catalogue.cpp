@@ -12,7 +12,8 @@
 // to their listed sizes refuse others.
 #include "FuzzSupport.h"
 
-#include "formats/KivFormatCatalogue.h"
+#include "catalogue/KivFormatLoad.h"
+#include "catalogue/KivFormatRate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -200,10 +201,10 @@ void checkEntry(const KivFormat &format, const KivFormatCatalogue &catalogue)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray json(reinterpret_cast<const char *>(data), qsizetype(size));
-    const KivFormatCatalogue &builtIn = KivFormatCatalogue::builtIn();
+    const KivFormatCatalogue &builtIn = kivBuiltInFormats();
     KivFormatCatalogue catalogue = builtIn;
     QStringList warnings;
-    const int added = catalogue.addJson(json, QStringLiteral("user.json"), warnings);
+    const int added = kivAddFormatsJson(catalogue, json, QStringLiteral("user.json"), warnings);
 
     for (const QString &line : warnings) {
         FUZZ_CHECK(line.startsWith(QLatin1String("user.json")));

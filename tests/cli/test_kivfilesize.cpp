@@ -7,6 +7,7 @@
 #include "cli/KivFileSize.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -50,6 +51,15 @@ std::string answerOf(const char *bitrate, const char *size, const char *time)
 {
     return std::string("Bitrate:    ") + bitrate + "\nCard size:  " + size +
            " GB\nTime:       " + time + "\nUnits:      1 GB = 1024 MB, 1 MB = 8 Mbit (kiv)\n";
+}
+
+// What --help alone prints.
+std::string helpText()
+{
+    QString out;
+    QString err;
+    kivFileSize({QStringLiteral("--help")}, out, err);
+    return out.toStdString();
 }
 
 const std::string FORMATS = KIV_FORMATS_FILES;
@@ -201,6 +211,46 @@ std::vector<Row> rows()
          refused("--bitrate \"4\" and --mbytes \"1\" both give the bitrate; give it once")},
         {"unknown_units", "--units metric --size 4",
          refused("--units \"metric\" is not one of kiv, decimal and gib")},
+        // A value echoed in a refusal keeps it on one line: control characters show escaped.
+        {"control_in_bitrate", "--bitrate 4\nkivfilesize:fake --size 1",
+         refused("--bitrate \"4\\nkivfilesize:fake\" is not a number")},
+        {"control_in_mbytes", "--mbytes \x1b[2J --size 1",
+         refused("--mbytes \"\\x1b[2J\" is not a number")},
+        {"control_in_size", "--size 4\r --time 1", refused("--size \"4\\r\" is not a number")},
+        {"control_in_time", "--time 1:00\t --size 1",
+         refused("--time \"1:00\\t\" is not a time; write S, M:S or H:M:S with digits only")},
+        {"control_in_units", "--units kiv\x7f --size 1",
+         refused("--units \"kiv\\x7f\" is not one of kiv, decimal and gib")},
+        {"control_in_repeat", "--size 1 --size 2\xc2\x85",
+         refused("--size \"1\" and --size \"2\\x85\" both give the card size; give it once")},
+        {"control_in_format", "--format xyz\n --size 1", refused("unknown format \"xyz\\n\"")},
+        {"control_in_frame", "--format prores-422-hq --frame 1920\nx1080 --fps 25 --size 1",
+         refused("frame size \"1920\\nx1080\": write it as WIDTHxHEIGHT (1920x1080) or as hd, "
+                 "uhd or dci4k")},
+        {"control_in_fps",
+         "--format prores-422-hq --frame hd --fps 2\xe2\x80\xa8"
+         "5 --size 1",
+         refused("frame rate \"2\\u20285\": write it as a number with a '.' (29.97) or as a "
+                 "fraction (30000/1001)")},
+        {"control_in_frame_alone", "--frame hd\n --size 1",
+         refused("--frame \"hd\\n\" gives the frame of a recording format; give --format with "
+                 "it")},
+        {"control_in_clip", "--clip " + CLIPS + "/no\nne.mp4 --size 1",
+         refused(CLIPS + "/no\\nne.mp4: no such file or folder")},
+        {"control_in_list_word", "--list-formats x\ny",
+         refused("no recording format matches "
+                 "\"x\\ny\"")},
+        {"control_in_positional", "--size 1 4\n",
+         refused("unexpected argument \"4\\n\" (values follow their option, as in --size 64; "
+                 "see --help)")},
+        {"help_after_clean_options", "--size 4 --json --help --foo", answer(helpText())},
+        {"help_after_a_fault", "--size abc --help", refused("--size \"abc\" is not a number")},
+        {"help_after_an_unknown_option", "--foo --help", refused("Unknown option 'foo'.")},
+        {"help_after_a_value", "4 --help",
+         refused("unexpected argument \"4\" (values follow their option, as in --size 64; see "
+                 "--help)")},
+        {"help_as_a_value", "--size --help", refused("--size \"--help\" is not a number")},
+        {"letters_together", "-vh", answer("kivfilesize " KIV_VERSION "\n")},
         {"table_over_card_sizes", "--bitrate 100", answer(TABLE_BITRATE)},
         {"table_of_bitrates", "--time 1:00:00 --units decimal", answer(TABLE_TIME)},
         {"json_table_over_bitrates", "--size 2 --json", answer(TABLE_SIZE_JSON)},
@@ -411,9 +461,15 @@ TEST(KivFileSizeHelp, NamesEveryOptionAndExitsZero)
         ASSERT_TRUE(process.waitForFinished(10000));
         const QString help = QString::fromUtf8(process.readAllStandardOutput());
         EXPECT_EQ(process.exitCode(), 0);
-        for (const char *name : {"--bitrate", "--mbytes", "--size", "--time", "--units", "--json",
-                                 "--help", "--version", "-v", "kiv", "decimal", "gib"}) {
-            EXPECT_TRUE(help.contains(QLatin1String(name))) << name;
+        // Every option the parser takes, and every way of counting a gigabyte.
+        QStringList names = kivFileSizeOptions();
+        EXPECT_TRUE(names.contains(QStringLiteral("--clip-events")));
+        names << QStringList{"kiv", "decimal", "gib"};
+        for (const QString &name : names) {
+            EXPECT_TRUE(help.contains(QRegularExpression(QStringLiteral("(^|[ ,(])") +
+                                                         QRegularExpression::escape(name) +
+                                                         QStringLiteral("\\b"))))
+                << name.toStdString();
         }
     }
 }

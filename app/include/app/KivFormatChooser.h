@@ -7,7 +7,7 @@
 // last choice accepted is remembered for the next time.
 #pragma once
 
-#include "formats/KivFormatCatalogue.h"
+#include "catalogue/KivFormatCatalogue.h"
 #include "ui_KivFormatChooser.h"
 
 #include <QDialog>

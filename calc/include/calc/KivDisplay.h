@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-// How both programs show their quantities: numbers with at most six
-// significant digits and times as whole hours:minutes:seconds.
+// How both programs show what they print: numbers with at most six
+// significant digits, times as whole hours:minutes:seconds, frame rates, and
+// any value echoed in a message on one line. How the same quantities are read
+// is in KivTyped.h.
 #pragma once
 
-#include <QLocale>
 #include <QString>
 
 #include <cstdint>
@@ -18,26 +19,24 @@ QString kivNumberText(double x);
 // 01:00:00, 36:24:32, 1193046:28:15.
 QString kivTimeText(std::uint32_t seconds);
 
-// Numbers as the user's language writes their decimals, for the dialog. Where
-// the language writes a point (English, C), exactly kivNumberText and C
-// reading; elsewhere (German "4,5") its decimal separator. Built once for a
-// run of reads and writes, since asking the locale costs more than a number.
-class KivLocalNumbers
-{
-public:
-    explicit KivLocalNumbers(const QLocale &locale = QLocale());
+// A frame rate with a '.' and at most 10 significant digits: "29.97", "25",
+// "23.97602398".
+QString kivFrameRateText(double fps);
 
-    // kivNumberText with the language's decimal separator and no group
-    // separators: 10,24 and 1,19305e+06 in German.
-    QString text(double x) const;
+// Values read from files or typed by hand are shown cut after this many
+// characters where a message quotes them for their shape alone.
+inline constexpr qsizetype kivShownLength = 60;
 
-    // The number `text` holds: C text first ("4.5"); where the language writes
-    // another separator, then as it writes numbers ("4,5", "1.234,5") or as
-    // text() writes them. Text that is neither, and numbers beyond the double
-    // range, read as 0.
-    double read(const QString &text) const;
+// Whether `c` would break a one-line message or steer a terminal: C0, DEL,
+// C1, line and paragraph separators.
+bool kivIsControl(QChar c);
 
-private:
-    QLocale locale_;
-    QString point_; // empty where the language writes a point
-};
+// `text` as it can be shown inside a one-line message: every kivIsControl
+// character written as an escape,
+// \n, \t and \r by name, others as \xHH or \uHHHH, so that no value can break
+// a message into lines or send a terminal escape. Where `longest` is not
+// negative, text beyond that many characters is cut and "..." follows.
+QString kivEscaped(const QString &text, qsizetype longest = -1);
+
+// kivEscaped(text, longest) in double quotes: "4\nkivfilesize: fake".
+QString kivQuoted(const QString &text, qsizetype longest = -1);

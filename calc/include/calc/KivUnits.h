@@ -88,6 +88,10 @@ std::uint32_t kivSeconds(double cardSize, double bitrate, KivCardUnits units = K
 // below (negative quotients) and at 4294967295 above; NaN gives 0.
 std::uint32_t kivSecondsFromQuotient(double seconds);
 
+// GB (GiB) of `units` that `bytes` fill: bytes x 8 / 10^6 Mbit over the
+// Mbit in one GB; negative counts give 0.
+double kivGigabytes(std::int64_t bytes, KivCardUnits units = KivCardUnits::Kiv);
+
 // Mbit/s to MB/s and back.
 double kivMbytesPerSec(double mbitsPerSec);
 double kivMbitsPerSec(double mbytesPerSec);

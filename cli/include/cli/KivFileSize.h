@@ -19,3 +19,7 @@ using KivLineSink = std::function<void(const QString &line)>;
 // where it is given, else to `out`.
 int kivFileSize(const QStringList &arguments, QString &out, QString &err,
                 const KivLineSink &lines = {});
+
+// Every option the command line knows, as typed: "--bitrate", ..., "-h",
+// "--help".
+QStringList kivFileSizeOptions();

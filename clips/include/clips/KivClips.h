@@ -70,7 +70,7 @@ struct KivClipSkip
     QString reason;
     bool refused = false;
 
-    // "PATH: reason" on one line; control characters in the path show as '?'.
+    // "PATH: reason" on one line, the path shown by kivEscaped.
     QString message() const;
 };
 

@@ -3,8 +3,7 @@
 
 #include "KivFormatReader.h"
 
-#include "KivFormatsText.h"
-#include "formats/KivFormatCatalogue.h"
+#include "calc/KivDisplay.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -141,7 +140,7 @@ QString readSize(const QJsonValue &value, KivFormat &format)
     const QJsonObject object = value.toObject();
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (it.key() != QLatin1String("frame") && it.key() != QLatin1String(figures)) {
-            return QLatin1String("unknown field ") + kivQuoted(it.key());
+            return QLatin1String("unknown field ") + kivQuoted(it.key(), kivShownLength);
         }
     }
     if (!object.value(QLatin1String("frame")).isString()) {
@@ -252,16 +251,17 @@ QString readEntry(const QJsonObject &entry, KivFormat &format)
     }
     format.id = entry.value(QLatin1String("id")).toString(); // as written: no blanks around
     if (!kivIsFormatId(format.id)) {
-        return QLatin1String("id ") + kivQuoted(format.id) +
+        return QLatin1String("id ") + kivQuoted(format.id, kivShownLength) +
                QLatin1String(" must be lowercase letters and digits in words joined by '-', "
                              "at most 64 characters");
     }
     const QJsonValue kindValue = entry.value(QLatin1String("kind"));
     const std::optional<KivFormatKind> kind = kindNamed(kindValue);
     if (!kind) {
-        const QString what = kindValue.isString()
-                                 ? QLatin1String("unknown kind ") + kivQuoted(kindValue.toString())
-                                 : QLatin1String("no \"kind\"");
+        const QString what =
+            kindValue.isString()
+                ? QLatin1String("unknown kind ") + kivQuoted(kindValue.toString(), kivShownLength)
+                : QLatin1String("no \"kind\"");
         return what + QLatin1String("; expected table, per-frame or fixed");
     }
     format.kind = *kind;
@@ -272,7 +272,7 @@ QString readEntry(const QJsonObject &entry, KivFormat &format)
         const bool otherKind = contains(tableKeys, it.key()) || contains(fixedKeys, it.key());
         return otherKind ? member(qPrintable(it.key())) + QLatin1String(" does not belong to a ") +
                                kivFormatKindName(*kind) + QLatin1String(" entry")
-                         : QLatin1String("unknown field ") + kivQuoted(it.key());
+                         : QLatin1String("unknown field ") + kivQuoted(it.key(), kivShownLength);
     }
     for (const auto &[key, out] :
          {std::pair{"name", &format.name}, std::pair{"family", &format.family},
@@ -332,7 +332,7 @@ QString parseErrorLine(const QByteArray &json, const QJsonParseError &error, con
 QList<KivFormat> kivReadFormats(const QByteArray &json, const QString &origin,
                                 QStringList &warnings)
 {
-    const QString where = kivOneLine(origin);
+    const QString where = kivEscaped(origin);
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError) {

@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-#include "formats/KivFormatCatalogue.h"
+#include "catalogue/KivFormatCatalogue.h"
 
-#include "KivFormatReader.h"
-#include "KivFormatsText.h"
+#include "calc/KivDisplay.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <utility>
@@ -17,34 +13,9 @@
 
 namespace {
 
-const char builtInPath[] = ":/kivfilesizecalculator/formats.json";
-
 // Longer typed names get no edit-distance suggestions (the cost grows with
 // the product of the lengths).
 constexpr qsizetype maxSuggestedLength = 128;
-
-struct BuiltIn
-{
-    KivFormatCatalogue catalogue;
-    QStringList warnings;
-};
-
-const BuiltIn &builtInData()
-{
-    static const BuiltIn data = [] {
-        BuiltIn read;
-        const QString path = QLatin1String(builtInPath);
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) {
-            read.catalogue.addJson(file.readAll(), path, read.warnings);
-        } else {
-            read.warnings << QLatin1String("the built-in formats are missing from this program (") +
-                                 path + QLatin1Char(')');
-        }
-        return read;
-    }();
-    return data;
-}
 
 // Levenshtein distance: insertions, deletions and substitutions.
 qsizetype editDistance(const QString &a, const QString &b)
@@ -68,56 +39,22 @@ qsizetype editDistance(const QString &a, const QString &b)
 
 } // namespace
 
-const KivFormatCatalogue &KivFormatCatalogue::builtIn()
+int KivFormatCatalogue::add(const QList<KivFormat> &formats)
 {
-    return builtInData().catalogue;
-}
-
-int KivFormatCatalogue::addJson(const QByteArray &json, const QString &origin,
-                                QStringList &warnings)
-{
-    const QList<KivFormat> read = kivReadFormats(json, origin, warnings);
     QHash<QString, qsizetype> indexOfId;
     for (qsizetype i = 0; i < formats_.size(); ++i) {
         indexOfId.insert(formats_[i].id, i);
     }
-    for (const KivFormat &format : read) {
+    for (const KivFormat &format : formats) {
         const auto it = indexOfId.constFind(format.id);
         if (it != indexOfId.constEnd()) {
             formats_[*it] = format;
         } else {
+            indexOfId.insert(format.id, formats_.size());
             formats_ << format;
         }
     }
-    return int(read.size());
-}
-
-int KivFormatCatalogue::addFile(const QString &path, QStringList &warnings)
-{
-    const QString where = kivOneLine(path);
-    if (QFileInfo(path).isDir()) {
-        warnings << where + QLatin1String(": a folder, not a formats file");
-        return 0;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        warnings << where + QLatin1String(": cannot be read (") + file.errorString() +
-                        QLatin1Char(')');
-        return 0;
-    }
-    // One byte more than allowed tells a file that is too large, also where
-    // the size is unknown beforehand (pipes, devices).
-    const QByteArray json = file.read(kivMaxFormatsFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        warnings << where + QLatin1String(": cannot be read (") + file.errorString() +
-                        QLatin1Char(')');
-        return 0;
-    }
-    if (json.size() > kivMaxFormatsFileBytes) {
-        warnings << where + QLatin1String(": larger than 1 MiB; not read");
-        return 0;
-    }
-    return addJson(json, path, warnings);
+    return int(formats.size());
 }
 
 std::optional<KivFormat> KivFormatCatalogue::find(const QString &name) const
@@ -148,7 +85,7 @@ std::optional<KivFormat> KivFormatCatalogue::lookup(const QString &name, QString
     if (format) {
         return format;
     }
-    error = QLatin1String("unknown format ") + kivQuoted(name);
+    error = QLatin1String("unknown format ") + kivQuoted(name, kivShownLength);
     const QStringList near = suggestions(name);
     if (!near.isEmpty()) {
         QString list = near.first();
@@ -227,75 +164,4 @@ QList<KivFormat> KivFormatCatalogue::inFamily(const QString &family) const
         }
     }
     return found;
-}
-
-QString kivNormalizeFormatName(const QString &text)
-{
-    QString out;
-    bool separated = false;
-    for (QChar c : text.toLower()) {
-        if (c.isSpace() || c == QLatin1Char('_') || c == QLatin1Char('-')) {
-            separated = !out.isEmpty();
-            continue;
-        }
-        if (separated) {
-            out += QLatin1Char('-');
-            separated = false;
-        }
-        out += c;
-    }
-    return out;
-}
-
-bool kivIsFormatId(const QString &text)
-{
-    if (text.isEmpty() || text.size() > 64) {
-        return false;
-    }
-    bool wordStart = true;
-    for (QChar c : text) {
-        if (c == QLatin1Char('-')) {
-            if (wordStart) {
-                return false;
-            }
-            wordStart = true;
-        } else if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
-                   (c >= QLatin1Char('0') && c <= QLatin1Char('9'))) {
-            wordStart = false;
-        } else {
-            return false;
-        }
-    }
-    return !wordStart;
-}
-
-QString kivUserFormatsPath()
-{
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (config.isEmpty()) {
-        return QString();
-    }
-    return config + QLatin1String("/kivfilesizecalculator/formats.json");
-}
-
-KivFormatLoad kivLoadFormats(const QStringList &extraFiles)
-{
-    KivFormatLoad load{builtInData().catalogue, builtInData().warnings};
-    // The user's file is read without being asked for, so only a regular file:
-    // opening a named pipe with no writer would wait for ever.
-    const QString user = kivUserFormatsPath();
-    const QFileInfo userFile(user);
-    if (!user.isEmpty() && userFile.exists()) {
-        if (userFile.isFile()) {
-            load.catalogue.addFile(user, load.warnings);
-        } else if (!userFile.isDir()) {
-            load.warnings << kivOneLine(user) + QLatin1String(": not a regular file; not read");
-        } else {
-            load.warnings << kivOneLine(user) + QLatin1String(": a folder, not a formats file");
-        }
-    }
-    for (const QString &path : extraFiles) {
-        load.catalogue.addFile(path, load.warnings);
-    }
-    return load;
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-#include "formats/KivFormatCatalogue.h"
+#include "catalogue/KivFormatLoad.h"
+#include "catalogue/KivFormatRate.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ void write(const QString &path, const QByteArray &bytes)
 
 const KivFormatCatalogue &builtIn()
 {
-    return KivFormatCatalogue::builtIn();
+    return kivBuiltInFormats();
 }
 
 // Empty texts stand for "not given".
@@ -195,7 +196,7 @@ TEST(FormatCatalogue, FindsTypedNamesAndSuggestsNearIds)
     EXPECT_EQ(builtIn().suggestions(QStringLiteral("xavc hs"), 2),
               QStringList({"sony-xavc-hs-4k-200m", "sony-xavc-hs-4k-150m"}));
     EXPECT_FALSE(builtIn().lookup(QStringLiteral("qqqqqqqqqq\n"), error));
-    EXPECT_EQ(error, QStringLiteral("unknown format \"qqqqqqqqqq?\""));
+    EXPECT_EQ(error, QStringLiteral("unknown format \"qqqqqqqqqq\\n\""));
     EXPECT_FALSE(builtIn().find(QString()));
 }
 
@@ -311,7 +312,7 @@ TEST_P(UserFileFault, GivesOneLineAndTheRestLoads)
     KivFormatCatalogue catalogue = builtIn();
     QStringList warnings;
     const QByteArray json = QByteArray(R"({"formats": [)") + row.entry + ", " + goodEntry + "]}";
-    EXPECT_EQ(catalogue.addJson(json, QStringLiteral("mine.json"), warnings), 1);
+    EXPECT_EQ(kivAddFormatsJson(catalogue, json, QStringLiteral("mine.json"), warnings), 1);
     ASSERT_EQ(warnings.size(), 1);
     EXPECT_EQ(warnings[0].toStdString(), row.warning);
     EXPECT_EQ(catalogue.size(), builtIn().size() + 1);
@@ -418,7 +419,8 @@ TEST(UserFiles, FilesThatAreNotCataloguesAreSkippedWhole)
     for (const char *json : {"[]", "{}", R"({"formats": {}})", "", "\xff\xfe"}) {
         KivFormatCatalogue catalogue = builtIn();
         QStringList warnings;
-        EXPECT_EQ(catalogue.addJson(json, QStringLiteral("f.json"), warnings), 0) << json;
+        EXPECT_EQ(kivAddFormatsJson(catalogue, json, QStringLiteral("f.json"), warnings), 0)
+            << json;
         EXPECT_EQ(warnings.size(), 1);
         EXPECT_EQ(catalogue.formats(), builtIn().formats());
     }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-// Reading a formats file (the structure is in KivFormatCatalogue.h).
+// Reading a formats file (the structure is in KivFormatLoad.h).
 #pragma once
 
-#include "formats/KivFormats.h"
+#include "catalogue/KivFormat.h"
 
 #include <QByteArray>
 #include <QList>

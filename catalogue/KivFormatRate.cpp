@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-#include "formats/KivFormats.h"
+#include "catalogue/KivFormatRate.h"
+
+#include "calc/KivDisplay.h"
 
 #include <QStringList>
 
@@ -102,15 +104,6 @@ bool isComplete(const KivFormat &format)
 
 } // namespace
 
-QList<KivFrameSize> KivFormat::listedSizes() const
-{
-    QList<KivFrameSize> frames;
-    for (const KivFormatSize &size : sizes) {
-        frames << size.frame;
-    }
-    return frames;
-}
-
 std::optional<KivFormatRate> kivFormatRate(const KivFormat &format,
                                            std::optional<KivFrameSize> frame,
                                            std::optional<double> fps, QString &error)
@@ -178,32 +171,4 @@ std::optional<KivFormatRate> kivFormatRate(const KivFormat &format,
         }
     }
     return rate;
-}
-
-QString kivFormatKindName(KivFormatKind kind)
-{
-    switch (kind) {
-    case KivFormatKind::Table:
-        return QStringLiteral("table");
-    case KivFormatKind::PerFrame:
-        return QStringLiteral("per-frame");
-    case KivFormatKind::Fixed:
-        break;
-    }
-    return QStringLiteral("fixed");
-}
-
-QString kivRateNatureName(KivRateNature nature)
-{
-    switch (nature) {
-    case KivRateNature::Target:
-        return QStringLiteral("target");
-    case KivRateNature::Constant:
-        return QStringLiteral("constant");
-    case KivRateNature::Max:
-        return QStringLiteral("max");
-    case KivRateNature::Average:
-        break;
-    }
-    return QStringLiteral("average");
 }

@@ -1,28 +1,19 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-// A recording format of the catalogue and the bitrate it gives at a frame
-// size and rate. Bitrates are SI Mbit/s (10^6 bits per second).
+// A recording format of the catalogue: an entry with its published figures,
+// what they mean and where they come from. Bitrates are SI Mbit/s (10^6 bits
+// per second).
 //
 // Three kinds of entry:
 //   Table     Mbit/s per listed frame size and listed frame rate (ProRes).
 //   PerFrame  bytes per frame per listed frame size; Mbit/s = bytes x 8 x
 //             fps / 10^6 at any rate (DNxHR, DNxHD).
 //   Fixed     one Mbit/s; the mode fixes its frame size and rate (cameras).
-//
-// Frame sizes and rates that are not listed (Table and PerFrame):
-//   1. the listed frame size with the same width and height is taken as it
-//      is; otherwise the one nearest in pixel count (on a tie the one with
-//      fewer pixels, then the one listed first), and the figure is scaled by
-//      asked pixels / listed pixels;
-//   2. Table only: the listed rate nearest the asked one (on a tie the lower)
-//      is taken; an asked rate within kivRateTolerance of it counts as that
-//      rate (24000/1001 is 23.976, 23.98 is too; 24 is not and is scaled),
-//      otherwise the figure is scaled by asked rate / listed rate.
-// An entry marked onlyListedSizes refuses frame sizes it does not list.
+// The bitrate an entry gives at a frame size and rate is in KivFormatRate.h.
 #pragma once
 
-#include "formats/KivFrame.h"
+#include "calc/KivTyped.h"
 
 #include <QList>
 #include <QString>
@@ -45,9 +36,6 @@ enum class KivRateNature : std::uint8_t
     Max,      // the most the mode records; averages come in lower
     Average,  // what the maker says a typical recording averages
 };
-
-// Relative distance within which an asked rate counts as a listed one.
-inline constexpr double kivRateTolerance = 0.0002;
 
 // One listed frame size of a Table or PerFrame entry.
 struct KivFormatSize
@@ -80,34 +68,15 @@ struct KivFormat
     friend bool operator==(const KivFormat &, const KivFormat &) = default;
 };
 
-// A format's bitrate at a frame size and rate.
-struct KivFormatRate
-{
-    double mbps = 0;
-    // The size or the rate asked is not listed: the figure is scaled from
-    // fromSize (and, for tables, fromRate).
-    bool scaled = false;
-    KivFrameSize fromSize; // the listed size used (Table, PerFrame); 0x0 for Fixed
-    double fromRate = 0;   // Table: the listed rate used; PerFrame: the rate asked
-    // "" when not scaled; else "scaled from 1920x1080 at 29.97 fps" (tables)
-    // or "scaled from 1920x1080" (per frame).
-    QString scaling;
-};
-
-// The bitrate of `format` at `frame` and `fps`. Fixed entries take neither
-// and Table and PerFrame entries need both. On a refusal returns nothing and
-// sets `error` to one line beginning with the id, for example:
-//   sony-avchd-ps: the mode fixes its frame size and rate
-//   prores-422-hq needs a frame rate; listed: 23.976, 25, 29.97, 50, 59.94 fps
-//   dnxhr-hq needs a frame size; listed: 1920x1080, 3840x2160, 4096x2160
-//   dnxhd-hq exists only at 1920x1080, not 1280x720
-// Frame sizes that are not isValid() and rates that are not kivIsFrameRate()
-// are refused too.
-std::optional<KivFormatRate> kivFormatRate(const KivFormat &format,
-                                           std::optional<KivFrameSize> frame,
-                                           std::optional<double> fps, QString &error);
-
 // The words of the catalogue file: "table", "per-frame", "fixed"; "target",
 // "constant", "max", "average".
 QString kivFormatKindName(KivFormatKind kind);
 QString kivRateNatureName(KivRateNature nature);
+
+// Whether `text` is a valid id: lowercase ASCII letters and digits in words
+// joined by single '-', at most 64 characters.
+bool kivIsFormatId(const QString &text);
+
+// A typed name as ids are written: lowercase, with every run of blanks, '_'
+// and '-' made one '-' and none at either end.
+QString kivNormalizeFormatName(const QString &text);

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
+#include "catalogue/KivFormatLoad.h"
+
+#include "KivFormatReader.h"
+#include "calc/KivDisplay.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+const char builtInPath[] = ":/kivfilesizecalculator/formats.json";
+
+struct BuiltIn
+{
+    KivFormatCatalogue catalogue;
+    QStringList warnings;
+};
+
+const BuiltIn &builtInData()
+{
+    static const BuiltIn data = [] {
+        BuiltIn read;
+        const QString path = QLatin1String(builtInPath);
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            kivAddFormatsJson(read.catalogue, file.readAll(), path, read.warnings);
+        } else {
+            read.warnings << QLatin1String("the built-in formats are missing from this program (") +
+                                 path + QLatin1Char(')');
+        }
+        return read;
+    }();
+    return data;
+}
+
+} // namespace
+
+const KivFormatCatalogue &kivBuiltInFormats()
+{
+    return builtInData().catalogue;
+}
+
+int kivAddFormatsJson(KivFormatCatalogue &catalogue, const QByteArray &json, const QString &origin,
+                      QStringList &warnings)
+{
+    return catalogue.add(kivReadFormats(json, origin, warnings));
+}
+
+int kivAddFormatsFile(KivFormatCatalogue &catalogue, const QString &path, QStringList &warnings)
+{
+    const QString where = kivEscaped(path);
+    if (QFileInfo(path).isDir()) {
+        warnings << where + QLatin1String(": a folder, not a formats file");
+        return 0;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        warnings << where + QLatin1String(": cannot be read (") + file.errorString() +
+                        QLatin1Char(')');
+        return 0;
+    }
+    // One byte more than allowed tells a file that is too large, also where
+    // the size is unknown beforehand (pipes, devices).
+    const QByteArray json = file.read(kivMaxFormatsFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        warnings << where + QLatin1String(": cannot be read (") + file.errorString() +
+                        QLatin1Char(')');
+        return 0;
+    }
+    if (json.size() > kivMaxFormatsFileBytes) {
+        warnings << where + QLatin1String(": larger than 1 MiB; not read");
+        return 0;
+    }
+    return kivAddFormatsJson(catalogue, json, path, warnings);
+}
+
+QString kivUserFormatsPath()
+{
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (config.isEmpty()) {
+        return QString();
+    }
+    return config + QLatin1String("/kivfilesizecalculator/formats.json");
+}
+
+KivFormatLoad kivLoadFormats(const QStringList &extraFiles)
+{
+    KivFormatLoad load{builtInData().catalogue, builtInData().warnings};
+    // The user's file is read without being asked for, so only a regular file:
+    // opening a named pipe with no writer would wait for ever.
+    const QString user = kivUserFormatsPath();
+    const QFileInfo userFile(user);
+    if (!user.isEmpty() && userFile.exists()) {
+        if (userFile.isFile()) {
+            kivAddFormatsFile(load.catalogue, user, load.warnings);
+        } else if (!userFile.isDir()) {
+            load.warnings << kivEscaped(user) + QLatin1String(": not a regular file; not read");
+        } else {
+            load.warnings << kivEscaped(user) + QLatin1String(": a folder, not a formats file");
+        }
+    }
+    for (const QString &path : extraFiles) {
+        kivAddFormatsFile(load.catalogue, path, load.warnings);
+    }
+    return load;
+}

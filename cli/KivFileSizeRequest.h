@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
+// What passes between kivfilesize's three steps: reading turns the arguments
+// into a request (plain data, no file touched); resolving turns the request's
+// bitrate into a typed source (the only step that reads catalogues and
+// clips); answering computes and renders.
+#pragma once
+
+#include "calc/KivUnits.h"
+#include "catalogue/KivFormatRate.h"
+#include "clips/KivClips.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+#include <variant>
+
+// One quantity given on the command line, with the option and the text it
+// came from (for messages).
+struct KivGiven
+{
+    QString option;
+    QString text;
+};
+
+struct KivFileSizeRequest
+{
+    enum class Action
+    {
+        Calculate,
+        Help,
+        Version,
+        ListFormats,
+        ClipEvents
+    };
+    Action action = Action::Calculate;
+    KivCardUnits units = KivCardUnits::Kiv;
+    bool json = false;
+
+    std::optional<double> bitrate; // Mbit/s typed with --bitrate or --mbytes
+    std::optional<double> cardSize;
+    std::optional<std::uint32_t> seconds;
+    KivGiven bitrateGiven;
+    KivGiven cardSizeGiven;
+    KivGiven timeGiven;
+
+    // Where a bitrate that was not typed comes from: --format with --frame
+    // and --fps as typed, or the paths of --clip.
+    QString format;
+    std::optional<QString> frame;
+    std::optional<QString> fps;
+    QStringList clips;
+    // Formats files to add to the catalogue, and the word of --list-formats.
+    QStringList formatsFiles;
+    QString listWord;
+
+    // Whether a bitrate was given, typed or to come from a format or clips.
+    bool hasBitrate() const { return bitrate || !format.isEmpty() || !clips.isEmpty(); }
+    // The option and text the bitrate comes from, as typed.
+    KivGiven bitrateSource() const;
+
+    int count() const
+    {
+        return int(hasBitrate()) + int(cardSize.has_value()) + int(seconds.has_value());
+    }
+};
+
+// A recording format's bitrate, with what the catalogue says of it.
+struct KivFormatSource
+{
+    KivFormat format;
+    std::optional<KivFrameSize> frame;
+    std::optional<double> fps;
+    KivFormatRate rate;
+};
+
+// The bitrate, resolved: typed (nothing more to say), a format's, or measured
+// from clips.
+struct KivBitrateSource
+{
+    std::variant<std::monostate, KivFormatSource, KivClipReport> from;
+    double mbps = 0;
+    // What names the bitrate in a message: --bitrate "4", --format
+    // "prores-422-hq", --clip "a.mp4 b.mp4".
+    KivGiven given;
+};

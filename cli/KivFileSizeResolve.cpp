@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
+#include "KivFileSizeResolve.h"
+
+#include "calc/KivDisplay.h"
+#include "calc/KivTyped.h"
+#include "catalogue/KivFormatLoad.h"
+
+namespace {
+
+using Action = KivFileSizeRequest::Action;
+
+KivFormatCatalogue load(const KivFileSizeRequest &request, KivResolved &resolved)
+{
+    KivFormatLoad loaded = kivLoadFormats(request.formatsFiles);
+    resolved.warnings << loaded.warnings;
+    return loaded.catalogue;
+}
+
+// The format asked for at --frame and --fps.
+bool resolveFormat(const KivFileSizeRequest &request, KivResolved &resolved, QString &error)
+{
+    KivFormatSource source;
+    if (request.frame && !(source.frame = kivReadFrameSize(*request.frame, error))) {
+        return false;
+    }
+    if (request.fps && !(source.fps = kivReadFrameRate(*request.fps, error))) {
+        return false;
+    }
+    const std::optional<KivFormat> format = load(request, resolved).lookup(request.format, error);
+    if (!format) {
+        return false;
+    }
+    const std::optional<KivFormatRate> rate =
+        kivFormatRate(*format, source.frame, source.fps, error);
+    if (!rate) {
+        return false;
+    }
+    source.format = *format;
+    source.rate = *rate;
+    resolved.bitrate =
+        KivBitrateSource{source, rate->mbps, {QStringLiteral("--format"), format->id}};
+    return true;
+}
+
+// The clips of --clip, pooled; the first path refused refuses them all.
+bool resolveClips(const KivFileSizeRequest &request, KivResolved &resolved, QString &error,
+                  KivClipObserver *observer)
+{
+    KivClipOptions options;
+    options.observer = observer;
+    KivClipReport report = kivMeasureClips(request.clips, options);
+    if (report.failure) {
+        error = *report.failure;
+        return false;
+    }
+    for (const KivClipSkip &skip : report.skipped) {
+        if (skip.refused) {
+            error = skip.message();
+            return false;
+        }
+    }
+    const double mbps = report.totals.mbps();
+    resolved.bitrate = KivBitrateSource{
+        std::move(report), mbps, {QStringLiteral("--clip"), request.clips.join(u' ')}};
+    return true;
+}
+
+} // namespace
+
+bool kivResolve(const KivFileSizeRequest &request, KivResolved &resolved, QString &error,
+                KivClipObserver *observer)
+{
+    resolved = KivResolved();
+    switch (request.action) {
+    case Action::Help:
+    case Action::Version:
+        return true;
+    case Action::ListFormats:
+        resolved.listed = load(request, resolved).filter(request.listWord);
+        if (resolved.listed.isEmpty()) {
+            error =
+                QStringLiteral("no recording format matches %1").arg(kivQuoted(request.listWord));
+            return false;
+        }
+        return true;
+    case Action::ClipEvents:
+    case Action::Calculate:
+        break;
+    }
+    if (!request.clips.isEmpty()) {
+        return resolveClips(request, resolved, error, observer);
+    }
+    if (!request.format.isEmpty()) {
+        return resolveFormat(request, resolved, error);
+    }
+    if (request.bitrate) {
+        resolved.bitrate =
+            KivBitrateSource{std::monostate(), *request.bitrate, request.bitrateGiven};
+    }
+    return true;
+}

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
+// kivfilesize's second step, the only one that reads catalogues and clips:
+// the request's bitrate resolved into a typed source, and the formats that
+// --list-formats lists.
+#pragma once
+
+#include "KivFileSizeRequest.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct KivResolved
+{
+    // The bitrate of a calculation, or the clips --clip-events measured.
+    std::optional<KivBitrateSource> bitrate;
+    // The formats --list-formats lists, in catalogue order.
+    QList<KivFormat> listed;
+    // Lines for stderr that refuse nothing (a faulty formats file).
+    QStringList warnings;
+};
+
+// Resolves `request`. Clips are measured with `observer` hearing of each file
+// as it goes. On a refusal returns false with `error` set to one line;
+// `resolved.warnings` holds what was found on the way all the same.
+bool kivResolve(const KivFileSizeRequest &request, KivResolved &resolved, QString &error,
+                KivClipObserver *observer = nullptr);
