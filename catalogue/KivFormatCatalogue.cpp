@@ -165,3 +165,19 @@ QList<KivFormat> KivFormatCatalogue::inFamily(const QString &family) const
     }
     return found;
 }
+
+std::optional<KivFormatChoice> kivChooseFormat(const KivFormatCatalogue &catalogue,
+                                               const QString &name,
+                                               std::optional<KivFrameSize> frame,
+                                               std::optional<double> fps, QString &error)
+{
+    const std::optional<KivFormat> format = catalogue.lookup(name, error);
+    if (!format) {
+        return std::nullopt;
+    }
+    const std::optional<KivFormatRate> rate = kivFormatRate(*format, frame, fps, error);
+    if (!rate) {
+        return std::nullopt;
+    }
+    return KivFormatChoice{*format, frame, fps, *rate};
+}

@@ -260,7 +260,7 @@ struct SourceText
 
 SourceText sourceText(const KivBitrateSource &source, KivCardUnits units)
 {
-    if (const auto *format = std::get_if<KivFormatSource>(&source.from)) {
+    if (const auto *format = std::get_if<KivFormatChoice>(&source.from)) {
         return {kivFormatLine(*format), kivFormatJson(*format)};
     }
     if (const auto *clips = std::get_if<KivClipReport>(&source.from)) {

@@ -17,7 +17,7 @@ QString audioWords(const KivFormat &format)
 
 } // namespace
 
-QString kivFormatLine(const KivFormatSource &source)
+QString kivFormatLine(const KivFormatChoice &source)
 {
     const KivFormat &format = source.format;
     const KivFormatRate &rate = source.rate;
@@ -37,7 +37,7 @@ QString kivFormatLine(const KivFormatSource &source)
     return line + QLatin1Char('\n');
 }
 
-QString kivFormatJson(const KivFormatSource &source)
+QString kivFormatJson(const KivFormatChoice &source)
 {
     const KivFormat &format = source.format;
     const KivFormatRate &rate = source.rate;

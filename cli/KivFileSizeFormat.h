@@ -11,10 +11,10 @@
 #include <QString>
 
 // "ProRes 422 HQ, 3840x2160, 25 fps: 737 Mbit/s target, video only\n".
-QString kivFormatLine(const KivFormatSource &source);
+QString kivFormatLine(const KivFormatChoice &source);
 
 // "\"format\": {...}", a member of each JSON answer.
-QString kivFormatJson(const KivFormatSource &source);
+QString kivFormatJson(const KivFormatChoice &source);
 
 // The listing: a text table, or a JSON array with `json`.
 QString kivFormatList(const QList<KivFormat> &formats, bool json);

@@ -8,7 +8,7 @@
 #pragma once
 
 #include "calc/KivUnits.h"
-#include "catalogue/KivFormatRate.h"
+#include "catalogue/KivFormatCatalogue.h"
 #include "clips/KivClips.h"
 
 #include <QList>
@@ -69,20 +69,11 @@ struct KivFileSizeRequest
     }
 };
 
-// A recording format's bitrate, with what the catalogue says of it.
-struct KivFormatSource
-{
-    KivFormat format;
-    std::optional<KivFrameSize> frame;
-    std::optional<double> fps;
-    KivFormatRate rate;
-};
-
 // The bitrate, resolved: typed (nothing more to say), a format's, or measured
 // from clips.
 struct KivBitrateSource
 {
-    std::variant<std::monostate, KivFormatSource, KivClipReport> from;
+    std::variant<std::monostate, KivFormatChoice, KivClipReport> from;
     double mbps = 0;
     // What names the bitrate in a message: --bitrate "4", --format
     // "prores-422-hq", --clip "a.mp4 b.mp4".

@@ -21,26 +21,22 @@ KivFormatCatalogue load(const KivFileSizeRequest &request, KivResolved &resolved
 // The format asked for at --frame and --fps.
 bool resolveFormat(const KivFileSizeRequest &request, KivResolved &resolved, QString &error)
 {
-    KivFormatSource source;
-    if (request.frame && !(source.frame = kivReadFrameSize(*request.frame, error))) {
+    std::optional<KivFrameSize> frame;
+    std::optional<double> fps;
+    if (request.frame && !(frame = kivReadFrameSize(*request.frame, error))) {
         return false;
     }
-    if (request.fps && !(source.fps = kivReadFrameRate(*request.fps, error))) {
+    if (request.fps && !(fps = kivReadFrameRate(*request.fps, error))) {
         return false;
     }
-    const std::optional<KivFormat> format = load(request, resolved).lookup(request.format, error);
-    if (!format) {
+    std::optional<KivFormatChoice> choice =
+        kivChooseFormat(load(request, resolved), request.format, frame, fps, error);
+    if (!choice) {
         return false;
     }
-    const std::optional<KivFormatRate> rate =
-        kivFormatRate(*format, source.frame, source.fps, error);
-    if (!rate) {
-        return false;
-    }
-    source.format = *format;
-    source.rate = *rate;
-    resolved.bitrate =
-        KivBitrateSource{source, rate->mbps, {QStringLiteral("--format"), format->id}};
+    const double mbps = choice->rate.mbps;
+    const KivGiven given{QStringLiteral("--format"), choice->format.id};
+    resolved.bitrate = KivBitrateSource{std::move(*choice), mbps, given};
     return true;
 }
 

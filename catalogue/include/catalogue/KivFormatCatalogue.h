@@ -7,11 +7,12 @@
 // A typical caller:
 //   KivFormatLoad load = kivLoadFormats(extraFiles);   // warnings to stderr
 //   QString error;
-//   std::optional<KivFormat> format = load.catalogue.lookup(typed, error);
-//   std::optional<KivFormatRate> rate = kivFormatRate(*format, frame, fps, error);
+//   std::optional<KivFormatChoice> choice =
+//       kivChooseFormat(load.catalogue, typed, frame, fps, error);
 #pragma once
 
 #include "catalogue/KivFormat.h"
+#include "catalogue/KivFormatRate.h"
 
 #include <QList>
 #include <QString>
@@ -59,3 +60,21 @@ public:
 private:
     QList<KivFormat> formats_;
 };
+
+// A recording format found by a typed name, with the frame size and rate
+// asked for and the bitrate it gives there.
+struct KivFormatChoice
+{
+    KivFormat format;
+    std::optional<KivFrameSize> frame;
+    std::optional<double> fps;
+    KivFormatRate rate;
+};
+
+// Looks `name` up in `catalogue` and computes its rate at `frame` and `fps`;
+// on a refusal returns nothing with `error` set to one line (the lookup's or
+// kivFormatRate's).
+std::optional<KivFormatChoice> kivChooseFormat(const KivFormatCatalogue &catalogue,
+                                               const QString &name,
+                                               std::optional<KivFrameSize> frame,
+                                               std::optional<double> fps, QString &error);
