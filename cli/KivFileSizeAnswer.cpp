@@ -50,17 +50,18 @@ QString given(const KivGiven &g)
 }
 
 // The time `cardSize` lasts at `bitrate`, refused when it does not fit the
-// count. `what` names the inputs in a refusal.
-bool timeOf(Answer &answer, KivCardUnits units, const QString &what, QString &err)
+// count. `what()` names the inputs in a refusal; it is called only then.
+template <typename What>
+bool timeOf(Answer &answer, KivCardUnits units, const What &what, QString &err)
 {
     if (answer.bitrate == 0.0) {
-        err = QStringLiteral("%1: a bitrate of 0 cannot give a time").arg(what);
+        err = QStringLiteral("%1: a bitrate of 0 cannot give a time").arg(what());
         return false;
     }
     const double q = kivSecondsQuotient(answer.cardSize, answer.bitrate, units);
     if (!kivIsCountable(q)) {
         err = QStringLiteral("%1: the recording lasts longer than %2, the longest time there is")
-                  .arg(what, kivTimeText(KIV_LONGEST_SECONDS));
+                  .arg(what(), kivTimeText(KIV_LONGEST_SECONDS));
         return false;
     }
     answer.seconds = static_cast<std::uint32_t>(q);
@@ -68,27 +69,29 @@ bool timeOf(Answer &answer, KivCardUnits units, const QString &what, QString &er
     return true;
 }
 
-bool bitrateOf(Answer &answer, KivCardUnits units, const QString &what, QString &err)
+template <typename What>
+bool bitrateOf(Answer &answer, KivCardUnits units, const What &what, QString &err)
 {
     if (answer.seconds == 0) {
-        err = QStringLiteral("%1: a time of 0 cannot give a bitrate").arg(what);
+        err = QStringLiteral("%1: a time of 0 cannot give a bitrate").arg(what());
         return false;
     }
     answer.bitrate = kivBitrate(answer.cardSize, answer.seconds, units);
     answer.computed = KivQuantity::Bitrate;
     if (!std::isfinite(answer.bitrate)) {
-        err = QStringLiteral("%1: the bitrate is beyond the range of numbers").arg(what);
+        err = QStringLiteral("%1: the bitrate is beyond the range of numbers").arg(what());
         return false;
     }
     return true;
 }
 
-bool cardSizeOf(Answer &answer, KivCardUnits units, const QString &what, QString &err)
+template <typename What>
+bool cardSizeOf(Answer &answer, KivCardUnits units, const What &what, QString &err)
 {
     answer.cardSize = kivCardSize(answer.seconds, answer.bitrate, units);
     answer.computed = KivQuantity::CardSize;
     if (!std::isfinite(answer.cardSize)) {
-        err = QStringLiteral("%1: the card size is beyond the range of numbers").arg(what);
+        err = QStringLiteral("%1: the card size is beyond the range of numbers").arg(what());
         return false;
     }
     return true;
@@ -99,35 +102,34 @@ bool answersOf(const KivFileSizeRequest &r, const std::optional<KivBitrateSource
                std::vector<Answer> &answers, QString &err)
 {
     const KivCardUnits units = r.units;
-    const std::optional<double> bitrate =
-        source ? std::optional<double>(source->mbps) : std::nullopt;
+    const double mbps = source ? source->mbps : 0.0;
     const KivGiven bitrateGiven = source ? source->given : KivGiven();
-    const QString onCard = QStringLiteral("%1 on a %2 %3 card");
+    const auto onCard = [units](const KivGiven &g, double size) {
+        return [&g, size, units] {
+            return QStringLiteral("%1 on a %2 %3 card")
+                .arg(given(g), kivNumberText(size), sizeUnit(units));
+        };
+    };
+    const auto both = [](const KivGiven &a, const char *word, const KivGiven &b) {
+        return [&a, word, &b] { return given(a) + QLatin1String(word) + given(b); };
+    };
     if (r.count() == 2) {
-        Answer a{bitrate.value_or(0.0), r.cardSize.value_or(0.0), r.seconds.value_or(0u),
-                 KivQuantity::None};
+        Answer a{mbps, r.cardSize.value_or(0.0), r.seconds.value_or(0u), KivQuantity::None};
         bool ok = false;
         if (!r.seconds) {
-            ok = timeOf(a, units,
-                        given(bitrateGiven) + QStringLiteral(" with ") + given(r.cardSizeGiven),
-                        err);
-        } else if (!bitrate) {
-            ok = bitrateOf(a, units,
-                           given(r.cardSizeGiven) + QStringLiteral(" in ") + given(r.timeGiven),
-                           err);
+            ok = timeOf(a, units, both(bitrateGiven, " with ", r.cardSizeGiven), err);
+        } else if (!source) {
+            ok = bitrateOf(a, units, both(r.cardSizeGiven, " in ", r.timeGiven), err);
         } else {
-            ok = cardSizeOf(
-                a, units, given(bitrateGiven) + QStringLiteral(" for ") + given(r.timeGiven), err);
+            ok = cardSizeOf(a, units, both(bitrateGiven, " for ", r.timeGiven), err);
         }
         answers.push_back(a);
         return ok;
     }
-    if (bitrate) {
+    if (source) {
         for (const double size : CARD_SIZES) {
-            Answer a{*bitrate, size, 0, KivQuantity::None};
-            if (!timeOf(a, units,
-                        onCard.arg(given(bitrateGiven), kivNumberText(size), sizeUnit(units)),
-                        err)) {
+            Answer a{mbps, size, 0, KivQuantity::None};
+            if (!timeOf(a, units, onCard(bitrateGiven, size), err)) {
                 return false;
             }
             answers.push_back(a);
@@ -135,9 +137,7 @@ bool answersOf(const KivFileSizeRequest &r, const std::optional<KivBitrateSource
     } else if (r.seconds) {
         for (const double size : CARD_SIZES) {
             Answer a{0.0, size, *r.seconds, KivQuantity::None};
-            if (!bitrateOf(a, units,
-                           onCard.arg(given(r.timeGiven), kivNumberText(size), sizeUnit(units)),
-                           err)) {
+            if (!bitrateOf(a, units, onCard(r.timeGiven, size), err)) {
                 return false;
             }
             answers.push_back(a);
@@ -145,8 +145,10 @@ bool answersOf(const KivFileSizeRequest &r, const std::optional<KivBitrateSource
     } else {
         for (const double bitrate : BITRATES) {
             Answer a{bitrate, *r.cardSize, 0, KivQuantity::None};
-            const QString what = given(r.cardSizeGiven) +
-                                 QStringLiteral(" at %1 Mbit/s").arg(kivNumberText(bitrate));
+            const auto what = [&r, bitrate] {
+                return given(r.cardSizeGiven) +
+                       QStringLiteral(" at %1 Mbit/s").arg(kivNumberText(bitrate));
+            };
             if (!timeOf(a, units, what, err)) {
                 return false;
             }
@@ -209,7 +211,7 @@ QString table(const QStringList &headers, const std::vector<QStringList> &rows)
     return out;
 }
 
-QString textOf(const KivFileSizeRequest &r, std::optional<double> bitrate,
+QString textOf(const KivFileSizeRequest &r, const KivBitrateSource *source,
                const std::vector<Answer> &answers)
 {
     const QString unit = sizeUnit(r.units);
@@ -224,9 +226,9 @@ QString textOf(const KivFileSizeRequest &r, std::optional<double> bitrate,
     std::vector<QStringList> rows;
     QStringList headers;
     QString title;
-    if (bitrate) {
+    if (source) {
         title = QStringLiteral("Recording time at %1 Mbit/s = %2 MB/s")
-                    .arg(kivNumberText(*bitrate), kivNumberText(kivMbytesPerSec(*bitrate)));
+                    .arg(kivNumberText(source->mbps), kivNumberText(kivMbytesPerSec(source->mbps)));
         headers = {QStringLiteral("Card size (%1)").arg(unit), QStringLiteral("Time")};
         for (const Answer &a : answers) {
             rows.push_back({kivNumberText(a.cardSize), kivTimeText(a.seconds)});
@@ -280,8 +282,7 @@ bool kivAnswer(const KivFileSizeRequest &request, const std::optional<KivBitrate
     }
     const SourceText added = source ? sourceText(*source, request.units) : SourceText();
     if (!request.json) {
-        out = added.line +
-              textOf(request, source ? std::optional<double>(source->mbps) : std::nullopt, answers);
+        out = added.line + textOf(request, source ? &*source : nullptr, answers);
         return true;
     }
     const QString more = added.members.isEmpty() ? QString() : QStringLiteral(", ") + added.members;

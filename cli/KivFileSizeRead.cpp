@@ -7,7 +7,8 @@
 #include "calc/KivTyped.h"
 
 #include <QCommandLineParser>
-#include <QHash>
+
+#include <algorithm>
 
 namespace {
 
@@ -57,18 +58,27 @@ struct Given
 // The options the parser read, in the order given, each with its value.
 QList<Given> givenInOrder(const QCommandLineParser &parser)
 {
+    // The values of each name, asked once: a name's values come in the order
+    // its options were given. There are only a dozen names.
+    struct Values
+    {
+        QString name;
+        QStringList values;
+        qsizetype used = 0;
+    };
+    QList<Values> byName;
     const QStringList names = parser.optionNames();
-    QHash<QString, QStringList> values;
-    QHash<QString, qsizetype> used;
     QList<Given> given;
     given.reserve(names.size());
     for (const QString &name : names) {
-        auto it = values.find(name);
-        if (it == values.end()) {
-            it = values.insert(name, parser.values(name));
+        auto it = std::find_if(byName.begin(), byName.end(),
+                               [&name](const Values &v) { return v.name == name; });
+        if (it == byName.end()) {
+            byName.append({name, parser.values(name)});
+            it = byName.end() - 1;
         }
-        const qsizetype at = used[name]++;
-        given.append({name, at < it->size() ? it->at(at) : QString()});
+        const qsizetype at = it->used++;
+        given.append({name, at < it->values.size() ? it->values.at(at) : QString()});
     }
     return given;
 }

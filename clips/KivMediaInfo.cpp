@@ -203,7 +203,7 @@ KivClipReading KivMediaInfoReader::read(const QString &path)
             if (!file.text(kind, i, L"Source").isEmpty()) {
                 return notClip(KivClipReason::reference);
             }
-            milliseconds = std::fmax(milliseconds, file.number(kind, i, L"Duration").value_or(0));
+            milliseconds = std::max(milliseconds, file.number(kind, i, L"Duration").value_or(0));
         }
     }
     clip.seconds = milliseconds / 1000;

@@ -19,9 +19,11 @@ bash scripts/deps.sh libbenchmark-dev
 cmake --preset benchmarks -B "$build" >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target kiv_bench >/dev/null
 programs=("$build/bench/kiv_bench")
-if cmake --build "$build" --parallel "$(nproc)" --target kiv_bench_dialog >/dev/null 2>&1; then
-    programs+=("$build/bench/kiv_bench_dialog")
-fi
+for extra in kiv_bench_dialog kiv_bench_cli; do
+    if cmake --build "$build" --parallel "$(nproc)" --target "$extra" >/dev/null 2>&1; then
+        programs+=("$build/bench/$extra")
+    fi
+done
 
 # Qt wants a private runtime directory; give the runs one of their own.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then

@@ -18,9 +18,11 @@ bash scripts/deps.sh libbenchmark-dev valgrind
 cmake --preset benchmarks -B "$build" >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target kiv_bench >/dev/null
 programs=("$build/bench/kiv_bench")
-if cmake --build "$build" --parallel "$(nproc)" --target kiv_bench_dialog >/dev/null 2>&1; then
-    programs+=("$build/bench/kiv_bench_dialog")
-fi
+for extra in kiv_bench_dialog kiv_bench_cli; do
+    if cmake --build "$build" --parallel "$(nproc)" --target "$extra" >/dev/null 2>&1; then
+        programs+=("$build/bench/$extra")
+    fi
+done
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

@@ -7,6 +7,7 @@
 #include "core/KivDigits.h"
 #include "core/KivString.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -60,11 +61,13 @@ std::int32_t digitCount(std::uint32_t n)
 char *bigWholeDigits(char *out, std::int32_t capacity, double whole, std::int32_t *written)
 {
     *written = 0;
-    int exponent = 0;
-    const double fraction = std::frexp(whole, &exponent);
-    int shift = exponent - 53;
-    std::uint64_t mantissa = shift > 0 ? static_cast<std::uint64_t>(std::ldexp(fraction, 53))
-                                       : static_cast<std::uint64_t>(whole);
+    // The double's own bits: a 53-bit integer times 2^shift (normal, as
+    // 2^32 or more is). Read directly, so no call into the maths library.
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(whole);
+    int shift = static_cast<int>((bits >> 52) & 0x7ff) - 1075;
+    std::uint64_t mantissa =
+        shift > 0 ? (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52)
+                  : static_cast<std::uint64_t>(whole);
     if (shift < 0) {
         shift = 0;
     }
@@ -322,5 +325,15 @@ double roundUp(double x)
 
 double roundNearest(double x)
 {
-    return std::round(x);
+    // Half away from zero, as std::round, written with the truncation the
+    // compiler expands in place: a double less its truncation is exact.
+    const double whole = std::trunc(x);
+    const double rest = x - whole;
+    if (rest >= 0.5) {
+        return whole + 1.0;
+    }
+    if (rest <= -0.5) {
+        return whole - 1.0;
+    }
+    return whole;
 }

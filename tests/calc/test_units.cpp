@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
+#include "calc/KivDisplay.h"
 #include "calc/KivUnits.h"
 
 #include <gtest/gtest.h>
@@ -119,6 +120,47 @@ TEST(KivUnits, MbitsAndMbytesConvert)
     EXPECT_DOUBLE_EQ(kivMbytesPerSec(12.0), 1.5);
     EXPECT_DOUBLE_EQ(kivMbitsPerSec(8.0), 64.0);
     EXPECT_DOUBLE_EQ(kivMbitsPerSec(kivMbytesPerSec(9.1)), 9.1);
+}
+
+TEST(KivUnits, BytesToGigabytesFollowTheUnits)
+{
+    EXPECT_DOUBLE_EQ(kivGigabytes(1024000000), 1.0); // 1024 MB of 10^6 bytes
+    EXPECT_DOUBLE_EQ(kivGigabytes(1000000000, KivCardUnits::Decimal), 1.0);
+    EXPECT_DOUBLE_EQ(kivGigabytes(1073741824, KivCardUnits::Gib), 1.0);
+    EXPECT_DOUBLE_EQ(kivGigabytes(0), 0.0);
+    EXPECT_DOUBLE_EQ(kivGigabytes(-5), 0.0);
+    EXPECT_DOUBLE_EQ(kivGigabytes(INT64_MAX, KivCardUnits::Decimal), 9223372036.854775807);
+}
+
+// Every value a message echoes stays on one line and shows what it holds.
+TEST(KivDisplay, EscapedKeepsAValueOnOneLine)
+{
+    const struct
+    {
+        QString text;
+        qsizetype longest;
+        const char *shown;
+    } cases[] = {
+        {QStringLiteral("prores 422"), -1, "prores 422"},
+        {QStringLiteral("4\nkivfilesize: fake"), -1, "4\\nkivfilesize: fake"},
+        {QStringLiteral("\t\r"), -1, "\\t\\r"},
+        {QStringLiteral("\x1b[31mred"), -1, "\\x1b[31mred"},
+        {QString(QChar(0)) + QChar(0x7f) + QChar(0x85) + QChar(0x9f), -1, "\\x00\\x7f\\x85\\x9f"},
+        {QString(QChar(0x2028)) + QChar(0x2029), -1, "\\u2028\\u2029"},
+        {QStringLiteral("caf\u00e9 \u00a0x"), -1, "caf\xc3\xa9 \xc2\xa0x"},
+        {QStringLiteral("abcdef"), 3, "abc..."},
+        {QStringLiteral("abc"), 3, "abc"},
+        {QStringLiteral("a\nbcdef"), 2, "a\\n..."},
+        {QStringLiteral("abc"), 0, "..."},
+    };
+    for (const auto &c : cases) {
+        const QString shown = kivEscaped(c.text, c.longest);
+        EXPECT_EQ(shown, QString::fromUtf8(c.shown)) << c.text.toStdString();
+        EXPECT_EQ(kivQuoted(c.text, c.longest), QLatin1Char('"') + shown + QLatin1Char('"'));
+        for (const QChar ch : shown) {
+            EXPECT_FALSE(kivIsControl(ch)) << c.text.toStdString();
+        }
+    }
 }
 
 } // namespace

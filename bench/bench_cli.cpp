@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
+// Reading kivfilesize's command line: 100,000 arguments, as a drop of many
+// clips or a script gives them, read and answered in one pass, beside Qt's
+// parser reading the same arguments alone.
+#include "KivBenchMain.h"
+
+#include "cli/KivFileSize.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+constexpr int COUNT = 100000;
+
+QStringList repeated(const QStringList &arguments, int times)
+{
+    QStringList out;
+    out.reserve(arguments.size() * times);
+    for (int i = 0; i < times; ++i) {
+        out << arguments;
+    }
+    return out;
+}
+
+// Runs the command line and checks its status and the start of its output.
+void answers(const QStringList &arguments, int status, const QString &start)
+{
+    QString out;
+    QString err;
+    const int got = kivFileSize(arguments, out, err);
+    kivBenchCheck(got == status && (status == 0 ? out : err).startsWith(start),
+                  "kivfilesize answered " + QString(out + err).left(80).toStdString());
+}
+
+// Qt's parser alone on the same arguments, with kivfilesize's options.
+void parsed(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addVersionOption();
+    for (const QString &option : kivFileSizeOptions()) {
+        const QString name = option.mid(option.startsWith(QLatin1String("--")) ? 2 : 1);
+        if (name == QLatin1String("json") || name == QLatin1String("list-formats") ||
+            name == QLatin1String("clip-events") || name.size() == 1 ||
+            name.startsWith(QLatin1String("help")) || name == QLatin1String("version")) {
+            continue;
+        }
+        parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
+    }
+    parser.addOption(QCommandLineOption(QStringLiteral("json")));
+    kivBenchCheck(parser.parse(QStringList{QStringLiteral("kivfilesize")} + arguments),
+                  parser.errorText().toStdString());
+}
+
+} // namespace
+
+std::vector<KivBenchOp> kivBenchOps(int &, char **)
+{
+    // 100,000 --json: read, then refused for want of a quantity.
+    static const QStringList json = repeated({QStringLiteral("--json")}, COUNT);
+    // 50,000 --units kiv before --help, which still wins.
+    static const QStringList units =
+        repeated({QStringLiteral("--units"), QStringLiteral("kiv")}, COUNT / 2) +
+        QStringList{QStringLiteral("--help")};
+    // A bitrate and a card size after 99,998 --json: answered.
+    static const QStringList answered =
+        repeated({QStringLiteral("--json")}, COUNT - 2) +
+        QStringList{QStringLiteral("--bitrate=100"), QStringLiteral("--size=64")};
+
+    const auto nothing = [] {
+        answers(json, 2, QStringLiteral("kivfilesize: nothing to calculate"));
+    };
+    const auto help = [] { answers(units, 0, QStringLiteral("Usage: kivfilesize")); };
+    const auto answer = [] { answers(answered, 0, QStringLiteral("{\"units\": \"kiv\"")); };
+    nothing();
+    help();
+    answer();
+    return {
+        {"cli.read_100000_json", "kiv", nothing},
+        {"cli.read_100000_json", "qt_parser", [] { parsed(json); }},
+        {"cli.help_after_100000", "kiv", help},
+        {"cli.help_after_100000", "qt_parser", [] { parsed(units); }},
+        {"cli.answer_after_100000", "kiv", answer},
+        {"cli.answer_after_100000", "qt_parser", [] { parsed(answered); }},
+    };
+}
