@@ -242,6 +242,9 @@ TEST(Conversions, Rounding)
              Case{4294967295.5, 4294967296.0, 4294967295.0, 4294967296.0},
              Case{-4294967295.5, -4294967295.0, -4294967295.0, -4294967296.0},
              Case{1e10, 1e10, 1e10, 1e10},
+             Case{4503599627370495.5, 4503599627370496.0, 4503599627370495.0, 4503599627370496.0},
+             Case{-4503599627370495.5, -4503599627370495.0, -4503599627370495.0,
+                  -4503599627370496.0},
              Case{-1e300, -1e300, -1e300, -1e300},
              Case{kInf, kInf, kInf, kInf},
              Case{-kInf, -kInf, -kInf, -kInf},
@@ -249,6 +252,13 @@ TEST(Conversions, Rounding)
         EXPECT_EQ(roundUp(c.x), c.up) << c.x;
         EXPECT_EQ(roundTruncate(c.x), c.truncated) << c.x;
         EXPECT_EQ(roundNearest(c.x), c.nearest) << c.x;
+    }
+    // Nearest agrees with the C library's round, sign of zero included.
+    for (int k = -4096; k <= 4096; ++k) {
+        for (const double x : {k / 8.0, k / 8.0 + 1e-9, k * 1234567.891, std::ldexp(k, 40) + 0.5}) {
+            EXPECT_EQ(roundNearest(x), std::round(x)) << x;
+            EXPECT_EQ(std::signbit(roundNearest(x)), std::signbit(std::round(x))) << x;
+        }
     }
     for (double (*round)(double) : {roundUp, roundTruncate, roundNearest}) {
         EXPECT_EQ(round(0.0), 0.0);
