@@ -3,6 +3,8 @@
 
 #include "KivAppOptions.h"
 
+#include "calc/KivDisplay.h"
+
 namespace {
 
 const char HELP[] = R"(Usage: kivfilesizecalculator [OPTION]...
@@ -79,9 +81,9 @@ KivAppOptions kivReadAppOptions(const QStringList &arguments)
         }
         if (!prefixed) {
             options.action = KivAppOptions::Action::Refuse;
-            options.text = QStringLiteral("kivfilesizecalculator: unknown option \"%1\" (see "
+            options.text = QStringLiteral("kivfilesizecalculator: unknown option %1 (see "
                                           "kivfilesizecalculator --help)\n")
-                               .arg(argument);
+                               .arg(kivQuoted(argument));
             return options;
         }
     }

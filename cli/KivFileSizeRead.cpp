@@ -337,7 +337,8 @@ bool kivReadArguments(const QStringList &arguments, KivFileSizeRequest &request,
         return true;
     }
     if (!parsed) {
-        error = parser.errorText();
+        // Qt's message quotes the option as typed.
+        error = kivEscaped(parser.errorText());
         return false;
     }
     // Past the first --help or --version nothing is read; there is none here.

@@ -131,7 +131,8 @@ TEST(CommandLine, CalculatorRefusesUnknownOptions)
 {
     for (const QStringList &arguments :
          {QStringList{"--frobnicate"}, QStringList{"-platform", "offscreen", "-x"},
-          QStringList{"-reverse", "--style=fusion", "--size", "4"}}) {
+          QStringList{"-reverse", "--style=fusion", "--size", "4"},
+          QStringList{"--size\nkivfilesizecalculator: fake"}}) {
         const Outcome r = run(QStringLiteral(KIV_CALCULATOR), arguments);
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, QString());

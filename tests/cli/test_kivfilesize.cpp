@@ -240,6 +240,8 @@ std::vector<Row> rows()
         {"control_in_list_word", "--list-formats x\ny",
          refused("no recording format matches "
                  "\"x\\ny\"")},
+        {"control_in_an_unknown_option", "--fo\no --size 1", refused("Unknown option 'fo\\no'.")},
+        {"control_in_a_short_option", "-\x1b", refused("Unknown option '\\x1b'.")},
         {"control_in_positional", "--size 1 4\n",
          refused("unexpected argument \"4\\n\" (values follow their option, as in --size 64; "
                  "see --help)")},
