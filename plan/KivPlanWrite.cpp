@@ -7,7 +7,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
-#include <QSaveFile>
 
 namespace {
 
@@ -90,24 +89,4 @@ QByteArray kivWritePlan(const KivPlan &plan)
                  QStringLiteral("\n  ]");
     return (QStringLiteral("{\n  ") + lines.join(QStringLiteral(",\n  ")) + QStringLiteral("\n}\n"))
         .toUtf8();
-}
-
-bool kivWritePlanFile(const QString &path, const KivPlan &plan, QString &error)
-{
-    if (!kivCheckPlan(plan, error)) {
-        return false;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = kivEscaped(path) + QLatin1String(": cannot be written (") + file.errorString() +
-                QLatin1Char(')');
-        return false;
-    }
-    file.write(kivWritePlan(plan));
-    if (!file.commit()) {
-        error = kivEscaped(path) + QLatin1String(": cannot be written (") + file.errorString() +
-                QLatin1Char(')');
-        return false;
-    }
-    return true;
 }
