@@ -36,7 +36,7 @@ max_len() {
     case "$1" in
     parse_integer | bool_from_text | time_parse) echo 256 ;;
     unquote_bytes | quote_roundtrip | parse_decimal | time_format) echo 512 ;;
-    formats_catalogue) echo 4096 ;;
+    formats_catalogue | plan_file) echo 4096 ;;
     *) echo 1024 ;;
     esac
 }
