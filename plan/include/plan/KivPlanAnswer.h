@@ -24,9 +24,10 @@
 // Whole counts (cards, drives) are rounded up, except that a quotient within
 // a billionth of itself above a whole number counts as that number: a day
 // that fills two cards exactly needs two, whatever the last bit of its GB.
-// No time per day fills no card (0 cards), and no footage needs no drive. Times are truncated to whole
-// seconds, as the calculator shows them. MB/s are of 10^6 bytes (8 Mbit/s),
-// as --mbytes counts them, so the offload time is the same in every unit.
+// No time per day fills no card (0 cards), and no footage needs no drive.
+// Times are truncated to whole seconds, as the calculator shows them. MB/s
+// are of 10^6 bytes (8 Mbit/s), as --mbytes counts them, so the offload time
+// is the same in every unit.
 #pragma once
 
 #include "plan/KivPlan.h"
