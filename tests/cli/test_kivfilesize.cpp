@@ -481,10 +481,6 @@ std::vector<Row> rows()
          refused("--plan \"p.json" + PLAN_ONLY + "--size (only --json and --formats-file)")},
         {"plan_with_units", "--units gib --plan p.json",
          refused("--plan \"p.json" + PLAN_ONLY + "--units (only --json and --formats-file)")},
-        {"plan_with_a_format", "--plan p.json --format prores-422-hq --frame hd --fps 25",
-         refused("--plan \"p.json" + PLAN_ONLY + "--format (only --json and --formats-file)")},
-        {"plan_with_clips", "--clip a.mp4 --plan p.json",
-         refused("--plan \"p.json" + PLAN_ONLY + "--clip (only --json and --formats-file)")},
         {"plan_and_list_formats", "--plan p.json --list-formats",
          refused("--plan \"p.json" + PLAN_ONLY +
                  "--list-formats (only --json and --formats-file)")},
