@@ -12,13 +12,21 @@
 
 bool kivReadPlanDevice(QFile &file, const QString &origin, KivPlan &plan, QString &error)
 {
-    // One byte more than allowed tells a file that is too large, also where
-    // the size is unknown beforehand (pipes).
-    const QByteArray json = file.read(kivMaxPlanFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        error = kivEscaped(origin) + QLatin1String(": cannot be read (") + file.errorString() +
-                QLatin1Char(')');
-        return false;
+    // A pipe gives what it holds at the moment, so read on until its end; one
+    // byte more than allowed tells a file that is too large without reading
+    // an endless one (/dev/zero) to its end.
+    QByteArray json;
+    while (json.size() <= kivMaxPlanFileBytes) {
+        const QByteArray chunk = file.read(kivMaxPlanFileBytes + 1 - json.size());
+        if (file.error() != QFileDevice::NoError) {
+            error = kivEscaped(origin) + QLatin1String(": cannot be read (") + file.errorString() +
+                    QLatin1Char(')');
+            return false;
+        }
+        if (chunk.isEmpty()) {
+            break;
+        }
+        json += chunk;
     }
     if (json.size() > kivMaxPlanFileBytes) {
         error = kivEscaped(origin) + QLatin1String(": larger than 1 MiB; not read");

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -548,7 +549,8 @@ TEST(KivFileSizeProgram, MainPrintsWhatTheFunctionAnswers)
 }
 
 // '-' reads the plan from standard input, its clips relative to the current
-// folder: the same answer as the file named.
+// folder: the same answer as the file named, also where the pipe delivers it
+// in pieces, some time apart.
 TEST(KivFileSizeProgram, PlanFromStandardInput)
 {
     QProcess process;
@@ -556,7 +558,11 @@ TEST(KivFileSizeProgram, PlanFromStandardInput)
     process.start(QStringLiteral(KIVFILESIZE), {"--plan", "-", "--json"});
     QFile plan(QString::fromStdString(PLANS + "/shoot.json"));
     ASSERT_TRUE(plan.open(QIODevice::ReadOnly));
-    process.write(plan.readAll());
+    const QByteArray bytes = plan.readAll();
+    process.write(bytes.left(bytes.size() / 2));
+    ASSERT_TRUE(process.waitForBytesWritten(10000));
+    QThread::msleep(300);
+    process.write(bytes.mid(bytes.size() / 2) + QByteArray(200000, ' '));
     process.closeWriteChannel();
     ASSERT_TRUE(process.waitForFinished(10000));
     EXPECT_EQ(process.readAllStandardOutput().toStdString(), PLAN_JSON);
