@@ -91,6 +91,11 @@ double kivGigabytes(std::int64_t bytes, KivCardUnits units)
     return bytes > 0 ? static_cast<double>(bytes) * 8.0 / 1e6 / kivMbitPerGb(units) : 0.0;
 }
 
+double kivGigabytesAt(double mbps, double seconds, KivCardUnits units)
+{
+    return mbps * seconds / kivMbitPerGb(units);
+}
+
 double kivMbytesPerSec(double mbitsPerSec)
 {
     return mbitsPerSec * 0.125;

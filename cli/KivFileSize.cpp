@@ -7,6 +7,7 @@
 #include "KivFileSizeClips.h"
 #include "KivFileSizeFormat.h"
 #include "KivFileSizeHelp.h"
+#include "KivFileSizePlanAnswer.h"
 #include "KivFileSizeRead.h"
 #include "KivFileSizeResolve.h"
 
@@ -46,6 +47,8 @@ int kivFileSize(const QStringList &arguments, QString &out, QString &err, const 
     QString answer;
     if (ok && request.action == Action::Calculate) {
         ok = kivAnswer(request, resolved.bitrate, answer, error);
+    } else if (ok && request.action == Action::Plan) {
+        ok = kivAnswerPlan(resolved, request.json, answer, error);
     }
     // Faults of formats files come first, whatever the answer.
     QString warnings;
@@ -64,6 +67,7 @@ int kivFileSize(const QStringList &arguments, QString &out, QString &err, const 
         sink(kivClipTotalEvent(std::get<KivClipReport>(resolved.bitrate->from)));
         break;
     case Action::Calculate:
+    case Action::Plan:
     case Action::Help:
     case Action::Version:
         out += answer;

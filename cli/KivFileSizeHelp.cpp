@@ -38,6 +38,11 @@ const char HELP_AFTER_UNITS[] = R"(  --json           print JSON: an object, or 
                    user's own, ~/.config/kivfilesizecalculator/formats.json
   --clip-events    with --clip alone: print one JSON line per file as it is
                    read and measured, then the totals
+  --plan FILE      plan a whole shoot from a JSON plan file ('-' reads standard
+                   input): each camera's Mbit/s, GB a day, cards a day and GB,
+                   then the totals with copies, proxies, drives and the
+                   offload time; takes only --json and --formats-file (see
+                   PLAN FILE in the manual)
   -h, --help       print this help and exit (--help-all prints the same)
   -v, --version    print the version and exit
 
@@ -51,6 +56,7 @@ Examples:
   kivfilesize --bitrate 100
   kivfilesize --format prores-422-hq --frame uhd --fps 25 --size 512
   kivfilesize --clip DCIM/ --size 256
+  kivfilesize --plan shoot.json --json
 )";
 
 // One option of the help: its name in a column of 19 and its words wrapped

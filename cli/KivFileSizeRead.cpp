@@ -10,6 +10,9 @@
 
 #include <algorithm>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 struct OptionSpec
@@ -23,8 +26,11 @@ constexpr OptionSpec OPTIONS[] = {
     {"bitrate", true},      {"mbytes", true}, {"size", true},  {"time", true},
     {"units", true},        {"format", true}, {"frame", true}, {"fps", true},
     {"formats-file", true}, {"clip", true},   {"json", false}, {"list-formats", false},
-    {"clip-events", false},
+    {"clip-events", false}, {"plan", true},
 };
+
+// The only options that go with --plan: the rest is in the plan file.
+constexpr const char *PLAN_OPTIONS[] = {"plan", "json", "formats-file"};
 
 // Qt's parser with every option, and the names of the options that answer
 // at once: Qt's help (with --help-all) and version.
@@ -252,11 +258,41 @@ bool readOptions(const QList<Given> &given, KivFileSizeRequest &request, QString
             request.action = Action::ListFormats;
         } else if (g.name == QLatin1String("clip-events")) {
             request.action = Action::ClipEvents;
+        } else if (g.name == QLatin1String("plan")) {
+            if (request.plan) {
+                error = QStringLiteral("--plan %1 and --plan %2: plan one shoot at a time")
+                            .arg(kivQuoted(*request.plan), kivQuoted(value));
+                return false;
+            }
+            request.plan = value;
         }
         if (!ok) {
             return false;
         }
     }
+    return true;
+}
+
+// A plan takes its cameras, units and quantities from its file: any option
+// besides PLAN_OPTIONS is refused, whatever it is.
+bool checkPlan(const QList<Given> &given, KivFileSizeRequest &request, QString &error)
+{
+    const QString file = kivQuoted(*request.plan);
+    if (request.plan->isEmpty()) {
+        error = QStringLiteral("--plan \"\" names no file; give a plan file, or '-' for standard "
+                               "input");
+        return false;
+    }
+    for (const Given &g : given) {
+        if (std::none_of(std::begin(PLAN_OPTIONS), std::end(PLAN_OPTIONS),
+                         [&](const char *name) { return g.name == QLatin1String(name); })) {
+            error = QStringLiteral("--plan %1 takes its cameras, units and quantities from the "
+                                   "file; give it no --%2 (only --json and --formats-file)")
+                        .arg(file, g.name);
+            return false;
+        }
+    }
+    request.action = KivFileSizeRequest::Action::Plan;
     return true;
 }
 
@@ -355,6 +391,9 @@ bool kivReadArguments(const QStringList &arguments, KivFileSizeRequest &request,
                                "--size 64; see --help)")
                     .arg(kivQuoted(positional.constFirst()));
         return false;
+    }
+    if (request.plan) {
+        return checkPlan(given, request, error);
     }
     return checkRequest(request, error);
 }

@@ -35,7 +35,8 @@ struct KivFileSizeRequest
         Help,
         Version,
         ListFormats,
-        ClipEvents
+        ClipEvents,
+        Plan
     };
     Action action = Action::Calculate;
     KivCardUnits units = KivCardUnits::Kiv;
@@ -57,6 +58,8 @@ struct KivFileSizeRequest
     // Formats files to add to the catalogue, and the word of --list-formats.
     QStringList formatsFiles;
     QString listWord;
+    // The plan file of --plan ('-' for standard input).
+    std::optional<QString> plan;
 
     // Whether a bitrate was given, typed or to come from a format or clips.
     bool hasBitrate() const { return bitrate || !format.isEmpty() || !clips.isEmpty(); }

@@ -40,30 +40,36 @@ bool resolveFormat(const KivFileSizeRequest &request, KivResolved &resolved, QSt
     return true;
 }
 
-// The clips of --clip, pooled; the first path refused refuses them all.
+// The clips of --clip, pooled.
 bool resolveClips(const KivFileSizeRequest &request, KivResolved &resolved, QString &error,
                   KivClipObserver *observer)
 {
+    resolved.bitrate = kivMeasuredSource(
+        request.clips, {QStringLiteral("--clip"), request.clips.join(u' ')}, observer, error);
+    return resolved.bitrate.has_value();
+}
+
+} // namespace
+
+std::optional<KivBitrateSource> kivMeasuredSource(const QStringList &paths, const KivGiven &given,
+                                                  KivClipObserver *observer, QString &error)
+{
     KivClipOptions options;
     options.observer = observer;
-    KivClipReport report = kivMeasureClips(request.clips, options);
+    KivClipReport report = kivMeasureClips(paths, options);
     if (report.failure) {
         error = *report.failure;
-        return false;
+        return std::nullopt;
     }
     for (const KivClipSkip &skip : report.skipped) {
         if (skip.refused) {
             error = skip.message();
-            return false;
+            return std::nullopt;
         }
     }
     const double mbps = report.totals.mbps();
-    resolved.bitrate = KivBitrateSource{
-        std::move(report), mbps, {QStringLiteral("--clip"), request.clips.join(u' ')}};
-    return true;
+    return KivBitrateSource{std::move(report), mbps, given};
 }
-
-} // namespace
 
 bool kivResolve(const KivFileSizeRequest &request, KivResolved &resolved, QString &error,
                 KivClipObserver *observer)
@@ -81,6 +87,8 @@ bool kivResolve(const KivFileSizeRequest &request, KivResolved &resolved, QStrin
             return false;
         }
         return true;
+    case Action::Plan:
+        return kivResolvePlan(request, resolved, error);
     case Action::ClipEvents:
     case Action::Calculate:
         break;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "KivFileSizeRequest.h"
+#include "plan/KivPlan.h"
 
 #include <QList>
 #include <QString>
@@ -22,6 +23,11 @@ struct KivResolved
     QList<KivFormat> listed;
     // Lines for stderr that refuse nothing (a faulty formats file).
     QStringList warnings;
+    // The plan of --plan, and the rate of each camera (in the plan's order)
+    // and of its proxy.
+    std::optional<KivPlan> plan;
+    QList<KivBitrateSource> cameras;
+    std::optional<KivBitrateSource> proxy;
 };
 
 // Resolves `request`. Clips are measured with `observer` hearing of each file
@@ -29,3 +35,13 @@ struct KivResolved
 // `resolved.warnings` holds what was found on the way all the same.
 bool kivResolve(const KivFileSizeRequest &request, KivResolved &resolved, QString &error,
                 KivClipObserver *observer = nullptr);
+
+// The clips `paths` name, measured and pooled into a source named by `given`;
+// the first path refused refuses them all, with `error` set to one line.
+std::optional<KivBitrateSource> kivMeasuredSource(const QStringList &paths, const KivGiven &given,
+                                                  KivClipObserver *observer, QString &error);
+
+// Resolves --plan (KivFileSizePlanResolve.cpp): reads the plan file, then each
+// camera's rate and the proxy's, the catalogue loaded once and the clips
+// measured as --clip measures them. A refusal names the place in the plan.
+bool kivResolvePlan(const KivFileSizeRequest &request, KivResolved &resolved, QString &error);

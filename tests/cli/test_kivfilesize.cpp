@@ -6,9 +6,11 @@
 // and main itself, run as the program, printing what that function answers.
 #include "cli/KivFileSize.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -64,6 +66,7 @@ std::string helpText()
 
 const std::string FORMATS = KIV_FORMATS_FILES;
 const std::string CLIPS = KIV_CLIP_FIXTURES;
+const std::string PLANS = KIV_PLAN_FIXTURES;
 
 const char KIV[] = "Units:      1 GB = 1024 MB, 1 MB = 8 Mbit (kiv)\n";
 
@@ -146,6 +149,40 @@ const char TABLE_SIZE_JSON[] =
     "50, \"card_size\": 2, \"card_size_unit\": \"GB\", \"time\": \"00:00:40\", \"seconds\": "
     "40}\n"
     "]\n";
+
+// The example shoot (shoot.json): ProRes 422 HQ UHD 25 (737 Mbit/s) on two
+// bodies for 4 h, a drone at 150 for 30 min and a gimbal measured from
+// tone.wav (1.536352 Mbit/s) for 2 h, each GB = Mbit/s x seconds / 8192; 256 GB
+// cards last 256 x 8192 / rate seconds. The proxy, ProRes 422 Proxy HD 25 at
+// 38 Mbit/s, covers (2 x 4 h + 30 min + 2 h) x 3 days; a day's 21506661.7 Mbit
+// go off the cards at 400 MB/s in 6720.8 s.
+const char PLAN_TEXT[] =
+    "Plan for 3 days, 3 copies, 256 GB cards; 1 GB = 1024 MB, 1 MB = 8 Mbit (kiv)\n"
+    "Camera   Count   Mbit/s   GB/day  Cards/day  Card time       GB\n"
+    "A and B      2      737  2591.02          6   00:47:25  7773.05\n"
+    "Drone        1      150   32.959          1   03:53:01   98.877\n"
+    "Gimbal       1  1.53635  1.35031          1  379:10:20  4.05093\n"
+    "\n"
+    "GB per day:       2625.32\n"
+    "GB for the shoot: 7875.97\n"
+    "With 3 copies:    23627.9\n"
+    "Proxy GB:         526.025\n"
+    "Total GB:         24153.9\n"
+    "Drives:           3 of 8192 GB, each copy on its own\n"
+    "Offload per day:  01:52:00 at 400 MB/s\n";
+const char PLAN_JSON[] =
+    "{\"units\": \"kiv\", \"days\": 3, \"copies\": 3, \"cameras\": [\n"
+    "  {\"name\": \"A and B\", \"count\": 2, \"mbit_s\": 737, \"gb_per_day\": 2591.015625, "
+    "\"cards_per_day\": 6, \"card_time\": \"00:47:25\", \"gb\": 7773.046875},\n"
+    "  {\"name\": \"Drone\", \"count\": 1, \"mbit_s\": 150, \"gb_per_day\": 32.958984375, "
+    "\"cards_per_day\": 1, \"card_time\": \"03:53:01\", \"gb\": 98.876953125},\n"
+    "  {\"name\": \"Gimbal\", \"count\": 1, \"mbit_s\": 1.536352, \"gb_per_day\": 1.350309375, "
+    "\"cards_per_day\": 1, \"card_time\": \"379:10:20\", \"gb\": 4.0509281249999995}\n"
+    "], \"gb_per_day\": 2625.32491875, \"gb\": 7875.97475625, \"gb_with_copies\": "
+    "23627.92426875, \"proxy_gb\": 526.025390625, \"total_gb\": 24153.949659375, \"drives\": 3, "
+    "\"offload_per_day\": \"01:52:00\"}\n";
+const std::string PLAN_ONLY = "\" takes its cameras, units and quantities from the file; give it "
+                              "no ";
 
 const std::string NONE = std::string("nothing to calculate; give one or two of --bitrate (or "
                                      "--mbytes), --size and --time (see --help)");
@@ -242,6 +279,8 @@ std::vector<Row> rows()
                  "\"x\\ny\"")},
         {"control_in_an_unknown_option", "--fo\no --size 1", refused("Unknown option 'fo\\no'.")},
         {"control_in_a_short_option", "-\x1b", refused("Unknown option '\\x1b'.")},
+        {"control_in_plan", "--plan no\ne.json",
+         refused("no\\ne.json: cannot be read (No such file or directory)")},
         {"control_in_positional", "--size 1 4\n",
          refused("unexpected argument \"4\\n\" (values follow their option, as in --size 64; "
                  "see --help)")},
@@ -397,6 +436,62 @@ std::vector<Row> rows()
          refused("--format \"sony-avchd-ps\" and --clip \"" + CLIPS +
                  "/tone.wav\" both give the "
                  "bitrate; give it once")},
+
+        // Plans: a format, a typed rate and measured clips; refusals name the place.
+        {"plan_of_a_shoot", "--plan " + PLANS + "/shoot.json", answer(PLAN_TEXT)},
+        {"plan_as_json", "--json --plan " + PLANS + "/shoot.json", answer(PLAN_JSON)},
+        // 2 x (12.5 MB/s + 4 x 1.152) x 90 min / 8000, and the user's format at
+        // 150 Mbit/s for 10 min; no card, drive, proxy or offload: no members.
+        {"plan_with_audio_and_a_formats_file",
+         "--plan " + PLANS + "/audio.json --formats-file " + FORMATS + "/user.json --json",
+         answer("{\"units\": \"decimal\", \"days\": 2, \"copies\": 1, \"cameras\": [\n"
+                "  {\"name\": \"Interview\\u0009A\", \"count\": 2, \"mbit_s\": 104.608, "
+                "\"gb_per_day\": 141.22080000000003, \"gb\": 282.44160000000005},\n"
+                "  {\"name\": \"Own format\", \"count\": 1, \"mbit_s\": 150, \"gb_per_day\": "
+                "11.25, \"gb\": 22.5}\n"
+                "], \"gb_per_day\": 152.47080000000003, \"gb\": 304.94160000000005, "
+                "\"gb_with_copies\": 304.94160000000005, \"total_gb\": 304.94160000000005}\n")},
+        {"plan_names_escaped_in_the_table",
+         "--plan " + PLANS + "/audio.json --formats-file " + FORMATS + "/user.json",
+         answer("Plan for 2 days, 1 copy; 1 GB = 10^9 bytes = 8000 Mbit (decimal)\n"
+                "Camera        Count   Mbit/s   GB/day       GB\n"
+                "Interview\\tA      2  104.608  141.221  282.442\n"
+                "Own format        1      150    11.25     22.5\n"
+                "\n"
+                "GB per day:       152.471\n"
+                "GB for the shoot: 304.942\n"
+                "With 1 copy:      304.942\n"
+                "Total GB:         304.942\n")},
+        {"plan_format_unknown_without_its_file", "--plan " + PLANS + "/audio.json",
+         refused("cameras[1].format: unknown format \"my-camera-4k\"")},
+        {"plan_fault_names_its_place", "--plan " + PLANS + "/bad-fps.json",
+         refused("cameras[1].fps: must be a frame rate from 0.001 to 1000000 frames per second, "
+                 "as 25 or \"30000/1001\"")},
+        {"plan_proxy_format_unknown", "--plan " + PLANS + "/unknown-format.json",
+         refused("proxy.format: unknown format \"prores-422-proxi\"; did you mean "
+                 "prores-422-proxy, prores-422-lt or prores-422-hq?")},
+        {"plan_clip_missing", "--plan " + PLANS + "/missing-clip.json",
+         refused("cameras[1].clips: " + PLANS + "/day0/none: no such file or folder")},
+        {"plan_audio_on_audio", "--plan " + PLANS + "/audio-included.json",
+         refused("cameras[0].audio: sony-xavc-s-4k-100m: its figure includes the audio already")},
+        {"plan_card_beyond_the_longest", "--plan " + PLANS + "/card-forever.json",
+         refused("cameras[0]: at 0.001 Mbit/s a 1e+06 GB card lasts longer than 1193046:28:15, the "
+                 "longest time there is")},
+        {"plan_file_missing", "--plan " + PLANS + "/none.json",
+         refused(PLANS + "/none.json: cannot be read (No such file or directory)")},
+        {"plan_folder", "--plan " + PLANS, refused(PLANS + ": a folder, not a plan file")},
+        {"plan_with_a_quantity", "--plan p.json --size 3",
+         refused("--plan \"p.json" + PLAN_ONLY + "--size (only --json and --formats-file)")},
+        {"plan_with_units", "--units gib --plan p.json",
+         refused("--plan \"p.json" + PLAN_ONLY + "--units (only --json and --formats-file)")},
+        {"plan_and_list_formats", "--plan p.json --list-formats",
+         refused("--plan \"p.json" + PLAN_ONLY +
+                 "--list-formats (only --json and --formats-file)")},
+        {"plan_twice", "--plan a.json --plan b.json",
+         refused("--plan \"a.json\" and --plan \"b.json\": plan one shoot at a time")},
+        {"plan_with_a_stray_word", "--plan p.json more",
+         refused("unexpected argument \"more\" (values follow their option, as in --size 64; see "
+                 "--help)")},
     };
 }
 
@@ -453,6 +548,28 @@ TEST(KivFileSizeProgram, MainPrintsWhatTheFunctionAnswers)
         EXPECT_EQ(process.readAllStandardError().toStdString(), row.expected.err) << name;
         EXPECT_EQ(process.exitCode(), row.expected.status) << name;
     }
+}
+
+// '-' reads the plan from standard input, its clips relative to the current
+// folder: the same answer as the file named, also where the pipe delivers it
+// in pieces, some time apart.
+TEST(KivFileSizeProgram, PlanFromStandardInput)
+{
+    QProcess process;
+    process.setWorkingDirectory(QString::fromStdString(PLANS));
+    process.start(QStringLiteral(KIVFILESIZE), {"--plan", "-", "--json"});
+    QFile plan(QString::fromStdString(PLANS + "/shoot.json"));
+    ASSERT_TRUE(plan.open(QIODevice::ReadOnly));
+    const QByteArray bytes = plan.readAll();
+    process.write(bytes.left(bytes.size() / 2));
+    ASSERT_TRUE(process.waitForBytesWritten(10000));
+    QThread::msleep(300);
+    process.write(bytes.mid(bytes.size() / 2) + QByteArray(200000, ' '));
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.readAllStandardOutput().toStdString(), PLAN_JSON);
+    EXPECT_EQ(process.readAllStandardError().toStdString(), "");
+    EXPECT_EQ(process.exitCode(), 0);
 }
 
 TEST(KivFileSizeHelp, NamesEveryOptionAndExitsZero)

@@ -92,6 +92,11 @@ std::uint32_t kivSecondsFromQuotient(double seconds);
 // Mbit in one GB; negative counts give 0.
 double kivGigabytes(std::int64_t bytes, KivCardUnits units = KivCardUnits::Kiv);
 
+// GB (GiB) of `units` that `mbps` Mbit/s fill in `seconds`: Mbit/s x seconds
+// over the Mbit in one GB. For whole seconds the same as kivCardSize; here
+// the seconds may be any length (a whole shoot's footage) or a fraction.
+double kivGigabytesAt(double mbps, double seconds, KivCardUnits units = KivCardUnits::Kiv);
+
 // Mbit/s to MB/s and back.
 double kivMbytesPerSec(double mbitsPerSec);
 double kivMbitsPerSec(double mbytesPerSec);

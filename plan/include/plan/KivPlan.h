@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
+// A shoot's plan: the cameras that record, how long each records a day, for
+// how many days, how many copies are kept, and the cards, drives, offload
+// speed and proxies that go with it. Plain data, shared by the command line
+// and the planner window; files in KivPlanFile.h, answers in KivPlanAnswer.h.
+//
+// Every GB of a plan (card_size, drive_size and the answers) is counted as
+// its `units` count it. Faults are named by their place, as in the plan file:
+// "days", "cameras[1].fps" (cameras counted from 0), "proxy.format".
+#pragma once
+
+#include "calc/KivAudio.h"
+#include "calc/KivTyped.h"
+#include "calc/KivUnits.h"
+#include "catalogue/KivFormatCatalogue.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+#include <variant>
+
+// Limits beyond which a figure is refused as absurd.
+inline constexpr int kivPlanMaxDays = 10000;
+inline constexpr int kivPlanMaxCopies = 100;
+inline constexpr int kivPlanMaxCount = 1000;
+inline constexpr int kivPlanMaxCameras = 1000;
+inline constexpr std::uint32_t kivPlanMaxSecondsPerDay = 24 * 3600;
+inline constexpr double kivPlanMinSize = 0.001; // GB, for card_size and drive_size
+inline constexpr double kivPlanMaxSize = 1e6;
+inline constexpr double kivPlanMinMbps = 0.001; // typed bitrates; MB/s are an eighth
+inline constexpr double kivPlanMaxMbps = 1e7;
+inline constexpr double kivPlanMinOffload = 0.001; // MB/s
+inline constexpr double kivPlanMaxOffload = 1e6;
+
+// A rate typed in Mbit/s ("bitrate").
+struct KivPlanBitrate
+{
+    double mbps = 0;
+    friend bool operator==(const KivPlanBitrate &, const KivPlanBitrate &) = default;
+};
+
+// A rate typed in MB/s of 10^6 bytes ("mbytes"), as --mbytes takes it.
+struct KivPlanMbytes
+{
+    double mbytesPerSec = 0;
+    friend bool operator==(const KivPlanMbytes &, const KivPlanMbytes &) = default;
+};
+
+// A recording format of the catalogue ("format", "frame", "fps"), looked up
+// as --format looks it up.
+struct KivPlanFormat
+{
+    QString name; // as written
+    std::optional<KivFrameSize> frame;
+    std::optional<double> fps;
+    friend bool operator==(const KivPlanFormat &, const KivPlanFormat &) = default;
+};
+
+// Clips measured as --clip measures them ("clips"): the paths as written,
+// relative ones relative to the plan file's folder (kivPlanClipPaths).
+struct KivPlanClips
+{
+    QStringList paths;
+    friend bool operator==(const KivPlanClips &, const KivPlanClips &) = default;
+};
+
+// Where a camera's (or the proxy's) rate comes from: exactly one of the
+// above, and PCM audio on top of a typed rate or a format ("audio"; measured
+// clips carry their own).
+struct KivPlanSource
+{
+    std::variant<KivPlanBitrate, KivPlanMbytes, KivPlanFormat, KivPlanClips> from;
+    std::optional<KivAudio> audio;
+    friend bool operator==(const KivPlanSource &, const KivPlanSource &) = default;
+};
+
+// One camera, or `count` bodies recording alike.
+struct KivPlanCamera
+{
+    QString name; // any text; shown escaped
+    int count = 1;
+    std::uint32_t secondsPerDay = 0; // "time_per_day", 0 to a day
+    KivPlanSource source;
+    friend bool operator==(const KivPlanCamera &, const KivPlanCamera &) = default;
+};
+
+struct KivPlan
+{
+    KivCardUnits units = KivCardUnits::Kiv;
+    int days = 1;
+    int copies = 1;
+    std::optional<double> cardSize;            // GB of `units`
+    std::optional<double> driveSize;           // GB of `units`
+    std::optional<double> offloadMbytesPerSec; // MB/s of 10^6 bytes
+    std::optional<KivPlanSource> proxy;        // never clips
+    QList<KivPlanCamera> cameras;              // 1 to kivPlanMaxCameras
+    friend bool operator==(const KivPlan &, const KivPlan &) = default;
+};
+
+// "cameras[2]", the place of a camera.
+QString kivPlanCameraPlace(qsizetype camera);
+// "proxy", the place of the proxy.
+QString kivPlanProxyPlace();
+
+// Whether every figure of `plan` lies within its limits (as reading a plan
+// file checks them). On a fault returns false and sets `error` to one line
+// naming the first faulty place: "cameras[1].count: must be a whole number
+// from 1 to 1000".
+bool kivCheckPlan(const KivPlan &plan, QString &error);
+
+// The Mbit/s of a typed source before its audio: the bitrate, or MB/s x 8;
+// nothing for a format or clips.
+std::optional<double> kivPlanTypedMbps(const KivPlanSource &source);
+
+// `mbps` with the PCM audio of `source` added.
+double kivPlanWithAudio(const KivPlanSource &source, double mbps);
+
+// The format of a format source at its frame size and rate, looked up in
+// `catalogue` as kivChooseFormat looks it up. On a refusal returns nothing
+// and sets `error` to one line after `place` ("cameras[0]"):
+//   cameras[0].format: unknown format "prores-422-hg"; did you mean ...
+//   cameras[0].audio: sony-xavc-s-4k-100m: its figure includes the audio already
+// A source of another kind is refused as "... is not a format".
+std::optional<KivFormatChoice> kivPlanChooseFormat(const KivFormatCatalogue &catalogue,
+                                                   const KivPlanSource &source,
+                                                   const QString &place, QString &error);
+
+// The clips' paths to measure: absolute paths and URLs ("file:///...") as
+// written, relative paths joined to `folder` (the plan file's) and cleaned.
+QStringList kivPlanClipPaths(const KivPlanClips &clips, const QString &folder);
