@@ -270,8 +270,9 @@ QStringList KivFormatCatalogue::suggestions(const QString &name, int count) cons
         const qsizetype limit = std::max<qsizetype>(3, typed.size() / 2);
         std::vector<std::pair<qsizetype, qsizetype>> near; // distance, index
         for (qsizetype i = 0; i < formats_.size(); ++i) {
+            // A suggestion shares something with what was typed: "xyz" is not "dv".
             const qsizetype distance = editDistance(typed, formats_[i].id);
-            if (distance <= limit) {
+            if (distance <= limit && distance < std::max(typed.size(), formats_[i].id.size())) {
                 near.emplace_back(distance, i);
             }
         }

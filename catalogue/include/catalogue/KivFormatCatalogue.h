@@ -69,9 +69,9 @@ public:
     // listed size of the entry at the name's rate.
     QList<KivFormatNamed> named(const QString &name) const;
     // Up to `count` ids close to `name`, closest first: those within an edit
-    // distance of max(3, length / 2) of the normalized name (ties in
-    // catalogue order), or, when there are none, the first entries that
-    // filter(name) gives.
+    // distance of max(3, length / 2) of the normalized name and sharing a
+    // character with it (ties in catalogue order), or, when there are none,
+    // the first entries that filter(name) gives.
     QStringList suggestions(const QString &name, int count = 3) const;
 
     // Entries whose normalized id, alias, name, family or a name they are
