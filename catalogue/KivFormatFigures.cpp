@@ -172,6 +172,7 @@ QString readNames(const QJsonObject &entry, KivFormat &format)
         return QLatin1String("\"names\" needs the entry's \"rates\"");
     }
     for (auto it = names.begin(); it != names.end(); ++it) {
+        // A name follows the rules of a text member: one line, 1 to 300 characters.
         QString name;
         const QJsonObject one{{QStringLiteral("name"), it.key()}};
         if (QString problem = readText(one, "name", true, name); !problem.isEmpty()) {
