@@ -9,6 +9,7 @@
 #include "catalogue/KivFormatRate.h"
 
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 
 #include <algorithm>
@@ -19,6 +20,8 @@ namespace {
 const char *const COMMON_FRAMES[] = {"1280x720",  "1920x1080", "2048x1080",
                                      "2560x1440", "3840x2160", "4096x2160"};
 constexpr double COMMON_RATES[] = {23.976, 24, 25, 29.97, 30, 50, 59.94, 60};
+// The audio box's items, in order.
+constexpr int AUDIO_CHANNELS[] = {0, 2, 4, 8};
 
 QSettings settings()
 {
@@ -38,8 +41,24 @@ QString natureOf(KivRateNature nature)
         return KivFormatChooser::tr("maximum: the most the mode records; averages come in lower");
     case KivRateNature::Average:
         return KivFormatChooser::tr("average: what a typical recording comes to");
+    case KivRateNature::Approximate:
+        return KivFormatChooser::tr("approximate: the maker's rounded figure, neither a maximum "
+                                    "nor an average");
+    case KivRateNature::Net:
+        return KivFormatChooser::tr("net: the rate of the video stream alone");
+    case KivRateNature::Nominal:
+        return KivFormatChooser::tr("nominal: the rate the format is known by; its source says "
+                                    "no more");
     }
     return QString();
+}
+
+// A frame rate remembered in C form, or in the language of an earlier run.
+std::optional<double> rememberedRate(const QString &text)
+{
+    QString unused;
+    std::optional<double> fps = kivReadFrameRate(text, unused);
+    return fps ? fps : KivLocalNumbers().frameRate(text);
 }
 
 } // namespace
@@ -47,6 +66,9 @@ QString natureOf(KivRateNature nature)
 KivFormatChooser::KivFormatChooser(QWidget *parent) : QDialog(parent)
 {
     ui.setupUi(this);
+    for (int i = 0; i < ui.audio->count(); ++i) {
+        ui.audio->setItemData(i, AUDIO_CHANNELS[i]);
+    }
     const KivFormatLoad loaded = kivLoadFormats();
     catalogue = loaded.catalogue;
     ui.warnings->setText(loaded.warnings.join(QLatin1Char('\n')));
@@ -64,12 +86,21 @@ KivFormatChooser::KivFormatChooser(QWidget *parent) : QDialog(parent)
     if (last) {
         ui.format->setCurrentIndex(ui.format->findData(last->id));
         ui.frame->setCurrentText(saved.value(QStringLiteral("format/frame")).toString());
-        ui.rate->setCurrentText(saved.value(QStringLiteral("format/rate")).toString());
+        const std::optional<double> fps =
+            rememberedRate(saved.value(QStringLiteral("format/rate")).toString());
+        if (fps) {
+            ui.rate->setCurrentText(KivLocalNumbers().text(*fps));
+        }
+        // The rows follow the format restored, not the family's first.
+        formatChosen();
     }
+    const int channels = saved.value(QStringLiteral("format/audio"), 0).toInt();
+    ui.audio->setCurrentIndex(std::max(0, ui.audio->findData(channels)));
     connect(ui.family, &QComboBox::currentIndexChanged, this, &KivFormatChooser::familyChosen);
     connect(ui.format, &QComboBox::currentIndexChanged, this, &KivFormatChooser::formatChosen);
     connect(ui.frame, &QComboBox::currentTextChanged, this, &KivFormatChooser::updateResult);
     connect(ui.rate, &QComboBox::currentTextChanged, this, &KivFormatChooser::updateResult);
+    connect(ui.audio, &QComboBox::currentIndexChanged, this, &KivFormatChooser::updateResult);
     updateResult();
 }
 
@@ -82,7 +113,9 @@ void KivFormatChooser::accept()
     QSettings saved = settings();
     saved.setValue(QStringLiteral("format/id"), format->id);
     saved.setValue(QStringLiteral("format/frame"), ui.frame->currentText());
-    saved.setValue(QStringLiteral("format/rate"), ui.rate->currentText());
+    const std::optional<double> fps = KivLocalNumbers().frameRate(ui.rate->currentText());
+    saved.setValue(QStringLiteral("format/rate"), fps ? kivFrameRateText(*fps) : QString());
+    saved.setValue(QStringLiteral("format/audio"), ui.audio->currentData().toInt());
     QDialog::accept();
 }
 
@@ -104,6 +137,8 @@ void KivFormatChooser::formatChosen()
                        static_cast<QWidget *>(ui.rateLabel), static_cast<QWidget *>(ui.rate)}) {
         w->setVisible(framed);
     }
+    // A figure that holds the audio already takes none on top.
+    ui.audio->setEnabled(format == nullptr || !format->audio);
     if (framed) {
         const QString frame = ui.frame->currentText();
         const QString rate = ui.rate->currentText();
@@ -120,16 +155,20 @@ void KivFormatChooser::formatChosen()
                 }
             }
         }
-        QList<double> rates(std::begin(COMMON_RATES), std::end(COMMON_RATES));
-        rates << format->rates;
+        QList<double> rates = format->rates;
+        if (!format->onlyListedRates) {
+            rates.append(QList<double>(std::begin(COMMON_RATES), std::end(COMMON_RATES)));
+        }
         std::sort(rates.begin(), rates.end());
         rates.erase(std::unique(rates.begin(), rates.end()), rates.end());
         ui.rate->clear();
         for (const double fps : rates) {
             ui.rate->addItem(KivLocalNumbers().text(fps));
         }
-        // What was typed for the format before stays where this one takes it.
-        ui.frame->setCurrentText(frame.isEmpty() ? ui.frame->itemText(0) : frame);
+        // What was typed for the format before stays where this one takes it;
+        // else HD where the format has it.
+        const int hd = std::max(0, ui.frame->findText(QStringLiteral("1920x1080")));
+        ui.frame->setCurrentText(frame.isEmpty() ? ui.frame->itemText(hd) : frame);
         ui.rate->setCurrentText(rate.isEmpty() ? KivLocalNumbers().text(25) : rate);
     }
     updateResult();
@@ -146,13 +185,28 @@ const KivFormat *KivFormatChooser::chosen() const
     return nullptr;
 }
 
+std::optional<KivAudio> KivFormatChooser::audio() const
+{
+    const int channels = ui.audio->currentData().toInt();
+    if (!ui.audio->isEnabled() || channels <= 0) {
+        return std::nullopt;
+    }
+    KivAudio audio;
+    audio.channels = channels;
+    return audio;
+}
+
 QString KivFormatChooser::refusal(const KivFormat &format, const QString &frameText,
                                   const QString &rateText) const
 {
     QString unused;
     const std::optional<KivFrameSize> frame = kivReadFrameSize(frameText, unused);
     if (!frame) {
-        return tr("Write the frame size as width x height, for example 1920x1080.");
+        // Written as a size, only too large or empty.
+        static const QRegularExpression shape(QStringLiteral("^\\s*\\d+[xX]\\d+\\s*$"));
+        return shape.match(frameText).hasMatch()
+                   ? tr("Width and height must be 1 to %1 pixels.").arg(kivMaxFrameSide)
+                   : tr("Write the frame size as width x height, for example 1920x1080.");
     }
     if (!KivLocalNumbers().frameRate(rateText)) {
         return tr("Write the frame rate as a number, for example 25 or 29.97, or as a fraction "
@@ -161,6 +215,14 @@ QString KivFormatChooser::refusal(const KivFormat &format, const QString &frameT
     QStringList sizes;
     for (const KivFrameSize &size : format.listedSizes()) {
         sizes << size.text();
+    }
+    if (!format.onlyListedSizes || sizes.contains(frame->text())) {
+        QStringList rates;
+        for (const double fps : format.rates) {
+            rates << KivLocalNumbers().text(fps);
+        }
+        return tr("%1 exists only at %2 frames per second.")
+            .arg(format.name, rates.join(QStringLiteral(", ")));
     }
     return tr("%1 exists only at %2.").arg(format.name, sizes.join(QStringLiteral(", ")));
 }
@@ -184,16 +246,28 @@ void KivFormatChooser::updateResult()
                 ? kivFormatRate(*format, frame, fps, error)
                 : std::nullopt;
         if (rate) {
-            mbps_ = rate->mbps;
+            const KivLocalNumbers numbers;
+            QString what = format->audio ? tr("audio included") : tr("video only");
+            if (format->alpha) {
+                what = *format->alpha ? tr("%1, with alpha").arg(what)
+                                      : tr("%1, without alpha").arg(what);
+            }
             text = tr("%1 Mbit/s, %2; %3.")
-                       .arg(KivLocalNumbers().text(rate->mbps), natureOf(format->nature),
-                            format->audio ? tr("audio included") : tr("video only"));
+                       .arg(numbers.text(rate->mbps), natureOf(format->nature), what);
             if (rate->scaled) {
-                text += QLatin1Char(' ') + (format->kind == KivFormatKind::Table
-                                                ? tr("Scaled from %1 at %2 fps.")
-                                                      .arg(rate->fromSize.text(),
-                                                           KivLocalNumbers().text(rate->fromRate))
-                                                : tr("Scaled from %1.").arg(rate->fromSize.text()));
+                text += QLatin1Char(' ') +
+                        (format->kind == KivFormatKind::Table
+                             ? tr("Scaled from %1 at %2 fps.")
+                                   .arg(rate->fromSize.text(), numbers.text(rate->fromRate))
+                             : tr("Scaled from %1.").arg(rate->fromSize.text()));
+            }
+            mbps_ = rate->mbps;
+            if (const std::optional<KivAudio> pcm = audio()) {
+                mbps_ = rate->mbps + pcm->mbps();
+                text += QLatin1Char(' ') +
+                        tr("With %1 channels of 24-bit 48 kHz PCM audio (%2 Mbit/s): %3 Mbit/s.")
+                            .arg(pcm->channels)
+                            .arg(numbers.text(pcm->mbps()), numbers.text(*mbps_));
             }
             text += QLatin1Char('\n') + tr("Source: %1").arg(format->source);
         } else {

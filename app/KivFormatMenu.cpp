@@ -12,7 +12,8 @@
 #include <QLineEdit>
 #include <QMenu>
 
-KivFormatMenu::KivFormatMenu(QLineEdit *field) : QObject(field), field(field)
+KivFormatMenu::KivFormatMenu(QLineEdit *field)
+    : QObject(field), field(field), hint(field->toolTip())
 {
     field->installEventFilter(this);
 }
@@ -20,6 +21,12 @@ KivFormatMenu::KivFormatMenu(QLineEdit *field) : QObject(field), field(field)
 bool KivFormatMenu::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != field) {
+        return false;
+    }
+    if (event->type() == QEvent::ToolTipChange) {
+        if (field->toolTip().isEmpty() && !hint.isEmpty()) {
+            field->setToolTip(hint);
+        }
         return false;
     }
     QPoint at;

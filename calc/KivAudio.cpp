@@ -8,43 +8,32 @@
 #include <QLocale>
 #include <QStringList>
 
-#include <algorithm>
-
 namespace {
 
-// A whole number of at most six digits (so no overflow), or -1.
-int whole(const QString &text)
+// Whether `text` is 1 to 9 ASCII digits, so that it reads without overflow.
+bool isCount(QStringView text)
 {
-    if (text.isEmpty() || text.size() > 6) {
-        return -1;
+    if (text.isEmpty() || text.size() > 9) {
+        return false;
     }
-    int n = 0;
     for (QChar c : text) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-            return -1;
+            return false;
         }
-        n = n * 10 + (c.unicode() - '0');
     }
-    return n;
+    return true;
 }
 
-// Digits with at most one '.' between digits, or -1.
-double decimal(const QString &text)
+// Digits with an optional '.' and fraction, both parts short enough to read.
+bool isDecimal(QStringView text)
 {
     const qsizetype dot = text.indexOf(QLatin1Char('.'));
-    const QString integral = dot < 0 ? text : text.left(dot);
-    const QString fraction = dot < 0 ? QStringLiteral("0") : text.mid(dot + 1);
-    if (whole(integral) < 0 || fraction.isEmpty() ||
-        !std::all_of(fraction.begin(), fraction.end(),
-                     [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); })) {
-        return -1;
-    }
-    return text.toDouble();
+    return dot < 0 ? isCount(text) : isCount(text.left(dot)) && isCount(text.mid(dot + 1));
 }
 
 } // namespace
 
-double kivPcmMbps(int channels, int bits, double khz)
+double KivAudio::mbps() const
 {
     return double(channels) * double(bits) * khz / 1000.0;
 }
@@ -55,7 +44,7 @@ bool KivAudio::isValid() const
            bits <= kivMaxAudioBits && khz >= kivMinAudioKhz && khz <= kivMaxAudioKhz;
 }
 
-QString KivAudio::text() const
+QString KivAudio::typed() const
 {
     QString out = QString::number(channels);
     if (bits != 24 || khz != 48) {
@@ -67,33 +56,47 @@ QString KivAudio::text() const
     return out;
 }
 
+QString KivAudio::text() const
+{
+    return QStringLiteral("%1 %2 of %3-bit %4 kHz PCM")
+        .arg(QString::number(channels),
+             channels == 1 ? QStringLiteral("channel") : QStringLiteral("channels"),
+             QString::number(bits), kivNumberText(khz));
+}
+
 std::optional<KivAudio> kivReadAudio(const QString &text, QString &error)
 {
-    const QString start = QLatin1String("audio ") + kivQuoted(text, kivShownLength);
+    const QString start =
+        QLatin1String("audio ") + kivQuoted(text, kivShownLength) + QLatin1String(": ");
     const QStringList fields = text.trimmed().split(QLatin1Char(':'));
-    KivAudio audio;
-    audio.channels = whole(fields[0]);
-    if (fields.size() > 1) {
-        audio.bits = whole(fields[1]);
-    }
-    if (fields.size() > 2) {
-        audio.khz = decimal(fields[2]);
-    }
-    if (fields.size() > 3 || audio.channels < 0 || audio.bits < 0 || audio.khz < 0) {
-        error = start + QLatin1String(": write it as CHANNELS[:BITS[:KHZ]] (4, 2:16 or 8:24:96)");
+    if (fields.size() > 3 || !isCount(fields[0]) || (fields.size() > 1 && !isCount(fields[1])) ||
+        (fields.size() > 2 && !isDecimal(fields[2]))) {
+        error = start + QLatin1String("write CHANNELS[:BITS[:KHZ]] in digits, as in 4, 2:16 or "
+                                      "8:24:48");
         return std::nullopt;
     }
+    KivAudio audio;
+    audio.channels = fields[0].toInt();
     if (audio.channels < 1 || audio.channels > kivMaxAudioChannels) {
-        error = start + QStringLiteral(": channels must be 1 to %1").arg(kivMaxAudioChannels);
-    } else if (audio.bits < kivMinAudioBits || audio.bits > kivMaxAudioBits) {
-        error = start +
-                QStringLiteral(": bits must be %1 to %2").arg(kivMinAudioBits).arg(kivMaxAudioBits);
-    } else if (!audio.isValid()) {
-        error =
-            start + QStringLiteral(": kHz must be %1 to %2")
-                        .arg(kivFrameRateText(kivMinAudioKhz), kivFrameRateText(kivMaxAudioKhz));
-    } else {
-        return audio;
+        error = start + QStringLiteral("1 to %1 channels").arg(kivMaxAudioChannels);
+        return std::nullopt;
     }
-    return std::nullopt;
+    if (fields.size() > 1) {
+        audio.bits = fields[1].toInt();
+        if (audio.bits < kivMinAudioBits || audio.bits > kivMaxAudioBits) {
+            error =
+                start +
+                QStringLiteral("%1 to %2 bits a sample").arg(kivMinAudioBits).arg(kivMaxAudioBits);
+            return std::nullopt;
+        }
+    }
+    if (fields.size() > 2) {
+        audio.khz = fields[2].toDouble();
+        if (!(audio.khz >= kivMinAudioKhz && audio.khz <= kivMaxAudioKhz)) {
+            error = start + QStringLiteral("%1 to %2 kHz")
+                                .arg(kivNumberText(kivMinAudioKhz), kivNumberText(kivMaxAudioKhz));
+            return std::nullopt;
+        }
+    }
+    return audio;
 }

@@ -158,7 +158,13 @@ bool kivIsFrameRate(double fps)
 
 std::optional<double> kivReadFrameRate(const QString &text, QString &error)
 {
-    const QString t = text.trimmed();
+    // Fields per second, as interlaced video is named ("50i"), are two a frame.
+    QString t = text.trimmed();
+    const bool fields =
+        t.size() > 1 && (t.endsWith(QLatin1Char('i')) || t.endsWith(QLatin1Char('I')));
+    if (fields) {
+        t.chop(1);
+    }
     const QString start =
         QLatin1String("frame rate ") + kivQuoted(text, kivShownLength) + QLatin1String(": ");
     double fps = 0;
@@ -188,6 +194,9 @@ std::optional<double> kivReadFrameRate(const QString &text, QString &error)
             return std::nullopt;
         }
         fps = t.toDouble();
+    }
+    if (fields) {
+        fps /= 2;
     }
     if (!kivIsFrameRate(fps)) {
         error =

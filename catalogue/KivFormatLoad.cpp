@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStandardPaths>
 
 namespace {
@@ -27,7 +28,11 @@ const BuiltIn &builtInData()
         const QString path = QLatin1String(builtInPath);
         QFile file(path);
         if (file.open(QIODevice::ReadOnly)) {
-            kivAddFormatsJson(read.catalogue, file.readAll(), path, read.warnings);
+            QList<KivFormat> formats = kivReadFormats(file.readAll(), path, read.warnings);
+            for (KivFormat &format : formats) {
+                format.file.clear();
+            }
+            read.catalogue.add(formats);
         } else {
             read.warnings << QLatin1String("the built-in formats are missing from this program (") +
                                  path + QLatin1Char(')');
@@ -47,7 +52,20 @@ const KivFormatCatalogue &kivBuiltInFormats()
 int kivAddFormatsJson(KivFormatCatalogue &catalogue, const QByteArray &json, const QString &origin,
                       QStringList &warnings)
 {
-    return catalogue.add(kivReadFormats(json, origin, warnings));
+    const QList<KivFormat> formats = kivReadFormats(json, origin, warnings);
+    QSet<QString> builtIn;
+    for (const KivFormat &present : catalogue.formats()) {
+        if (present.file.isEmpty()) {
+            builtIn.insert(present.id);
+        }
+    }
+    for (const KivFormat &format : formats) {
+        if (builtIn.contains(format.id)) {
+            warnings << kivEscaped(origin) + QLatin1String(": ") + format.id +
+                            QLatin1String(" replaces the built-in entry of that id");
+        }
+    }
+    return catalogue.add(formats);
 }
 
 int kivAddFormatsFile(KivFormatCatalogue &catalogue, const QString &path, QStringList &warnings)

@@ -61,7 +61,7 @@ int kivFileSize(const QStringList &arguments, QString &out, QString &err, const 
     err = warnings;
     switch (request.action) {
     case Action::ListFormats:
-        out = kivFormatList(resolved.listed, request.json);
+        out = kivFormatList(resolved.listed, request.json, kivTerminalColumns());
         break;
     case Action::ClipEvents:
         sink(kivClipTotalEvent(std::get<KivClipReport>(resolved.bitrate->from)));

@@ -262,13 +262,18 @@ struct SourceText
 
 SourceText sourceText(const KivBitrateSource &source, KivCardUnits units)
 {
+    SourceText text;
     if (const auto *format = std::get_if<KivFormatChoice>(&source.from)) {
-        return {kivFormatLine(*format), kivFormatJson(*format)};
+        text = {kivFormatLine(*format), kivFormatJson(*format)};
+    } else if (const auto *clips = std::get_if<KivClipReport>(&source.from)) {
+        text = {kivClipsLine(*clips, units), kivClipsJson(*clips)};
     }
-    if (const auto *clips = std::get_if<KivClipReport>(&source.from)) {
-        return {kivClipsLine(*clips, units), kivClipsJson(*clips)};
+    if (source.audio) {
+        text.line += kivAudioLine(*source.audio, source.mbps);
+        text.members += (text.members.isEmpty() ? QString() : QStringLiteral(", ")) +
+                        kivAudioJson(*source.audio);
     }
-    return {};
+    return text;
 }
 
 } // namespace

@@ -19,10 +19,15 @@ fills them, a card size the time at common bitrates.
   --bitrate MBIT   bitrate in Mbit/s
   --mbytes MB      bitrate in MB/s (1 MB/s = 8 Mbit/s), instead of --bitrate
   --format ID      bitrate of a recording format, instead of --bitrate: a codec
-                   (prores-422-hq, dnxhr-hq: give --frame and --fps) or a
-                   camera mode (sony-xavc-s-4k-100m); see --list-formats
+                   (prores-422-hq, dnxhr-hq, v210: give --frame and --fps), a
+                   name editors say ("DNxHD 145", "prores hq") or a camera
+                   mode (sony-xavc-s-4k-100m); see --list-formats
   --frame WxH      frame size for --format: WIDTHxHEIGHT, hd, uhd or dci4k
-  --fps N          frame rate for --format: 25, 29.97 or 30000/1001
+  --fps N          frame rate for --format: 25, 29.97 or 30000/1001; fields
+                   of interlaced video with an i: 50i is 25 frames
+  --audio C[:B[:K]]
+                   add C channels of B-bit K kHz PCM (24-bit 48 kHz unless
+                   given) to --bitrate, --mbytes or a --format of video only
   --clip PATH      bitrate measured from recorded clips, instead of --bitrate:
                    a clip, or a folder and every clip below it (a card's
                    DCIM/, say); repeat it to pool more; needs libmediainfo0v5
@@ -32,7 +37,8 @@ fills them, a card size the time at common bitrates.
 const char HELP_AFTER_UNITS[] = R"(  --json           print JSON: an object, or an array for a table
   --list-formats [WORD]
                    list the recording formats, or those whose id, name or
-                   family holds WORD, with the nature and source of each figure
+                   family holds WORD, with the nature and source of each
+                   figure; with --json also the figures themselves
   --formats-file PATH
                    add the formats of a JSON file to the built-in ones and the
                    user's own, ~/.config/kivfilesizecalculator/formats.json
@@ -55,6 +61,7 @@ Examples:
   kivfilesize --size 64 --time 2:30:00 --units decimal
   kivfilesize --bitrate 100
   kivfilesize --format prores-422-hq --frame uhd --fps 25 --size 512
+  kivfilesize --format "DNxHD 220x" --frame hd --audio 4 --time 1:00:00
   kivfilesize --clip DCIM/ --size 256
   kivfilesize --plan shoot.json --json
 )";

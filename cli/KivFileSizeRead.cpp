@@ -26,7 +26,7 @@ constexpr OptionSpec OPTIONS[] = {
     {"bitrate", true},      {"mbytes", true}, {"size", true},  {"time", true},
     {"units", true},        {"format", true}, {"frame", true}, {"fps", true},
     {"formats-file", true}, {"clip", true},   {"json", false}, {"list-formats", false},
-    {"clip-events", false}, {"plan", true},
+    {"clip-events", false}, {"plan", true}, {"audio", true},
 };
 
 // The only options that go with --plan: the rest is in the plan file.
@@ -202,6 +202,23 @@ bool readTime(const QString &value, KivFileSizeRequest &request, QString &error)
     return true;
 }
 
+bool readAudio(const QString &value, KivFileSizeRequest &request, QString &error)
+{
+    if (request.audio) {
+        error = QStringLiteral("--audio %1 and --audio %2: give it once")
+                    .arg(kivQuoted(request.audioGiven.text), kivQuoted(value));
+        return false;
+    }
+    QString problem;
+    request.audio = kivReadAudio(value, problem);
+    if (!request.audio) {
+        error = QLatin1String("--") + problem;
+        return false;
+    }
+    request.audioGiven = {QStringLiteral("--audio"), value};
+    return true;
+}
+
 // One source of the bitrate; any number of clips pool into one.
 bool readBitrate(const QString &option, const QString &value, KivFileSizeRequest &request,
                  QString &error)
@@ -252,6 +269,8 @@ bool readOptions(const QList<Given> &given, KivFileSizeRequest &request, QString
                 return false;
             }
             slot = value;
+        } else if (g.name == QLatin1String("audio")) {
+            ok = readAudio(value, request, error);
         } else if (g.name == QLatin1String("formats-file")) {
             request.formatsFiles << value;
         } else if (g.name == QLatin1String("list-formats")) {
@@ -300,6 +319,13 @@ bool checkPlan(const QList<Given> &given, KivFileSizeRequest &request, QString &
 bool checkRequest(const KivFileSizeRequest &request, QString &error)
 {
     using Action = KivFileSizeRequest::Action;
+    if (request.audio && request.action != Action::Calculate) {
+        error = QStringLiteral("--audio %1 adds audio to a bitrate; %2 calculates nothing")
+                    .arg(kivQuoted(request.audioGiven.text), request.action == Action::ListFormats
+                                                                 ? QStringLiteral("--list-formats")
+                                                                 : QStringLiteral("--clip-events"));
+        return false;
+    }
     if (request.action == Action::ListFormats) {
         if (request.count() > 0 || !request.format.isEmpty()) {
             error = QStringLiteral("--list-formats lists the formats and calculates nothing; give "
@@ -327,6 +353,17 @@ bool checkRequest(const KivFileSizeRequest &request, QString &error)
     if (request.count() == 0) {
         error = QStringLiteral("nothing to calculate; give one or two of --bitrate (or --mbytes), "
                                "--size and --time (see --help)");
+        return false;
+    }
+    if (request.audio && !request.clips.isEmpty()) {
+        error = QStringLiteral("--audio %1: clips measured with --clip hold their audio already")
+                    .arg(kivQuoted(request.audioGiven.text));
+        return false;
+    }
+    if (request.audio && !request.hasBitrate()) {
+        error = QStringLiteral("--audio %1 adds audio to a bitrate; give --bitrate, --mbytes or "
+                               "--format with it")
+                    .arg(kivQuoted(request.audioGiven.text));
         return false;
     }
     if (request.format.isEmpty() && (request.frame || request.fps)) {

@@ -7,6 +7,7 @@
 // clips); answering computes and renders.
 #pragma once
 
+#include "calc/KivAudio.h"
 #include "calc/KivUnits.h"
 #include "catalogue/KivFormatCatalogue.h"
 #include "clips/KivClips.h"
@@ -55,6 +56,10 @@ struct KivFileSizeRequest
     std::optional<QString> frame;
     std::optional<QString> fps;
     QStringList clips;
+    // PCM audio of --audio, to add to a typed rate or a format's figure of
+    // video only.
+    std::optional<KivAudio> audio;
+    KivGiven audioGiven;
     // Formats files to add to the catalogue, and the word of --list-formats.
     QStringList formatsFiles;
     QString listWord;
@@ -77,8 +82,10 @@ struct KivFileSizeRequest
 struct KivBitrateSource
 {
     std::variant<std::monostate, KivFormatChoice, KivClipReport> from;
-    double mbps = 0;
+    double mbps = 0; // with the audio
     // What names the bitrate in a message: --bitrate "4", --format
     // "prores-422-hq", --clip "a.mp4 b.mp4".
     KivGiven given;
+    std::optional<KivAudio> audio =
+        std::nullopt; // added on top of a typed rate or a format's figure
 };

@@ -30,13 +30,13 @@ bool resolveFormat(const KivFileSizeRequest &request, KivResolved &resolved, QSt
         return false;
     }
     std::optional<KivFormatChoice> choice =
-        kivChooseFormat(load(request, resolved), request.format, frame, fps, error);
+        kivChooseFormat(load(request, resolved), request.format, frame, fps, error, request.audio);
     if (!choice) {
         return false;
     }
-    const double mbps = choice->rate.mbps;
+    const double mbps = choice->mbps();
     const KivGiven given{QStringLiteral("--format"), choice->format.id};
-    resolved.bitrate = KivBitrateSource{std::move(*choice), mbps, given};
+    resolved.bitrate = KivBitrateSource{std::move(*choice), mbps, given, request.audio};
     return true;
 }
 
@@ -100,8 +100,9 @@ bool kivResolve(const KivFileSizeRequest &request, KivResolved &resolved, QStrin
         return resolveFormat(request, resolved, error);
     }
     if (request.bitrate) {
-        resolved.bitrate =
-            KivBitrateSource{std::monostate(), *request.bitrate, request.bitrateGiven};
+        const double audio = request.audio ? request.audio->mbps() : 0.0;
+        resolved.bitrate = KivBitrateSource{std::monostate(), *request.bitrate + audio,
+                                            request.bitrateGiven, request.audio};
     }
     return true;
 }

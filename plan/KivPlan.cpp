@@ -71,7 +71,7 @@ bool checkSource(const KivPlanSource &source, const QString &place, bool proxy, 
     }
     if (source.audio && !source.audio->isValid()) {
         QString problem;
-        kivReadAudio(source.audio->text(), problem);
+        kivReadAudio(source.audio->typed(), problem);
         return fault("audio", problem);
     }
     return true;

@@ -43,7 +43,7 @@ QStringList sourceMembers(const KivPlanSource &source)
         members << member("clips", QJsonArray::fromStringList(clips->paths));
     }
     if (source.audio) {
-        members << member("audio", source.audio->text());
+        members << member("audio", source.audio->typed());
     }
     return members;
 }

@@ -114,6 +114,10 @@
         <source>MB/sec</source>
         <translation>MB/s</translation>
     </message>
+    <message>
+        <source>Right-click for the bitrate of a recording format; drop clips on the window to measure theirs.</source>
+        <translation>Rechtsklick für die Bitrate eines Aufnahmeformats; Clips auf das Fenster ziehen, um ihre zu messen.</translation>
+    </message>
 </context>
 <context>
     <name>KivFormatChooser</name>
@@ -169,6 +173,38 @@
         <source>Source: %1</source>
         <translation>Quelle: %1</translation>
     </message>
+    <message>
+        <source>approximate: the maker&apos;s rounded figure, neither a maximum nor an average</source>
+        <translation>ungefähr: die gerundete Angabe des Herstellers, weder Höchstwert noch Durchschnitt</translation>
+    </message>
+    <message>
+        <source>net: the rate of the video stream alone</source>
+        <translation>netto: die Rate des Videostroms allein</translation>
+    </message>
+    <message>
+        <source>nominal: the rate the format is known by; its source says no more</source>
+        <translation>nominal: die Rate, unter der das Format bekannt ist; seine Quelle sagt nicht mehr</translation>
+    </message>
+    <message>
+        <source>Width and height must be 1 to %1 pixels.</source>
+        <translation>Breite und Höhe müssen 1 bis %1 Pixel betragen.</translation>
+    </message>
+    <message>
+        <source>%1 exists only at %2 frames per second.</source>
+        <translation>%1 gibt es nur bei %2 Bildern pro Sekunde.</translation>
+    </message>
+    <message>
+        <source>%1, with alpha</source>
+        <translation>%1, mit Alphakanal</translation>
+    </message>
+    <message>
+        <source>%1, without alpha</source>
+        <translation>%1, ohne Alphakanal</translation>
+    </message>
+    <message>
+        <source>With %1 channels of 24-bit 48 kHz PCM audio (%2 Mbit/s): %3 Mbit/s.</source>
+        <translation>Mit %1 Kanälen 24-Bit-48-kHz-PCM-Audio (%2 Mbit/s): %3 Mbit/s.</translation>
+    </message>
 </context>
 <context>
     <name>KivFormatChooserClass</name>
@@ -215,6 +251,30 @@
     <message>
         <source>Faults in formats files</source>
         <translation>Fehler in Formatdateien</translation>
+    </message>
+    <message>
+        <source>&amp;Audio:</source>
+        <translation>&amp;Audio:</translation>
+    </message>
+    <message>
+        <source>Audio recorded beside the video, 24-bit 48 kHz PCM</source>
+        <translation>Neben dem Video aufgenommenes Audio, 24-Bit-48-kHz-PCM</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>2 channels</source>
+        <translation>2 Kanäle</translation>
+    </message>
+    <message>
+        <source>4 channels</source>
+        <translation>4 Kanäle</translation>
+    </message>
+    <message>
+        <source>8 channels</source>
+        <translation>8 Kanäle</translation>
     </message>
 </context>
 <context>

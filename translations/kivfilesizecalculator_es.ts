@@ -114,6 +114,10 @@
         <source>MB/sec</source>
         <translation>MB/s</translation>
     </message>
+    <message>
+        <source>Right-click for the bitrate of a recording format; drop clips on the window to measure theirs.</source>
+        <translation>Clic derecho para la tasa de bits de un formato de grabación; arrastre clips a la ventana para medir la suya.</translation>
+    </message>
 </context>
 <context>
     <name>KivFormatChooser</name>
@@ -169,6 +173,38 @@
         <source>Source: %1</source>
         <translation>Fuente: %1</translation>
     </message>
+    <message>
+        <source>approximate: the maker&apos;s rounded figure, neither a maximum nor an average</source>
+        <translation>aproximada: la cifra redondeada del fabricante, ni un máximo ni una media</translation>
+    </message>
+    <message>
+        <source>net: the rate of the video stream alone</source>
+        <translation>neta: la tasa del flujo de vídeo solo</translation>
+    </message>
+    <message>
+        <source>nominal: the rate the format is known by; its source says no more</source>
+        <translation>nominal: la tasa por la que se conoce el formato; su fuente no dice más</translation>
+    </message>
+    <message>
+        <source>Width and height must be 1 to %1 pixels.</source>
+        <translation>El ancho y el alto deben ser de 1 a %1 píxeles.</translation>
+    </message>
+    <message>
+        <source>%1 exists only at %2 frames per second.</source>
+        <translation>%1 solo existe a %2 fotogramas por segundo.</translation>
+    </message>
+    <message>
+        <source>%1, with alpha</source>
+        <translation>%1, con alfa</translation>
+    </message>
+    <message>
+        <source>%1, without alpha</source>
+        <translation>%1, sin alfa</translation>
+    </message>
+    <message>
+        <source>With %1 channels of 24-bit 48 kHz PCM audio (%2 Mbit/s): %3 Mbit/s.</source>
+        <translation>Con %1 canales de audio PCM de 24 bits a 48 kHz (%2 Mbit/s): %3 Mbit/s.</translation>
+    </message>
 </context>
 <context>
     <name>KivFormatChooserClass</name>
@@ -215,6 +251,30 @@
     <message>
         <source>Faults in formats files</source>
         <translation>Errores en los archivos de formatos</translation>
+    </message>
+    <message>
+        <source>&amp;Audio:</source>
+        <translation>&amp;Audio:</translation>
+    </message>
+    <message>
+        <source>Audio recorded beside the video, 24-bit 48 kHz PCM</source>
+        <translation>Audio grabado junto al vídeo, PCM de 24 bits a 48 kHz</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>2 channels</source>
+        <translation>2 canales</translation>
+    </message>
+    <message>
+        <source>4 channels</source>
+        <translation>4 canales</translation>
+    </message>
+    <message>
+        <source>8 channels</source>
+        <translation>8 canales</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,10 @@
         <source>MB/sec</source>
         <translation>Mo/s</translation>
     </message>
+    <message>
+        <source>Right-click for the bitrate of a recording format; drop clips on the window to measure theirs.</source>
+        <translation>Clic droit pour le débit d&apos;un format d&apos;enregistrement ; déposez des clips sur la fenêtre pour mesurer le leur.</translation>
+    </message>
 </context>
 <context>
     <name>KivFormatChooser</name>
@@ -169,6 +173,38 @@
         <source>Source: %1</source>
         <translation>Source : %1</translation>
     </message>
+    <message>
+        <source>approximate: the maker&apos;s rounded figure, neither a maximum nor an average</source>
+        <translation>approximatif : le chiffre arrondi du fabricant, ni un maximum ni une moyenne</translation>
+    </message>
+    <message>
+        <source>net: the rate of the video stream alone</source>
+        <translation>net : le débit du seul flux vidéo</translation>
+    </message>
+    <message>
+        <source>nominal: the rate the format is known by; its source says no more</source>
+        <translation>nominal : le débit sous lequel le format est connu ; sa source n&apos;en dit pas plus</translation>
+    </message>
+    <message>
+        <source>Width and height must be 1 to %1 pixels.</source>
+        <translation>La largeur et la hauteur doivent être de 1 à %1 pixels.</translation>
+    </message>
+    <message>
+        <source>%1 exists only at %2 frames per second.</source>
+        <translation>%1 n&apos;existe qu&apos;à %2 images par seconde.</translation>
+    </message>
+    <message>
+        <source>%1, with alpha</source>
+        <translation>%1, avec alpha</translation>
+    </message>
+    <message>
+        <source>%1, without alpha</source>
+        <translation>%1, sans alpha</translation>
+    </message>
+    <message>
+        <source>With %1 channels of 24-bit 48 kHz PCM audio (%2 Mbit/s): %3 Mbit/s.</source>
+        <translation>Avec %1 canaux audio PCM 24 bits 48 kHz (%2 Mbit/s) : %3 Mbit/s.</translation>
+    </message>
 </context>
 <context>
     <name>KivFormatChooserClass</name>
@@ -215,6 +251,30 @@
     <message>
         <source>Faults in formats files</source>
         <translation>Erreurs dans les fichiers de formats</translation>
+    </message>
+    <message>
+        <source>&amp;Audio:</source>
+        <translation>&amp;Audio :</translation>
+    </message>
+    <message>
+        <source>Audio recorded beside the video, 24-bit 48 kHz PCM</source>
+        <translation>Audio enregistré à côté de la vidéo, PCM 24 bits 48 kHz</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>2 channels</source>
+        <translation>2 canaux</translation>
+    </message>
+    <message>
+        <source>4 channels</source>
+        <translation>4 canaux</translation>
+    </message>
+    <message>
+        <source>8 channels</source>
+        <translation>8 canaux</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,10 @@
         <source>MB/sec</source>
         <translation>MB/s</translation>
     </message>
+    <message>
+        <source>Right-click for the bitrate of a recording format; drop clips on the window to measure theirs.</source>
+        <translation>Clic destro per il bitrate di un formato di registrazione; trascina clip sulla finestra per misurare il loro.</translation>
+    </message>
 </context>
 <context>
     <name>KivFormatChooser</name>
@@ -169,6 +173,38 @@
         <source>Source: %1</source>
         <translation>Fonte: %1</translation>
     </message>
+    <message>
+        <source>approximate: the maker&apos;s rounded figure, neither a maximum nor an average</source>
+        <translation>approssimativo: il valore arrotondato del produttore, né un massimo né una media</translation>
+    </message>
+    <message>
+        <source>net: the rate of the video stream alone</source>
+        <translation>netto: il bitrate del solo flusso video</translation>
+    </message>
+    <message>
+        <source>nominal: the rate the format is known by; its source says no more</source>
+        <translation>nominale: il bitrate con cui il formato è noto; la sua fonte non dice altro</translation>
+    </message>
+    <message>
+        <source>Width and height must be 1 to %1 pixels.</source>
+        <translation>Larghezza e altezza devono essere da 1 a %1 pixel.</translation>
+    </message>
+    <message>
+        <source>%1 exists only at %2 frames per second.</source>
+        <translation>%1 esiste solo a %2 fotogrammi al secondo.</translation>
+    </message>
+    <message>
+        <source>%1, with alpha</source>
+        <translation>%1, con alfa</translation>
+    </message>
+    <message>
+        <source>%1, without alpha</source>
+        <translation>%1, senza alfa</translation>
+    </message>
+    <message>
+        <source>With %1 channels of 24-bit 48 kHz PCM audio (%2 Mbit/s): %3 Mbit/s.</source>
+        <translation>Con %1 canali audio PCM a 24 bit e 48 kHz (%2 Mbit/s): %3 Mbit/s.</translation>
+    </message>
 </context>
 <context>
     <name>KivFormatChooserClass</name>
@@ -215,6 +251,30 @@
     <message>
         <source>Faults in formats files</source>
         <translation>Errori nei file dei formati</translation>
+    </message>
+    <message>
+        <source>&amp;Audio:</source>
+        <translation>&amp;Audio:</translation>
+    </message>
+    <message>
+        <source>Audio recorded beside the video, 24-bit 48 kHz PCM</source>
+        <translation>Audio registrato insieme al video, PCM a 24 bit e 48 kHz</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>2 channels</source>
+        <translation>2 canali</translation>
+    </message>
+    <message>
+        <source>4 channels</source>
+        <translation>4 canali</translation>
+    </message>
+    <message>
+        <source>8 channels</source>
+        <translation>8 canali</translation>
     </message>
 </context>
 <context>

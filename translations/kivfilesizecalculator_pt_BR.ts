@@ -114,6 +114,10 @@
         <source>MB/sec</source>
         <translation>MB/s</translation>
     </message>
+    <message>
+        <source>Right-click for the bitrate of a recording format; drop clips on the window to measure theirs.</source>
+        <translation>Clique com o botão direito para a taxa de bits de um formato de gravação; solte clipes na janela para medir a deles.</translation>
+    </message>
 </context>
 <context>
     <name>KivFormatChooser</name>
@@ -169,6 +173,38 @@
         <source>Source: %1</source>
         <translation>Fonte: %1</translation>
     </message>
+    <message>
+        <source>approximate: the maker&apos;s rounded figure, neither a maximum nor an average</source>
+        <translation>aproximada: o valor arredondado do fabricante, nem um máximo nem uma média</translation>
+    </message>
+    <message>
+        <source>net: the rate of the video stream alone</source>
+        <translation>líquida: a taxa do fluxo de vídeo apenas</translation>
+    </message>
+    <message>
+        <source>nominal: the rate the format is known by; its source says no more</source>
+        <translation>nominal: a taxa pela qual o formato é conhecido; sua fonte não diz mais</translation>
+    </message>
+    <message>
+        <source>Width and height must be 1 to %1 pixels.</source>
+        <translation>Largura e altura devem ser de 1 a %1 pixels.</translation>
+    </message>
+    <message>
+        <source>%1 exists only at %2 frames per second.</source>
+        <translation>%1 só existe a %2 quadros por segundo.</translation>
+    </message>
+    <message>
+        <source>%1, with alpha</source>
+        <translation>%1, com alfa</translation>
+    </message>
+    <message>
+        <source>%1, without alpha</source>
+        <translation>%1, sem alfa</translation>
+    </message>
+    <message>
+        <source>With %1 channels of 24-bit 48 kHz PCM audio (%2 Mbit/s): %3 Mbit/s.</source>
+        <translation>Com %1 canais de áudio PCM de 24 bits a 48 kHz (%2 Mbit/s): %3 Mbit/s.</translation>
+    </message>
 </context>
 <context>
     <name>KivFormatChooserClass</name>
@@ -215,6 +251,30 @@
     <message>
         <source>Faults in formats files</source>
         <translation>Erros nos arquivos de formatos</translation>
+    </message>
+    <message>
+        <source>&amp;Audio:</source>
+        <translation>&amp;Áudio:</translation>
+    </message>
+    <message>
+        <source>Audio recorded beside the video, 24-bit 48 kHz PCM</source>
+        <translation>Áudio gravado junto com o vídeo, PCM de 24 bits a 48 kHz</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>2 channels</source>
+        <translation>2 canais</translation>
+    </message>
+    <message>
+        <source>4 channels</source>
+        <translation>4 canais</translation>
+    </message>
+    <message>
+        <source>8 channels</source>
+        <translation>8 canais</translation>
     </message>
 </context>
 <context>

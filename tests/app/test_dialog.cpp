@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
@@ -78,6 +79,11 @@ private slots:
     void namedDialogKeepsName();
     void textsAreTranslated();
     void slotsInDeclarationOrder();
+    void chooserBoxesKeepTheirHeight();
+    void chooserSaysWhy_data();
+    void chooserSaysWhy();
+    void chooserRestoresItsRows();
+    void bitrateFieldsSayWhatTheyTake();
 
 private:
     template <typename T = QWidget> T *child(const QString &name) const
@@ -156,17 +162,17 @@ void TestDialog::run(const QStringList &steps)
     }
 }
 
-// "format:field=family|format|frame|rate" opens the field's context menu with
-// the menu key (Shift+F10 for "format-shift-f10:"), takes its first entry with
-// Return and accepts that choice in the chooser; an empty part is left as the
-// chooser offers it.
+// "format:field=family|format|frame|rate[|audio]" opens the field's context
+// menu with the menu key (Shift+F10 for "format-shift-f10:"), takes its first
+// entry with Return and accepts that choice in the chooser; an empty part is
+// left as the chooser offers it.
 void TestDialog::chooseFormat(const QString &step)
 {
     const qsizetype colon = step.indexOf(':');
     const qsizetype eq = step.indexOf('=');
     QLineEdit *edit = child<QLineEdit>(step.mid(colon + 1, eq - colon - 1));
     const QStringList choice = step.mid(eq + 1).split('|');
-    QVERIFY(choice.size() == 4);
+    QVERIFY(choice.size() == 4 || choice.size() == 5);
     edit->setFocus();
     QWindow *window = dialog->windowHandle();
     if (step.startsWith(QLatin1String("format-shift-f10:"))) {
@@ -179,8 +185,8 @@ void TestDialog::chooseFormat(const QString &step)
     QTest::keyClick(menu, Qt::Key_Return);
     auto *chooser = dialog->findChild<KivFormatChooser *>();
     QVERIFY(chooser != nullptr && chooser->isVisible());
-    const char *const boxes[] = {"family", "format", "frame", "rate"};
-    for (int i = 0; i < 4; ++i) {
+    const char *const boxes[] = {"family", "format", "frame", "rate", "audio"};
+    for (int i = 0; i < choice.size(); ++i) {
         if (!choice[i].isEmpty()) {
             chooser->findChild<QComboBox *>(QLatin1String(boxes[i]))->setCurrentText(choice[i]);
         }
@@ -353,7 +359,7 @@ void TestDialog::scenario_data()
     QTest::newRow("format, scaled, then the time")
         << QStringList{"myCardSize1=64",
                        "format:myBitrate1=Apple ProRes|ProRes 422 HQ|2560x1440|30", "calc"}
-        << QStringList{"391.503", "64", "00:22:19", "391.503", "48.9379"};
+        << QStringList{"393.71", "64", "00:22:11", "393.71", "49.2137"};
     QTest::newRow("format in Mbit/s of the second group, Shift+F10")
         << QStringList{"myTime1=1:00:00",
                        "format-shift-f10:myBitrate2=Sony XAVC S|Sony XAVC S 4K 100M||", "calc"}
@@ -362,9 +368,22 @@ void TestDialog::scenario_data()
         << QStringList{"locale:de_DE", "format:myBitrate1=Avid DNxHR|DNxHR HQ|2048x1080|24"}
         << QStringList{"186,227", "", "", "186,227", "23,2784"};
     QTest::newRow("format remembered")
-        << QStringList{"format:myBitrate1=Avid DNxHD|DNxHD SQ 1080 (115/120/145/240/290)|hd|29.97",
+        << QStringList{"format:myBitrate1=Avid DNxHD|DNxHD 1080p 8-bit: 115, 120, 145, 240, 290 "
+                       "(CID 1237)|hd|29.97",
                        "myBitrate1=1", "format:myBitrate1=|||"}
         << QStringList{"145.344", "", "", "145.344", "18.168"};
+    QTest::newRow("format with audio, remembered")
+        << QStringList{"format:myBitrate1=Apple ProRes|ProRes 422 HQ|3840x2160|25|4 channels",
+                       "myBitrate1=1", "format:myBitrate1=|||"}
+        << QStringList{"741.608", "", "", "741.608", "92.701"};
+    QTest::newRow("audio not added to a mode that records it")
+        << QStringList{"format:myBitrate1=Sony XAVC S|Sony XAVC S 4K 100M|||8 channels"}
+        << QStringList{"100", "", "", "100", "12.5"};
+    QTest::newRow("rate remembered across a change of language")
+        << QStringList{"locale:de_DE",
+                       "format:myBitrate1=Apple ProRes|ProRes 422 HQ|hd|23,976|None",
+                       "locale:en_US", "myBitrate1=1", "format:myBitrate1=|||"}
+        << QStringList{"176", "", "", "176", "22"};
     QTest::newRow("English, comma") << QStringList{"locale:en_US", "myCardSize1=4,5"} + cardIn1h
                                     << QStringList{"0", "0", "01:00:00", "0", "0"};
 }
@@ -912,6 +931,127 @@ void TestDialog::slotsInDeclarationOrder()
                           "on_myTime1_textEdited(QString)", "on_myCardSize1_textEdited(QString)",
                           "on_myBitrate1_textEdited(QString)", "on_pushButton_4_clicked()",
                           "on_pushButton_3_clicked()"}));
+}
+
+// Chooses `id` as last accepted, as a chooser remembers it.
+void remember(const QString &id, const QString &frame = QString(), const QString &rate = QString())
+{
+    QSettings saved(QStringLiteral("kivfilesizecalculator"),
+                    QStringLiteral("kivfilesizecalculator"));
+    saved.setValue(QStringLiteral("format/id"), id);
+    saved.setValue(QStringLiteral("format/frame"), frame);
+    saved.setValue(QStringLiteral("format/rate"), rate);
+    saved.setValue(QStringLiteral("format/audio"), 0);
+}
+
+void TestDialog::chooserBoxesKeepTheirHeight()
+{
+    // After a camera mode, a codec's four boxes come back whole, at any font.
+    const QFont original = QApplication::font();
+    const auto restore = qScopeGuard([&original] { QApplication::setFont(original); });
+    QFont large = original;
+    large.setPixelSize(24);
+    QApplication::setFont(large);
+    remember(QStringLiteral("sony-xavc-s-4k-100m"));
+    KivFormatChooser chooser;
+    chooser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+    chooser.findChild<QComboBox *>("family")->setCurrentText(QStringLiteral("Apple ProRes"));
+    chooser.findChild<QComboBox *>("format")->setCurrentText(QStringLiteral("ProRes 422 HQ"));
+    QCoreApplication::processEvents();
+    for (const char *name : {"family", "format", "frame", "rate", "audio"}) {
+        const QComboBox *box = chooser.findChild<QComboBox *>(name);
+        QVERIFY2(box->isVisible(), name);
+        QVERIFY2(box->height() >= box->sizeHint().height(), name);
+        QVERIFY2(box->width() >= box->minimumSizeHint().width(), name);
+    }
+    const QLabel *result = chooser.findChild<QLabel *>("result");
+    QVERIFY(result->height() >= result->heightForWidth(result->width()));
+}
+
+void TestDialog::chooserSaysWhy_data()
+{
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("said"); // the start of the result's text
+
+    QTest::newRow("a figure") << "1280x720"
+                              << "59.94"
+                              << "220 Mbit/s, target: ";
+    QTest::newRow("a side too long") << "99999x99999"
+                                     << "25"
+                                     << "Width and height must be 1 to 65535 pixels.";
+    QTest::newRow("a side of 0") << "0x1080"
+                                 << "25"
+                                 << "Width and height must be 1 to 65535 pixels.";
+    QTest::newRow("no size") << "1920*1080"
+                             << "25"
+                             << "Write the frame size as width x height";
+    QTest::newRow("no rate") << "hd"
+                             << "fast"
+                             << "Write the frame rate as a number";
+    QTest::newRow("fields") << "hd"
+                            << "50i"
+                            << "184 Mbit/s, target: ";
+}
+
+void TestDialog::chooserSaysWhy()
+{
+    QFETCH(QString, frame);
+    QFETCH(QString, rate);
+    QFETCH(QString, said);
+    remember(QStringLiteral("prores-422-hq"));
+    KivFormatChooser chooser;
+    chooser.findChild<QComboBox *>("frame")->setCurrentText(frame);
+    chooser.findChild<QComboBox *>("rate")->setCurrentText(rate);
+    auto *result = chooser.findChild<QLabel *>("result");
+    QVERIFY2(result->text().startsWith(said), qPrintable(result->text()));
+    // A screen reader hears the result itself, and what it is.
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(result);
+    QVERIFY(accessible != nullptr);
+    QCOMPARE(accessible->text(QAccessible::Name), result->text());
+    QCOMPARE(accessible->text(QAccessible::Description),
+             QStringLiteral("Bitrate of the chosen format"));
+}
+
+void TestDialog::chooserRestoresItsRows()
+{
+    // A remembered codec in a family whose first entry is a camera mode.
+    const QString path = config.filePath(QStringLiteral("kivfilesizecalculator/formats.json"));
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"formats": [
+        {"id": "mixed-mode", "name": "Mode", "family": "Mixed", "nature": "max", "audio": true,
+         "source": "me", "kind": "fixed", "mbps": 10},
+        {"id": "mixed-codec", "name": "Codec", "family": "Mixed", "nature": "target",
+         "audio": false, "source": "me", "kind": "table", "rates": [25],
+         "sizes": [{"frame": "hd", "mbps": [100]}]}]})");
+    file.close();
+    const auto removed = qScopeGuard([&file] { file.remove(); });
+    remember(QStringLiteral("mixed-codec"), QStringLiteral("hd"), QStringLiteral("25"));
+    KivFormatChooser chooser;
+    chooser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+    QCOMPARE(chooser.findChild<QComboBox *>("format")->currentText(), QStringLiteral("Codec"));
+    QVERIFY(chooser.findChild<QComboBox *>("frame")->isVisible());
+    QVERIFY(chooser.findChild<QComboBox *>("rate")->isVisible());
+    QCOMPARE(chooser.mbps(), std::optional<double>(100));
+}
+
+void TestDialog::bitrateFieldsSayWhatTheyTake()
+{
+    for (const char *name : {"myBitrate1", "myBitrate2"}) {
+        QLineEdit *edit = child<QLineEdit>(QLatin1String(name));
+        const QString hint = edit->toolTip();
+        QVERIFY2(hint.contains(QLatin1String("Right-click")) &&
+                     hint.contains(QLatin1String("drop")),
+                 qPrintable(hint));
+        // A measured bitrate's tooltip holds until it is cleared; the hint returns.
+        edit->setToolTip(QStringLiteral("Measured from clips (1)"));
+        edit->setToolTip(QString());
+        QCOMPARE(edit->toolTip(), hint);
+    }
 }
 
 QTEST_MAIN(TestDialog)

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
 #include "calc/KivDisplay.h"
+#include "calc/KivAudio.h"
 #include "calc/KivUnits.h"
 
 #include <gtest/gtest.h>
@@ -161,6 +162,46 @@ TEST(KivDisplay, EscapedKeepsAValueOnOneLine)
             EXPECT_FALSE(kivIsControl(ch)) << c.text.toStdString();
         }
     }
+}
+
+TEST(KivAudio, ReadsChannelsBitsAndKilohertzOrRefusesInOneLine)
+{
+    const struct
+    {
+        const char *text;
+        double mbps; // 0: refused
+        const char *error;
+    } cases[] = {
+        {"4", 4.608, ""},
+        {" 2:16 ", 1.536, ""},
+        {"2:16:44.1", 1.4112, ""},
+        {"1:8:8", 0.064, ""},
+        {"64:64:768", 3145.728, ""},
+        {"0", 0, "audio \"0\": 1 to 64 channels"},
+        {"65", 0, "audio \"65\": 1 to 64 channels"},
+        {"2:7", 0, "audio \"2:7\": 8 to 64 bits a sample"},
+        {"2:65", 0, "audio \"2:65\": 8 to 64 bits a sample"},
+        {"2:24:7.99", 0, "audio \"2:24:7.99\": 8 to 768 kHz"},
+        {"2:24:768.1", 0, "audio \"2:24:768.1\": 8 to 768 kHz"},
+        {"9999999999", 0, "in digits"},
+        {"4:24:48:1", 0, "in digits"},
+        {"4:", 0, "in digits"},
+        {"", 0, "in digits"},
+        {"-2", 0, "in digits"},
+        {"2:24:1e3", 0, "in digits"},
+        {"2:24:48,0", 0, "in digits"},
+        {"\x1b"
+         "4",
+         0, "audio \"\\x1b4\": write CHANNELS[:BITS[:KHZ]] in digits, as in 4, 2:16 or 8:24:48"},
+    };
+    for (const auto &c : cases) {
+        QString error;
+        const std::optional<KivAudio> audio = kivReadAudio(QString::fromUtf8(c.text), error);
+        EXPECT_DOUBLE_EQ(audio ? audio->mbps() : 0.0, c.mbps) << c.text;
+        EXPECT_TRUE(error.contains(QLatin1String(c.error))) << error.toStdString();
+        EXPECT_EQ(audio.has_value(), error.isEmpty()) << c.text;
+    }
+    EXPECT_EQ((KivAudio{1, 16, 44.1}).text(), QStringLiteral("1 channel of 16-bit 44.1 kHz PCM"));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
+#include "catalogue/KivFormatCatalogue.h"
 #include "catalogue/KivFormatLoad.h"
 #include "catalogue/KivFormatRate.h"
 
@@ -93,8 +94,26 @@ INSTANTIATE_TEST_SUITE_P(
         RateRow{"prores_422_lt_ntsc_fraction_is_29_97", "prores-422-lt", "hd", "30000/1001", 102,
                 ""},
         RateRow{"prores_422_hq_1440p_30_scaled", "prores-422-hq", "2560x1440", "30",
-                220.0 * (2560.0 * 1440) / (1920.0 * 1080) * 30 / 29.97,
-                "scaled from 1920x1080 at 29.97 fps"},
+                340.0 * (2560.0 * 1440) / (2048.0 * 1556) * 30 / 29.97,
+                "scaled from 2048x1556 at 29.97 fps"},
+        // Every size Apple lists gives its figure; cells it leaves out are
+        // scaled from the nearest rate listed for that size.
+        RateRow{"prores_422_hq_720p_59_94_listed", "prores-422-hq", "1280x720", "59.94", 220, ""},
+        RateRow{"prores_422_hq_pal_sd_25_listed", "prores-422-hq", "720x576", "25", 61, ""},
+        RateRow{"prores_4444_8k_59_94_listed", "prores-4444", "8192x4320", "59.94", 11313, ""},
+        RateRow{"prores_proxy_ntsc_sd_60i_listed", "prores-422-proxy", "720x486", "59.94i", 12, ""},
+        RateRow{"prores_4444_xq_cell_left_out", "prores-4444-xq", "960x720", "25",
+                170 * 25 / 23.976, "scaled from 960x720 at 23.976 fps"},
+        RateRow{"prores_422_pal_sd_only_at_25", "prores-422", "720x576", "29.97", 41 * 29.97 / 25,
+                "scaled from 720x576 at 25 fps"},
+        RateRow{"prores_proxy_ntsc_sd_25_from_the_nearer_rate", "prores-422-proxy", "720x486", "25",
+                10 * 25 / 23.976, "scaled from 720x486 at 23.976 fps"},
+        RateRow{"prores_lt_2k_24_from_2k", "prores-422-lt", "2048x1080", "24", 93 * 24 / 23.976,
+                "scaled from 2048x1080 at 23.976 fps"},
+        RateRow{"prores_hq_720x480_from_720x486", "prores-422-hq", "720x480", "29.97",
+                63 * 480 / 486.0, "scaled from 720x486 at 29.97 fps"},
+        RateRow{"prores_hq_beyond_8k", "prores-422-hq", "65535x65535", "59.94",
+                7542 * (65535.0 * 65535) / (8192.0 * 4320), "scaled from 8192x4320 at 59.94 fps"},
         RateRow{"prores_422_hd_24_is_not_23_976", "prores-422", "hd", "24", 117 * 24 / 23.976,
                 "scaled from 1920x1080 at 23.976 fps"},
         RateRow{"dnxhr_hqx_uhd_23_976_exact", "dnxhr-hqx", "3840x2160", "23.976",
@@ -104,6 +123,32 @@ INSTANTIATE_TEST_SUITE_P(
         RateRow{"dnxhr_lb_pixel_tie_takes_smaller", "dnxhr-lb", "2880x1800", "25",
                 188416 * 8 * 25 / 1e6 * 2.5, "scaled from 1920x1080"},
         RateRow{"dnxhd_sq_hd_25", "dnxhd-sq", "hd", "25", 121.2416, ""},
+        RateRow{"dnxhd_720p_by_its_id", "dnxhd-1252", "1280x720", "59.94", 303104 * 8 * 59.94 / 1e6,
+                ""},
+        RateRow{"dnxhd_at_the_fraction_of_a_listed_rate", "dnxhd-hqx", "hd", "30000/1001",
+                917504.0 * 8 * 30000 / 1001 / 1e6, ""},
+        RateRow{"xavc_intra_class_480_dci_25", "xavc-intra-class-480", "dci4k", "25", 400, ""},
+        // Packings: the figures worked out from the row bytes, exact at any size.
+        RateRow{"v210_hd_25", "v210", "hd", "25", 1105.92, ""},
+        RateRow{"v210_720p_50_padded_rows", "v210", "1280x720", "50", 27 * 128 * 720 * 8 * 50 / 1e6,
+                ""},
+        RateRow{"v210_one_pixel", "v210", "1x1", "1", 128 * 8 / 1e6, ""},
+        RateRow{"v210_largest", "v210", "65535x65535", "1000000",
+                1366.0 * 128 * 65535 * 8 * 1000000 / 1e6, ""},
+        RateRow{"uyvy_uhd_25", "2vuy", "uhd", "25", 3317.76, ""},
+        RateRow{"r210_hd_25", "r210", "hd", "25", 1658.88, ""},
+        RateRow{"r210_odd_width", "r210", "1921x1", "1", 31 * 256 * 8 / 1e6, ""},
+        RateRow{"r12b_hd_25", "r12b", "hd", "25", 1866.24, ""},
+        RateRow{"r12b_odd_width_rounds_the_row_up", "r12b", "1365x768", "25",
+                6143.0 * 768 * 8 * 25 / 1e6, ""},
+        RateRow{"rgb8_uhd_25", "rgb8", "uhd", "25", 4976.64, ""},
+        RateRow{"rgba8_hd_25", "rgba8", "hd", "25", 1658.88, ""},
+        RateRow{"b64a_uhd_25", "b64a", "uhd", "25", 13271.04, ""},
+        RateRow{"dpx_hd_25", "dpx-10", "hd", "25", 8302592.0 * 8 * 25 / 1e6, ""},
+        RateRow{"dpx_uhd_25", "dpx-10", "uhd", "25", 33185792.0 * 8 * 25 / 1e6, ""},
+        RateRow{"arriraw_16_9_2_8k", "arriraw", "2880x1620", "1", 6998400 * 8 / 1e6, ""},
+        RateRow{"arriraw_4_3_2_8k", "arriraw", "2880x2160", "1", 9331200 * 8 / 1e6, ""},
+        RateRow{"arriraw_odd_photosites_round_up", "arriraw", "3x3", "1", 14 * 8 / 1e6, ""},
         RateRow{"sony_xavc_s_4k_100m", "sony-xavc-s-4k-100m", "", "", 100, ""},
         RateRow{"iphone_hevc_4k60_from_mb_per_minute", "iphone-hevc-4k60", "", "", 400 * 8 / 60.0,
                 ""},
@@ -147,8 +192,27 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"per_frame_without_rate", "dnxhr-sq", "uhd", "",
                    "dnxhr-sq needs a frame rate, any (its figures are bytes per frame)"},
         RefusalRow{"table_without_both", "prores-4444", "", "",
-                   "prores-4444 needs a frame size and a frame rate; listed sizes: 1920x1080, "
-                   "3840x2160, 4096x2160; listed rates: 23.976, 25, 29.97, 50, 59.94 fps"}),
+                   "prores-4444 needs a frame size and a frame rate; listed sizes: 720x486, "
+                   "720x576, 960x720, 1280x720, 1280x1080, 1440x1080, 1920x1080, 2048x1080, "
+                   "2048x1556, 3840x2160, 4096x2160, 5120x2700, 6144x3240, 8192x4320; listed "
+                   "rates: 23.976, 25, 29.97, 50, 59.94 fps"},
+        RefusalRow{"dnxhd_at_a_rate_it_lacks", "dnxhd-hq", "hd", "120",
+                   "dnxhd-hq exists only at 23.976, 25, 29.97, 50 or 59.94 fps, not 120"},
+        RefusalRow{"dnxhd_interlaced_at_fields", "dnxhd-1242", "hd", "50",
+                   "dnxhd-1242 exists only at 25 or 29.97 fps, not 50"},
+        RefusalRow{"dnxhd_listed_rates_needed", "dnxhd-1242", "hd", "",
+                   "dnxhd-1242 needs a frame rate; listed: 25, 29.97 fps"},
+        RefusalRow{"xavc_intra_not_scaled_in_rate", "xavc-intra-class-100", "hd", "29.97",
+                   "xavc-intra-class-100 exists only at 25 or 50 fps, not 29.97"},
+        RefusalRow{"xavc_intra_not_scaled_in_size", "xavc-intra-class-300", "hd", "25",
+                   "xavc-intra-class-300 exists only at 3840x2160 or 4096x2160, not 1920x1080"},
+        RefusalRow{"broadcast_mode_with_a_frame", "avc-intra-100", "hd", "",
+                   "avc-intra-100: the mode fixes its frame size and rate"},
+        RefusalRow{"packing_without_frame", "v210", "", "25",
+                   "v210 needs a frame size, any (its figures come from the pixel packing)"},
+        RefusalRow{"packing_without_either", "arriraw", "", "",
+                   "arriraw needs a frame size and a frame rate, any (its figures come from the "
+                   "pixel packing)"}),
     rowName<RefusalRow>);
 
 TEST(FormatRate, RefusesAbsurdValuesPassedDirectly)
@@ -173,12 +237,17 @@ TEST(FormatRate, RefusesAbsurdValuesPassedDirectly)
 TEST(FormatCatalogue, BuiltInArrivesWithTheStaticLibrary)
 {
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/kivfilesizecalculator/formats.json")));
-    EXPECT_EQ(builtIn().size(), 57);
+    EXPECT_EQ(builtIn().size(), 95);
     EXPECT_EQ(builtIn().families(),
-              QStringList({"Apple ProRes", "Avid DNxHR", "Avid DNxHD", "Sony AVCHD", "Sony XAVC S",
-                           "Sony XAVC HS", "Sony XAVC S-I", "Canon AVCHD", "Canon MP4",
-                           "Panasonic MOV", "Apple iPhone"}));
-    EXPECT_EQ(builtIn().inFamily(QStringLiteral("Avid DNxHD")).size(), 4);
+              QStringList({"Apple ProRes", "Avid DNxHR", "Avid DNxHD", "Sony XAVC Intra",
+                           "Panasonic AVC-Intra", "Sony XDCAM", "Panasonic DVCPRO", "DV", "HDV",
+                           "Uncompressed", "ARRI", "Sony AVCHD", "Sony XAVC S", "Sony XAVC HS",
+                           "Sony XAVC S-I", "Canon AVCHD", "Canon MP4", "Panasonic MOV",
+                           "Apple iPhone"}));
+    EXPECT_EQ(builtIn().inFamily(QStringLiteral("Avid DNxHD")).size(), 14);
+    for (const KivFormat &format : builtIn().formats()) {
+        EXPECT_TRUE(format.file.isEmpty()) << format.id.toStdString();
+    }
 }
 
 TEST(FormatCatalogue, FindsTypedNamesAndSuggestsNearIds)
@@ -212,6 +281,104 @@ TEST(FormatCatalogue, FiltersByIdNameOrFamilyInOrder)
     EXPECT_EQ(builtIn().filter(QStringLiteral("high efficiency")).size(), 6); // name
     EXPECT_EQ(builtIn().filter(QString()).size(), builtIn().size());
 }
+
+struct ChooseRow
+{
+    const char *name;
+    const char *typed;
+    const char *frame; // "" for none
+    const char *fps;   // "" for none
+    int channels;      // of 24-bit 48 kHz audio; 0 for none
+    const char *id;    // the entry chosen, or "" for a refusal
+    double mbps;       // with the audio
+    const char *error;
+};
+
+class Choosing : public testing::TestWithParam<ChooseRow>
+{
+};
+
+TEST_P(Choosing, FindsByIdNameWordsOrTheNamesEditorsSay)
+{
+    const ChooseRow &row = GetParam();
+    QString error;
+    std::optional<KivFrameSize> frame;
+    std::optional<double> fps;
+    if (*row.frame) {
+        frame = kivReadFrameSize(QLatin1String(row.frame), error);
+    }
+    if (*row.fps) {
+        fps = kivReadFrameRate(QLatin1String(row.fps), error);
+    }
+    std::optional<KivAudio> audio;
+    if (row.channels > 0) {
+        audio = KivAudio{row.channels, 24, 48};
+    }
+    const std::optional<KivFormatChoice> choice =
+        kivChooseFormat(builtIn(), QString::fromUtf8(row.typed), frame, fps, error, audio);
+    EXPECT_EQ(choice ? choice->format.id.toStdString() : std::string(), row.id);
+    EXPECT_EQ(error.toStdString(), row.error);
+    if (choice) {
+        EXPECT_NEAR(choice->mbps(), row.mbps, row.mbps * 1e-12);
+        // A choice says the frame and rate it was computed at.
+        EXPECT_EQ(choice->frame.has_value(), choice->format.kind != KivFormatKind::Fixed);
+    }
+}
+
+#define DNX(bytes, fps) (bytes * 8.0 * fps / 1e6)
+
+INSTANTIATE_TEST_SUITE_P(
+    Catalogue, Choosing,
+    testing::Values(
+        ChooseRow{"dnxhd_220x", "DNxHD 220x", "hd", "29.97", 0, "dnxhd-hqx", DNX(917504, 29.97),
+                  ""},
+        ChooseRow{"dnxhd_220x_as_an_id_implies_its_rate", "dnxhd-220x", "hd", "", 0, "dnxhd-hqx",
+                  DNX(917504, 29.97), ""},
+        ChooseRow{"dnxhd_145_in_720p", "dnxhd 145", "1280x720", "", 0, "dnxhd-1252",
+                  DNX(303104, 59.94), ""},
+        ChooseRow{"dnxhd_maker_and_a_second_name", "Avid DNxHD 175", "1280x720", "50", 0,
+                  "dnxhd-1251", DNX(458752, 50), ""},
+        ChooseRow{"dnxhd_145_in_thin_raster", "DNXHD145", "1440x1080", "30000/1001", 0,
+                  "dnxhd-1244", DNX(606208, 30000.0 / 1001), ""},
+        ChooseRow{"dnxhd_name_needs_the_frame", "dnxhd 145", "", "", 0, "", 0,
+                  "\"dnxhd 145\" exists at 1920x1080 at 29.97 fps, 1440x1080 at 29.97 fps or "
+                  "1280x720 at 59.94 fps; give the frame size"},
+        ChooseRow{"dnxhd_name_at_two_rates", "DNxHD 36", "hd", "", 0, "", 0,
+                  "\"DNxHD 36\" exists at 1920x1080 at 23.976 or 25 fps; give the frame rate"},
+        ChooseRow{"dnxhd_name_at_another_rate", "DNxHD 36", "hd", "30", 0, "", 0,
+                  "\"DNxHD 36\" exists at 1920x1080 at 23.976 or 25 fps, not 30"},
+        ChooseRow{"dnxhd_name_at_another_size", "dnxhd 220", "uhd", "", 0, "", 0,
+                  "\"dnxhd 220\" exists at 1920x1080 at 29.97 fps or 1280x720 at 59.94 fps, not "
+                  "3840x2160"},
+        ChooseRow{"dnxhd_former_id", "dnxhd-sq", "hd", "25", 0, "dnxhd-sq", DNX(606208, 25), ""},
+        ChooseRow{"dnxhd_by_compression_id", "DNxHD 1237", "hd", "25", 0, "dnxhd-sq",
+                  DNX(606208, 25), ""},
+        ChooseRow{"dnxhd_compression_id_as_id", "dnxhd-1237", "hd", "25", 0, "dnxhd-sq",
+                  DNX(606208, 25), ""},
+        ChooseRow{"dnxhd_444_by_words", "dnxhd 444", "hd", "50", 0, "dnxhd-1256", DNX(1835008, 50),
+                  ""},
+        ChooseRow{"prores_hq_by_words", "prores hq", "hd", "25", 0, "prores-422-hq", 184, ""},
+        ChooseRow{"prores_422hq_run_together", "422HQ", "hd", "25", 0, "prores-422-hq", 184, ""},
+        ChooseRow{"prores_4444_by_its_name", "ProRes 4444", "hd", "25", 0, "prores-4444", 275, ""},
+        ChooseRow{"xavc_s_without_the_maker", "XAVC S 4K 100M", "", "", 0, "sony-xavc-s-4k-100m",
+                  100, ""},
+        ChooseRow{"words_of_several", "iphone 4k", "", "", 0, "", 0,
+                  "format \"iphone 4k\" fits 3 entries: iphone-hevc-4k24, iphone-hevc-4k30 or "
+                  "iphone-hevc-4k60"},
+        ChooseRow{"words_of_many", "4k", "", "", 0, "", 0,
+                  "format \"4k\" fits 14 entries: sony-xavc-s-4k-60m, sony-xavc-s-4k-100m, "
+                  "sony-xavc-s-i-4k-60p, sony-xavc-s-i-4k-50p, sony-xavc-hs-4k-75m, "
+                  "sony-xavc-hs-4k-45m, sony-xavc-hs-4k-200m, sony-xavc-hs-4k-150m, "
+                  "sony-xavc-hs-4k-100m, iphone-hevc-4k24 and 4 more"},
+        ChooseRow{"former_id_of_a_mode", "DVCAM", "", "", 0, "dv", 25, ""},
+        ChooseRow{"audio_on_a_codec", "prores-422-hq", "uhd", "25", 4, "prores-422-hq", 737 + 4.608,
+                  ""},
+        ChooseRow{"audio_on_a_packing", "v210", "hd", "25", 8, "v210", 1105.92 + 9.216, ""},
+        ChooseRow{"audio_on_a_mode_that_has_it", "sony-xavc-s-4k-100m", "", "", 2, "", 0,
+                  "sony-xavc-s-4k-100m: its figure includes the recorded audio; no audio can "
+                  "be added"},
+        ChooseRow{"nothing_typed", " - ", "", "", 0, "", 0, "unknown format \" - \""}),
+    rowName<ChooseRow>);
 
 struct ReadRow
 {
@@ -272,6 +439,16 @@ TEST_P(RateReading, ReadsOrRefuses)
         << error.toStdString();
 }
 
+INSTANTIATE_TEST_SUITE_P(
+    Fields, RateReading,
+    testing::Values(ReadRow{"pal_fields", "50i", 25, ""},
+                    ReadRow{"ntsc_fields", "59.94i", 29.97, ""},
+                    ReadRow{"fields_as_a_fraction", "60000/1001I", 30000.0 / 1001, ""},
+                    ReadRow{"i_alone", "i", 0, "write it as a number"},
+                    ReadRow{"i_twice", "50ii", 0, "write it as a number"},
+                    ReadRow{"fields_below_the_least", "0.001i", 0, "must be from 0.001"}),
+    rowName<ReadRow>);
+
 #define FORM "\": write it as a number with a '.' (29.97) or as a fraction (30000/1001)"
 #define RANGE "\": must be from 0.001 to 1000000 frames per second"
 
@@ -323,8 +500,8 @@ INSTANTIATE_TEST_SUITE_P(
     Entries, UserFileFault,
     testing::Values(
         FaultRow{"unknown_kind", R"({"id": "a", )" MINE R"(, "kind": "tabel"})",
-                 "mine.json: entry 1 (a): unknown kind \"tabel\"; expected table, per-frame or "
-                 "fixed; skipped"},
+                 "mine.json: entry 1 (a): unknown kind \"tabel\"; expected table, per-frame, "
+                 "fixed or formula; skipped"},
         FaultRow{"missing_figure", R"({"id": "a", )" MINE R"(, "kind": "fixed"})",
                  "mine.json: entry 1 (a): a fixed entry needs one of \"mbps\" and "
                  "\"mbytesPerMinute\"; skipped"},
@@ -368,7 +545,43 @@ INSTANTIATE_TEST_SUITE_P(
                  R"( "bytes": 9}]})",
                  "mine.json: entry 1 (a): size 1: frame size \"big\": write it as WIDTHxHEIGHT "
                  "(1920x1080) or as hd, uhd or dci4k; skipped"},
-        FaultRow{"not_an_object", "42", "mine.json: entry 1: not an object; skipped"}),
+        FaultRow{"not_an_object", "42", "mine.json: entry 1: not an object; skipped"},
+        FaultRow{"row_without_a_figure",
+                 R"({"id": "a", )" MINE R"(, "kind": "table", "rates": [25, 50],)"
+                 R"( "sizes": [{"frame": "hd", "mbps": [null, null]}]})",
+                 "mine.json: entry 1 (a): size 1: \"mbps\" must hold at least one figure; "
+                 "skipped"},
+        FaultRow{"names_without_rates",
+                 R"({"id": "a", )" MINE R"(, "kind": "per-frame", "sizes": [{"frame": "hd",)"
+                 R"( "bytes": 9}], "names": {"A 1": [25]}})",
+                 "mine.json: entry 1 (a): \"names\" needs the entry's \"rates\"; skipped"},
+        FaultRow{"name_at_a_rate_not_listed",
+                 R"({"id": "a", )" MINE R"(, "kind": "per-frame", "rates": [25], "sizes": [)"
+                 R"({"frame": "hd", "bytes": 9}], "names": {"A 1": [30]}})",
+                 "mine.json: entry 1 (a): name \"A 1\" must name rates of \"rates\": 25; skipped"},
+        FaultRow{"name_without_words",
+                 R"({"id": "a", )" MINE R"(, "kind": "per-frame", "rates": [25], "sizes": [)"
+                 R"({"frame": "hd", "bytes": 9}], "names": {"--": [25]}})",
+                 "mine.json: entry 1 (a): name \"--\" has no letters or digits; skipped"},
+        FaultRow{"unknown_packing",
+                 R"({"id": "a", )" MINE R"(, "kind": "formula", "packing": "v211"})",
+                 "mine.json: entry 1 (a): \"packing\" must be one of 2vuy, v210, r210, r12b, "
+                 "rgb8, rgba8, b64a, dpx-10, arriraw; skipped"},
+        FaultRow{"packing_of_a_fixed_entry",
+                 R"({"id": "a", )" MINE R"(, "kind": "fixed", "mbps": 1, "packing": "v210"})",
+                 "mine.json: entry 1 (a): \"packing\" does not belong to a fixed entry; skipped"},
+        FaultRow{"alias_that_is_no_id",
+                 R"({"id": "a", "aliases": ["B c"], )" MINE R"(, "kind": "fixed", "mbps": 1})",
+                 "mine.json: entry 1 (a): alias: id \"B c\" must be lowercase letters and digits "
+                 "in words joined by '-', at most 64 characters; skipped"},
+        FaultRow{"unknown_nature",
+                 R"({"id": "a", "name": "A", "family": "A", "nature": "guess", "audio": true,)"
+                 R"( "source": "s", "kind": "fixed", "mbps": 1})",
+                 "mine.json: entry 1 (a): \"nature\" must be target, constant, max, average, "
+                 "approximate, net or nominal; skipped"},
+        FaultRow{"alpha_as_text",
+                 R"({"id": "a", "alpha": "no", )" MINE R"(, "kind": "fixed", "mbps": 1})",
+                 "mine.json: entry 1 (a): \"alpha\" must be true or false; skipped"}),
     rowName<FaultRow>);
 
 TEST(UserFiles, AddReplaceAndSkipWhatCannotBeRead)
@@ -380,9 +593,13 @@ TEST(UserFiles, AddReplaceAndSkipWhatCannotBeRead)
     ASSERT_EQ(kivUserFormatsPath(), user);
     write(user, R"({"formats": [{"id": "prores-422-hq", )" MINE R"(, "kind": "fixed", "mbps": 7},
         {"id": "my-table", )" MINE R"(, "kind": "table", "rates": [24, 30],
-         "sizes": [{"frame": "hd", "mbps": [10, 20]}]}]})");
+         "sizes": [{"frame": "hd", "mbps": [10, 20]}]},
+        {"id": "my-v210", )" MINE R"(, "kind": "formula", "packing": "v210"},
+        {"id": "my-dnx", )" MINE R"(, "kind": "per-frame", "rates": [25, 50],
+         "sizes": [{"frame": "hd", "bytes": 500000}], "names": {"Mine 100": [25]}}]})");
     const QString extra = dir.filePath(QStringLiteral("extra.json"));
-    write(extra, QByteArray(R"({"formats": [)") + goodEntry + "]}");
+    write(extra, QByteArray(R"({"formats": [)") + goodEntry +
+                     R"(, {"id": "prores-422-hq", )" MINE R"(, "kind": "fixed", "mbps": 8}]})");
     const QString broken = dir.filePath(QStringLiteral("broken.json"));
     write(broken, "{\"formats\": [\n  {\"id\": }]}");
     const QString large = dir.filePath(QStringLiteral("large.json"));
@@ -390,27 +607,41 @@ TEST(UserFiles, AddReplaceAndSkipWhatCannotBeRead)
     const QString missing = dir.filePath(QStringLiteral("missing.json"));
 
     const KivFormatLoad load = kivLoadFormats({extra, broken, large, missing, dir.path()});
-    ASSERT_EQ(load.warnings.size(), 4) << load.warnings.join('\n').toStdString();
-    EXPECT_TRUE(load.warnings[0].startsWith(broken + ":2:")); // the line with the fault
-    EXPECT_TRUE(load.warnings[0].contains(QLatin1String(": not valid JSON (")));
-    EXPECT_EQ(load.warnings[1], large + QStringLiteral(": larger than 1 MiB; not read"));
-    EXPECT_TRUE(load.warnings[2].startsWith(missing + QStringLiteral(": cannot be read (")));
-    EXPECT_EQ(load.warnings[3], dir.path() + QStringLiteral(": a folder, not a formats file"));
+    ASSERT_EQ(load.warnings.size(), 5) << load.warnings.join('\n').toStdString();
+    // Replacing a built-in entry is said once, however many files replace it.
+    EXPECT_EQ(load.warnings[0], user + ": prores-422-hq replaces the built-in entry of that id");
+    EXPECT_TRUE(load.warnings[1].startsWith(broken + ":2:")); // the line with the fault
+    EXPECT_TRUE(load.warnings[1].contains(QLatin1String(": not valid JSON (")));
+    EXPECT_EQ(load.warnings[2], large + QStringLiteral(": larger than 1 MiB; not read"));
+    EXPECT_TRUE(load.warnings[3].startsWith(missing + QStringLiteral(": cannot be read (")));
+    EXPECT_EQ(load.warnings[4], dir.path() + QStringLiteral(": a folder, not a formats file"));
 
-    // A replacement keeps its place; new entries follow in file order.
+    // A replacement keeps its place; new entries follow in file order, and
+    // each says the file it came from.
     const QList<KivFormat> &formats = load.catalogue.formats();
-    ASSERT_EQ(formats.size(), builtIn().size() + 2);
+    ASSERT_EQ(formats.size(), builtIn().size() + 4);
     EXPECT_EQ(formats[3].id, QStringLiteral("prores-422-hq"));
-    EXPECT_EQ(formats[3].mbps, 7);
-    EXPECT_EQ(formats[formats.size() - 2].id, QStringLiteral("my-table"));
+    EXPECT_EQ(formats[3].mbps, 8);
+    EXPECT_EQ(formats[3].file, extra);
+    EXPECT_EQ(formats[formats.size() - 4].id, QStringLiteral("my-table"));
+    EXPECT_EQ(formats[formats.size() - 4].file, user);
     EXPECT_EQ(formats.last().id, QStringLiteral("my-cam"));
 
     // Halfway between the listed 24 and 30 the lower rate is scaled.
     QString error;
     const std::optional<KivFormatRate> rate =
-        kivFormatRate(formats[formats.size() - 2], KivFrameSize{1920, 1080}, 27.0, error);
+        kivFormatRate(formats[formats.size() - 4], KivFrameSize{1920, 1080}, 27.0, error);
     ASSERT_TRUE(rate);
     EXPECT_DOUBLE_EQ(rate->mbps, 10 * 27.0 / 24);
+    // A user's packing and a user's name work as the built-in ones do.
+    std::optional<KivFormatChoice> choice =
+        kivChooseFormat(load.catalogue, "my-v210", KivFrameSize{1920, 1080}, 25.0, error);
+    ASSERT_TRUE(choice) << error.toStdString();
+    EXPECT_DOUBLE_EQ(choice->mbps(), 1105.92);
+    choice = kivChooseFormat(load.catalogue, "mine 100", KivFrameSize{1920, 1080}, {}, error);
+    ASSERT_TRUE(choice) << error.toStdString();
+    EXPECT_EQ(choice->format.id, QStringLiteral("my-dnx"));
+    EXPECT_DOUBLE_EQ(choice->mbps(), 100);
     qunsetenv("XDG_CONFIG_HOME");
 }
 

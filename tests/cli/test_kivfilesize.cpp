@@ -4,9 +4,15 @@
 // kivfilesize as a user runs it: each invocation's output, refusal and exit
 // status, with figures checked by hand, through the function that main calls;
 // and main itself, run as the program, printing what that function answers.
+#include "KivFileSizeFormat.h"
+#include "catalogue/KivFormatLoad.h"
 #include "cli/KivFileSize.h"
 
 #include <QFile>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
@@ -65,6 +71,10 @@ std::string helpText()
 }
 
 const std::string FORMATS = KIV_FORMATS_FILES;
+// The warning that the user's test file replaces a built-in entry.
+const std::string REPLACES_AVCHD =
+    "kivfilesize: warning: " + FORMATS +
+    "/user.json: sony-avchd-ps replaces the built-in entry of that id\n";
 const std::string CLIPS = KIV_CLIP_FIXTURES;
 const std::string PLANS = KIV_PLAN_FIXTURES;
 
@@ -304,9 +314,73 @@ std::vector<Row> rows()
                 answerOf("737 Mbit/s = 92.125 MB/s", "512", "01:34:51"))},
         {"prores_scaled_by_pixels_and_rate",
          "--format PRORES_422_HQ --frame 2560x1440 --fps 30 --size 64",
-         answer("ProRes 422 HQ, 2560x1440, 30 fps: 391.503 Mbit/s target, video only (scaled from "
-                "1920x1080 at 29.97 fps)\n" +
-                answerOf("391.503 Mbit/s = 48.9378 MB/s", "64", "00:22:19"))},
+         answer("ProRes 422 HQ, 2560x1440, 30 fps: 393.71 Mbit/s target, video only (scaled from "
+                "2048x1556 at 29.97 fps)\n" +
+                answerOf("393.71 Mbit/s = 49.2137 MB/s", "64", "00:22:11"))},
+        {"prores_listed_below_hd", "--format prores-422-hq --frame 1280x720 --fps 59.94 --size 64",
+         answer("ProRes 422 HQ, 1280x720, 59.94 fps: 220 Mbit/s target, video only\n" +
+                answerOf("220 Mbit/s = 27.5 MB/s", "64", "00:39:43"))},
+        {"prores_by_words_at_fields", "--format 422hq --frame hd --fps 50i --size 64",
+         answer("ProRes 422 HQ, 1920x1080, 25 fps: 184 Mbit/s target, video only\n" +
+                answerOf("184 Mbit/s = 23 MB/s", "64", "00:47:29"))},
+        {"words_of_several_formats", "--format iphone_4k --size 64",
+         refused("format \"iphone_4k\" fits 3 entries: iphone-hevc-4k24, iphone-hevc-4k30 or "
+                 "iphone-hevc-4k60")},
+        {"dnxhd_name_implies_its_rate", "--format dnxhd-220x --frame hd --time 1:00:00",
+         answer("DNxHD 1080p 10-bit: 175x, 185x, 220x, 365x, 440x (CID 1235), 1920x1080, 29.97 "
+                "fps: 219.981 Mbit/s constant, video only\n" +
+                answerOf("219.981 Mbit/s = 27.4976 MB/s", "96.6712", "01:00:00"))},
+        {"dnxhd_name_at_two_sizes", "--format dnxhd_145 --size 4",
+         refused("\"dnxhd_145\" exists at 1920x1080 at 29.97 fps, 1440x1080 at 29.97 fps or "
+                 "1280x720 at 59.94 fps; give the frame size")},
+        {"dnxhd_mode_that_does_not_exist", "--format dnxhd-hq --frame hd --fps 120 --size 4",
+         refused("dnxhd-hq exists only at 23.976, 25, 29.97, 50 or 59.94 fps, not 120")},
+        {"uncompressed_from_its_packing", "--format v210 --frame hd --fps 25 --size 64 --json",
+         answer("{\"units\": \"kiv\", \"computed\": \"time\", \"bitrate_mbit_s\": 1105.92, "
+                "\"bitrate_mbyte_s\": 138.24, \"card_size\": 64, \"card_size_unit\": \"GB\", "
+                "\"time\": \"00:07:54\", \"seconds\": 474, \"format\": {\"id\": \"v210\", "
+                "\"name\": \"Uncompressed 10-bit 4:2:2 (v210)\", \"frame\": \"1920x1080\", "
+                "\"fps\": 25, \"mbit_s\": 1105.92, \"nature\": \"constant\", \"audio\": false, "
+                "\"alpha\": null, \"source\": \"MultimediaWiki, \\\"V210\\\" (48 pixels in 128 "
+                "bytes, rows padded to 128 bytes)\", \"scaled_from\": null}}\n")},
+        {"prores_4444_without_alpha", "--format prores-4444 --frame hd --fps 25 --size 64",
+         answer("ProRes 4444, 1920x1080, 25 fps: 275 Mbit/s target, video only, without alpha\n" +
+                answerOf("275 Mbit/s = 34.375 MB/s", "64", "00:31:46"))},
+
+        // PCM audio on top of a typed rate or a format's figure of video only.
+        {"audio_on_a_typed_rate", "--bitrate 100 --audio 4 --size 64",
+         answer("Audio: 4 channels of 24-bit 48 kHz PCM, 4.608 Mbit/s on top: 104.608 Mbit/s in "
+                "all\n" +
+                answerOf("104.608 Mbit/s = 13.076 MB/s", "64", "01:23:31"))},
+        {"audio_on_a_format_as_json",
+         "--format prores-422-hq --frame uhd --fps 25 --audio 4:16 --size 512 --json",
+         answer("{\"units\": \"kiv\", \"computed\": \"time\", \"bitrate_mbit_s\": 740.072, "
+                "\"bitrate_mbyte_s\": 92.509, \"card_size\": 512, \"card_size_unit\": \"GB\", "
+                "\"time\": \"01:34:27\", \"seconds\": 5667, \"format\": {\"id\": "
+                "\"prores-422-hq\", \"name\": \"ProRes 422 HQ\", \"frame\": \"3840x2160\", "
+                "\"fps\": 25, \"mbit_s\": 737, \"nature\": \"target\", \"audio\": false, "
+                "\"alpha\": null, \"source\": \"Apple, \\\"Apple ProRes White Paper\\\", "
+                "appendix \\\"Target Data Rates\\\"\", \"scaled_from\": null}, \"audio\": "
+                "{\"channels\": 4, \"bits\": 16, \"khz\": 48}, \"audio_mbit_s\": 3.072}\n")},
+        {"audio_on_a_mode_that_has_it", "--format sony-xavc-s-4k-100m --audio 2 --size 64",
+         refused("sony-xavc-s-4k-100m: its figure includes the recorded audio; no audio can be "
+                 "added")},
+        {"audio_without_a_bitrate", "--audio 2 --size 1",
+         refused("--audio \"2\" adds audio to a bitrate; give --bitrate, --mbytes or --format "
+                 "with it")},
+        {"audio_on_clips", "--clip " + CLIPS + "/tone.wav --audio 2 --size 1",
+         refused("--audio \"2\": clips measured with --clip hold their audio already")},
+        {"audio_with_the_list", "--list-formats --audio 2",
+         refused("--audio \"2\" adds audio to a bitrate; --list-formats calculates nothing")},
+        {"audio_twice", "--audio 2 --audio 4 --bitrate 1",
+         refused("--audio \"2\" and --audio \"4\": give it once")},
+        {"audio_channels_absurd", "--audio 65 --bitrate 1",
+         refused("--audio \"65\": 1 to 64 channels")},
+        {"audio_rate_absurd", "--audio 2:24:1000 --bitrate 1",
+         refused("--audio \"2:24:1000\": 8 to 768 kHz")},
+        {"control_in_audio", "--audio 2\x1b[2J --bitrate 1",
+         refused("--audio \"2\\x1b[2J\": write CHANNELS[:BITS[:KHZ]] in digits, as in 4, 2:16 or "
+                 "8:24:48")},
         {"dnxhr_from_bytes_per_frame",
          "--format dnxhr-hqx --frame 3840x2160 --fps 23.976 --size 64 --json",
          answer(
@@ -314,7 +388,8 @@ std::vector<Row> rows()
              "\"bitrate_mbyte_s\": 87.304863744, \"card_size\": 64, \"card_size_unit\": \"GB\", "
              "\"time\": \"00:12:30\", \"seconds\": 750, \"format\": {\"id\": \"dnxhr-hqx\", "
              "\"name\": \"DNxHR HQX\", \"frame\": \"3840x2160\", \"fps\": 23.976, \"mbit_s\": "
-             "698.438909952, \"nature\": \"constant\", \"audio\": false, \"source\": \"Avid, "
+             "698.438909952, \"nature\": \"constant\", \"audio\": false, \"alpha\": null, "
+             "\"source\": \"Avid, "
              "\\\"DNxHR Codec Bandwidth Specifications\\\" (bytes per frame)\", \"scaled_from\": "
              "null}}\n")},
         {"dnxhr_scaled_by_pixels", "--format dnxhr-hq --frame 2048x1080 --fps 24 --time 1:00:00",
@@ -322,7 +397,7 @@ std::vector<Row> rows()
                 "1920x1080)\n" +
                 answerOf("186.227 Mbit/s = 23.2784 MB/s", "81.8381", "01:00:00"))},
         {"camera_mode", "--format sony-xavc-s-4k-100m --size 64",
-         answer("Sony XAVC S 4K 100M: 100 Mbit/s max, audio included\n" +
+         answer("Sony XAVC S 4K 100M: 100 Mbit/s approximate, audio included\n" +
                 answerOf("100 Mbit/s = 12.5 MB/s", "64", "01:27:22"))},
         {"unknown_format", "--format prores-422-hg --size 4",
          refused("unknown format \"prores-422-hg\"; did you mean prores-422-hq, prores-422-lt or "
@@ -339,23 +414,38 @@ std::vector<Row> rows()
         {"frame_without_format", "--frame hd --size 3",
          refused("--frame \"hd\" gives the frame of a recording format; give --format with it")},
         {"list_formats_by_word", "--list-formats xavc-s-i-hd",
-         answer("Id                    Name                  Nature  Audio     Source\n"
-                "sony-xavc-s-i-hd-60p  Sony XAVC S-I HD 60p  max     included  Sony help guide "
-                "(interchangeable-lens cameras)\n"
-                "sony-xavc-s-i-hd-50p  Sony XAVC S-I HD 50p  max     included  Sony help guide "
-                "(interchangeable-lens cameras)\n")},
+         answer("Id                    Name                  Nature  Audio\n"
+                "sony-xavc-s-i-hd-60p  Sony XAVC S-I HD 60p  max     included\n"
+                "                      Sony help guide (interchangeable-lens cameras)\n"
+                "sony-xavc-s-i-hd-50p  Sony XAVC S-I HD 50p  max     included\n"
+                "                      Sony help guide (interchangeable-lens cameras)\n")},
+        {"list_formats_marks_the_users",
+         "--formats-file " + FORMATS + "/user.json --list-formats my-camera",
+         {"Id            Name          Nature  Audio\n"
+          "my-camera-4k  My camera 4K  max     included\n"
+          "              the camera's manual (from " +
+              FORMATS + "/user.json)\n",
+          "kivfilesize: warning: " + FORMATS +
+              "/user.json: sony-avchd-ps replaces the built-in entry of that id\n",
+          0}},
         {"list_formats_matching_none", "--list-formats xyz",
          refused("no recording format matches \"xyz\"")},
 
         // Formats files add and replace entries; a faulty entry or file is skipped with a line.
         {"formats_file_adds",
          "--formats-file " + FORMATS + "/user.json --format my-camera-4k --size 64",
-         answer("My camera 4K: 150 Mbit/s max, audio included\n" +
-                answerOf("150 Mbit/s = 18.75 MB/s", "64", "00:58:15"))},
+         {"My camera 4K: 150 Mbit/s max, audio included\n" +
+              answerOf("150 Mbit/s = 18.75 MB/s", "64", "00:58:15"),
+          "kivfilesize: warning: " + FORMATS +
+              "/user.json: sony-avchd-ps replaces the built-in entry of that id\n",
+          0}},
         {"formats_file_replaces",
          "--formats-file " + FORMATS + "/user.json --format sony-avchd-ps --size 4",
-         answer("Sony AVCHD PS, measured: 26 Mbit/s average, audio included\n" +
-                answerOf("26 Mbit/s = 3.25 MB/s", "4", "00:21:00"))},
+         {"Sony AVCHD PS, measured: 26 Mbit/s average, audio included\n" +
+              answerOf("26 Mbit/s = 3.25 MB/s", "4", "00:21:00"),
+          "kivfilesize: warning: " + FORMATS +
+              "/user.json: sony-avchd-ps replaces the built-in entry of that id\n",
+          0}},
         {"formats_file_faults",
          "--formats-file " + FORMATS + "/faulty.json --formats-file " + FORMATS +
              "/not-json.json --format good-one --size 4",
@@ -363,7 +453,7 @@ std::vector<Row> rows()
               answerOf("12.5 Mbit/s = 1.5625 MB/s", "4", "00:43:41"),
           "kivfilesize: warning: " + FORMATS +
               "/faulty.json: entry 1 (odd-kind): unknown kind "
-              "\"tabel\"; expected table, per-frame or fixed; skipped\n"
+              "\"tabel\"; expected table, per-frame, fixed or formula; skipped\n"
               "kivfilesize: warning: " +
               FORMATS +
               "/faulty.json: entry 2 (no-figure): a fixed entry "
@@ -444,24 +534,26 @@ std::vector<Row> rows()
         // 150 Mbit/s for 10 min; no card, drive, proxy or offload: no members.
         {"plan_with_audio_and_a_formats_file",
          "--plan " + PLANS + "/audio.json --formats-file " + FORMATS + "/user.json --json",
-         answer("{\"units\": \"decimal\", \"days\": 2, \"copies\": 1, \"cameras\": [\n"
-                "  {\"name\": \"Interview\\u0009A\", \"count\": 2, \"mbit_s\": 104.608, "
-                "\"gb_per_day\": 141.22080000000003, \"gb\": 282.44160000000005},\n"
-                "  {\"name\": \"Own format\", \"count\": 1, \"mbit_s\": 150, \"gb_per_day\": "
-                "11.25, \"gb\": 22.5}\n"
-                "], \"gb_per_day\": 152.47080000000003, \"gb\": 304.94160000000005, "
-                "\"gb_with_copies\": 304.94160000000005, \"total_gb\": 304.94160000000005}\n")},
+         {"{\"units\": \"decimal\", \"days\": 2, \"copies\": 1, \"cameras\": [\n"
+          "  {\"name\": \"Interview\\u0009A\", \"count\": 2, \"mbit_s\": 104.608, "
+          "\"gb_per_day\": 141.22080000000003, \"gb\": 282.44160000000005},\n"
+          "  {\"name\": \"Own format\", \"count\": 1, \"mbit_s\": 150, \"gb_per_day\": "
+          "11.25, \"gb\": 22.5}\n"
+          "], \"gb_per_day\": 152.47080000000003, \"gb\": 304.94160000000005, "
+          "\"gb_with_copies\": 304.94160000000005, \"total_gb\": 304.94160000000005}\n",
+          REPLACES_AVCHD, 0}},
         {"plan_names_escaped_in_the_table",
          "--plan " + PLANS + "/audio.json --formats-file " + FORMATS + "/user.json",
-         answer("Plan for 2 days, 1 copy; 1 GB = 10^9 bytes = 8000 Mbit (decimal)\n"
-                "Camera        Count   Mbit/s   GB/day       GB\n"
-                "Interview\\tA      2  104.608  141.221  282.442\n"
-                "Own format        1      150    11.25     22.5\n"
-                "\n"
-                "GB per day:       152.471\n"
-                "GB for the shoot: 304.942\n"
-                "With 1 copy:      304.942\n"
-                "Total GB:         304.942\n")},
+         {"Plan for 2 days, 1 copy; 1 GB = 10^9 bytes = 8000 Mbit (decimal)\n"
+          "Camera        Count   Mbit/s   GB/day       GB\n"
+          "Interview\\tA      2  104.608  141.221  282.442\n"
+          "Own format        1      150    11.25     22.5\n"
+          "\n"
+          "GB per day:       152.471\n"
+          "GB for the shoot: 304.942\n"
+          "With 1 copy:      304.942\n"
+          "Total GB:         304.942\n",
+          REPLACES_AVCHD, 0}},
         {"plan_format_unknown_without_its_file", "--plan " + PLANS + "/audio.json",
          refused("cameras[1].format: unknown format \"my-camera-4k\"")},
         {"plan_fault_names_its_place", "--plan " + PLANS + "/bad-fps.json",
@@ -570,6 +662,73 @@ TEST(KivFileSizeProgram, PlanFromStandardInput)
     EXPECT_EQ(process.readAllStandardOutput().toStdString(), PLAN_JSON);
     EXPECT_EQ(process.readAllStandardError().toStdString(), "");
     EXPECT_EQ(process.exitCode(), 0);
+}
+
+// The listing at any width: no line longer than the width (an id alone may
+// be), every entry's id at the start of a line; and its JSON, with the
+// figures of every kind.
+TEST(KivFileSizeList, FitsTheWidthAndGivesTheFigures)
+{
+    KivFormatCatalogue catalogue = kivLoadFormats().catalogue;
+    QStringList warnings;
+    const QString longId = QString(60, QLatin1Char('a')) + QStringLiteral("-b");
+    kivAddFormatsJson(catalogue,
+                      QStringLiteral(R"({"formats": [{"id": "%1", "name": "Mine", "family": "M",
+                          "nature": "max", "audio": true, "source": "me", "kind": "fixed",
+                          "mbps": 5}]})")
+                          .arg(longId)
+                          .toUtf8(),
+                      QStringLiteral("mine.json"), warnings);
+    for (const int width : {0, 40, 61, 80, 132, 1000}) {
+        const QStringList lines = kivFormatList(catalogue.formats(), false, width).split('\n');
+        QStringList starts;
+        for (const QString &line : lines) {
+            EXPECT_TRUE(line.size() <= std::max(width, 40) || line == longId)
+                << width << ": " << line.toStdString();
+            starts << line.section(QLatin1Char(' '), 0, 0);
+        }
+        for (const KivFormat &format : catalogue.formats()) {
+            EXPECT_TRUE(starts.contains(format.id)) << width << ": " << format.id.toStdString();
+        }
+        // Wide enough, every entry is one line with its source.
+        if (width == 1000) {
+            EXPECT_EQ(lines.size(), catalogue.size() + 2);
+        }
+    }
+
+    QJsonParseError error;
+    const QJsonArray list =
+        QJsonDocument::fromJson(kivFormatList(catalogue.formats(), true).toUtf8(), &error).array();
+    ASSERT_EQ(error.error, QJsonParseError::NoError);
+    ASSERT_EQ(list.size(), catalogue.size());
+    QHash<QString, QJsonObject> byId;
+    for (const QJsonValue &entry : list) {
+        byId.insert(entry[QLatin1String("id")].toString(), entry.toObject());
+    }
+    const QJsonObject hq = byId.value(QStringLiteral("prores-422-hq"));
+    EXPECT_EQ(hq[QLatin1String("kind")].toString(), QStringLiteral("table"));
+    EXPECT_EQ(hq[QLatin1String("figures")][QLatin1String("sizes")][1],
+              QJsonDocument::fromJson(R"({"frame": "720x576", "mbit_s": [null, 61, null, null,)"
+                                      R"( null]})")
+                  .object());
+    const QJsonObject dnx =
+        byId.value(QStringLiteral("dnxhd-1242"))[QLatin1String("figures")].toObject();
+    EXPECT_EQ(dnx[QLatin1String("rates")].toArray(), QJsonArray({25, 29.97}));
+    EXPECT_EQ(dnx[QLatin1String("sizes")][0][QLatin1String("bytes_per_frame")].toInt(), 606208);
+    EXPECT_EQ(dnx[QLatin1String("names")][1][QLatin1String("name")].toString(),
+              QStringLiteral("DNxHD 145"));
+    EXPECT_EQ(
+        byId.value(QStringLiteral("v210"))[QLatin1String("figures")][QLatin1String("bytes_per_row")]
+            .toString(),
+        QStringLiteral("ceil(width / 48) x 128"));
+    EXPECT_EQ(byId.value(QStringLiteral(
+                  "iphone-hevc-4k60"))[QLatin1String("figures")][QLatin1String("mbit_s")]
+                  .toDouble(),
+              400 * 8 / 60.0);
+    EXPECT_EQ(byId.value(QStringLiteral("sony-xavc-s-hd-16m"))[QLatin1String("nature")].toString(),
+              QStringLiteral("approximate"));
+    EXPECT_EQ(byId.value(longId)[QLatin1String("file")].toString(), QStringLiteral("mine.json"));
+    EXPECT_TRUE(hq[QLatin1String("file")].isNull());
 }
 
 TEST(KivFileSizeHelp, NamesEveryOptionAndExitsZero)

@@ -35,7 +35,7 @@ const std::string SIZE = "must be a number from 0.001 to 1000000";
 const std::string BITRATE = "must be a number from 0.001 to 10000000";
 const std::string FPS = "must be a frame rate from 0.001 to 1000000 frames per second, as 25 or "
                         "\"30000/1001\"";
-const std::string AUDIO_FORM = "write it as CHANNELS[:BITS[:KHZ]] (4, 2:16 or 8:24:96)";
+const std::string AUDIO_FORM = "write CHANNELS[:BITS[:KHZ]] in digits, as in 4, 2:16 or 8:24:48";
 
 std::vector<Refusal> refusals()
 {
@@ -124,11 +124,11 @@ std::vector<Refusal> refusals()
          "cameras[0].audio: measured clips carry their own audio; give audio with a bitrate, "
          "mbytes or a format"},
         {"audio_no_channels", one(CAM + R"("bitrate": 1, "audio": 0)"),
-         "cameras[0].audio: audio \"0\": channels must be 1 to 64"},
+         "cameras[0].audio: audio \"0\": 1 to 64 channels"},
         {"audio_odd_bits", one(CAM + R"("bitrate": 1, "audio": "4:7")"),
-         "cameras[0].audio: audio \"4:7\": bits must be 8 to 32"},
+         "cameras[0].audio: audio \"4:7\": 8 to 64 bits a sample"},
         {"audio_odd_rate", one(CAM + R"("bitrate": 1, "audio": "4:24:1000")"),
-         "cameras[0].audio: audio \"4:24:1000\": kHz must be 8 to 768"},
+         "cameras[0].audio: audio \"4:24:1000\": 8 to 768 kHz"},
         {"audio_words", one(CAM + R"("bitrate": 1, "audio": "4 ch")"),
          "cameras[0].audio: audio \"4 ch\": " + AUDIO_FORM},
         {"audio_fraction", one(CAM + R"("bitrate": 1, "audio": 2.5)"),

@@ -4,7 +4,9 @@
 // "Bitrate of a recording format…" at the top of the context menu of a
 // bitrate field (by mouse, the menu key or Shift+F10): it opens the format
 // chooser, and the bitrate chosen goes into the field as if typed, so the
-// field's own reaction to typing follows.
+// field's own reaction to typing follows. The field's tooltip from the form,
+// which says so, comes back whenever the tooltip is cleared (a measured
+// bitrate's tooltip holds only until the field changes).
 #pragma once
 
 #include <QObject>
@@ -26,4 +28,5 @@ private:
     void choose();
 
     QLineEdit *field;
+    QString hint; // the field's tooltip as the form gives it
 };

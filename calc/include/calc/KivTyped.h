@@ -58,7 +58,9 @@ std::optional<KivFrameSize> kivReadFrameSize(const QString &text, QString &error
 
 // Reads a frame rate in frames per second: a decimal number with an optional
 // '.' and fraction ("25", "29.97") or a fraction of two whole numbers
-// ("24000/1001"). Signs, exponents, commas and anything else are refused, as
+// ("24000/1001"); either followed by 'i' gives fields per second, two a frame
+// ("50i" is 25, "59.94i" is 29.97 and "60i" is 30 frames per second). Signs,
+// exponents, commas and anything else are refused, as
 // are rates outside kivMinFrameRate..kivMaxFrameRate (so zero) and a
 // divisor of 0; `error` gets one line.
 std::optional<double> kivReadFrameRate(const QString &text, QString &error);

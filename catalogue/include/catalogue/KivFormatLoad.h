@@ -8,21 +8,33 @@
 //   {"formats": [ENTRY, ...]}   other members of the object are ignored
 // ENTRY, an object of these members and no others:
 //   "id"       lowercase letters and digits in words joined by '-', <= 64
+//   "aliases"  optional: former ids that still find the entry, as ids
 //   "name", "family", "source"   one-line texts, not empty, <= 300 characters
 //   "note"     optional one-line text
-//   "nature"   "target", "constant", "max" or "average"
+//   "nature"   "target", "constant", "max", "average", "approximate", "net"
+//              or "nominal" (KivRateNature)
 //   "audio"    true or false: the figure includes the recorded audio
-//   "kind"     "table", "per-frame" or "fixed", with:
+//   "alpha"    optional, true or false: the figure includes an alpha channel
+//   "kind"     "table", "per-frame", "fixed" or "formula", with:
 //     table      "rates": [fps, ...] rising; "sizes": [{"frame": "1920x1080",
-//                "mbps": [one figure per rate]}, ...]
-//     per-frame  "sizes": [{"frame": "1920x1080", "bytes": bytes per frame}, ...]
+//                "mbps": [one figure or null per rate]}, ...], null where the
+//                source lists no figure, at least one figure a size;
+//                optional "onlyListedSizes" and "onlyListedRates", true when
+//                no other frame sizes or rates exist
+//     per-frame  "sizes": [{"frame": "1920x1080", "bytes": bytes per frame},
+//                ...]; optional "onlyListedSizes"; optional "rates": [fps,
+//                ...] rising, the only rates at which it exists; optional
+//                "names": {"DNxHD 145": [29.97], ...}, names it is known by
+//                at some of its rates
 //     fixed      "mbps": figure, or "mbytesPerMinute": MB (10^6 bytes) per
 //                minute, which becomes MB x 8 / 60 Mbit/s
-//   "onlyListedSizes"  optional, table and per-frame: true when no other
-//                frame sizes exist
+//     formula    "packing": one of the ids of KIV_PACKINGS (KivPacking.h):
+//                "2vuy", "v210", "r210", "r12b", "rgb8", "rgba8", "b64a",
+//                "dpx-10", "arriraw"
 // Frames are read by kivReadFrameSize; rates lie within
-// kivMinFrameRate..kivMaxFrameRate; 1 to 64 rates and sizes, each frame once;
-// Mbit/s from 0.001 to 10^7, bytes per frame from 1 to 10^10.
+// kivMinFrameRate..kivMaxFrameRate; 1 to 64 rates, sizes, names and aliases,
+// each frame once; Mbit/s from 0.001 to 10^7, bytes per frame from 1 to
+// 10^10. An entry read from a file keeps the file's name (KivFormat::file).
 #pragma once
 
 #include "catalogue/KivFormatCatalogue.h"
@@ -43,8 +55,9 @@ const KivFormatCatalogue &kivBuiltInFormats();
 // KivFormatCatalogue::add). Each fault gives one line in `warnings` naming
 // `origin`, the entry and what is wrong, and skips only that entry (or the
 // whole file, if it is not a JSON object with a "formats" list; after 20
-// lines one more says how many further entries were skipped). Returns the
-// number of entries added or replaced.
+// lines one more says how many further entries were skipped). An entry that
+// replaces a built-in one gives a line too, once: what it replaces later
+// came from a file. Returns the number of entries added or replaced.
 int kivAddFormatsJson(KivFormatCatalogue &catalogue, const QByteArray &json, const QString &origin,
                       QStringList &warnings);
 // Reads the file at `path` and adds it as above; a file that cannot be read,
