@@ -26,7 +26,7 @@ constexpr OptionSpec OPTIONS[] = {
     {"bitrate", true},      {"mbytes", true}, {"size", true},  {"time", true},
     {"units", true},        {"format", true}, {"frame", true}, {"fps", true},
     {"formats-file", true}, {"clip", true},   {"json", false}, {"list-formats", false},
-    {"clip-events", false}, {"plan", true}, {"audio", true},
+    {"clip-events", false}, {"plan", true},   {"audio", true},
 };
 
 // The only options that go with --plan: the rest is in the plan file.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-#include "calc/KivDisplay.h"
 #include "calc/KivAudio.h"
+#include "calc/KivDisplay.h"
 #include "calc/KivUnits.h"
 
 #include <gtest/gtest.h>
