@@ -91,6 +91,11 @@ double kivGigabytes(std::int64_t bytes, KivCardUnits units)
     return bytes > 0 ? static_cast<double>(bytes) * 8.0 / 1e6 / kivMbitPerGb(units) : 0.0;
 }
 
+double kivMegabytes(std::int64_t bytes)
+{
+    return kivGigabytes(bytes) * 1024.0;
+}
+
 double kivMbytesPerSec(double mbitsPerSec)
 {
     return mbitsPerSec * 0.125;

@@ -92,6 +92,10 @@ std::uint32_t kivSecondsFromQuotient(double seconds);
 // Mbit in one GB; negative counts give 0.
 double kivGigabytes(std::int64_t bytes, KivCardUnits units = KivCardUnits::Kiv);
 
+// MB of the dialog's rule (1 GB = 1024 MB) that `bytes` fill: 10^6 bytes
+// each; negative counts give 0.
+double kivMegabytes(std::int64_t bytes);
+
 // Mbit/s to MB/s and back.
 double kivMbytesPerSec(double mbitsPerSec);
 double kivMbitsPerSec(double mbytesPerSec);
