@@ -26,6 +26,8 @@ fills them, a card size the time at common bitrates.
   --clip PATH      bitrate measured from recorded clips, instead of --bitrate:
                    a clip, or a folder and every clip below it (a card's
                    DCIM/, say); repeat it to pool more; needs libmediainfo0v5
+  --clip-list FILE like --clip for each path in FILE, NUL-separated as
+                   xargs -0 reads them ('-': standard input)
   --size GB        card size in GB
   --time H:M:S     recording time: S, M:S or H:M:S
 )";
@@ -37,7 +39,7 @@ const char HELP_AFTER_UNITS[] = R"(  --json           print JSON: an object, or 
                    add the formats of a JSON file to the built-in ones and the
                    user's own, ~/.config/kivfilesizecalculator/formats.json
   --clip-events    with --clip alone: print one JSON line per file as it is
-                   read and measured, then the totals
+                   read and measured, then each clip and the totals
   -h, --help       print this help and exit (--help-all prints the same)
   -v, --version    print the version and exit
 
@@ -51,6 +53,7 @@ Examples:
   kivfilesize --bitrate 100
   kivfilesize --format prores-422-hq --frame uhd --fps 25 --size 512
   kivfilesize --clip DCIM/ --size 256
+  find . -name '*.MP4' -print0 | kivfilesize --clip-list - --size 256
 )";
 
 // One option of the help: its name in a column of 19 and its words wrapped
