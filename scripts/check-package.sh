@@ -110,7 +110,10 @@ for field in Maintainer Section Priority Recommends; do
 done
 [[ "$(dpkg-deb --field "$deb" Maintainer)" =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] ||
     fail "the maintainer is not in the form Name <address>"
-[ "$(dpkg-deb --field "$deb" Recommends)" = qt6-wayland ] || fail "the package does not recommend qt6-wayland"
+recommends=$(dpkg-deb --field "$deb" Recommends)
+for package in qt6-wayland qt6-translations-l10n; do
+    [[ ", $recommends," == *", $package,"* ]] || fail "the package does not recommend $package"
+done
 
 root=$PWD/$build/deb-root
 rm -rf "$root"
