@@ -25,7 +25,8 @@ fills them, a card size the time at common bitrates.
   --fps N          frame rate for --format: 25, 29.97 or 30000/1001
   --clip PATH      bitrate measured from recorded clips, instead of --bitrate:
                    a clip, or a folder and every clip below it (a card's
-                   DCIM/, say); repeat it to pool more; needs libmediainfo0v5
+                   DCIM/, say), grouped into recordings as the camera wrote
+                   them; repeat it to pool more; needs libmediainfo0v5
   --clip-list FILE like --clip for each path in FILE, NUL-separated as
                    xargs -0 reads them ('-': standard input)
   --size GB        card size in GB

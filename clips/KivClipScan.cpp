@@ -262,8 +262,13 @@ std::optional<QString> kivClipLocalPath(const QString &argument, KivClipReason *
             !(host.isEmpty() || host.compare(u"localhost", Qt::CaseInsensitive) == 0)) {
             return refuse(KivClipReason::NotLocal);
         }
-        path = kivDecodeFileName(
-            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+        const QByteArray bytes =
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        // No name holds a NUL: %00 would cut the path short at open().
+        if (bytes.contains('\0')) {
+            return refuse(KivClipReason::NotFound);
+        }
+        path = kivDecodeFileName(bytes);
     }
     if (path.isEmpty()) {
         return refuse(KivClipReason::EmptyArgument);

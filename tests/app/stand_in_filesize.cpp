@@ -5,8 +5,8 @@
 // clip can make the media parser fail, or lying: it reads the first path from
 // standard input and says it reads it, then, as KIV_STAND_IN says, aborts
 // (crash, the default), never finishes (hang), sends a total that cannot be
-// right (negative, text, infinite, inconsistent), sends nothing (silent) or
-// one endless line (endless).
+// right (negative, text, infinite, inconsistent), sends nothing (silent),
+// one endless line (endless) or says MediaInfoLib is missing (nomediainfo).
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -48,6 +48,11 @@ int main()
     if (rate != nullptr) {
         std::printf(TOTAL, rate);
         return 0;
+    }
+    if (mode == "nomediainfo") {
+        std::puts("{\"event\": \"failed\", \"code\": \"no_mediainfo\", \"reason\": \"measuring "
+                  "clips needs libmediainfo0v5\"}");
+        return 2;
     }
     if (mode == "endless") {
         std::fputs("{\"event\": \"total\", \"path\": \"", stdout);

@@ -6,14 +6,17 @@
 // the fields as they were.
 #include "app/KivFileSizeCalculator.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdio>
 #include <memory>
 
 class TestClipDrop : public QObject
@@ -52,6 +55,24 @@ void TestClipDrop::drop_data()
         << "kivfilesize" << QStringList{clips + "/prores-pcm.mov", clips + "/tone.wav"}
         << "myBitrate3" << QStringList{"1.60561", "64", "90:42:15", "1.60561", "0.200701"}
         << "Measured from clips (recordings: 2, files: 2, skipped: 0): 00:00:02, 0.401403 MB"
+        << "";
+    // A name that is not UTF-8 reaches the reader with its bytes.
+    static QTemporaryDir names;
+    const QByteArray raw = QFile::encodeName(names.path()) + "/take\xff.mp4";
+    QFile source(clips + "/h264-aac.mp4");
+    std::FILE *copy = std::fopen(raw.constData(), "wb");
+    if (source.open(QIODevice::ReadOnly) && copy != nullptr) {
+        const QByteArray bytes = source.readAll();
+        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), copy);
+    }
+    if (copy != nullptr) {
+        std::fclose(copy);
+    }
+    QTest::newRow("a name that is not UTF-8")
+        << "kivfilesize" << QStringList{"file://" + names.path() + "/take%FF.mp4"}
+        << "KivFileSizeCalculatorClass"
+        << QStringList{"0.097388", "64", "1495:24:56", "0.097388", "0.0121735"}
+        << "Measured from clips (recordings: 1, files: 1, skipped: 0): 00:00:02, 0.024347 MB"
         << "";
     // Of several dropped files, what is not a clip is skipped, as in a folder.
     QTest::newRow("a clip and a text file")
@@ -100,6 +121,10 @@ void TestClipDrop::drop_data()
         QTest::newRow(liar) << liar << QStringList{clips + "/h264-aac.mp4"}
                             << "KivFileSizeCalculatorClass" << untouched << "" << lie;
     }
+    QTest::newRow("no MediaInfoLib")
+        << "nomediainfo" << QStringList{clips + "/h264-aac.mp4"} << "KivFileSizeCalculatorClass"
+        << untouched << ""
+        << "Nothing was measured: measuring clips needs libmediainfo0v5";
     QTest::newRow("silent") << "silent" << QStringList{clips + "/h264-aac.mp4"}
                             << "KivFileSizeCalculatorClass" << untouched << ""
                             << "Nothing was measured: the reader of the clips ended without a "

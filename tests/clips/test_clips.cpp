@@ -428,6 +428,9 @@ TEST(ClipPath, TurnsArgumentsIntoLocalPaths)
             << qPrintable(row.argument);
     }
     EXPECT_FALSE(kivClipLocalPath("take:1.mp4"));
+    EXPECT_FALSE(kivClipLocalPath("file:///tmp/a%00.mp4"));
+    EXPECT_EQ(kivClipLocalPath("file:///tmp/a%FF%c3%a9.mp4").value_or("refused"),
+              kivDecodeFileName("/tmp/a\xff\xc3\xa9.mp4"));
 }
 
 TEST(ClipPool, SumsBytesOverSeconds)
