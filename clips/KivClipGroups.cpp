@@ -36,9 +36,10 @@ void kivGroupClips(QList<KivClip> &clips)
         if (claims[i].key.isEmpty() || claims[i].kind != KivClipKind::Main) {
             continue;
         }
-        byFolder[kivGroupKey("", places[i].folder, places[i].stem)].push_back(i);
+        // Folders in upper case too: Clip/ and CLIP/ are one on a card.
+        byFolder[kivGroupKey("", places[i].folder.toUpper(), places[i].stem)].push_back(i);
         if (!places[i].root.isEmpty()) {
-            byRoot[kivGroupKey("", places[i].root, places[i].stem)].push_back(i);
+            byRoot[kivGroupKey("", places[i].root.toUpper(), places[i].stem)].push_back(i);
         }
     }
     for (int i = 0; i < count; ++i) {
@@ -68,7 +69,8 @@ void kivGroupClips(QList<KivClip> &clips)
         };
         int target = -1;
         if (!claim.stemFolder.isEmpty()) {
-            for (const int j : byFolder.value(kivGroupKey("", claim.stemFolder, claim.stem))) {
+            for (const int j :
+                 byFolder.value(kivGroupKey("", claim.stemFolder.toUpper(), claim.stem))) {
                 if (target < 0 && usable(j)) {
                     target = j;
                 }
@@ -76,7 +78,7 @@ void kivGroupClips(QList<KivClip> &clips)
         }
         if (target < 0 && claim.rootWide && !places[i].root.isEmpty()) {
             const std::vector<int> found =
-                byRoot.value(kivGroupKey("", places[i].root, claim.stem));
+                byRoot.value(kivGroupKey("", places[i].root.toUpper(), claim.stem));
             if (found.size() == 1 && usable(found[0])) {
                 target = found[0];
             }

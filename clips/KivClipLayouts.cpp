@@ -98,13 +98,28 @@ KivClipPlace kivPlaceOf(const QString &path)
     return place;
 }
 
-// P2: CONTENTS/<role folder>/<6-character clip name>...
+// P2: CONTENTS/<role folder>/<6-character clip name>...; without CONTENTS
+// (a card's folders copied on their own) only names of P2's shape count.
 bool kivClaimP2(const KivClipPlace &place, KivClipClaim &claim)
 {
-    if (place.up.size() < 2 || place.up[1] != QLatin1String("CONTENTS")) {
+    if (place.up.isEmpty()) {
         return false;
     }
     const QString &role = place.up[0];
+    if (place.up.size() < 2 || place.up[1] != QLatin1String("CONTENTS")) {
+        const bool audio = role == QLatin1String("AUDIO");
+        const bool named = std::all_of(place.stem.begin(), place.stem.end(),
+                                       [](QChar c) { return c.isDigit() || c.isUpper(); }) &&
+                           (audio ? place.stem.size() == 8 && allDigits(place.stem.right(2))
+                                  : place.stem.size() == 6);
+        const bool essence =
+            place.ext == QLatin1String("MXF") || (role != QLatin1String("VIDEO") && !audio);
+        if (!named || !essence ||
+            !(audio || role == QLatin1String("VIDEO") || role == QLatin1String("PROXY") ||
+              role == QLatin1String("VOICE"))) {
+            return false;
+        }
+    }
     if (role == QLatin1String("VIDEO") || role == QLatin1String("AVCLIP")) {
         claim.kind = KivClipKind::Main;
     } else if (role == QLatin1String("AUDIO") || role == QLatin1String("VOICE")) {
@@ -209,7 +224,14 @@ bool kivClaimByStem(const KivClipPlace &place, const KivClip &clip, KivClipClaim
 {
     const bool proxyWord = withoutProxyWord(place.stem, claim.stem);
     claim.stemFolder = place.folder;
-    if (proxyWord) {
+    const QString suffix = sonySuffix(place.stem);
+    if (!place.up.isEmpty() && place.up[0] == QLatin1String("SUB") &&
+        (suffix == QLatin1String("S01") || suffix == QLatin1String("S03"))) {
+        // Sony's CLIP and SUB copied without the folders above them.
+        claim.kind = KivClipKind::Proxy;
+        claim.stem = place.stem.chopped(3);
+        claim.stemFolder = above(place.folder, 1) + QStringLiteral("/CLIP");
+    } else if (proxyWord) {
         claim.kind = KivClipKind::Proxy;
         claim.rootWide = true;
     } else if (place.up.size() >= 2 && place.up[0] == QLatin1String("AUDIO") &&
