@@ -80,11 +80,13 @@ KivClipTotals kivPoolClips(const QList<KivClip> &clips);
 // folder) or one folder, never across two, even where names repeat:
 //   - Panasonic P2 (CONTENTS/VIDEO, AUDIO, PROXY, VOICE, ...): one recording
 //     per 6-character clip name; VIDEO gives the time, AUDIO/<name>NN and
-//     VOICE are audio, PROXY a proxy;
+//     VOICE are audio, PROXY a proxy; without CONTENTS, only names of that
+//     shape (and MXF in VIDEO and AUDIO) count;
 //   - Sony M4ROOT, XDROOT, XDCAM EX (BPAV) and SAM (PROAV): one recording
 //     per clip name without its suffix (M01, S03, V01, Ann, ...); SUB and
 //     GENERAL/SONY/PXTMP hold proxies, Ann files audio; XDCAM EX clip
-//     folders _01, _02, ... are chapters;
+//     folders _01, _02, ... are chapters; without the folders above them,
+//     SUB/<name>S03 (or S01) is the proxy of CLIP/<name>;
 //   - GoPro: GH/GX/GS chapters of one file number, and HERO5's GOPR + GPnn,
 //     are one recording; GL*.LRV and *.LRV are low-res copies;
 //   - RED .RDC folders: the _NNN segments of one kind (R3D, else MOV, MXF,
