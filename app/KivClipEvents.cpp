@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -103,20 +104,26 @@ void KivClipEvents::line(const QByteArray &line)
         sentTotal_ = true;
         total_.reset();
         const auto member = [&event](const char *name) { return event.value(QLatin1String(name)); };
+        // A count the total leaves out takes its default; one it gives must be whole.
+        const auto count = [&member](const char *name, double most,
+                                     qint64 otherwise) -> std::optional<qint64> {
+            const QJsonValue value = member(name);
+            return value.isUndefined() ? std::optional<qint64>(otherwise) : whole(value, most);
+        };
         const std::optional<qint64> recordings = whole(member(M::recordings), MOST_COUNT);
-        const std::optional<qint64> files = whole(member(M::clips), MOST_COUNT);
-        const std::optional<qint64> skipped = whole(member(M::skippedCount), MOST_COUNT);
-        const std::optional<qint64> bytes = whole(member(M::bytes), MOST_BYTES);
-        nothing_ = recordings == 0 && files == 0;
         const std::optional<double> seconds = positive(member(M::seconds));
         const std::optional<double> mbps = positive(member(M::mbps));
-        if (!recordings || *recordings < 1 || !files || *files < *recordings || !skipped ||
-            !bytes || !seconds || !mbps) {
+        nothing_ = recordings == 0;
+        if (!recordings || *recordings < 1 || !seconds || !mbps) {
             return;
         }
-        // The rate is the bytes over the time: a total where they disagree lies.
-        const double expected = static_cast<double>(*bytes) * 8 / *seconds / 1e6;
-        if (!(std::fabs(*mbps - expected) <= 1e-6 * expected)) {
+        // What the rate over the time fills, where the total does not say.
+        const double implied = std::min(*mbps * *seconds * 1e6 / 8, MOST_BYTES);
+        const std::optional<qint64> files = count(M::clips, MOST_COUNT, *recordings);
+        const std::optional<qint64> skipped = count(M::skippedCount, MOST_COUNT, 0);
+        const std::optional<qint64> bytes =
+            count(M::bytes, MOST_BYTES, static_cast<qint64>(std::llround(implied)));
+        if (!files || *files < *recordings || !skipped || !bytes) {
             return;
         }
         total_ = KivClipTotal{*recordings, *files, *skipped, *bytes, *seconds, *mbps};

@@ -49,9 +49,11 @@ public:
     const QStringList &open() const { return open_; }
     qint64 filesDone() const { return filesDone_; }
 
-    // The last total, where it holds whole counts, at least one recording
-    // and no more than files, bytes that give its rate over a finite time
-    // above 0, and a finite rate above 0.
+    // The last total, where it holds at least one recording, a finite time
+    // above 0 and a finite rate above 0; the counts of files (no fewer than
+    // the recordings), skipped files and bytes it gives must be whole
+    // numbers, and where it leaves them out, the files are the recordings,
+    // none is skipped and the bytes are what the rate fills in the time.
     std::optional<KivClipTotal> total() const;
     // Whether the last total was well formed but counted no recording.
     bool measuredNothing() const { return nothing_; }

@@ -5,8 +5,9 @@
 // clip can make the media parser fail, or lying: it reads the first path from
 // standard input and says it reads it, then, as KIV_STAND_IN says, aborts
 // (crash, the default), never finishes (hang), sends a total that cannot be
-// right (negative, text, infinite, inconsistent), sends nothing (silent),
-// one endless line (endless) or says MediaInfoLib is missing (nomediainfo).
+// right (negative, text, infinite, half a recording), sends nothing (silent),
+// one endless line (endless), says MediaInfoLib is missing (nomediainfo), or
+// sends a total with only the members that must be there (minimal).
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +17,7 @@
 
 namespace {
 
-const char TOTAL[] = "{\"event\": \"total\", \"recordings\": 1, \"clips\": 1, \"bytes\": 24347, "
+const char TOTAL[] = "{\"event\": \"total\", \"recordings\": %s, \"clips\": 1, \"bytes\": 24347, "
                      "\"seconds\": 2, \"mbit_s\": %s, \"video_mbit_s\": null, "
                      "\"audio_mbit_s\": null, \"skipped\": 0}\n";
 
@@ -40,13 +41,17 @@ int main()
             pause();
         }
     }
-    const char *rate = mode == "negative"       ? "-5"
-                       : mode == "text"         ? "\"abc\""
-                       : mode == "infinite"     ? "1e999"
-                       : mode == "inconsistent" ? "50"
-                                                : nullptr;
+    const char *rate = mode == "negative"   ? "-5"
+                       : mode == "text"     ? "\"abc\""
+                       : mode == "infinite" ? "1e999"
+                       : mode == "half"     ? "0.097388"
+                                            : nullptr;
     if (rate != nullptr) {
-        std::printf(TOTAL, rate);
+        std::printf(TOTAL, mode == "half" ? "0.5" : "1", rate);
+        return 0;
+    }
+    if (mode == "minimal") {
+        std::puts("{\"event\": \"total\", \"recordings\": 2, \"seconds\": 4, \"mbit_s\": 10}");
         return 0;
     }
     if (mode == "nomediainfo") {

@@ -117,10 +117,15 @@ void TestClipDrop::drop_data()
     // Readers that lie, say nothing or never end a line.
     const QString lie = "Nothing was changed: the reader of the clips sent figures that cannot "
                         "be right.";
-    for (const char *liar : {"negative", "text", "infinite", "inconsistent"}) {
+    for (const char *liar : {"negative", "text", "infinite", "half"}) {
         QTest::newRow(liar) << liar << QStringList{clips + "/h264-aac.mp4"}
                             << "KivFileSizeCalculatorClass" << untouched << "" << lie;
     }
+    QTest::newRow("a total of the members that must be there")
+        << "minimal" << QStringList{clips + "/h264-aac.mp4"} << "KivFileSizeCalculatorClass"
+        << QStringList{"10", "64", "14:33:48", "10", "1.25"}
+        << "Measured from clips (recordings: 2, files: 2, skipped: 0): 00:00:04, 5 MB"
+        << "";
     QTest::newRow("no MediaInfoLib")
         << "nomediainfo" << QStringList{clips + "/h264-aac.mp4"} << "KivFileSizeCalculatorClass"
         << untouched << ""
