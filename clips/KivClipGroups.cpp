@@ -68,9 +68,8 @@ void kivGroupClips(QList<KivClip> &clips)
             return j != i && (!claim.needsVideo || clips[j].videoTracks > 0);
         };
         int target = -1;
-        if (!claim.stemFolder.isEmpty()) {
-            for (const int j :
-                 byFolder.value(kivGroupKey("", claim.stemFolder.toUpper(), claim.stem))) {
+        for (const QString &folder : claim.stemFolders) {
+            for (const int j : byFolder.value(kivGroupKey("", folder.toUpper(), claim.stem))) {
                 if (target < 0 && usable(j)) {
                     target = j;
                 }

@@ -99,7 +99,8 @@ KivClipPlace kivPlaceOf(const QString &path)
 }
 
 // P2: CONTENTS/<role folder>/<6-character clip name>...; without CONTENTS
-// (a card's folders copied on their own) only names of P2's shape count.
+// (a card's folders copied on their own) only MXF files of P2's names in
+// VIDEO and AUDIO count; proxies and voice memos find their video by stem.
 bool kivClaimP2(const KivClipPlace &place, KivClipClaim &claim)
 {
     if (place.up.isEmpty()) {
@@ -112,11 +113,8 @@ bool kivClaimP2(const KivClipPlace &place, KivClipClaim &claim)
                                        [](QChar c) { return c.isDigit() || c.isUpper(); }) &&
                            (audio ? place.stem.size() == 8 && allDigits(place.stem.right(2))
                                   : place.stem.size() == 6);
-        const bool essence =
-            place.ext == QLatin1String("MXF") || (role != QLatin1String("VIDEO") && !audio);
-        if (!named || !essence ||
-            !(audio || role == QLatin1String("VIDEO") || role == QLatin1String("PROXY") ||
-              role == QLatin1String("VOICE"))) {
+        if (!named || place.ext != QLatin1String("MXF") ||
+            !(audio || role == QLatin1String("VIDEO"))) {
             return false;
         }
     }
@@ -215,7 +213,8 @@ bool kivClaimProxyFolder(const KivClipPlace &place, KivClipClaim &claim)
     }
     withoutProxyWord(place.stem, claim.stem);
     claim.kind = KivClipKind::Proxy;
-    claim.stemFolder = above(place.folder, 1);
+    // Also P2's PROXY beside VIDEO, copied without the folders above them.
+    claim.stemFolders = {above(place.folder, 1), above(place.folder, 1) + QStringLiteral("/VIDEO")};
     return true;
 }
 
@@ -223,21 +222,26 @@ bool kivClaimProxyFolder(const KivClipPlace &place, KivClipClaim &claim)
 bool kivClaimByStem(const KivClipPlace &place, const KivClip &clip, KivClipClaim &claim)
 {
     const bool proxyWord = withoutProxyWord(place.stem, claim.stem);
-    claim.stemFolder = place.folder;
+    claim.stemFolders = {place.folder};
     const QString suffix = sonySuffix(place.stem);
-    if (!place.up.isEmpty() && place.up[0] == QLatin1String("SUB") &&
+    const QString parent = place.up.value(0);
+    if (parent == QLatin1String("SUB") &&
         (suffix == QLatin1String("S01") || suffix == QLatin1String("S03"))) {
         // Sony's CLIP and SUB copied without the folders above them.
         claim.kind = KivClipKind::Proxy;
         claim.stem = place.stem.chopped(3);
-        claim.stemFolder = above(place.folder, 1) + QStringLiteral("/CLIP");
+        claim.stemFolders = {above(place.folder, 1) + QStringLiteral("/CLIP")};
+    } else if (parent == QLatin1String("VOICE") && clip.videoTracks == 0) {
+        // P2's voice memo, copied without the folders above VIDEO.
+        claim.kind = KivClipKind::Audio;
+        claim.stemFolders = {above(place.folder, 1) + QStringLiteral("/VIDEO")};
     } else if (proxyWord) {
         claim.kind = KivClipKind::Proxy;
         claim.rootWide = true;
     } else if (place.up.size() >= 2 && place.up[0] == QLatin1String("AUDIO") &&
                place.up[1] == QLatin1String("PRIVATE") && clip.videoTracks == 0) {
         claim.kind = KivClipKind::Audio;
-        claim.stemFolder.clear();
+        claim.stemFolders.clear();
         claim.rootWide = true;
     } else if (place.ext == QLatin1String("LRF") || place.ext == QLatin1String("LRV")) {
         claim.kind = KivClipKind::Proxy;

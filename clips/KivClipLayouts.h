@@ -38,10 +38,11 @@ struct KivClipClaim
     QString package;
     QString clipName;
     bool block = false;
-    // A companion of the main file of stem `stem` in `stemFolder`, or where
-    // `rootWide`, of the only one in the card root.
+    // A companion of the main file of stem `stem` in the first of
+    // `stemFolders` that has one, or where `rootWide`, of the only one in the
+    // card root.
     QString stem;
-    QString stemFolder;
+    QStringList stemFolders;
     bool rootWide = false;
     bool needsVideo = false;      // the main file must have video
     bool parallelIfEqual = false; // parallel when the durations agree, else a chapter

@@ -80,8 +80,8 @@ KivClipTotals kivPoolClips(const QList<KivClip> &clips);
 // folder) or one folder, never across two, even where names repeat:
 //   - Panasonic P2 (CONTENTS/VIDEO, AUDIO, PROXY, VOICE, ...): one recording
 //     per 6-character clip name; VIDEO gives the time, AUDIO/<name>NN and
-//     VOICE are audio, PROXY a proxy; without CONTENTS, only names of that
-//     shape (and MXF in VIDEO and AUDIO) count;
+//     VOICE are audio, PROXY a proxy; without CONTENTS, only MXF files of
+//     such names in VIDEO and AUDIO, with PROXY and VOICE found by stem;
 //   - Sony M4ROOT, XDROOT, XDCAM EX (BPAV) and SAM (PROAV): one recording
 //     per clip name without its suffix (M01, S03, V01, Ann, ...); SUB and
 //     GENERAL/SONY/PXTMP hold proxies, Ann files audio; XDCAM EX clip
