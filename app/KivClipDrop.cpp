@@ -3,14 +3,13 @@
 
 #include "app/KivClipDrop.h"
 
+#include "KivClipEvents.h"
 #include "calc/KivDisplay.h"
 #include "calc/KivTyped.h"
 #include "calc/KivUnits.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
@@ -20,6 +19,12 @@
 namespace {
 
 constexpr int PROGRESS_DELAY_MS = 500;
+
+// The bytes of a dropped file's path, as the system gave them to the URL.
+QByteArray localBytes(const QUrl &url)
+{
+    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+}
 
 } // namespace
 
@@ -42,6 +47,7 @@ KivClipDrop::KivClipDrop(QWidget *window, QLineEdit *bitrate)
     progressDelay.setInterval(PROGRESS_DELAY_MS);
     connect(&progressDelay, &QTimer::timeout, this, [this] {
         progress = new QProgressDialog(tr("Measuring clips…"), tr("Cancel"), 0, 0, this->window);
+        progress->setWindowTitle(tr("Measuring Clips"));
         progress->setAttribute(Qt::WA_DeleteOnClose);
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(0);
@@ -50,6 +56,8 @@ KivClipDrop::KivClipDrop(QWidget *window, QLineEdit *bitrate)
         progress->show();
     });
 }
+
+KivClipDrop::~KivClipDrop() = default;
 
 QString KivClipDrop::measuringProgram()
 {
@@ -90,87 +98,113 @@ void KivClipDrop::measure(const QList<QUrl> &urls)
     if (child != nullptr || urls.isEmpty()) {
         return;
     }
-    QStringList arguments = {QStringLiteral("--clip-events")};
+    // The paths go on the child's standard input, NUL-separated, so that
+    // any number of them and any bytes in their names reach it whole.
+    QByteArray list;
+    skippedHere = 0;
     for (const QUrl &url : urls) {
-        if (!url.isLocalFile()) {
-            explain(tr("Only files and folders on this computer can be measured; %1 is not one.")
-                        .arg(url.toDisplayString()));
-            return;
+        if (url.isLocalFile()) {
+            list += localBytes(url) + '\0';
+        } else {
+            ++skippedHere;
         }
-        arguments << QStringLiteral("--clip") << url.toLocalFile();
     }
-    partialLine.clear();
-    reading.clear();
-    total.clear();
-    filesDone = 0;
+    if (list.isEmpty()) {
+        explain(tr("Only files and folders on this computer can be measured; %1 is not one.")
+                    .arg(kivEscaped(urls.constFirst().toDisplayString())));
+        return;
+    }
+    events = std::make_unique<KivClipEvents>();
     child = new QProcess(this);
     connect(child, &QProcess::readyReadStandardOutput, this, &KivClipDrop::readLines);
     connect(child, &QProcess::finished, this, &KivClipDrop::childFinished);
     connect(child, &QProcess::errorOccurred, this, &KivClipDrop::childFailed);
     progressDelay.start();
-    child->start(measuringProgram(), arguments);
+    child->start(measuringProgram(), {QStringLiteral("--clip-events"),
+                                      QStringLiteral("--clip-list"), QStringLiteral("-")});
+    child->write(list);
+    child->closeWriteChannel();
 }
 
 void KivClipDrop::readLines()
 {
-    partialLine += child->readAllStandardOutput();
-    qsizetype end = 0;
-    while ((end = partialLine.indexOf('\n')) >= 0) {
-        const QByteArray line = partialLine.left(end);
-        partialLine.remove(0, end + 1);
-        const QJsonObject event = QJsonDocument::fromJson(line).object();
-        const QString kind = event.value(QStringLiteral("event")).toString();
-        const QString path = event.value(QStringLiteral("path")).toString();
-        if (kind == QLatin1String("reading")) {
-            reading << path;
-        } else if (kind == QLatin1String("clip") || kind == QLatin1String("skipped")) {
-            reading.removeOne(path);
-            ++filesDone;
-        } else if (kind == QLatin1String("total")) {
-            total = line;
-        }
+    if (!events->take(child->readAllStandardOutput())) {
+        cancel();
+        explain(tr("Measuring stopped: the reader of the clips sent a line longer than 64 KiB. "
+                   "Nothing was changed."));
+        return;
     }
     if (progress != nullptr) {
-        progress->setLabelText(tr("Measuring clips… files read: %1").arg(filesDone));
+        progress->setLabelText(tr("Measuring clips… files read: %1").arg(events->filesDone()));
     }
+}
+
+QString KivClipDrop::words(KivClipReason reason)
+{
+    return QCoreApplication::translate("KivClipReason", kivClipReason(reason).text);
+}
+
+// Why nothing was measured, from what the child said.
+QString KivClipDrop::whyNothing() const
+{
+    if (events->failed()) {
+        return tr("Nothing was measured: %1")
+            .arg(events->failure() ? words(*events->failure())
+                                   : tr("the reader of the clips could not run"));
+    }
+    if (const std::optional<KivClipSkipped> skip = events->firstSkip()) {
+        const QString why =
+            skip->reason ? words(*skip->reason) : tr("not measured, for a reason not known here");
+        return tr("Nothing was measured: %1")
+            .arg(kivEscaped(skip->path) + QStringLiteral(": ") + why);
+    }
+    if (events->lied()) {
+        return tr(
+            "Nothing was changed: the reader of the clips sent figures that cannot be right.");
+    }
+    return tr("Nothing was measured: the reader of the clips ended without a result.");
 }
 
 void KivClipDrop::childFinished(int exitCode, QProcess::ExitStatus status)
 {
     readLines();
-    const QString refusal =
-        QString::fromUtf8(child->readAllStandardError()).trimmed().section(QLatin1Char('\n'), -1);
-    const QStringList open = reading;
+    if (child == nullptr) {
+        return; // a line too long stopped it
+    }
+    const QStringList open = events->open();
     stop();
     if (status == QProcess::CrashExit) {
+        QStringList shown;
+        for (const QString &path : open) {
+            shown << kivEscaped(path);
+        }
         explain(open.isEmpty()
                     ? tr("Measuring stopped: the reader of the clips failed. Nothing was changed.")
                     : tr("Measuring stopped: the reader of the clips failed on %1. Nothing was "
                          "changed.")
-                          .arg(open.join(QStringLiteral(", "))));
+                          .arg(shown.join(QStringLiteral(", "))));
         return;
     }
-    const QJsonObject figures = QJsonDocument::fromJson(total).object();
-    if (exitCode != 0 || figures.isEmpty()) {
-        const QString why = refusal.startsWith(QLatin1String("kivfilesize: "))
-                                ? refusal.mid(int(qstrlen("kivfilesize: ")))
-                                : refusal;
-        explain(tr("Nothing was measured: %1").arg(why));
+    const std::optional<KivClipTotal> total = events->total();
+    if (exitCode != 0 || !total) {
+        explain(whyNothing());
         return;
     }
 
     const KivLocalNumbers numbers;
-    const double mbps = figures.value(QStringLiteral("mbit_s")).toDouble();
-    const double seconds = figures.value(QStringLiteral("seconds")).toDouble();
-    const qint64 bytes = figures.value(QStringLiteral("bytes")).toInteger();
+    const double gigabytes = kivGigabytes(total->bytes);
+    const QString size = gigabytes < 1
+                             ? numbers.text(kivMegabytes(total->bytes)) + QStringLiteral(" MB")
+                             : numbers.text(gigabytes) + QStringLiteral(" GB");
     filling = true;
     bitrate->setFocus();
     bitrate->selectAll();
-    bitrate->insert(numbers.text(mbps));
-    bitrate->setToolTip(
-        tr("Measured from clips (%1): %2, %3 GB")
-            .arg(figures.value(QStringLiteral("clips")).toInt())
-            .arg(kivTimeText(kivSecondsFromQuotient(seconds)), numbers.text(kivGigabytes(bytes))));
+    bitrate->insert(numbers.text(total->mbps));
+    bitrate->setToolTip(tr("Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5")
+                            .arg(total->recordings)
+                            .arg(total->files)
+                            .arg(total->skipped + skippedHere)
+                            .arg(kivTimeText(kivSecondsFromQuotient(total->seconds)), size));
     filling = false;
 }
 

@@ -38,9 +38,16 @@ QString kivEscaped(const QString &text, qsizetype longest)
     const QStringView shown = cut ? QStringView(text).left(longest) : QStringView(text);
     QString out;
     out.reserve(shown.size());
-    for (const QChar c : shown) {
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const QChar c = shown[i];
         const char16_t u = c.unicode();
-        if (!kivIsControl(c)) {
+        if (c.isHighSurrogate() && i + 1 < shown.size() && shown[i + 1].isLowSurrogate()) {
+            out += c;
+            out += shown[++i];
+        } else if (u >= 0xDC80 && u <= 0xDCFF) {
+            // A byte of a file name that is not UTF-8 (kivDecodeFileName).
+            out += QStringLiteral("\\x%1").arg(u - 0xDC00, 2, 16, QLatin1Char('0'));
+        } else if (!kivIsControl(c) && !c.isSurrogate()) {
             out += c;
         } else if (u == u'\n') {
             out += QLatin1String("\\n");

@@ -96,6 +96,11 @@ double kivGigabytesAt(double mbps, double seconds, KivCardUnits units)
     return mbps * seconds / kivMbitPerGb(units);
 }
 
+double kivMegabytes(std::int64_t bytes)
+{
+    return kivGigabytes(bytes) * 1024.0;
+}
+
 double kivMbytesPerSec(double mbitsPerSec)
 {
     return mbitsPerSec * 0.125;

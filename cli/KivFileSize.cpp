@@ -55,17 +55,35 @@ int kivFileSize(const QStringList &arguments, QString &out, QString &err, const 
     for (const QString &warning : resolved.warnings) {
         warnings += QStringLiteral("kivfilesize: warning: ") + warning + QLatin1Char('\n');
     }
+    // The lines of --clip-events stay whatever the outcome.
+    const QString eventLines = request.action == Action::ClipEvents ? out : QString();
     if (!ok) {
-        return refuse(warnings, error);
+        const int status = refuse(warnings, error);
+        out = eventLines;
+        return status;
     }
     err = warnings;
     switch (request.action) {
     case Action::ListFormats:
         out = kivFormatList(resolved.listed, request.json, kivTerminalColumns());
         break;
-    case Action::ClipEvents:
-        sink(kivClipTotalEvent(std::get<KivClipReport>(resolved.bitrate->from)));
+    case Action::ClipEvents: {
+        const KivClipReport &report = std::get<KivClipReport>(resolved.bitrate->from);
+        sink(kivClipTotalEvent(report));
+        if (report.totals.recordings == 0) {
+            // Nothing measured: refused as the command would be, after the events.
+            QString why = QStringLiteral("no clip measured");
+            for (const KivClipSkip &skip : report.skipped) {
+                if (skip.refused) {
+                    why = skip.message();
+                    break;
+                }
+            }
+            err += QStringLiteral("kivfilesize: ") + why + QLatin1Char('\n');
+            return 2;
+        }
         break;
+    }
     case Action::Calculate:
     case Action::Plan:
     case Action::Help:

@@ -4,6 +4,7 @@
 #include "KivFileSizeClips.h"
 
 #include "KivJson.h"
+#include "calc/KivClipProtocol.h"
 #include "calc/KivDisplay.h"
 
 namespace {
@@ -13,20 +14,39 @@ template <typename T, typename F> QString jsonOrNull(const std::optional<T> &val
     return value ? text(*value) : QStringLiteral("null");
 }
 
-// The members that describe one clip, without braces.
-QString clipMembers(const KivClip &clip)
+// "\"name\": value", one member of a JSON object.
+QString member(const char *name, const QString &value)
 {
-    return QStringLiteral("\"path\": %1, \"bytes\": %2, \"seconds\": %3, \"mbit_s\": %4, "
-                          "\"codec\": %5, \"frame\": %6, \"fps\": %7, \"video_mbit_s\": %8, "
-                          "\"audio_mbit_s\": %9")
-        .arg(kivJsonString(clip.path), QString::number(clip.bytes), kivJsonNumber(clip.seconds),
-             kivJsonNumber(clip.mbps()), jsonOrNull(clip.videoFormat, kivJsonString),
-             jsonOrNull(clip.frameSize,
-                        [](QSize s) {
-                            return QStringLiteral("\"%1x%2\"").arg(s.width()).arg(s.height());
-                        }),
-             jsonOrNull(clip.frameRate, kivJsonNumber), jsonOrNull(clip.videoMbps, kivJsonNumber),
-             jsonOrNull(clip.audioMbps, kivJsonNumber));
+    return kivJsonString(QLatin1String(name)) + QStringLiteral(": ") + value;
+}
+
+QString event(const char *kind, const QStringList &members)
+{
+    return QLatin1Char('{') +
+           (QStringList{member(KivClipMember::event, kivJsonString(QLatin1String(kind)))} + members)
+               .join(QStringLiteral(", ")) +
+           QLatin1Char('}');
+}
+
+// The members that describe one clip, without braces.
+QStringList clipMembers(const KivClip &clip)
+{
+    namespace M = KivClipMember;
+    const auto frame = [](QSize s) {
+        return QStringLiteral("\"%1x%2\"").arg(s.width()).arg(s.height());
+    };
+    return {
+        member(M::path, kivJsonString(clip.path)),
+        member(M::bytes, QString::number(clip.bytes)),
+        member(M::seconds, kivJsonNumber(clip.seconds)),
+        member(M::mbps, kivJsonNumber(clip.mbps())),
+        member(M::codec, jsonOrNull(clip.videoFormat, kivJsonString)),
+        member(M::frame, jsonOrNull(clip.frameSize, frame)),
+        member(M::fps, jsonOrNull(clip.frameRate, kivJsonNumber)),
+        member(M::videoMbps, jsonOrNull(clip.videoMbps, kivJsonNumber)),
+        member(M::audioMbps, jsonOrNull(clip.audioMbps, kivJsonNumber)),
+        member(M::role, kivJsonString(QLatin1String(kivClipRoleName(clip.role)))),
+        member(M::recording, kivJsonString(clip.recording.isEmpty() ? clip.path : clip.recording))};
 }
 
 // Whole seconds for the time text; a pooled duration beyond the longest
@@ -36,17 +56,22 @@ std::uint32_t wholeSeconds(double seconds)
     return kivIsCountable(seconds) ? static_cast<std::uint32_t>(seconds) : KIV_LONGEST_SECONDS;
 }
 
+QString counted(qint64 count, const char *one, const char *more)
+{
+    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : more);
+}
+
 } // namespace
 
 QString kivClipsLine(const KivClipReport &report, KivCardUnits units)
 {
     const KivClipTotals &totals = report.totals;
-    QString line = QStringLiteral("%1 %2, %3, %4 %5: %6 Mbit/s")
-                       .arg(totals.clips)
-                       .arg(totals.clips == 1 ? QStringLiteral("clip") : QStringLiteral("clips"),
-                            kivTimeText(wholeSeconds(totals.seconds)),
-                            kivNumberText(kivGigabytes(totals.bytes, units)),
-                            QLatin1String(kivCardUnit(units).label), kivNumberText(totals.mbps()));
+    QString line =
+        QStringLiteral("%1 (%2), %3, %4 %5: %6 Mbit/s")
+            .arg(counted(totals.recordings, "recording", "recordings"),
+                 counted(totals.clips, "file", "files"), kivTimeText(wholeSeconds(totals.seconds)),
+                 kivNumberText(kivGigabytes(totals.bytes, units)),
+                 QLatin1String(kivCardUnit(units).label), kivNumberText(totals.mbps()));
     QStringList parts;
     if (totals.videoMbps) {
         parts << QStringLiteral("video %1").arg(kivNumberText(*totals.videoMbps));
@@ -64,39 +89,62 @@ QString kivClipsJson(const KivClipReport &report)
 {
     QStringList clips;
     for (const KivClip &clip : report.clips) {
-        clips << QLatin1Char('{') + clipMembers(clip) + QLatin1Char('}');
+        clips << QLatin1Char('{') + clipMembers(clip).join(QStringLiteral(", ")) + QLatin1Char('}');
     }
-    // One arg() call, so that a path holding "%2" stays as it is.
-    return QStringLiteral("\"clips\": [%1], \"skipped\": %2")
-        .arg(clips.join(QStringLiteral(", ")), QString::number(report.skipped.size()));
+    return QStringList{
+        member(KivClipMember::recordings, QString::number(report.totals.recordings)),
+        member(KivClipMember::clips,
+               QLatin1Char('[') + clips.join(QStringLiteral(", ")) + QLatin1Char(']')),
+        member(KivClipMember::skippedCount, QString::number(report.skipped.size()))}
+        .join(QStringLiteral(", "));
 }
 
 QString kivClipTotalEvent(const KivClipReport &report)
 {
+    namespace M = KivClipMember;
     const KivClipTotals &totals = report.totals;
-    return QStringLiteral("{\"event\": \"total\", \"clips\": %1, \"bytes\": %2, \"seconds\": %3, "
-                          "\"mbit_s\": %4, \"video_mbit_s\": %5, \"audio_mbit_s\": %6, "
-                          "\"skipped\": %7}")
-        .arg(totals.clips)
-        .arg(totals.bytes)
-        .arg(kivJsonNumber(totals.seconds), kivJsonNumber(totals.mbps()),
-             jsonOrNull(totals.videoMbps, kivJsonNumber),
-             jsonOrNull(totals.audioMbps, kivJsonNumber))
-        .arg(report.skipped.size());
+    return event(KivClipEvent::total,
+                 {member(M::recordings, QString::number(totals.recordings)),
+                  member(M::clips, QString::number(totals.clips)),
+                  member(M::bytes, QString::number(totals.bytes)),
+                  member(M::seconds, kivJsonNumber(totals.seconds)),
+                  member(M::mbps, kivJsonNumber(totals.mbps())),
+                  member(M::videoMbps, jsonOrNull(totals.videoMbps, kivJsonNumber)),
+                  member(M::audioMbps, jsonOrNull(totals.audioMbps, kivJsonNumber)),
+                  member(M::skippedCount, QString::number(report.skipped.size()))});
 }
 
 void KivClipEventLines::reading(const QString &path)
 {
-    sink(QStringLiteral("{\"event\": \"reading\", \"path\": %1}").arg(kivJsonString(path)));
+    sink(event(KivClipEvent::reading, {member(KivClipMember::path, kivJsonString(path))}));
 }
 
-void KivClipEventLines::measured(const KivClip &clip)
+void KivClipEventLines::read(const QString &path)
 {
-    sink(QStringLiteral("{\"event\": \"clip\", %1}").arg(clipMembers(clip)));
+    sink(event(KivClipEvent::read, {member(KivClipMember::path, kivJsonString(path))}));
 }
 
 void KivClipEventLines::skipped(const KivClipSkip &skip)
 {
-    sink(QStringLiteral("{\"event\": \"skipped\", \"path\": %1, \"reason\": %2}")
-             .arg(kivJsonString(skip.path), kivJsonString(skip.reason)));
+    namespace M = KivClipMember;
+    const KivClipReasonText &reason = kivClipReason(skip.reason);
+    sink(event(
+        KivClipEvent::skipped,
+        {member(M::path, kivJsonString(skip.path)),
+         member(M::code, kivJsonString(QLatin1String(reason.code))),
+         member(M::reason, kivJsonString(QLatin1String(reason.text))),
+         member(M::refused, skip.refused ? QStringLiteral("true") : QStringLiteral("false"))}));
+}
+
+void KivClipEventLines::failed(KivClipReason reason)
+{
+    namespace M = KivClipMember;
+    const KivClipReasonText &text = kivClipReason(reason);
+    sink(event(KivClipEvent::failed, {member(M::code, kivJsonString(QLatin1String(text.code))),
+                                      member(M::reason, kivJsonString(QLatin1String(text.text)))}));
+}
+
+void KivClipEventLines::measured(const KivClip &clip)
+{
+    sink(event(KivClipEvent::clip, clipMembers(clip)));
 }

@@ -12,26 +12,29 @@
 
 #include <QString>
 
-// "3 clips, 00:12:40, 13.1 GB: 148.2 Mbit/s; video 145.1, audio 3.1\n", the
-// size in `units`.
+// "2 recordings (4 files), 00:12:40, 13.1 GB: 148.2 Mbit/s; video 145.1,
+// audio 3.1\n", the size in `units`; "1 recording (1 file)" for one.
 QString kivClipsLine(const KivClipReport &report, KivCardUnits units);
 
-// "\"clips\": [...], \"skipped\": N", members of each JSON answer.
+// "\"recordings\": N, \"clips\": [...], \"skipped\": N", members of each JSON
+// answer; each clip with its role and recording.
 QString kivClipsJson(const KivClipReport &report);
 
 // The last line of --clip-events: {"event": "total", ...}.
 QString kivClipTotalEvent(const KivClipReport &report);
 
-// Sends one JSON object a line to a sink as the files are read: for each file
-// {"event": "reading", "path"}, then {"event": "clip", ...} or {"event":
-// "skipped", "path", "reason"}.
+// Sends the lines of --clip-events (calc/KivClipProtocol.h) to a sink, one
+// JSON object a line, as the library reports: reading, read, skipped and
+// failed as the files are read, then each clip.
 class KivClipEventLines : public KivClipObserver
 {
 public:
     explicit KivClipEventLines(const KivLineSink &sink) : sink(sink) {}
     void reading(const QString &path) override;
-    void measured(const KivClip &clip) override;
+    void read(const QString &path) override;
     void skipped(const KivClipSkip &skip) override;
+    void failed(KivClipReason reason) override;
+    void measured(const KivClip &clip) override;
 
 private:
     const KivLineSink &sink;

@@ -30,7 +30,10 @@ fills them, a card size the time at common bitrates.
                    given) to --bitrate, --mbytes or a --format of video only
   --clip PATH      bitrate measured from recorded clips, instead of --bitrate:
                    a clip, or a folder and every clip below it (a card's
-                   DCIM/, say); repeat it to pool more; needs libmediainfo0v5
+                   DCIM/, say), grouped into recordings as the camera wrote
+                   them; repeat it to pool more; needs libmediainfo0v5
+  --clip-list FILE like --clip for each path in FILE, NUL-separated as
+                   xargs -0 reads them ('-': standard input)
   --size GB        card size in GB
   --time H:M:S     recording time: S, M:S or H:M:S
 )";
@@ -43,7 +46,7 @@ const char HELP_AFTER_UNITS[] = R"(  --json           print JSON: an object, or 
                    add the formats of a JSON file to the built-in ones and the
                    user's own, ~/.config/kivfilesizecalculator/formats.json
   --clip-events    with --clip alone: print one JSON line per file as it is
-                   read and measured, then the totals
+                   read and measured, then each clip and the totals
   --plan FILE      plan a whole shoot from a JSON plan file ('-' reads standard
                    input): each camera's Mbit/s, GB a day, cards a day and GB,
                    then the totals with copies, proxies, drives and the
@@ -64,6 +67,7 @@ Examples:
   kivfilesize --format "DNxHD 220x" --frame hd --audio 4 --time 1:00:00
   kivfilesize --clip DCIM/ --size 256
   kivfilesize --plan shoot.json --json
+  find . -name '*.MP4' -print0 | kivfilesize --clip-list - --size 256
 )";
 
 // One option of the help: its name in a column of 19 and its words wrapped

@@ -23,10 +23,10 @@ struct OptionSpec
 
 // The options besides --help and --version, which Qt's parser adds itself.
 constexpr OptionSpec OPTIONS[] = {
-    {"bitrate", true},      {"mbytes", true}, {"size", true},  {"time", true},
-    {"units", true},        {"format", true}, {"frame", true}, {"fps", true},
-    {"formats-file", true}, {"clip", true},   {"json", false}, {"list-formats", false},
-    {"clip-events", false}, {"plan", true},   {"audio", true},
+    {"bitrate", true},      {"mbytes", true},    {"size", true},  {"time", true},
+    {"units", true},        {"format", true},    {"frame", true}, {"fps", true},
+    {"formats-file", true}, {"clip", true},      {"json", false}, {"list-formats", false},
+    {"clip-events", false}, {"clip-list", true}, {"plan", true},  {"audio", true},
 };
 
 // The only options that go with --plan: the rest is in the plan file.
@@ -219,12 +219,14 @@ bool readAudio(const QString &value, KivFileSizeRequest &request, QString &error
     return true;
 }
 
-// One source of the bitrate; any number of clips pool into one.
+// One source of the bitrate; any number of clips and lists of them pool
+// into one.
 bool readBitrate(const QString &option, const QString &value, KivFileSizeRequest &request,
                  QString &error)
 {
-    const bool clip = option == QLatin1String("--clip");
-    if (request.hasBitrate() && !(clip && !request.clips.isEmpty())) {
+    const bool list = option == QLatin1String("--clip-list");
+    const bool clip = list || option == QLatin1String("--clip");
+    if (request.hasBitrate() && !(clip && request.hasClips())) {
         const KivGiven first = request.bitrateSource();
         error = QStringLiteral("%1 %2 and %3 %4 both give the bitrate; give it once")
                     .arg(first.option, kivQuoted(first.text), option, kivQuoted(value));
@@ -232,6 +234,8 @@ bool readBitrate(const QString &option, const QString &value, KivFileSizeRequest
     }
     if (option == QLatin1String("--format")) {
         request.format = value;
+    } else if (list) {
+        request.clipLists << value;
     } else if (clip) {
         request.clips << value;
     } else {
@@ -258,7 +262,8 @@ bool readOptions(const QList<Given> &given, KivFileSizeRequest &request, QString
         } else if (g.name == QLatin1String("size")) {
             ok = take(request.cardSize, request.cardSizeGiven, option, value, error);
         } else if (g.name == QLatin1String("bitrate") || g.name == QLatin1String("mbytes") ||
-                   g.name == QLatin1String("format") || g.name == QLatin1String("clip")) {
+                   g.name == QLatin1String("format") || g.name == QLatin1String("clip") ||
+                   g.name == QLatin1String("clip-list")) {
             ok = readBitrate(option, value, request, error);
         } else if (g.name == QLatin1String("frame") || g.name == QLatin1String("fps")) {
             std::optional<QString> &slot =
@@ -335,7 +340,7 @@ bool checkRequest(const KivFileSizeRequest &request, QString &error)
         return true;
     }
     if (request.action == Action::ClipEvents) {
-        if (request.clips.isEmpty() || request.count() != 1) {
+        if (!request.hasClips() || request.count() != 1) {
             error = QStringLiteral("--clip-events reports what --clip measures and calculates "
                                    "nothing; give it one or more --clip and no quantity");
             return false;
@@ -382,6 +387,9 @@ KivGiven KivFileSizeRequest::bitrateSource() const
 {
     if (!clips.isEmpty()) {
         return {QStringLiteral("--clip"), clips.constFirst()};
+    }
+    if (!clipLists.isEmpty()) {
+        return {QStringLiteral("--clip-list"), clipLists.constFirst()};
     }
     if (!format.isEmpty()) {
         return {QStringLiteral("--format"), format};

@@ -51,7 +51,8 @@ struct KivFileSizeRequest
     KivGiven timeGiven;
 
     // Where a bitrate that was not typed comes from: --format with --frame
-    // and --fps as typed, or the paths of --clip.
+    // and --fps as typed, or the paths of --clip and the lists of paths of
+    // --clip-list ("-": standard input), read when resolving.
     QString format;
     std::optional<QString> frame;
     std::optional<QString> fps;
@@ -60,6 +61,7 @@ struct KivFileSizeRequest
     // video only.
     std::optional<KivAudio> audio;
     KivGiven audioGiven;
+    QStringList clipLists;
     // Formats files to add to the catalogue, and the word of --list-formats.
     QStringList formatsFiles;
     QString listWord;
@@ -67,7 +69,8 @@ struct KivFileSizeRequest
     std::optional<QString> plan;
 
     // Whether a bitrate was given, typed or to come from a format or clips.
-    bool hasBitrate() const { return bitrate || !format.isEmpty() || !clips.isEmpty(); }
+    bool hasBitrate() const { return bitrate || !format.isEmpty() || hasClips(); }
+    bool hasClips() const { return !clips.isEmpty() || !clipLists.isEmpty(); }
     // The option and text the bitrate comes from, as typed.
     KivGiven bitrateSource() const;
 
@@ -84,7 +87,7 @@ struct KivBitrateSource
     std::variant<std::monostate, KivFormatChoice, KivClipReport> from;
     double mbps = 0; // with the audio
     // What names the bitrate in a message: --bitrate "4", --format
-    // "prores-422-hq", --clip "a.mp4 b.mp4".
+    // "prores-422-hq", --clip "a.mp4 b.mp4", --clip-list "-".
     KivGiven given;
     std::optional<KivAudio> audio =
         std::nullopt; // added on top of a typed rate or a format's figure

@@ -4,10 +4,18 @@
 #include "KivFileSizeResolve.h"
 
 #include "calc/KivDisplay.h"
+#include "calc/KivFileName.h"
 #include "calc/KivTyped.h"
 #include "catalogue/KivFormatLoad.h"
 
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
+
+// A list of paths longer than this is refused rather than held.
+constexpr qsizetype LIST_LIMIT = qsizetype(64) << 20;
 
 using Action = KivFileSizeRequest::Action;
 
@@ -40,19 +48,88 @@ bool resolveFormat(const KivFileSizeRequest &request, KivResolved &resolved, QSt
     return true;
 }
 
-// The clips of --clip, pooled.
+// Appends the paths of the --clip-list `list` to `paths`: NUL-separated, as
+// `find -print0` writes them and `xargs -0` reads them, each name with its
+// bytes; a NUL at the end ends the last path, and an empty path between two
+// NULs stays, to be refused as an empty --clip is. "-" reads standard input
+// to its end (a second "-" finds it empty).
+bool readClipList(const QString &list, QStringList &paths, QString &error)
+{
+    const bool standardInput = list == QLatin1String("-");
+    const int fd = standardInput ? STDIN_FILENO
+                                 : open(kivEncodeFileName(list).constData(), O_RDONLY | O_CLOEXEC);
+    const auto refuse = [&](const QString &why) {
+        error = QStringLiteral("--clip-list %1: %2").arg(kivQuoted(list), why);
+        return false;
+    };
+    if (fd < 0) {
+        return refuse(QLatin1String(
+            kivClipReason(errno == ENOENT ? KivClipReason::NotFound : KivClipReason::Unreadable)
+                .text));
+    }
+    QByteArray data;
+    char buffer[65536];
+    ssize_t got = 0;
+    while ((got = ::read(fd, buffer, sizeof buffer)) != 0 && data.size() <= LIST_LIMIT) {
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            break;
+        }
+        data.append(buffer, got);
+    }
+    if (!standardInput) {
+        close(fd);
+    }
+    if (got < 0) {
+        return refuse(QLatin1String(kivClipReason(KivClipReason::Unreadable).text));
+    }
+    if (data.size() > LIST_LIMIT) {
+        return refuse(QStringLiteral("longer than 64 MiB"));
+    }
+    if (data.endsWith('\0')) {
+        data.chop(1);
+    }
+    if (!data.isEmpty()) {
+        for (const QByteArray &path : data.split('\0')) {
+            paths << kivDecodeFileName(path);
+        }
+    }
+    return true;
+}
+
+// The clips of --clip and --clip-list, pooled. The first path refused
+// refuses them all, except with --clip-events, where each refusal is an event
+// of its own and the pool counts what was measured.
 bool resolveClips(const KivFileSizeRequest &request, KivResolved &resolved, QString &error,
                   KivClipObserver *observer)
 {
-    resolved.bitrate = kivMeasuredSource(
-        request.clips, {QStringLiteral("--clip"), request.clips.join(u' ')}, observer, error);
+    QStringList paths = request.clips;
+    for (const QString &list : request.clipLists) {
+        if (!readClipList(list, paths, error)) {
+            return false;
+        }
+    }
+    if (paths.isEmpty()) {
+        error = QStringLiteral("--clip-list %1 names no path")
+                    .arg(kivQuoted(request.clipLists.join(u' ')));
+        return false;
+    }
+    const KivGiven given =
+        request.clips.isEmpty()
+            ? KivGiven{QStringLiteral("--clip-list"), request.clipLists.join(u' ')}
+            : KivGiven{QStringLiteral("--clip"), request.clips.join(u' ')};
+    resolved.bitrate = kivMeasuredSource(paths, given, observer, error,
+                                         request.action != KivFileSizeRequest::Action::ClipEvents);
     return resolved.bitrate.has_value();
 }
 
 } // namespace
 
 std::optional<KivBitrateSource> kivMeasuredSource(const QStringList &paths, const KivGiven &given,
-                                                  KivClipObserver *observer, QString &error)
+                                                  KivClipObserver *observer, QString &error,
+                                                  bool refuseSkipped)
 {
     KivClipOptions options;
     options.observer = observer;
@@ -62,7 +139,7 @@ std::optional<KivBitrateSource> kivMeasuredSource(const QStringList &paths, cons
         return std::nullopt;
     }
     for (const KivClipSkip &skip : report.skipped) {
-        if (skip.refused) {
+        if (skip.refused && refuseSkipped) {
             error = skip.message();
             return std::nullopt;
         }
@@ -93,7 +170,7 @@ bool kivResolve(const KivFileSizeRequest &request, KivResolved &resolved, QStrin
     case Action::Calculate:
         break;
     }
-    if (!request.clips.isEmpty()) {
+    if (request.hasClips()) {
         return resolveClips(request, resolved, error, observer);
     }
     if (!request.format.isEmpty()) {

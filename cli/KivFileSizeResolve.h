@@ -37,9 +37,11 @@ bool kivResolve(const KivFileSizeRequest &request, KivResolved &resolved, QStrin
                 KivClipObserver *observer = nullptr);
 
 // The clips `paths` name, measured and pooled into a source named by `given`;
-// the first path refused refuses them all, with `error` set to one line.
+// with `refuseSkipped` the first path refused refuses them all, with `error`
+// set to one line (a failure to measure at all always does).
 std::optional<KivBitrateSource> kivMeasuredSource(const QStringList &paths, const KivGiven &given,
-                                                  KivClipObserver *observer, QString &error);
+                                                  KivClipObserver *observer, QString &error,
+                                                  bool refuseSkipped = true);
 
 // Resolves --plan (KivFileSizePlanResolve.cpp): reads the plan file, then each
 // camera's rate and the proxy's, the catalogue loaded once and the clips

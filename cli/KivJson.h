@@ -6,7 +6,8 @@
 
 #include <QString>
 
-// `text` as a JSON string, quotes included.
+// `text` as a JSON string, quotes included; a lone surrogate (a byte of a
+// file name that is not UTF-8, see KivFileName.h) as its \u escape.
 QString kivJsonString(const QString &text);
 
 // `x` as the shortest JSON number that reads back as the same double.

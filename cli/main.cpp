@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
+#include "calc/KivFileName.h"
 #include "cli/KivFileSize.h"
 
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    // Arguments are decoded as file names are, so that a path that is not
+    // UTF-8 reaches the file system with its own bytes.
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << kivDecodeFileName(QByteArrayView(argv[i]));
     }
     QString out;
     QString err;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-#include "KivClipReasons.h"
 #include "KivClipScan.h"
 #include "KivMediaInfo.h"
 #include "KivNoNetwork.h"
@@ -26,11 +25,11 @@ public:
             observer->reading(path);
         }
     }
-    void measured(const KivClip &clip)
+    void read(const QString &path)
     {
         if (observer != nullptr) {
             const QMutexLocker locker(&lock);
-            observer->measured(clip);
+            observer->read(path);
         }
     }
     void skipped(const KivClipSkip &skip)
@@ -38,6 +37,20 @@ public:
         if (observer != nullptr) {
             const QMutexLocker locker(&lock);
             observer->skipped(skip);
+        }
+    }
+    void failed(KivClipReason reason)
+    {
+        if (observer != nullptr) {
+            const QMutexLocker locker(&lock);
+            observer->failed(reason);
+        }
+    }
+    void measured(const KivClip &clip)
+    {
+        if (observer != nullptr) {
+            const QMutexLocker locker(&lock);
+            observer->measured(clip);
         }
     }
 
@@ -110,7 +123,7 @@ private:
             KivClipReading reading = reader.read(entry.path);
             if (reading.clip) {
                 entry.clip = std::move(reading.clip);
-                events.measured(*entry.clip);
+                events.read(entry.path);
             } else {
                 entry.skip = KivClipSkip{entry.path, reading.reason, entry.folder < 0};
                 events.skipped(*entry.skip);
@@ -133,24 +146,28 @@ KivClipReport kivMeasureClips(const QStringList &arguments, const KivClipOptions
 {
     Events events(options.observer);
     std::vector<KivClipEntry> entries = kivScanClips(
-        arguments, options.cancel, [&](const KivClipSkip &skip) { events.skipped(skip); });
+        arguments, options.cancel, [&](const QString &path) { events.reading(path); },
+        [&](const KivClipSkip &skip) { events.skipped(skip); });
     KivClipReport report;
     Readers readers(entries, options, events);
     const auto cancelled = [&] { return options.cancel != nullptr && options.cancel->load(); };
     if (readers.any() && !cancelled()) {
         if (!kivOpenMediaInfo(options.mediaInfoLibrary)) {
-            report.failure = QStringLiteral("measuring clips needs libmediainfo0v5");
+            report.failed = KivClipReason::NoMediaInfo;
         } else if (!readers.run()) {
-            report.failure = QStringLiteral(
-                "measuring clips needs seccomp filters to keep MediaInfoLib off the network");
+            report.failed = KivClipReason::NoNetworkStop;
         }
+    }
+    if (report.failed) {
+        report.failure = QString::fromLatin1(kivClipReason(*report.failed).text);
+        events.failed(*report.failed);
     }
     report.cancelled = cancelled();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         KivClipEntry &entry = entries[i];
         if (entry.isFolder && !report.cancelled && !report.failure &&
             !foundClip(entries, static_cast<int>(i))) {
-            entry.skip = KivClipSkip{entry.path, QString::fromLatin1(KivClipReason::noClip), true};
+            entry.skip = KivClipSkip{entry.path, KivClipReason::NoClip, true};
             events.skipped(*entry.skip);
         }
         if (entry.clip && !report.failure) {
@@ -159,6 +176,10 @@ KivClipReport kivMeasureClips(const QStringList &arguments, const KivClipOptions
             report.skipped.append(std::move(*entry.skip));
         }
     }
+    kivGroupClips(report.clips);
     report.totals = kivPoolClips(report.clips);
+    for (const KivClip &clip : report.clips) {
+        events.measured(clip);
+    }
     return report;
 }

@@ -3,22 +3,62 @@
 
 #include "KivClipScan.h"
 
-#include "KivClipReasons.h"
+#include "calc/KivFileName.h"
 
 #include <QDir>
-#include <QDirIterator>
-#include <QFileInfo>
-#include <QHash>
 #include <QUrl>
 #include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <unordered_map>
 
 namespace {
+
+// A file as the system knows it, whatever the path that reached it.
+struct FileId
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FileId &other) const = default;
+};
+
+struct FileIdHash
+{
+    std::size_t operator()(const FileId &id) const
+    {
+        return std::hash<unsigned long long>()(static_cast<unsigned long long>(id.inode) * 31 +
+                                               static_cast<unsigned long long>(id.device));
+    }
+};
+
+// One thing found in a folder: a file to read (no reason) or a skip.
+struct Found
+{
+    QByteArray path;
+    std::optional<KivClipReason> reason;
+    qint64 size = 0;
+    FileId id{};
+};
+
+KivClipReason whyNot(int error)
+{
+    return error == EACCES || error == EPERM || error == ENAMETOOLONG ? KivClipReason::Unreadable
+                                                                      : KivClipReason::NotFound;
+}
+
+QByteArray child(const QByteArray &folder, const char *name)
+{
+    return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
 
 class Scan
 {
 public:
-    Scan(const std::atomic<bool> *cancel, const std::function<void(const KivClipSkip &)> &skipped)
-        : cancel(cancel), skipped(skipped)
+    Scan(const std::atomic<bool> *cancel, const std::function<void(const QString &)> &reading,
+         const std::function<void(const KivClipSkip &)> &skipped)
+        : cancel(cancel), reading(reading), skipped(skipped)
     {
     }
 
@@ -28,30 +68,32 @@ public:
 
     void addNamed(const QString &argument)
     {
-        QString reason;
+        KivClipReason reason = KivClipReason::NotFound;
         const std::optional<QString> path = kivClipLocalPath(argument, &reason);
         if (!path) {
             addSkip(argument, reason, -1, true);
             return;
         }
-        const QFileInfo info(*path);
-        if (!info.exists()) {
-            addSkip(*path, QString::fromLatin1(KivClipReason::notFound), -1, true);
-        } else if (info.isDir()) {
-            addFolder(info);
-        } else if (info.isFile()) {
-            addFile(info, -1);
+        const QByteArray bytes = kivEncodeFileName(*path);
+        struct stat info = {};
+        if (stat(bytes.constData(), &info) != 0) {
+            addSkip(*path, whyNot(errno), -1, true);
+        } else if (S_ISDIR(info.st_mode)) {
+            addFolder(*path, bytes);
+        } else if (S_ISREG(info.st_mode)) {
+            addFile(*path, info, -1);
         } else {
-            addSkip(*path, QString::fromLatin1(KivClipReason::notRegular), -1, true);
+            addSkip(*path, KivClipReason::NotRegular, -1, true);
         }
     }
 
 private:
     const std::atomic<bool> *cancel;
+    const std::function<void(const QString &)> &reading;
     const std::function<void(const KivClipSkip &)> &skipped;
-    QHash<QString, int> seen; // canonical path to the entry that reads it
+    std::unordered_map<FileId, int, FileIdHash> seen; // to the entry that reads it
 
-    void addSkip(const QString &path, const QString &reason, int folder, bool refused)
+    void addSkip(const QString &path, KivClipReason reason, int folder, bool refused)
     {
         KivClipEntry entry;
         entry.path = path;
@@ -61,18 +103,26 @@ private:
         entries.push_back(std::move(entry));
     }
 
-    void addFile(const QFileInfo &info, int folder)
+    void addFile(const QString &path, const struct stat &info, int folder)
     {
-        const QString path = info.absoluteFilePath();
-        const QString canonical = info.canonicalFilePath();
-        const auto first = seen.constFind(canonical);
-        if (!canonical.isEmpty() && first != seen.constEnd()) {
-            addSkip(path, QString::fromLatin1(KivClipReason::again), folder, false);
-            entries.back().first = *first;
+        addFile(path, {QByteArray(), std::nullopt, info.st_size, {info.st_dev, info.st_ino}},
+                folder);
+    }
+
+    void addFile(const QString &path, const Found &file, int folder)
+    {
+        const auto first = seen.find(file.id);
+        if (first != seen.end()) {
+            addSkip(path, KivClipReason::Again, folder, false);
+            entries.back().first = first->second;
             return;
         }
-        if (!canonical.isEmpty()) {
-            seen.insert(canonical, static_cast<int>(entries.size()));
+        seen.emplace(file.id, static_cast<int>(entries.size()));
+        if (file.size == 0) {
+            // Thousands of empty files cost no more than listing them.
+            reading(path);
+            addSkip(path, KivClipReason::EmptyFile, folder, folder < 0);
+            return;
         }
         KivClipEntry entry;
         entry.path = path;
@@ -81,55 +131,77 @@ private:
         entries.push_back(std::move(entry));
     }
 
-    // One thing found in a folder: a file to read (no reason) or a skip.
-    struct Found
+    // What `path`, found in a folder, is; folders to walk go to `folders`.
+    static void look(const QByteArray &path, std::vector<Found> &found,
+                     std::vector<QByteArray> &folders)
     {
-        QFileInfo info;
-        const char *reason = nullptr;
-    };
+        struct stat info = {};
+        if (lstat(path.constData(), &info) != 0) {
+            found.push_back({path, whyNot(errno)});
+            return;
+        }
+        const bool link = S_ISLNK(info.st_mode);
+        if (link && stat(path.constData(), &info) != 0) {
+            found.push_back({path, KivClipReason::NotFound});
+        } else if (S_ISDIR(info.st_mode)) {
+            if (link) {
+                found.push_back({path, KivClipReason::LinkedFolder});
+            } else if (access(path.constData(), R_OK | X_OK) != 0) {
+                found.push_back({path, KivClipReason::Unreadable});
+            } else {
+                folders.push_back(path);
+            }
+        } else if (S_ISREG(info.st_mode)) {
+            found.push_back({path, std::nullopt, info.st_size, {info.st_dev, info.st_ino}});
+        } else {
+            found.push_back({path, KivClipReason::NotRegular});
+        }
+    }
 
-    void addFolder(const QFileInfo &folder)
+    // Walks `root` without recursion (no depth can exhaust the stack) and
+    // without following links to folders, hidden files included, as they
+    // fill a card too.
+    void addFolder(const QString &path, const QByteArray &root)
     {
-        if (!folder.isReadable() || !folder.isExecutable()) {
-            addSkip(folder.absoluteFilePath(), QString::fromLatin1(KivClipReason::unreadable), -1,
-                    true);
+        if (access(root.constData(), R_OK | X_OK) != 0) {
+            addSkip(path, KivClipReason::Unreadable, -1, true);
             return;
         }
         std::vector<Found> found;
-        // Without FollowSymlinks the walk does not enter linked folders;
-        // hidden files count, as they fill a card too.
-        QDirIterator walk(folder.absoluteFilePath(),
-                          QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                          QDirIterator::Subdirectories);
-        while (walk.hasNext() && !cancelled()) {
-            const QFileInfo info = walk.nextFileInfo();
-            if (info.isSymLink() && info.isDir()) {
-                found.push_back({info, KivClipReason::linkedFolder});
-            } else if (info.isDir()) {
-                if (!info.isReadable() || !info.isExecutable()) {
-                    found.push_back({info, KivClipReason::unreadable});
+        std::vector<QByteArray> folders{root};
+        while (!folders.empty() && !cancelled()) {
+            const QByteArray folder = std::move(folders.back());
+            folders.pop_back();
+            DIR *dir = opendir(folder.constData());
+            if (dir == nullptr) {
+                if (folder == root) {
+                    addSkip(path, whyNot(errno), -1, true);
+                    return;
                 }
-            } else if (info.isFile()) {
-                found.push_back({info, nullptr});
-            } else {
-                found.push_back(
-                    {info, info.exists() ? KivClipReason::notRegular : KivClipReason::notFound});
+                found.push_back({folder, whyNot(errno)});
+                continue;
             }
+            while (const dirent *item = readdir(dir)) {
+                const char *name = item->d_name;
+                if (qstrcmp(name, ".") != 0 && qstrcmp(name, "..") != 0) {
+                    look(child(folder, name), found, folders);
+                }
+            }
+            closedir(dir);
         }
-        std::sort(found.begin(), found.end(), [](const Found &a, const Found &b) {
-            return a.info.filePath() < b.info.filePath();
-        });
+        std::sort(found.begin(), found.end(),
+                  [](const Found &a, const Found &b) { return a.path < b.path; });
         const int index = static_cast<int>(entries.size() + found.size());
         for (const Found &item : found) {
-            if (item.reason == nullptr) {
-                addFile(item.info, index);
+            const QString name = kivDecodeFileName(item.path);
+            if (item.reason) {
+                addSkip(name, *item.reason, index, false);
             } else {
-                addSkip(item.info.absoluteFilePath(), QString::fromLatin1(item.reason), index,
-                        false);
+                addFile(name, item, index);
             }
         }
         KivClipEntry entry;
-        entry.path = folder.absoluteFilePath();
+        entry.path = path;
         entry.isFolder = true;
         entries.push_back(std::move(entry));
     }
@@ -143,13 +215,26 @@ bool isSchemeCharacter(QChar c, qsizetype position)
            (position > 0 && ((u >= u'0' && u <= u'9') || u == u'+' || u == u'-' || u == u'.'));
 }
 
+// The current folder's name with its bytes.
+QString currentFolder()
+{
+    QByteArray buffer(4096, Qt::Uninitialized);
+    while (getcwd(buffer.data(), static_cast<std::size_t>(buffer.size())) == nullptr) {
+        if (errno != ERANGE || buffer.size() > (1 << 24)) {
+            return QDir::currentPath();
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    return kivDecodeFileName(QByteArrayView(buffer.constData()));
+}
+
 } // namespace
 
-std::optional<QString> kivClipLocalPath(const QString &argument, QString *reason)
+std::optional<QString> kivClipLocalPath(const QString &argument, KivClipReason *reason)
 {
-    const auto refuse = [reason](const char *why) {
+    const auto refuse = [reason](KivClipReason why) {
         if (reason != nullptr) {
-            *reason = QString::fromLatin1(why);
+            *reason = why;
         }
         return std::nullopt;
     };
@@ -160,25 +245,46 @@ std::optional<QString> kivClipLocalPath(const QString &argument, QString *reason
     QString path = argument;
     // One letter before a colon is a drive, not a scheme.
     if (scheme >= 2 && scheme < argument.size() && argument.at(scheme) == u':') {
-        const QUrl url(argument);
+        // The URL's bytes, with blanks and those beyond ASCII %-escaped, so
+        // that a name that is not UTF-8 survives the parsing.
+        QByteArray encoded;
+        for (const char c : kivEncodeFileName(argument)) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte > 0x20 && byte < 0x7F) {
+                encoded += c;
+            } else {
+                encoded += '%' + QByteArray::number(byte, 16).rightJustified(2, '0');
+            }
+        }
+        const QUrl url = QUrl::fromEncoded(encoded, QUrl::TolerantMode);
         const QString host = url.host();
         if (!url.isValid() || !url.isLocalFile() ||
             !(host.isEmpty() || host.compare(u"localhost", Qt::CaseInsensitive) == 0)) {
-            return refuse(KivClipReason::notLocal);
+            return refuse(KivClipReason::NotLocal);
         }
-        path = url.path(QUrl::FullyDecoded);
+        const QByteArray bytes =
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        // No name holds a NUL: %00 would cut the path short at open().
+        if (bytes.contains('\0')) {
+            return refuse(KivClipReason::NotFound);
+        }
+        path = kivDecodeFileName(bytes);
     }
     if (path.isEmpty()) {
-        return refuse(KivClipReason::emptyArgument);
+        return refuse(KivClipReason::EmptyArgument);
     }
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    if (!path.startsWith(u'/')) {
+        path = currentFolder() + u'/' + path;
+    }
+    return QDir::cleanPath(path);
 }
 
 std::vector<KivClipEntry> kivScanClips(const QStringList &arguments,
                                        const std::atomic<bool> *cancel,
+                                       const std::function<void(const QString &)> &reading,
                                        const std::function<void(const KivClipSkip &)> &skipped)
 {
-    Scan scan(cancel, skipped);
+    Scan scan(cancel, reading, skipped);
     for (const QString &argument : arguments) {
         if (scan.cancelled()) {
             break;

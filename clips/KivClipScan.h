@@ -12,7 +12,7 @@
 
 struct KivClipEntry
 {
-    QString path;
+    QString path; // as kivDecodeFileName gives the bytes the system gave
     // Set when the path is not read (or read without giving a clip).
     std::optional<KivClipSkip> skip;
     std::optional<KivClip> clip;
@@ -24,9 +24,12 @@ struct KivClipEntry
     int first = -1;  // for a file reached again: the entry that reads it
 };
 
-// Lists `arguments` in order, each folder's contents sorted by path.
-// `skipped` hears of each skip as it is found. Stops early when `cancel` is
-// set.
+// Lists `arguments` in order, each folder's contents sorted by the bytes of
+// their paths, walked with opendir and readdir so that every name keeps its
+// bytes. `skipped` hears of each skip as it is found; an empty file is
+// skipped here, without being opened, after `reading` heard of it. Stops
+// early when `cancel` is set.
 std::vector<KivClipEntry> kivScanClips(const QStringList &arguments,
                                        const std::atomic<bool> *cancel,
+                                       const std::function<void(const QString &)> &reading,
                                        const std::function<void(const KivClipSkip &)> &skipped);

@@ -41,13 +41,19 @@ KivClipTotals kivPoolClips(const QList<KivClip> &clips)
         ++totals.clips;
         const qint64 bytes = clip.bytes > 0 ? clip.bytes : 0;
         totals.bytes = bytes > most - totals.bytes ? most : totals.bytes + bytes;
-        totals.seconds += clip.seconds;
-        if (clip.videoTracks > 0) {
+        const bool timed = clip.role == KivClipRole::Main || clip.role == KivClipRole::Chapter;
+        if (clip.role == KivClipRole::Main) {
+            ++totals.recordings;
+        }
+        if (timed) {
+            totals.seconds += clip.seconds;
+        }
+        if (timed && clip.videoTracks > 0) {
             anyVideo = true;
             videoKnown = videoKnown && clip.videoMbps.has_value();
             videoBits += clip.videoMbps.value_or(0) * clip.seconds;
         }
-        if (clip.audioTracks > 0) {
+        if ((timed || clip.role == KivClipRole::Audio) && clip.audioTracks > 0) {
             anyAudio = true;
             audioKnown = audioKnown && clip.audioMbps.has_value();
             audioBits += clip.audioMbps.value_or(0) * clip.seconds;
@@ -64,7 +70,7 @@ KivClipTotals kivPoolClips(const QList<KivClip> &clips)
 
 QString KivClipSkip::message() const
 {
-    return kivEscaped(path) + QStringLiteral(": ") + reason;
+    return kivEscaped(path) + QStringLiteral(": ") + QLatin1String(kivClipReason(reason).text);
 }
 
 bool KivClipReport::ok() const
@@ -76,5 +82,7 @@ bool KivClipReport::ok() const
 
 KivClipObserver::~KivClipObserver() = default;
 void KivClipObserver::reading(const QString &) {}
-void KivClipObserver::measured(const KivClip &) {}
+void KivClipObserver::read(const QString &) {}
 void KivClipObserver::skipped(const KivClipSkip &) {}
+void KivClipObserver::failed(KivClipReason) {}
+void KivClipObserver::measured(const KivClip &) {}

@@ -3,18 +3,20 @@
 
 #include "KivMediaInfo.h"
 
-#include "KivClipReasons.h"
+#include "calc/KivFileName.h"
 
 #include <MediaInfoDLL/MediaInfoDLL.h>
 #include <QFile>
-#include <QFileInfo>
 #include <QMutex>
 #include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <limits>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -104,10 +106,27 @@ private:
     void *handle;
 };
 
-KivClipReading notClip(const char *reason)
+KivClipReading notClip(KivClipReason reason)
 {
-    return {std::nullopt, QString::fromLatin1(reason)};
+    return {std::nullopt, reason};
 }
+
+// A file descriptor closed when it goes.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : fd(fd) {}
+    ~Descriptor()
+    {
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+
+    const int fd;
+};
 
 } // namespace
 
@@ -168,31 +187,49 @@ KivMediaInfoReader::~KivMediaInfoReader()
 
 KivClipReading KivMediaInfoReader::read(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.isReadable()) {
-        return notClip(KivClipReason::unreadable);
+    // Opened by the bytes the folder gave, and held open while MediaInfoLib
+    // reads, which takes a name it can convert: the path itself where it is
+    // UTF-8, else this descriptor's name under /proc.
+    const QByteArray bytes = kivEncodeFileName(path);
+    const Descriptor opened(open(bytes.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    struct stat info = {};
+    if (opened.fd < 0 || fstat(opened.fd, &info) != 0) {
+        return notClip(KivClipReason::Unreadable);
     }
-    const OpenFile file(handle, path);
+    if (!S_ISREG(info.st_mode)) {
+        return notClip(KivClipReason::NotRegular);
+    }
+    if (info.st_size == 0) {
+        return notClip(KivClipReason::EmptyFile);
+    }
+    QString name = path;
+    if (kivHasRawBytes(path)) {
+        name = QStringLiteral("/proc/self/fd/%1").arg(opened.fd);
+        if (access(QFile::encodeName(name).constData(), R_OK) != 0) {
+            return notClip(KivClipReason::UnnamedFile);
+        }
+    }
+    const OpenFile file(handle, name);
     if (!file.opened) {
-        return notClip(KivClipReason::noMedia);
+        return notClip(KivClipReason::NoMedia);
     }
     KivClip clip;
     clip.path = path;
-    clip.bytes = info.size();
+    clip.bytes = info.st_size;
     clip.videoTracks = file.tracks(MediaInfo_Stream_Video);
     clip.audioTracks = file.tracks(MediaInfo_Stream_Audio);
     if (file.text(MediaInfo_Stream_General, 0, L"IsTruncated") == QLatin1String("Yes")) {
-        return notClip(KivClipReason::truncated);
+        return notClip(KivClipReason::Truncated);
     }
     if (clip.videoTracks == 0 && clip.audioTracks == 0) {
-        return notClip(KivClipReason::noMedia);
+        return notClip(KivClipReason::NoMedia);
     }
     // A sidecar or reference file reads as the media it names: its tracks
     // come from another file, and the size is that file's (or the sum).
     bool ok = false;
     const qint64 bytesRead = file.text(MediaInfo_Stream_General, 0, L"FileSize").toLongLong(&ok);
     if (!ok || bytesRead != clip.bytes) {
-        return notClip(KivClipReason::reference);
+        return notClip(KivClipReason::Reference);
     }
     // MPEG-TS reports the span of its clock references, which ends before the
     // last frames; the longest track does not.
@@ -201,14 +238,14 @@ KivClipReading KivMediaInfoReader::read(const QString &path)
         const int count = kind == MediaInfo_Stream_Video ? clip.videoTracks : clip.audioTracks;
         for (int i = 0; i < count; ++i) {
             if (!file.text(kind, i, L"Source").isEmpty()) {
-                return notClip(KivClipReason::reference);
+                return notClip(KivClipReason::Reference);
             }
             milliseconds = std::max(milliseconds, file.number(kind, i, L"Duration").value_or(0));
         }
     }
     clip.seconds = milliseconds / 1000;
     if (!(clip.seconds > 0) || clip.seconds > longestSeconds) {
-        return notClip(KivClipReason::badDuration);
+        return notClip(KivClipReason::BadDuration);
     }
     if (clip.videoTracks > 0) {
         const QString format = file.text(MediaInfo_Stream_Video, 0, L"Format");
@@ -224,5 +261,5 @@ KivClipReading KivMediaInfoReader::read(const QString &path)
     }
     clip.videoMbps = file.mbps(MediaInfo_Stream_Video, clip.videoTracks);
     clip.audioMbps = file.mbps(MediaInfo_Stream_Audio, clip.audioTracks);
-    return {clip, QString()};
+    return {clip, KivClipReason::NoMedia};
 }

@@ -17,7 +17,7 @@ bool kivOpenMediaInfo(const QString &library);
 struct KivClipReading
 {
     std::optional<KivClip> clip;
-    QString reason;
+    KivClipReason reason = KivClipReason::NoMedia;
 };
 
 // One MediaInfoLib handle set up for measuring, made after kivOpenMediaInfo
@@ -33,8 +33,9 @@ public:
     KivMediaInfoReader(const KivMediaInfoReader &) = delete;
     KivMediaInfoReader &operator=(const KivMediaInfoReader &) = delete;
 
-    // `path` absolute: MediaInfoLib then resolves a file's references to
-    // paths below its folder, never to URLs.
+    // `path` absolute (a name as kivDecodeFileName gives it): MediaInfoLib
+    // then resolves a file's references to paths below its folder, never to
+    // URLs.
     KivClipReading read(const QString &path);
 
 private:

@@ -94,9 +94,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The dependencies are computed from the libraries the executables link, and
 # MediaInfoLib, which measuring clips opens at run time, is named by hand; on
-# a Wayland desktop the toolkit needs its Wayland platform plugin.
+# a Wayland desktop the toolkit needs its Wayland platform plugin, and Qt's
+# own texts (Cancel, Undo, Copy) follow the language only with its
+# translations.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS libmediainfo0v5)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 include(CPack)

@@ -7,7 +7,7 @@
 # over the same folder, and by ffprobe on each file. Warm cache; hyperfine
 # where it can be installed, else the median of RUNS timed runs. Prints each
 # median and kivfilesize's time as a fraction of mediainfo's (goal: at most
-# 0.75 on a two-core machine).
+# 0.5 on a two-core machine).
 #   scripts/bench-clips.sh [KIVFILESIZE] [RUNS]   (build/bin/kivfilesize, 10)
 #   FFPROBE=0 scripts/bench-clips.sh ...          (leaves ffprobe out, ~3 minutes of one run)
 #   HYPERFINE=0 scripts/bench-clips.sh ...        (times with date even where hyperfine is)
@@ -71,4 +71,4 @@ for k in "${!names[@]}"; do
     printf '%-12s %8.3f s\n' "${names[$k]}" "${medians[$k]}"
 done
 awk -v k="${medians[0]}" -v m="${medians[1]}" \
-    'BEGIN { printf "kivfilesize / mediainfo: %.2f (goal: at most 0.75)\n", k / m }'
+    'BEGIN { printf "kivfilesize / mediainfo: %.2f (goal: at most 0.5)\n", k / m }'

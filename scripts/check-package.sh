@@ -110,7 +110,10 @@ for field in Maintainer Section Priority Recommends; do
 done
 [[ "$(dpkg-deb --field "$deb" Maintainer)" =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] ||
     fail "the maintainer is not in the form Name <address>"
-[ "$(dpkg-deb --field "$deb" Recommends)" = qt6-wayland ] || fail "the package does not recommend qt6-wayland"
+recommends=$(dpkg-deb --field "$deb" Recommends)
+for package in qt6-wayland qt6-translations-l10n; do
+    [[ ", $recommends," == *", $package,"* ]] || fail "the package does not recommend $package"
+done
 
 root=$PWD/$build/deb-root
 rm -rf "$root"
@@ -131,7 +134,7 @@ ok "the unpacked kivfilesize answers"
 # MediaInfoLib, opened at run time, comes from the package's own Depends.
 [[ ", $depends" == *", libmediainfo0v5"* ]] || fail "the package does not depend on libmediainfo0v5"
 [ "$("$root/usr/bin/kivfilesize" --clip tests/data/clips/tone.wav --size 1 | sed -n 1p)" = \
-    "1 clip, 00:00:01, 0.000187543 GB: 1.53635 Mbit/s; audio 1.536" ] ||
+    "1 recording (1 file), 00:00:01, 0.000187543 GB: 1.53635 Mbit/s; audio 1.536" ] ||
     fail "the unpacked kivfilesize does not measure a clip"
 ok "the unpacked kivfilesize measures a clip with the libmediainfo0v5 it depends on"
 echo "check-package: all checks passed"

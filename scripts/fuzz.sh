@@ -19,7 +19,7 @@ cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-20}
 build=${FUZZ_BUILD:-build-fuzz}
 all="unquote_bytes quote_roundtrip parse_integer parse_decimal bool_from_text time_parse
-     time_format formatter buffer_ops list_ops value_ops formats_catalogue plan_file"
+     time_format formatter buffer_ops list_ops value_ops formats_catalogue plan_file file_name_roundtrip"
 targets=${FUZZ_TARGETS:-$all}
 
 bash scripts/deps.sh clang-14 libclang-rt-14-dev

@@ -3,9 +3,12 @@
 # SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 # Makes the tiny clips under tests/data/clips/ that the clip-measuring tests
 # read: one per container, a camera card's folder with its sidecar and
-# thumbnail, and files that are not clips. Run by hand after a change; the
-# results are committed and the tests do not need FFmpeg. Prints each file's
-# size and FFprobe's duration, the figures the tests' table holds.
+# thumbnail, cards laid out as Sony, GoPro, DJI and Panasonic P2 cameras lay
+# them out (recordings in chapters, proxies, low-res copies, audio stored
+# apart, sidecars), and files that are not clips. Run by hand after a change;
+# the results are committed and the tests do not need FFmpeg. Prints each
+# file's size and FFprobe's duration, the figures the tests' tables hold; the
+# whole folder stays under 1 MB.
 #   scripts/make-clip-fixtures.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -66,6 +69,92 @@ cat >"$clip/C0001M01.XML" <<'EOF'
 	<RecordingMode type="normal" cacheRec="false"/>
 </NonRealTimeMeta>
 EOF
+
+# Cards as the cameras lay them out. A recording's clip, and the smaller copy
+# a camera writes beside it (proxy, low-res file), with mono AAC.
+main() { # SECONDS OUTPUT
+    ff -f lavfi -i "$(picture 25 "$1")" -f lavfi -i "$(tone "$1")" "${exact[@]}" "${x264[@]}" \
+        -c:a aac -b:a 32k -ac 1 -f mp4 "$2"
+}
+small() { # SECONDS OUTPUT
+    ff -f lavfi -i "testsrc2=size=32x18:rate=25:duration=$1" \
+        -f lavfi -i "sine=frequency=440:sample_rate=16000:duration=$1" "${exact[@]}" "${x264[@]}" \
+        -c:a aac -b:a 16k -ac 1 -f mp4 "$2"
+}
+
+# Sony XAVC S: two recordings in CLIP/, their proxies (name + S03) in SUB/,
+# and the second one's metadata.
+sony="$out/sony/PRIVATE/M4ROOT"
+mkdir -p "$sony/CLIP" "$sony/SUB"
+main 2 "$sony/CLIP/C0001.MP4"
+main 1 "$sony/CLIP/C0002.MP4"
+small 2 "$sony/SUB/C0001S03.MP4"
+small 1 "$sony/SUB/C0002S03.MP4"
+sed -e 's/value="50"/value="25"/' "$clip/C0001M01.XML" >"$sony/CLIP/C0002M01.XML"
+
+# GoPro: one recording in two chapters (GX01, GX02 of file 0001), a low-res
+# copy of each (GL...LRV) and the first chapter's thumbnail.
+gopro="$out/gopro/DCIM/100GOPRO"
+mkdir -p "$gopro"
+main 2 "$gopro/GX010001.MP4"
+main 1 "$gopro/GX020001.MP4"
+small 2 "$gopro/GL010001.LRV"
+small 1 "$gopro/GL020001.LRV"
+ff -f lavfi -i "testsrc2=size=32x18:rate=1:duration=1" "${exact[@]}" -frames:v 1 -c:v mjpeg \
+    -f image2 "$gopro/GX010001.THM"
+
+# DJI: the video, its low-res copy (.LRF) and its telemetry subtitles (.SRT),
+# which a media parser gives a duration of its own.
+dji="$out/dji/DCIM/100MEDIA"
+mkdir -p "$dji"
+main 1 "$dji/DJI_0001.MP4"
+small 1 "$dji/DJI_0001.LRF"
+for i in 0 1 2 3 4; do
+    printf '%d\n00:00:00,%03d --> 00:00:00,%03d\n' $((i + 1)) $((i * 200)) $((i * 200 + 200))
+    printf '<font size="28">FrameCnt: %d, DiffTime: 200ms\n' $((i + 1))
+    printf '[iso: 100] [shutter: 1/500.0] [fnum: 2.8] [latitude: 48.1] [longitude: 11.5]</font>\n\n'
+done >"$dji/DJI_0001.SRT"
+
+# Panasonic P2: the clip 0001AB as its video (VIDEO/), one file per audio
+# channel (AUDIO/...00, ...01, OP-Atom PCM), a proxy (PROXY/) and the clip's
+# definition (CLIP/), which names them all.
+p2="$out/p2/CONTENTS"
+mkdir -p "$p2/CLIP" "$p2/VIDEO" "$p2/AUDIO" "$p2/PROXY"
+# Half a second (12 frames), as uncompressed audio is large.
+ff -f lavfi -i "$(picture 25 0.48)" "${exact[@]}" "${x264[@]}" -f mxf "$p2/VIDEO/0001AB.MXF"
+for channel in 00 01; do
+    ff -f lavfi -i "$(tone 0.48)" "${exact[@]}" -c:a pcm_s16le -ac 1 -f mxf_opatom \
+        "$p2/AUDIO/0001AB$channel.MXF"
+done
+small 0.48 "$p2/PROXY/0001AB.MP4"
+cat >"$p2/CLIP/0001AB.XML" <<'EOF'
+<?xml version="1.0" encoding="UTF-8" standalone="no" ?>
+<P2Main xmlns="urn:schemas-Professional-Plug-in:P2:ClipMetadata:v3.1">
+	<ClipContent>
+		<ClipName>0001AB</ClipName>
+		<Duration>12</Duration>
+		<EditUnit>1/25</EditUnit>
+		<EssenceList>
+			<Video>
+				<VideoFormat>MXF</VideoFormat>
+				<FrameRate>25p</FrameRate>
+				<StartTimecode>00:00:00:00</StartTimecode>
+			</Video>
+			<Audio>
+				<AudioFormat>MXF</AudioFormat>
+				<SamplingRate>48000</SamplingRate>
+				<BitsPerSample>16</BitsPerSample>
+			</Audio>
+			<Audio>
+				<AudioFormat>MXF</AudioFormat>
+				<SamplingRate>48000</SamplingRate>
+				<BitsPerSample>16</BitsPerSample>
+			</Audio>
+		</EssenceList>
+	</ClipContent>
+</P2Main>
+EOF
+printf '0001AB\n' >"$out/p2/LASTCLIP.TXT"
 
 # Not clips: text under a clip's name, an empty file, an MP4 cut before its
 # index (written last), and one whose index (written first) survives but

@@ -15,7 +15,7 @@ lupdate=/usr/lib/qt6/bin/lupdate
 sources=(app/KivFileSizeCalculator.ui app/KivFileSizeCalculator.cpp app/include/app/KivFileSizeCalculator.h
          app/KivFormatChooser.ui app/KivFormatChooser.cpp app/include/app/KivFormatChooser.h
          app/KivFormatMenu.cpp app/include/app/KivFormatMenu.h app/KivClipDrop.cpp
-         app/include/app/KivClipDrop.h)
+         app/include/app/KivClipDrop.h calc/include/calc/KivClipProtocol.h)
 languages=(de fr es it pt_BR)
 
 if [ "${1:-}" != --check ]; then

@@ -36,16 +36,103 @@
         <translation>Nichts wurde gemessen: %1</translation>
     </message>
     <message>
-        <source>Measured from clips (%1): %2, %3 GB</source>
-        <translation>Aus Clips gemessen (%1): %2, %3 GB</translation>
-    </message>
-    <message>
         <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
         <translation>Zum Messen von Clips wird kivfilesize benötigt, das neben dem Rechner installiert ist; %1 konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>Measuring Clips</source>
         <translation>Clips messen</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
+        <translation>Die Messung wurde abgebrochen: Das Leseprogramm der Clips hat eine Zeile gesendet, die länger als 64 KiB ist. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>the reader of the clips could not run</source>
+        <translation>Das Leseprogramm der Clips konnte nicht arbeiten</translation>
+    </message>
+    <message>
+        <source>not measured, for a reason not known here</source>
+        <translation>nicht gemessen, aus einem hier unbekannten Grund</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the reader of the clips sent figures that cannot be right.</source>
+        <translation>Nichts wurde geändert: Das Leseprogramm der Clips hat Werte gesendet, die nicht stimmen können.</translation>
+    </message>
+    <message>
+        <source>Nothing was measured: the reader of the clips ended without a result.</source>
+        <translation>Nichts wurde gemessen: Das Leseprogramm der Clips hat ohne Ergebnis geendet.</translation>
+    </message>
+    <message>
+        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
+        <translation>Aus Clips gemessen (Aufnahmen: %1, Dateien: %2, übersprungen: %3): %4, %5</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipReason</name>
+    <message>
+        <source>not a local file: only paths and file:// URLs of this machine can be measured</source>
+        <translation>keine lokale Datei: Nur Pfade und file://-URLs dieses Rechners können gemessen werden</translation>
+    </message>
+    <message>
+        <source>empty path</source>
+        <translation>leerer Pfad</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>keine solche Datei und kein solcher Ordner</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>neither a regular file nor a folder</source>
+        <translation>weder eine gewöhnliche Datei noch ein Ordner</translation>
+    </message>
+    <message>
+        <source>symbolic link to a folder, not followed</source>
+        <translation>symbolische Verknüpfung auf einen Ordner, nicht verfolgt</translation>
+    </message>
+    <message>
+        <source>already counted</source>
+        <translation>bereits gezählt</translation>
+    </message>
+    <message>
+        <source>no clip in this folder</source>
+        <translation>kein Clip in diesem Ordner</translation>
+    </message>
+    <message>
+        <source>empty file</source>
+        <translation>leere Datei</translation>
+    </message>
+    <message>
+        <source>not a clip: no audio or video with a duration</source>
+        <translation>kein Clip: kein Ton und kein Bild mit einer Dauer</translation>
+    </message>
+    <message>
+        <source>not a clip: cut short</source>
+        <translation>kein Clip: abgeschnitten</translation>
+    </message>
+    <message>
+        <source>not a clip: describes media kept in another file</source>
+        <translation>kein Clip: beschreibt Medien in einer anderen Datei</translation>
+    </message>
+    <message>
+        <source>not a clip: no usable duration</source>
+        <translation>kein Clip: keine verwendbare Dauer</translation>
+    </message>
+    <message>
+        <source>cannot be read: its name is not UTF-8 and /proc is not mounted to name it otherwise</source>
+        <translation>kann nicht gelesen werden: Der Name ist kein UTF-8, und /proc ist nicht eingehängt, um die Datei anders zu benennen</translation>
+    </message>
+    <message>
+        <source>measuring clips needs libmediainfo0v5</source>
+        <translation>zum Messen von Clips wird libmediainfo0v5 benötigt</translation>
+    </message>
+    <message>
+        <source>measuring clips needs seccomp filters to keep MediaInfoLib off the network</source>
+        <translation>zum Messen von Clips werden seccomp-Filter benötigt, die MediaInfoLib vom Netzwerk fernhalten</translation>
     </message>
 </context>
 <context>

@@ -36,16 +36,103 @@
         <translation>No se midió nada: %1</translation>
     </message>
     <message>
-        <source>Measured from clips (%1): %2, %3 GB</source>
-        <translation>Medido a partir de clips (%1): %2, %3 GB</translation>
-    </message>
-    <message>
         <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
         <translation>Para medir clips hace falta kivfilesize, instalado junto a la calculadora; no se pudo iniciar %1.</translation>
     </message>
     <message>
         <source>Measuring Clips</source>
         <translation>Medición de clips</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
+        <translation>La medición se detuvo: el lector de los clips envió una línea de más de 64 KiB. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>the reader of the clips could not run</source>
+        <translation>el lector de los clips no pudo funcionar</translation>
+    </message>
+    <message>
+        <source>not measured, for a reason not known here</source>
+        <translation>no medido, por un motivo que aquí se desconoce</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the reader of the clips sent figures that cannot be right.</source>
+        <translation>No se cambió nada: el lector de los clips envió cifras que no pueden ser correctas.</translation>
+    </message>
+    <message>
+        <source>Nothing was measured: the reader of the clips ended without a result.</source>
+        <translation>No se midió nada: el lector de los clips terminó sin resultado.</translation>
+    </message>
+    <message>
+        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
+        <translation>Medido a partir de clips (grabaciones: %1, archivos: %2, omitidos: %3): %4, %5</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipReason</name>
+    <message>
+        <source>not a local file: only paths and file:// URLs of this machine can be measured</source>
+        <translation>no es un archivo local: solo se pueden medir rutas y URL file:// de este equipo</translation>
+    </message>
+    <message>
+        <source>empty path</source>
+        <translation>ruta vacía</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>no existe tal archivo o carpeta</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>neither a regular file nor a folder</source>
+        <translation>no es ni un archivo normal ni una carpeta</translation>
+    </message>
+    <message>
+        <source>symbolic link to a folder, not followed</source>
+        <translation>enlace simbólico a una carpeta, no seguido</translation>
+    </message>
+    <message>
+        <source>already counted</source>
+        <translation>ya contado</translation>
+    </message>
+    <message>
+        <source>no clip in this folder</source>
+        <translation>no hay ningún clip en esta carpeta</translation>
+    </message>
+    <message>
+        <source>empty file</source>
+        <translation>archivo vacío</translation>
+    </message>
+    <message>
+        <source>not a clip: no audio or video with a duration</source>
+        <translation>no es un clip: no tiene audio ni vídeo con duración</translation>
+    </message>
+    <message>
+        <source>not a clip: cut short</source>
+        <translation>no es un clip: está cortado</translation>
+    </message>
+    <message>
+        <source>not a clip: describes media kept in another file</source>
+        <translation>no es un clip: describe medios guardados en otro archivo</translation>
+    </message>
+    <message>
+        <source>not a clip: no usable duration</source>
+        <translation>no es un clip: no tiene una duración utilizable</translation>
+    </message>
+    <message>
+        <source>cannot be read: its name is not UTF-8 and /proc is not mounted to name it otherwise</source>
+        <translation>no se puede leer: su nombre no es UTF-8 y /proc no está montado para nombrarlo de otro modo</translation>
+    </message>
+    <message>
+        <source>measuring clips needs libmediainfo0v5</source>
+        <translation>para medir clips hace falta libmediainfo0v5</translation>
+    </message>
+    <message>
+        <source>measuring clips needs seccomp filters to keep MediaInfoLib off the network</source>
+        <translation>para medir clips hacen falta filtros seccomp que mantengan MediaInfoLib fuera de la red</translation>
     </message>
 </context>
 <context>

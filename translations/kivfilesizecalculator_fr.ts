@@ -36,16 +36,103 @@
         <translation>Rien n&apos;a été mesuré : %1</translation>
     </message>
     <message>
-        <source>Measured from clips (%1): %2, %3 GB</source>
-        <translation>Mesuré sur des clips (%1) : %2, %3 Go</translation>
-    </message>
-    <message>
         <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
         <translation>La mesure des clips nécessite kivfilesize, installé à côté du calculateur ; %1 n&apos;a pas pu être lancé.</translation>
     </message>
     <message>
         <source>Measuring Clips</source>
         <translation>Mesure des clips</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
+        <translation>La mesure s&apos;est arrêtée : le lecteur des clips a envoyé une ligne de plus de 64 Kio. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>the reader of the clips could not run</source>
+        <translation>le lecteur des clips n&apos;a pas pu fonctionner</translation>
+    </message>
+    <message>
+        <source>not measured, for a reason not known here</source>
+        <translation>non mesuré, pour une raison inconnue ici</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the reader of the clips sent figures that cannot be right.</source>
+        <translation>Rien n&apos;a été modifié : le lecteur des clips a envoyé des valeurs qui ne peuvent pas être justes.</translation>
+    </message>
+    <message>
+        <source>Nothing was measured: the reader of the clips ended without a result.</source>
+        <translation>Rien n&apos;a été mesuré : le lecteur des clips s&apos;est terminé sans résultat.</translation>
+    </message>
+    <message>
+        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
+        <translation>Mesuré à partir de clips (enregistrements : %1, fichiers : %2, ignorés : %3) : %4, %5</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipReason</name>
+    <message>
+        <source>not a local file: only paths and file:// URLs of this machine can be measured</source>
+        <translation>pas un fichier local : seuls les chemins et les URL file:// de cet ordinateur peuvent être mesurés</translation>
+    </message>
+    <message>
+        <source>empty path</source>
+        <translation>chemin vide</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>neither a regular file nor a folder</source>
+        <translation>ni un fichier ordinaire ni un dossier</translation>
+    </message>
+    <message>
+        <source>symbolic link to a folder, not followed</source>
+        <translation>lien symbolique vers un dossier, non suivi</translation>
+    </message>
+    <message>
+        <source>already counted</source>
+        <translation>déjà compté</translation>
+    </message>
+    <message>
+        <source>no clip in this folder</source>
+        <translation>aucun clip dans ce dossier</translation>
+    </message>
+    <message>
+        <source>empty file</source>
+        <translation>fichier vide</translation>
+    </message>
+    <message>
+        <source>not a clip: no audio or video with a duration</source>
+        <translation>pas un clip : ni son ni image avec une durée</translation>
+    </message>
+    <message>
+        <source>not a clip: cut short</source>
+        <translation>pas un clip : tronqué</translation>
+    </message>
+    <message>
+        <source>not a clip: describes media kept in another file</source>
+        <translation>pas un clip : décrit des médias conservés dans un autre fichier</translation>
+    </message>
+    <message>
+        <source>not a clip: no usable duration</source>
+        <translation>pas un clip : aucune durée utilisable</translation>
+    </message>
+    <message>
+        <source>cannot be read: its name is not UTF-8 and /proc is not mounted to name it otherwise</source>
+        <translation>illisible : son nom n&apos;est pas en UTF-8 et /proc n&apos;est pas monté pour le nommer autrement</translation>
+    </message>
+    <message>
+        <source>measuring clips needs libmediainfo0v5</source>
+        <translation>la mesure des clips nécessite libmediainfo0v5</translation>
+    </message>
+    <message>
+        <source>measuring clips needs seccomp filters to keep MediaInfoLib off the network</source>
+        <translation>la mesure des clips nécessite des filtres seccomp qui tiennent MediaInfoLib à l&apos;écart du réseau</translation>
     </message>
 </context>
 <context>

@@ -36,16 +36,103 @@
         <translation>Non è stato misurato nulla: %1</translation>
     </message>
     <message>
-        <source>Measured from clips (%1): %2, %3 GB</source>
-        <translation>Misurato dai clip (%1): %2, %3 GB</translation>
-    </message>
-    <message>
         <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
         <translation>Per misurare i clip serve kivfilesize, installato accanto al calcolatore; non è stato possibile avviare %1.</translation>
     </message>
     <message>
         <source>Measuring Clips</source>
         <translation>Misurazione dei clip</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
+        <translation>La misurazione si è interrotta: il lettore dei clip ha inviato una riga più lunga di 64 KiB. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>the reader of the clips could not run</source>
+        <translation>il lettore dei clip non ha potuto funzionare</translation>
+    </message>
+    <message>
+        <source>not measured, for a reason not known here</source>
+        <translation>non misurato, per un motivo qui sconosciuto</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the reader of the clips sent figures that cannot be right.</source>
+        <translation>Non è stato cambiato nulla: il lettore dei clip ha inviato valori che non possono essere giusti.</translation>
+    </message>
+    <message>
+        <source>Nothing was measured: the reader of the clips ended without a result.</source>
+        <translation>Non è stato misurato nulla: il lettore dei clip è terminato senza risultato.</translation>
+    </message>
+    <message>
+        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
+        <translation>Misurato dai clip (registrazioni: %1, file: %2, saltati: %3): %4, %5</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipReason</name>
+    <message>
+        <source>not a local file: only paths and file:// URLs of this machine can be measured</source>
+        <translation>non è un file locale: si possono misurare solo percorsi e URL file:// di questo computer</translation>
+    </message>
+    <message>
+        <source>empty path</source>
+        <translation>percorso vuoto</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>file o cartella inesistente</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>non può essere letto</translation>
+    </message>
+    <message>
+        <source>neither a regular file nor a folder</source>
+        <translation>né un file normale né una cartella</translation>
+    </message>
+    <message>
+        <source>symbolic link to a folder, not followed</source>
+        <translation>collegamento simbolico a una cartella, non seguito</translation>
+    </message>
+    <message>
+        <source>already counted</source>
+        <translation>già contato</translation>
+    </message>
+    <message>
+        <source>no clip in this folder</source>
+        <translation>nessun clip in questa cartella</translation>
+    </message>
+    <message>
+        <source>empty file</source>
+        <translation>file vuoto</translation>
+    </message>
+    <message>
+        <source>not a clip: no audio or video with a duration</source>
+        <translation>non è un clip: nessun audio o video con una durata</translation>
+    </message>
+    <message>
+        <source>not a clip: cut short</source>
+        <translation>non è un clip: troncato</translation>
+    </message>
+    <message>
+        <source>not a clip: describes media kept in another file</source>
+        <translation>non è un clip: descrive media conservati in un altro file</translation>
+    </message>
+    <message>
+        <source>not a clip: no usable duration</source>
+        <translation>non è un clip: nessuna durata utilizzabile</translation>
+    </message>
+    <message>
+        <source>cannot be read: its name is not UTF-8 and /proc is not mounted to name it otherwise</source>
+        <translation>non può essere letto: il nome non è UTF-8 e /proc non è montato per nominarlo diversamente</translation>
+    </message>
+    <message>
+        <source>measuring clips needs libmediainfo0v5</source>
+        <translation>per misurare i clip serve libmediainfo0v5</translation>
+    </message>
+    <message>
+        <source>measuring clips needs seccomp filters to keep MediaInfoLib off the network</source>
+        <translation>per misurare i clip servono filtri seccomp che tengano MediaInfoLib lontano dalla rete</translation>
     </message>
 </context>
 <context>

@@ -36,16 +36,103 @@
         <translation>Nada foi medido: %1</translation>
     </message>
     <message>
-        <source>Measured from clips (%1): %2, %3 GB</source>
-        <translation>Medido a partir de clipes (%1): %2, %3 GB</translation>
-    </message>
-    <message>
         <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
         <translation>Para medir clipes é preciso o kivfilesize, instalado junto com a calculadora; não foi possível iniciar %1.</translation>
     </message>
     <message>
         <source>Measuring Clips</source>
         <translation>Medição de clipes</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
+        <translation>A medição parou: o leitor dos clipes enviou uma linha com mais de 64 KiB. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>the reader of the clips could not run</source>
+        <translation>o leitor dos clipes não pôde funcionar</translation>
+    </message>
+    <message>
+        <source>not measured, for a reason not known here</source>
+        <translation>não medido, por um motivo desconhecido aqui</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the reader of the clips sent figures that cannot be right.</source>
+        <translation>Nada foi alterado: o leitor dos clipes enviou valores que não podem estar certos.</translation>
+    </message>
+    <message>
+        <source>Nothing was measured: the reader of the clips ended without a result.</source>
+        <translation>Nada foi medido: o leitor dos clipes terminou sem resultado.</translation>
+    </message>
+    <message>
+        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
+        <translation>Medido a partir de clipes (gravações: %1, arquivos: %2, ignorados: %3): %4, %5</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipReason</name>
+    <message>
+        <source>not a local file: only paths and file:// URLs of this machine can be measured</source>
+        <translation>não é um arquivo local: só é possível medir caminhos e URLs file:// deste computador</translation>
+    </message>
+    <message>
+        <source>empty path</source>
+        <translation>caminho vazio</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>arquivo ou pasta inexistente</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>não pode ser lido</translation>
+    </message>
+    <message>
+        <source>neither a regular file nor a folder</source>
+        <translation>nem um arquivo comum nem uma pasta</translation>
+    </message>
+    <message>
+        <source>symbolic link to a folder, not followed</source>
+        <translation>link simbólico para uma pasta, não seguido</translation>
+    </message>
+    <message>
+        <source>already counted</source>
+        <translation>já contado</translation>
+    </message>
+    <message>
+        <source>no clip in this folder</source>
+        <translation>nenhum clipe nesta pasta</translation>
+    </message>
+    <message>
+        <source>empty file</source>
+        <translation>arquivo vazio</translation>
+    </message>
+    <message>
+        <source>not a clip: no audio or video with a duration</source>
+        <translation>não é um clipe: não tem áudio nem vídeo com duração</translation>
+    </message>
+    <message>
+        <source>not a clip: cut short</source>
+        <translation>não é um clipe: está cortado</translation>
+    </message>
+    <message>
+        <source>not a clip: describes media kept in another file</source>
+        <translation>não é um clipe: descreve mídia guardada em outro arquivo</translation>
+    </message>
+    <message>
+        <source>not a clip: no usable duration</source>
+        <translation>não é um clipe: não tem duração utilizável</translation>
+    </message>
+    <message>
+        <source>cannot be read: its name is not UTF-8 and /proc is not mounted to name it otherwise</source>
+        <translation>não pode ser lido: o nome não é UTF-8 e /proc não está montado para nomeá-lo de outra forma</translation>
+    </message>
+    <message>
+        <source>measuring clips needs libmediainfo0v5</source>
+        <translation>medir clipes requer libmediainfo0v5</translation>
+    </message>
+    <message>
+        <source>measuring clips needs seccomp filters to keep MediaInfoLib off the network</source>
+        <translation>medir clipes requer filtros seccomp que mantenham a MediaInfoLib fora da rede</translation>
     </message>
 </context>
 <context>

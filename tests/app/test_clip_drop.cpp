@@ -6,14 +6,17 @@
 // the fields as they were.
 #include "app/KivFileSizeCalculator.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdio>
 #include <memory>
 
 class TestClipDrop : public QObject
@@ -27,7 +30,8 @@ private slots:
 
 void TestClipDrop::drop_data()
 {
-    QTest::addColumn<QString>("program"); // kivfilesize, crash, hang or missing
+    // kivfilesize, missing, or how the stand-in fails: crash, hang, negative, ...
+    QTest::addColumn<QString>("program");
     QTest::addColumn<QStringList>("dropped");
     QTest::addColumn<QString>("onto");      // the widget dropped on
     QTest::addColumn<QStringList>("shown"); // bitrate, card size, time, Mbit/s, MB/s after Return
@@ -39,18 +43,59 @@ void TestClipDrop::drop_data()
     QTest::newRow("a clip") << "kivfilesize" << QStringList{clips + "/h264-aac.mp4"}
                             << "KivFileSizeCalculatorClass"
                             << QStringList{"0.097388", "64", "1495:24:56", "0.097388", "0.0121735"}
-                            << "Measured from clips (1): 00:00:02, 2.37764e-05 GB"
+                            << "Measured from clips (recordings: 1, files: 1, skipped: 0): "
+                               "00:00:02, 0.024347 MB"
                             << "";
     QTest::newRow("a card's folder, dropped on a field")
         << "kivfilesize" << QStringList{"file://" + clips + "/card"} << "myCardSize1"
         << QStringList{"0.13596", "64", "1071:09:52", "0.13596", "0.016995"}
-        << "Measured from clips (1): 00:00:02, 3.31934e-05 GB"
+        << "Measured from clips (recordings: 1, files: 1, skipped: 2): 00:00:02, 0.03399 MB"
         << "";
     QTest::newRow("two clips pooled")
         << "kivfilesize" << QStringList{clips + "/prores-pcm.mov", clips + "/tone.wav"}
         << "myBitrate3" << QStringList{"1.60561", "64", "90:42:15", "1.60561", "0.200701"}
-        << "Measured from clips (2): 00:00:02, 0.000391995 GB"
+        << "Measured from clips (recordings: 2, files: 2, skipped: 0): 00:00:02, 0.401403 MB"
         << "";
+    // A name that is not UTF-8 reaches the reader with its bytes.
+    static QTemporaryDir names;
+    const QByteArray raw = QFile::encodeName(names.path()) + "/take\xff.mp4";
+    QFile source(clips + "/h264-aac.mp4");
+    std::FILE *copy = std::fopen(raw.constData(), "wb");
+    if (source.open(QIODevice::ReadOnly) && copy != nullptr) {
+        const QByteArray bytes = source.readAll();
+        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), copy);
+    }
+    if (copy != nullptr) {
+        std::fclose(copy);
+    }
+    QTest::newRow("a name that is not UTF-8")
+        << "kivfilesize" << QStringList{"file://" + names.path() + "/take%FF.mp4"}
+        << "KivFileSizeCalculatorClass"
+        << QStringList{"0.097388", "64", "1495:24:56", "0.097388", "0.0121735"}
+        << "Measured from clips (recordings: 1, files: 1, skipped: 0): 00:00:02, 0.024347 MB"
+        << "";
+    // Of several dropped files, what is not a clip is skipped, as in a folder.
+    QTest::newRow("a clip and a text file")
+        << "kivfilesize" << QStringList{clips + "/h264-aac.mp4", clips + "/bad/notes.MP4"}
+        << "KivFileSizeCalculatorClass"
+        << QStringList{"0.097388", "64", "1495:24:56", "0.097388", "0.0121735"}
+        << "Measured from clips (recordings: 1, files: 1, skipped: 1): 00:00:02, 0.024347 MB"
+        << "";
+    QTest::newRow("a clip and a URL of another machine")
+        << "kivfilesize" << QStringList{"http://example.com/a.mp4", clips + "/h264-aac.mp4"}
+        << "KivFileSizeCalculatorClass"
+        << QStringList{"0.097388", "64", "1495:24:56", "0.097388", "0.0121735"}
+        << "Measured from clips (recordings: 1, files: 1, skipped: 1): 00:00:02, 0.024347 MB"
+        << "";
+    QTest::newRow("a card with proxies")
+        << "kivfilesize" << QStringList{clips + "/sony"} << "KivFileSizeCalculatorClass"
+        << QStringList{"0.110296", "64", "1320:24:23", "0.110296", "0.013787"}
+        << "Measured from clips (recordings: 2, files: 4, skipped: 1): 00:00:03, 0.041361 MB"
+        << "";
+    QTest::newRow("two files, neither a clip")
+        << "kivfilesize" << QStringList{clips + "/bad/notes.MP4", clips + "/bad/empty.MP4"}
+        << "KivFileSizeCalculatorClass" << untouched << ""
+        << "Nothing was measured: " + clips + "/bad/empty.MP4: empty file";
     QTest::newRow("nothing measurable")
         << "kivfilesize" << QStringList{clips + "/bad/notes.MP4"} << "KivFileSizeCalculatorClass"
         << untouched << ""
@@ -69,6 +114,30 @@ void TestClipDrop::drop_data()
     QTest::newRow("no kivfilesize") << "missing" << QStringList{clips + "/h264-aac.mp4"}
                                     << "KivFileSizeCalculatorClass" << untouched << ""
                                     << "Measuring clips needs kivfilesize";
+    // Readers that lie, say nothing or never end a line.
+    const QString lie = "Nothing was changed: the reader of the clips sent figures that cannot "
+                        "be right.";
+    for (const char *liar : {"negative", "text", "infinite", "half"}) {
+        QTest::newRow(liar) << liar << QStringList{clips + "/h264-aac.mp4"}
+                            << "KivFileSizeCalculatorClass" << untouched << "" << lie;
+    }
+    QTest::newRow("a total of the members that must be there")
+        << "minimal" << QStringList{clips + "/h264-aac.mp4"} << "KivFileSizeCalculatorClass"
+        << QStringList{"10", "64", "14:33:48", "10", "1.25"}
+        << "Measured from clips (recordings: 2, files: 2, skipped: 0): 00:00:04, 5 MB"
+        << "";
+    QTest::newRow("no MediaInfoLib")
+        << "nomediainfo" << QStringList{clips + "/h264-aac.mp4"} << "KivFileSizeCalculatorClass"
+        << untouched << ""
+        << "Nothing was measured: measuring clips needs libmediainfo0v5";
+    QTest::newRow("silent") << "silent" << QStringList{clips + "/h264-aac.mp4"}
+                            << "KivFileSizeCalculatorClass" << untouched << ""
+                            << "Nothing was measured: the reader of the clips ended without a "
+                               "result.";
+    QTest::newRow("endless line") << "endless" << QStringList{clips + "/h264-aac.mp4"}
+                                  << "KivFileSizeCalculatorClass" << untouched << ""
+                                  << "Measuring stopped: the reader of the clips sent a line "
+                                     "longer than 64 KiB.";
 }
 
 void TestClipDrop::drop()
@@ -114,6 +183,7 @@ void TestClipDrop::drop()
         QProgressDialog *progress = nullptr;
         QTRY_VERIFY((progress = dialog.findChild<QProgressDialog *>()) != nullptr &&
                     progress->isVisible());
+        QCOMPARE(progress->windowTitle(), QStringLiteral("Measuring Clips"));
         QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
     }
     QTRY_VERIFY(dialog.findChild<QProcess *>() == nullptr);

@@ -4,6 +4,7 @@
 // The dialog in each shipped language: every text is the translation source's
 // translation, numbers read and compute as in English and show the language's
 // decimal separator, and with no match the texts are the form's own.
+#include "app/KivClipDrop.h"
 #include "app/KivFileSizeCalculator.h"
 #include "app/KivTranslations.h"
 
@@ -163,6 +164,12 @@ void TestTranslations::translated()
         QVERIFY2(texts[QLatin1String(name)] != english[QLatin1String(name)], name);
     }
     QCOMPARE(computedFields(dialog), inLocale(englishFields));
+    // Every reason the measuring child can give is worded in the language.
+    for (const KivClipReasonText &reason : KIV_CLIP_REASONS) {
+        const QString words = KivClipDrop::words(reason.reason);
+        QVERIFY2(!words.isEmpty() && words != QLatin1String(reason.text), reason.code);
+        QCOMPARE(words, translations[QLatin1String(reason.text)]);
+    }
 }
 
 void TestTranslations::untranslated_data()

@@ -204,4 +204,14 @@ TEST(KivAudio, ReadsChannelsBitsAndKilohertzOrRefusesInOneLine)
     EXPECT_EQ((KivAudio{1, 16, 44.1}).text(), QStringLiteral("1 channel of 16-bit 44.1 kHz PCM"));
 }
 
+// Bytes to the dialog's GB and MB: 1 MB = 8 Mbit = 10^6 bytes, 1 GB = 1024 MB.
+TEST(KivUnits, BytesToGigabytesAndMegabytes)
+{
+    EXPECT_DOUBLE_EQ(kivMegabytes(24347), 0.024347);
+    EXPECT_DOUBLE_EQ(kivMegabytes(1024000000), 1024.0);
+    EXPECT_DOUBLE_EQ(kivGigabytes(1024000000), 1.0);
+    EXPECT_EQ(kivMegabytes(-5), 0.0);
+    EXPECT_EQ(kivMegabytes(0), 0.0);
+}
+
 } // namespace

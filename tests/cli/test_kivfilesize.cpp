@@ -16,10 +16,12 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -474,36 +476,112 @@ std::vector<Row> rows()
 
         // Bitrates measured from clips: one, pooled, a card's folder, and the refusals.
         {"clip_with_a_card_size", "--clip " + CLIPS + "/h264-aac.mp4 --size 1",
-         answer("1 clip, 00:00:02, 2.37764e-05 GB: 0.097388 Mbit/s; video 0.021612, audio "
-                "0.06615\n" +
+         answer("1 recording (1 file), 00:00:02, 2.37764e-05 GB: 0.097388 Mbit/s; video 0.021612, "
+                "audio 0.06615\n" +
                 answerOf("0.097388 Mbit/s = 0.0121735 MB/s", "1", "23:21:57"))},
         {"clips_pooled_with_a_time",
          "--clip " + CLIPS + "/prores-pcm.mov --clip " + CLIPS + "/tone.wav --time 1:00:00",
-         answer("2 clips, 00:00:02, 0.000391995 GB: 1.60561 Mbit/s; video 0.06314, audio 1.536\n" +
+         answer("2 recordings (2 files), 00:00:02, 0.000391995 GB: 1.60561 Mbit/s; video 0.06314, "
+                "audio 1.536\n" +
                 answerOf("1.60561 Mbit/s = 0.200702 MB/s", "0.705591", "01:00:00"))},
         {"card_folder_in_decimal_units", "--clip " + CLIPS + "/card --size 64 --units decimal",
-         answer("1 clip, 00:00:02, 3.399e-05 GB: 0.13596 Mbit/s; video 0.02848, audio 0.096\n"
+         answer("1 recording (1 file), 00:00:02, 3.399e-05 GB: 0.13596 Mbit/s; video 0.02848, "
+                "audio 0.096\n"
                 "Bitrate:    0.13596 Mbit/s = 0.016995 MB/s\nCard size:  64 GB\n"
                 "Time:       1046:03:33\nUnits:      1 GB = 10^9 bytes = 8000 Mbit (decimal)\n")},
         {"clip_as_json", "--clip " + CLIPS + "/tone.wav --size 1 --json",
          answer("{\"units\": \"kiv\", \"computed\": \"time\", \"bitrate_mbit_s\": 1.536352, "
                 "\"bitrate_mbyte_s\": 0.192044, \"card_size\": 1, \"card_size_unit\": \"GB\", "
-                "\"time\": \"01:28:52\", \"seconds\": 5332, \"clips\": [{\"path\": \"" +
+                "\"time\": \"01:28:52\", \"seconds\": 5332, \"recordings\": 1, \"clips\": "
+                "[{\"path\": \"" +
                 CLIPS +
                 "/tone.wav\", \"bytes\": 192044, \"seconds\": 1, \"mbit_s\": 1.536352, "
                 "\"codec\": null, \"frame\": null, \"fps\": null, \"video_mbit_s\": null, "
-                "\"audio_mbit_s\": 1.536}], \"skipped\": 0}\n")},
+                "\"audio_mbit_s\": 1.536, \"role\": \"main\", \"recording\": \"" +
+                CLIPS + "/tone.wav\"}], \"skipped\": 0}\n")},
         {"clip_events", "--clip-events --clip " + CLIPS + "/h264-aac.mp4",
          answer("{\"event\": \"reading\", \"path\": \"" + CLIPS +
+                "/h264-aac.mp4\"}\n"
+                "{\"event\": \"read\", \"path\": \"" +
+                CLIPS +
                 "/h264-aac.mp4\"}\n"
                 "{\"event\": \"clip\", \"path\": \"" +
                 CLIPS +
                 "/h264-aac.mp4\", \"bytes\": 24347, \"seconds\": 2, \"mbit_s\": 0.097388, "
                 "\"codec\": \"AVC\", \"frame\": \"64x36\", \"fps\": 25, \"video_mbit_s\": "
-                "0.021612, \"audio_mbit_s\": 0.06615}\n"
-                "{\"event\": \"total\", \"clips\": 1, \"bytes\": 24347, \"seconds\": 2, "
-                "\"mbit_s\": 0.097388, \"video_mbit_s\": 0.021612, \"audio_mbit_s\": 0.06615, "
-                "\"skipped\": 0}\n")},
+                "0.021612, \"audio_mbit_s\": 0.06615, \"role\": \"main\", \"recording\": \"" +
+                CLIPS +
+                "/h264-aac.mp4\"}\n"
+                "{\"event\": \"total\", \"recordings\": 1, \"clips\": 1, \"bytes\": 24347, "
+                "\"seconds\": 2, \"mbit_s\": 0.097388, \"video_mbit_s\": 0.021612, "
+                "\"audio_mbit_s\": 0.06615, \"skipped\": 0}\n")},
+        // Cards as cameras lay them out: each recording's time once, every clip's bytes.
+        {"sony_card_proxies_in_sub", "--clip " + CLIPS + "/sony --size 256",
+         answer("2 recordings (4 files), 00:00:03, 4.03916e-05 GB: 0.110296 Mbit/s; video "
+                "0.0245013, audio 0.0324177\n" +
+                answerOf("0.110296 Mbit/s = 0.013787 MB/s", "256", "5281:37:33"))},
+        {"gopro_card_chapters_and_low_res",
+         "--clip " + CLIPS + "/gopro --time 1:00:00 --units decimal",
+         answer("1 recording (4 files), 00:00:03, 4.1361e-05 GB: 0.110296 Mbit/s; video 0.0245013, "
+                "audio 0.0324177\nBitrate:    0.110296 Mbit/s = 0.013787 MB/s\n"
+                "Card size:  0.0496332 GB\nTime:       01:00:00\n"
+                "Units:      1 GB = 10^9 bytes = 8000 Mbit (decimal)\n")},
+        {"p2_card_audio_apart", "--clip " + CLIPS + "/p2 --size 64",
+         answer("1 recording (4 files), 00:00:00, 0.000128572 GB: 2.1943 Mbit/s; audio 1.536\n" +
+                answerOf("2.1943 Mbit/s = 0.274288 MB/s", "64", "66:22:11"))},
+        {"dji_card_as_json", "--clip " + CLIPS + "/dji --size 32 --json",
+         answer("{\"units\": \"kiv\", \"computed\": \"time\", \"bitrate_mbit_s\": 0.128656, "
+                "\"bitrate_mbyte_s\": 0.016082, \"card_size\": 32, \"card_size_unit\": \"GB\", "
+                "\"time\": \"565:59:17\", \"seconds\": 2037557, \"recordings\": 1, \"clips\": "
+                "[{\"path\": \"" +
+                CLIPS +
+                "/dji/DCIM/100MEDIA/DJI_0001.LRF\", \"bytes\": 6186, \"seconds\": 1, "
+                "\"mbit_s\": 0.049488, \"codec\": \"AVC\", \"frame\": \"32x18\", \"fps\": 25, "
+                "\"video_mbit_s\": 0.01616, \"audio_mbit_s\": 0.017744, \"role\": \"proxy\", "
+                "\"recording\": \"" +
+                CLIPS + "/dji/DCIM/100MEDIA/DJI_0001.MP4\"}, {\"path\": \"" + CLIPS +
+                "/dji/DCIM/100MEDIA/DJI_0001.MP4\", \"bytes\": 9896, \"seconds\": 1, "
+                "\"mbit_s\": 0.079168, \"codec\": \"AVC\", \"frame\": \"64x36\", \"fps\": 25, "
+                "\"video_mbit_s\": 0.03028, \"audio_mbit_s\": 0.032561, \"role\": \"main\", "
+                "\"recording\": \"" +
+                CLIPS + "/dji/DCIM/100MEDIA/DJI_0001.MP4\"}], \"skipped\": 1}\n")},
+        // With --clip-events a refused path is an event; the total counts the rest.
+        {"clip_events_past_a_refusal",
+         "--clip-events --clip " + CLIPS + "/none.mp4 --clip " + CLIPS + "/tone.wav",
+         answer("{\"event\": \"skipped\", \"path\": \"" + CLIPS +
+                "/none.mp4\", \"code\": \"not_found\", \"reason\": \"no such file or folder\", "
+                "\"refused\": true}\n{\"event\": \"reading\", \"path\": \"" +
+                CLIPS + "/tone.wav\"}\n{\"event\": \"read\", \"path\": \"" + CLIPS +
+                "/tone.wav\"}\n{\"event\": \"clip\", \"path\": \"" + CLIPS +
+                "/tone.wav\", \"bytes\": 192044, \"seconds\": 1, \"mbit_s\": 1.536352, "
+                "\"codec\": null, \"frame\": null, \"fps\": null, \"video_mbit_s\": null, "
+                "\"audio_mbit_s\": 1.536, \"role\": \"main\", \"recording\": \"" +
+                CLIPS +
+                "/tone.wav\"}\n{\"event\": \"total\", \"recordings\": 1, \"clips\": 1, "
+                "\"bytes\": 192044, \"seconds\": 1, \"mbit_s\": 1.536352, \"video_mbit_s\": "
+                "null, \"audio_mbit_s\": 1.536, \"skipped\": 1}\n")},
+        {"clip_events_measuring_nothing",
+         "--clip-events --clip " + CLIPS + "/bad/empty.MP4",
+         {"{\"event\": \"reading\", \"path\": \"" + CLIPS +
+              "/bad/empty.MP4\"}\n{\"event\": \"skipped\", \"path\": \"" + CLIPS +
+              "/bad/empty.MP4\", \"code\": \"empty_file\", \"reason\": \"empty file\", "
+              "\"refused\": true}\n{\"event\": \"total\", \"recordings\": 0, \"clips\": 0, "
+              "\"bytes\": 0, \"seconds\": 0, \"mbit_s\": 0, \"video_mbit_s\": null, "
+              "\"audio_mbit_s\": null, \"skipped\": 1}\n",
+          "kivfilesize: " + CLIPS + "/bad/empty.MP4: empty file\n", 2}},
+        {"clip_list_missing", "--clip-list " + CLIPS + "/none.list --size 1",
+         refused("--clip-list \"" + CLIPS + "/none.list\": no such file or folder")},
+        {"clip_list_of_a_folder", "--clip-list " + CLIPS + " --size 1",
+         refused("--clip-list \"" + CLIPS + "\": cannot be read")},
+        {"clip_list_naming_nothing", "--clip-list " + CLIPS + "/bad/empty.MP4 --size 1",
+         refused("--clip-list \"" + CLIPS + "/bad/empty.MP4\" names no path")},
+        {"clip_list_and_bitrate", "--clip-list - --bitrate 4",
+         refused("--clip-list \"-\" and --bitrate \"4\" both give the bitrate; give it once")},
+        {"clip_list_and_clip_events_with_a_quantity", "--clip-events --clip-list - --time 1",
+         refused("--clip-events reports what --clip measures and calculates nothing; give it one "
+                 "or more --clip and no quantity")},
+        {"clip_that_is_empty", "--clip " + CLIPS + "/bad/empty.MP4 --size 1",
+         refused(CLIPS + "/bad/empty.MP4: empty file")},
         {"clip_events_with_a_quantity", "--clip-events --size 4 --clip " + CLIPS + "/tone.wav",
          refused("--clip-events reports what --clip measures and calculates nothing; give it one "
                  "or more --clip and no quantity")},
@@ -729,6 +807,69 @@ TEST(KivFileSizeList, FitsTheWidthAndGivesTheFigures)
               QStringLiteral("approximate"));
     EXPECT_EQ(byId.value(longId)[QLatin1String("file")].toString(), QStringLiteral("mine.json"));
     EXPECT_TRUE(hq[QLatin1String("file")].isNull());
+}
+
+struct Ran
+{
+    QByteArray out;
+    QByteArray err;
+    int status = -1;
+};
+
+Ran run(const QString &program, const QStringList &arguments, const QByteArray &input = {})
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit) {
+        return {};
+    }
+    return {process.readAllStandardOutput(), process.readAllStandardError(), process.exitCode()};
+}
+
+// Paths on standard input or in a file, NUL-separated as xargs -0 reads them,
+// answer as the same paths given with --clip; a name that is not UTF-8 on the
+// command line reaches the file with its bytes and shows escaped.
+TEST(KivFileSizeProgram, ReadsPathsFromListsWithTheirBytes)
+{
+    const QString sony = QString::fromStdString(CLIPS + "/sony");
+    const QString gopro = QString::fromStdString(CLIPS + "/gopro/DCIM");
+    const Ran expected =
+        run(KIVFILESIZE, {"--clip", sony, "--clip", gopro, "--size", "64", "--json"});
+    ASSERT_EQ(expected.status, 0);
+    EXPECT_TRUE(expected.out.contains("\"recordings\": 3,"));
+    const QByteArray list = sony.toUtf8() + '\0' + gopro.toUtf8();
+    const Ran standardInput =
+        run(KIVFILESIZE, {"--clip-list", "-", "--size", "64", "--json"}, list);
+    EXPECT_EQ(standardInput.out, expected.out);
+    EXPECT_EQ(standardInput.status, 0);
+
+    QTemporaryDir dir;
+    QFile file(dir.filePath("list"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(list + '\0');
+    file.close();
+    const Ran listed = run(KIVFILESIZE, {"--clip-list", file.fileName(), "--size", "64", "--json"});
+    EXPECT_EQ(listed.out, expected.out);
+
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(CLIPS + "/tone.wav"), dir.filePath("tone")));
+    const QByteArray raw = QFile::encodeName(dir.path()) + "/tone\xff.wav";
+    ASSERT_EQ(::rename(QFile::encodeName(dir.filePath("tone")).constData(), raw.constData()), 0);
+    const QString script =
+        QStringLiteral("exec \"$0\" --clip \"$1$(printf '\\377')$2\" --size 1 --json");
+    const Ran named = run("sh", {"-c", script, KIVFILESIZE, dir.filePath("tone"), ".wav"});
+    EXPECT_EQ(named.status, 0) << named.err.toStdString();
+    EXPECT_TRUE(named.out.contains("\"path\": \"" + QFile::encodeName(dir.path()) +
+                                   "/tone\\udcff.wav\", \"bytes\": 192044"))
+        << named.out.toStdString();
+    const Ran missing = run("sh", {"-c", script, KIVFILESIZE, dir.filePath("none"), ".wav"});
+    EXPECT_EQ(missing.err, "kivfilesize: " + QFile::encodeName(dir.path()) +
+                               "/none\\xff.wav: no such file or folder\n");
+    const Ran inList = run(KIVFILESIZE, {"--clip-list", "-", "--size", "1"}, raw);
+    EXPECT_EQ(inList.status, 0);
+    EXPECT_TRUE(inList.out.startsWith("1 recording (1 file), 00:00:01,"))
+        << inList.out.toStdString();
 }
 
 TEST(KivFileSizeHelp, NamesEveryOptionAndExitsZero)

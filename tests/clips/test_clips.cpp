@@ -6,11 +6,17 @@
 // the files' own and FFprobe's format.duration.
 #include "clips/KivClips.h"
 
+#include "calc/KivDisplay.h"
+#include "calc/KivFileName.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QtEndian>
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
@@ -92,8 +98,280 @@ INSTANTIATE_TEST_SUITE_P(
         FixtureRow{"ts_h264_aac", "h264-aac.ts", 37224, 2.021333, "AVC", 0, std::nullopt},
         FixtureRow{"mts_avchd_ac3", "avchd.MTS", 43008, 1.005333, "AVC", 0, 0.192},
         FixtureRow{"wav_pcm", "tone.wav", 192044, 1.0, nullptr, 0, 1.536},
-        FixtureRow{"card_clip", "card/PRIVATE/M4ROOT/CLIP/C0001.MP4", 33990, 2.0, "AVC", 25,
-                   0.096}),
+        FixtureRow{"card_clip", "card/PRIVATE/M4ROOT/CLIP/C0001.MP4", 33990, 2.0, "AVC", 25, 0.096},
+        FixtureRow{"p2_video_mxf", "p2/CONTENTS/VIDEO/0001AB.MXF", 20537, 0.48, "AVC", 25,
+                   std::nullopt},
+        FixtureRow{"p2_audio_channel_mxf", "p2/CONTENTS/AUDIO/0001AB01.MXF", 53305, 0.48, nullptr,
+                   0, 0.768}),
+    rowName);
+
+// Cards as cameras lay them out: their recordings, each clip's role in path
+// order, and the rate of all their bytes over the time recorded.
+struct CardRow
+{
+    const char *name;
+    QStringList cards;
+    int recordings;
+    const char *roles;
+    qsizetype skipped;
+    qint64 bytes;
+    double seconds;
+};
+
+void PrintTo(const CardRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class Card : public testing::TestWithParam<CardRow>
+{
+};
+
+TEST_P(Card, GivesEachRecordingsTimeOnceAndEveryByte)
+{
+    const CardRow &row = GetParam();
+    QStringList cards;
+    for (const QString &card : row.cards) {
+        cards << fixtures + u'/' + card;
+    }
+    const KivClipReport report = kivMeasureClips(cards);
+    ASSERT_TRUE(report.ok());
+    QStringList roles;
+    for (const KivClip &clip : report.clips) {
+        roles << QLatin1String(kivClipRoleName(clip.role));
+        // Every clip belongs to a recording whose main file was measured.
+        const auto main = std::find_if(report.clips.begin(), report.clips.end(),
+                                       [&](const KivClip &c) { return c.path == clip.recording; });
+        ASSERT_NE(main, report.clips.end()) << qPrintable(clip.path);
+        EXPECT_EQ(main->role, KivClipRole::Main);
+    }
+    EXPECT_EQ(roles.join(u' '), QLatin1String(row.roles));
+    EXPECT_EQ(report.totals.recordings, row.recordings);
+    EXPECT_EQ(report.skipped.size(), row.skipped);
+    EXPECT_EQ(report.totals.bytes, row.bytes);
+    EXPECT_NEAR(report.totals.seconds, row.seconds, 0.01);
+    const double rate = row.bytes * 8 / row.seconds / 1e6;
+    EXPECT_NEAR(report.totals.mbps(), rate, rate * 0.01);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clips, Card,
+    testing::Values(
+        // Two recordings in CLIP/, their proxies in SUB/, a sidecar skipped.
+        CardRow{"sony", {"sony"}, 2, "main main proxy proxy", 1, 16090 + 9896 + 9189 + 6186, 3},
+        // One recording in two chapters and their low-res copies; a thumbnail.
+        CardRow{
+            "gopro", {"gopro"}, 1, "proxy proxy main chapter", 1, 9189 + 6186 + 16090 + 9896, 3},
+        // The low-res copy adds bytes; the telemetry subtitles nothing.
+        CardRow{"dji", {"dji/DCIM"}, 1, "proxy main", 1, 6186 + 9896, 1},
+        // Video, one file per audio channel and a proxy; the clip's XML and
+        // LASTCLIP.TXT skipped.
+        CardRow{"p2", {"p2"}, 1, "audio audio proxy main", 2, 53305 * 2 + 4511 + 20537, 0.48},
+        CardRow{"p2_contents_only",
+                {"p2/CONTENTS"},
+                1,
+                "audio audio proxy main",
+                1,
+                53305 * 2 + 4511 + 20537,
+                0.48},
+        CardRow{"two_cards",
+                {"sony", "gopro/DCIM/100GOPRO"},
+                3,
+                "main main proxy proxy proxy proxy main chapter",
+                2,
+                16090 + 9896 + 9189 + 6186 + 9189 + 6186 + 16090 + 9896,
+                6},
+        CardRow{"a_proxy_alone", {"sony/PRIVATE/M4ROOT/SUB/C0002S03.MP4"}, 1, "main", 0, 6186, 1}),
+    rowName);
+
+// Clips grouped by path alone: rows of paths in path order, each with its
+// seconds and whether it has video (v) or audio alone (a); the expected role
+// of each and the clip its recording starts with.
+struct GroupRow
+{
+    const char *name;
+    std::vector<std::tuple<const char *, double, char>> clips;
+    const char *roles; // "role@k": role, and the index of the recording's main file
+};
+
+void PrintTo(const GroupRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class Grouping : public testing::TestWithParam<GroupRow>
+{
+};
+
+TEST_P(Grouping, FollowsTheCardLayout)
+{
+    const GroupRow &row = GetParam();
+    QList<KivClip> clips;
+    for (const auto &[path, seconds, kind] : row.clips) {
+        KivClip clip;
+        clip.path = QString::fromUtf8(path);
+        clip.seconds = seconds;
+        clip.videoTracks = kind == 'v' ? 1 : 0;
+        clip.audioTracks = 1;
+        clip.frameRate = 25.0;
+        clips << clip;
+    }
+    kivGroupClips(clips);
+    QStringList roles;
+    for (const KivClip &clip : clips) {
+        const auto main = std::find_if(clips.begin(), clips.end(),
+                                       [&](const KivClip &c) { return c.path == clip.recording; });
+        roles << QStringLiteral("%1@%2")
+                     .arg(QLatin1String(kivClipRoleName(clip.role)))
+                     .arg(main - clips.begin());
+    }
+    EXPECT_EQ(roles.join(u' '), QLatin1String(row.roles));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clips, Grouping,
+    testing::Values(
+        GroupRow{"xdroot_clip_and_sub",
+                 {{"/c/XDROOT/Clip/C0001.MXF", 10, 'v'},
+                  {"/c/XDROOT/Clip/C0002.MXF", 5, 'v'},
+                  {"/c/XDROOT/Sub/C0001S01.MXF", 10, 'v'},
+                  {"/c/XDROOT/Sub/C0002S03.MP4", 5, 'v'}},
+                 "main@0 main@1 proxy@0 proxy@1"},
+        GroupRow{"xdroot_on_sd",
+                 {{"/c/PRIVATE/XDROOT/Clip/C0001.MXF", 10, 'v'},
+                  {"/c/PRIVATE/XDROOT/Sub/C0001S03.MP4", 10, 'v'}},
+                 "main@0 proxy@0"},
+        GroupRow{"sam_audio_per_channel",
+                 {{"/c/PROAV/CLPR/C0001/C0001A01.MXF", 10, 'a'},
+                  {"/c/PROAV/CLPR/C0001/C0001A02.MXF", 10, 'a'},
+                  {"/c/PROAV/CLPR/C0001/C0001S01.MXF", 10, 'v'},
+                  {"/c/PROAV/CLPR/C0001/C0001V01.MXF", 10, 'v'}},
+                 "audio@3 audio@3 proxy@3 main@3"},
+        GroupRow{"xdcam_ex_split_clip",
+                 {{"/c/BPAV/CLPR/709_0001_01/709_0001_01.MP4", 600, 'v'},
+                  {"/c/BPAV/CLPR/709_0001_02/709_0001_02.MP4", 100, 'v'}},
+                 "main@0 chapter@0"},
+        GroupRow{"sony_proxy_blocks",
+                 {{"/c/PRIVATE/M4ROOT/CLIP/C0001.MP4", 60, 'v'},
+                  {"/c/PRIVATE/M4ROOT/GENERAL/SONY/PXTMP/C0001_0001S03.MP4", 30, 'v'},
+                  {"/c/PRIVATE/M4ROOT/GENERAL/SONY/PXTMP/C0001_0002S03.MP4", 30, 'v'}},
+                 "main@0 proxy@0 proxy@0"},
+        GroupRow{"sony_names_on_two_cards",
+                 {{"/a/PRIVATE/M4ROOT/CLIP/C0001.MP4", 10, 'v'},
+                  {"/a/PRIVATE/M4ROOT/SUB/C0001S03.MP4", 10, 'v'},
+                  {"/b/PRIVATE/M4ROOT/CLIP/C0001.MP4", 10, 'v'},
+                  {"/b/PRIVATE/M4ROOT/SUB/C0001S03.MP4", 10, 'v'}},
+                 "main@0 proxy@0 main@2 proxy@2"},
+        GroupRow{"sony_user_name_like_a_suffix",
+                 {{"/c/PRIVATE/M4ROOT/CLIP/TakeA01.MP4", 10, 'v'}},
+                 "main@0"},
+        GroupRow{"p2_two_clips",
+                 {{"/c/CONTENTS/AUDIO/0001AB00.MXF", 10, 'a'},
+                  {"/c/CONTENTS/AUDIO/0002CD00.MXF", 5, 'a'},
+                  {"/c/CONTENTS/VIDEO/0001AB.MXF", 10, 'v'},
+                  {"/c/CONTENTS/VIDEO/0002CD.MXF", 5, 'v'}},
+                 "audio@2 audio@3 main@2 main@3"},
+        GroupRow{"p2_folders_without_contents",
+                 {{"/c/AUDIO/0001AB00.MXF", 10, 'a'},
+                  {"/c/AUDIO/0001AB01.MXF", 10, 'a'},
+                  {"/c/PROXY/0001AB.MP4", 10, 'v'},
+                  {"/c/VIDEO/0001AB.MXF", 10, 'v'},
+                  {"/c/VOICE/0001AB.WAV", 2, 'a'}},
+                 "audio@3 audio@3 proxy@3 main@3 audio@3"},
+        GroupRow{"proxy_folder_of_a_short_name",
+                 {{"/c/Proxy/clip01.mp4", 10, 'v'}, {"/c/clip01.mov", 10, 'v'}},
+                 "proxy@1 main@1"},
+        GroupRow{"folders_named_like_p2_of_other_names",
+                 {{"/c/AUDIO/Scene1_take1.MXF", 10, 'a'},
+                  {"/c/VIDEO/Scene1_take1.MXF", 10, 'v'},
+                  {"/c/VIDEO/Scene1_take2.MXF", 10, 'v'}},
+                 "main@0 main@1 main@2"},
+        GroupRow{"sony_clip_and_sub_without_m4root",
+                 {{"/c/CLIP/C0001.MP4", 10, 'v'},
+                  {"/c/CLIP/C0002.MP4", 5, 'v'},
+                  {"/c/SUB/C0001S03.MP4", 10, 'v'},
+                  {"/c/SUB/C0002S03.MP4", 5, 'v'}},
+                 "main@0 main@1 proxy@0 proxy@1"},
+        GroupRow{"p2_audio_only_clip_with_voice_memo",
+                 {{"/c/CONTENTS/AUDIO/0001AB00.MXF", 10, 'a'},
+                  {"/c/CONTENTS/AUDIO/0001AB01.MXF", 10, 'a'},
+                  {"/c/CONTENTS/VOICE/0001AB.WAV", 3, 'a'}},
+                 "main@0 audio@0 audio@0"},
+        GroupRow{"gopro_hero5_names",
+                 {{"/c/DCIM/100GOPRO/GOPR1234.LRV", 600, 'v'},
+                  {"/c/DCIM/100GOPRO/GOPR1234.MP4", 600, 'v'},
+                  {"/c/DCIM/100GOPRO/GP011234.LRV", 600, 'v'},
+                  {"/c/DCIM/100GOPRO/GP011234.MP4", 600, 'v'},
+                  {"/c/DCIM/100GOPRO/GP021234.MP4", 50, 'v'}},
+                 "proxy@1 main@1 proxy@1 chapter@1 chapter@1"},
+        GroupRow{"gopro_recordings_interleaved",
+                 {{"/c/DCIM/100GOPRO/GH010048.MP4", 600, 'v'},
+                  {"/c/DCIM/100GOPRO/GH010049.MP4", 20, 'v'},
+                  {"/c/DCIM/100GOPRO/GH020048.MP4", 30, 'v'},
+                  {"/c/DCIM/100GOPRO/GL010049.LRV", 20, 'v'}},
+                 "main@0 main@1 chapter@0 proxy@1"},
+        GroupRow{"gopro_labs_proxies",
+                 {{"/c/DCIM/100GOPRO/GX010048.MP4", 10, 'v'},
+                  {"/c/DCIM/100GOPRO/Proxies/GX010048_Proxy.MP4", 10, 'v'},
+                  {"/c/DCIM/100GOPRO/Proxy/GX010048.MP4", 10, 'v'}},
+                 "main@0 proxy@0 proxy@0"},
+        GroupRow{"gopro_raw_audio",
+                 {{"/c/DCIM/100GOPRO/GX010048.MP4", 10, 'v'},
+                  {"/c/DCIM/100GOPRO/GX010048.WAV", 10, 'a'}},
+                 "main@0 audio@0"},
+        GroupRow{"gopro_low_res_without_video",
+                 {{"/c/DCIM/100GOPRO/GL010050.LRV", 600, 'v'},
+                  {"/c/DCIM/100GOPRO/GL020050.LRV", 40, 'v'}},
+                 "main@0 chapter@0"},
+        GroupRow{"gopro_chapters_in_two_folders",
+                 {{"/x/one/GX010001.MP4", 10, 'v'}, {"/x/two/GX020001.MP4", 10, 'v'}},
+                 "main@0 main@1"},
+        GroupRow{"dji_dated_names",
+                 {{"/c/DCIM/DJI_001/DJI_20230512123456_0001_D.LRF", 10, 'v'},
+                  {"/c/DCIM/DJI_001/DJI_20230512123456_0001_D.MP4", 10, 'v'}},
+                 "proxy@1 main@1"},
+        GroupRow{"dji_splits_add",
+                 {{"/c/DCIM/100MEDIA/DJI00001.MP4", 600, 'v'},
+                  {"/c/DCIM/100MEDIA/DJI00002.MP4", 60, 'v'}},
+                 "main@0 main@1"},
+        GroupRow{"canon_proxy_elsewhere_on_the_card",
+                 {{"/c/CONTENTS/CLIPS001/A001C001_230512AB_CANON.MXF", 10, 'v'},
+                  {"/c/DCIM/100CANON/A001C001_230512AB_CANON_Proxy.MP4", 10, 'v'}},
+                 "main@0 proxy@0"},
+        GroupRow{"canon_proxy_on_another_card",
+                 {{"/a/CONTENTS/CLIPS001/A001C001_230512AB_CANON.MXF", 10, 'v'},
+                  {"/b/DCIM/100CANON/A001C001_230512AB_CANON_Proxy.MP4", 10, 'v'}},
+                 "main@0 main@1"},
+        GroupRow{"canon_slow_motion_audio",
+                 {{"/c/CONTENTS/CLIPS001/A001C002_230512AB_CANON.MXF", 10, 'v'},
+                  {"/c/PRIVATE/AUDIO/A001C002_230512AB_CANON.WAV", 40, 'a'}},
+                 "main@0 audio@0"},
+        GroupRow{
+            "blackmagic_proxy_folder",
+            {{"/c/A001_08151512_C001.braw", 10, 'v'}, {"/c/Proxy/A001_08151512_C001.mp4", 10, 'v'}},
+            "main@0 proxy@0"},
+        GroupRow{"braw2_of_equal_length",
+                 {{"/c/A.braw", 10, 'v'}, {"/c/A.braw2", 10.05, 'v'}},
+                 "main@0 proxy@0"},
+        GroupRow{"braw2_of_its_own_length",
+                 {{"/c/A.braw", 10, 'v'}, {"/c/A.braw2", 4, 'v'}},
+                 "main@0 chapter@0"},
+        GroupRow{"red_segments_and_proxy",
+                 {{"/c/A001_0101XX.RDM/A001_C001_0101AB.RDC/A001_C001_0101AB_001.R3D", 60, 'v'},
+                  {"/c/A001_0101XX.RDM/A001_C001_0101AB.RDC/A001_C001_0101AB_001.mov", 60, 'v'},
+                  {"/c/A001_0101XX.RDM/A001_C001_0101AB.RDC/A001_C001_0101AB_002.R3D", 20, 'v'}},
+                 "main@0 proxy@0 chapter@0"},
+        GroupRow{"red_one_reference_movies",
+                 {{"/c/A001_0101XX.RDM/A001_C001_0101AB.RDC/A001_C001_0101AB_F.mov", 60, 'v'},
+                  {"/c/A001_0101XX.RDM/A001_C001_0101AB.RDC/A001_C001_0101AB_H.mov", 60, 'v'}},
+                 "main@0 proxy@0"},
+        GroupRow{"one_stem_in_two_containers",
+                 {{"/x/a.mov", 10, 'v'}, {"/x/a.mp4", 10, 'v'}},
+                 "main@0 main@1"},
+        GroupRow{"wav_beside_audio_alone",
+                 {{"/x/a.m4a", 10, 'a'}, {"/x/a.wav", 10, 'a'}},
+                 "main@0 main@1"},
+        GroupRow{"nothing", {}, ""}),
     rowName);
 
 struct RefusalRow
@@ -131,8 +409,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RefusalRow{"text_named_mp4", fixture("bad/notes.MP4"),
                    "not a clip: no audio or video with a duration"},
-        RefusalRow{"empty_file", fixture("bad/empty.MP4"),
+        RefusalRow{"empty_file", fixture("bad/empty.MP4"), "empty file"},
+        RefusalRow{"telemetry_subtitles_named", fixture("dji/DCIM/100MEDIA/DJI_0001.SRT"),
                    "not a clip: no audio or video with a duration"},
+        RefusalRow{"p2_clip_definition_named", fixture("p2/CONTENTS/CLIP/0001AB.XML"),
+                   "not a clip: describes media kept in another file"},
         RefusalRow{"cut_before_index", fixture("bad/no-index.mp4"), "not a clip: cut short"},
         RefusalRow{"index_without_data", fixture("bad/cut-data.mp4"), "not a clip: cut short"},
         RefusalRow{"sidecar_named", fixture("card/PRIVATE/M4ROOT/CLIP/C0001M01.XML"),
@@ -168,6 +449,9 @@ TEST(ClipPath, TurnsArgumentsIntoLocalPaths)
             << qPrintable(row.argument);
     }
     EXPECT_FALSE(kivClipLocalPath("take:1.mp4"));
+    EXPECT_FALSE(kivClipLocalPath("file:///tmp/a%00.mp4"));
+    EXPECT_EQ(kivClipLocalPath("file:///tmp/a%FF%c3%a9.mp4").value_or("refused"),
+              kivDecodeFileName("/tmp/a\xff\xc3\xa9.mp4"));
 }
 
 TEST(ClipPool, SumsBytesOverSeconds)
@@ -205,19 +489,52 @@ TEST(ClipFolder, CountsClipsAndSkipsTheRest)
         for (const KivClip &clip : report.clips) {
             clips << QDir(fixtures).relativeFilePath(clip.path);
         }
-        EXPECT_EQ(clips,
-                  QStringList({"avchd.MTS", "card/PRIVATE/M4ROOT/CLIP/C0001.MP4", "h264-aac.mp4",
-                               "h264-aac.ts", "h264-opus.mkv", "prores-pcm.mov", "tone.wav"}));
+        const QString dji = "dji/DCIM/100MEDIA/";
+        const QString gopro = "gopro/DCIM/100GOPRO/";
+        const QString p2 = "p2/CONTENTS/";
+        const QString sony = "sony/PRIVATE/M4ROOT/";
+        EXPECT_EQ(clips, QStringList({"avchd.MTS",
+                                      "card/PRIVATE/M4ROOT/CLIP/C0001.MP4",
+                                      dji + "DJI_0001.LRF",
+                                      dji + "DJI_0001.MP4",
+                                      gopro + "GL010001.LRV",
+                                      gopro + "GL020001.LRV",
+                                      gopro + "GX010001.MP4",
+                                      gopro + "GX020001.MP4",
+                                      "h264-aac.mp4",
+                                      "h264-aac.ts",
+                                      "h264-opus.mkv",
+                                      p2 + "AUDIO/0001AB00.MXF",
+                                      p2 + "AUDIO/0001AB01.MXF",
+                                      p2 + "PROXY/0001AB.MP4",
+                                      p2 + "VIDEO/0001AB.MXF",
+                                      "prores-pcm.mov",
+                                      sony + "CLIP/C0001.MP4",
+                                      sony + "CLIP/C0002.MP4",
+                                      sony + "SUB/C0001S03.MP4",
+                                      sony + "SUB/C0002S03.MP4",
+                                      "tone.wav"}));
         QStringList skipped;
         for (const KivClipSkip &skip : report.skipped) {
             skipped << QDir(fixtures).relativeFilePath(skip.path);
             EXPECT_FALSE(skip.refused);
         }
-        EXPECT_EQ(skipped, QStringList({"bad/cut-data.mp4", "bad/empty.MP4", "bad/no-index.mp4",
-                                        "bad/notes.MP4", "card/PRIVATE/M4ROOT/CLIP/C0001M01.XML",
-                                        "card/PRIVATE/M4ROOT/THMBNL/C0001T01.JPG"}));
-        EXPECT_EQ(report.totals.bytes, 43008 + 33990 + 24347 + 37224 + 22512 + 209359 + 192044);
-        EXPECT_NEAR(report.totals.seconds, 1.005333 + 2 + 2 + 2.021333 + 2.008 + 1 + 1, 0.1);
+        EXPECT_EQ(skipped,
+                  QStringList({"bad/cut-data.mp4", "bad/empty.MP4", "bad/no-index.mp4",
+                               "bad/notes.MP4", "card/PRIVATE/M4ROOT/CLIP/C0001M01.XML",
+                               "card/PRIVATE/M4ROOT/THMBNL/C0001T01.JPG", dji + "DJI_0001.SRT",
+                               gopro + "GX010001.THM", p2 + "CLIP/0001AB.XML", "p2/LASTCLIP.TXT",
+                               sony + "CLIP/C0002M01.XML"}));
+        // Loose files and the cards' recordings add their time, companions
+        // only their bytes.
+        EXPECT_EQ(report.totals.bytes, 43008 + 33990 + 24347 + 37224 + 22512 + 209359 + 192044 +
+                                           (6186 + 9896) + (9189 + 6186 + 16090 + 9896) +
+                                           (53305 * 2 + 4511 + 20537) +
+                                           (16090 + 9896 + 9189 + 6186));
+        EXPECT_NEAR(report.totals.seconds,
+                    1.005333 + 2 + 2 + 2.021333 + 2.008 + 1 + 1 + 1 + (2 + 1) + 0.48 + (2 + 1),
+                    0.1);
+        EXPECT_EQ(report.totals.recordings, 7 + 1 + 1 + 1 + 2);
     }
 }
 
@@ -250,6 +567,69 @@ TEST(ClipFolder, LinksRepeatsPipesAndEmptyFolders)
                            dir.filePath("card") + ": symbolic link to a folder, not followed"}));
     EXPECT_EQ(skipped.last(), dir.filePath("a.mp4") + ": already counted");
     EXPECT_EQ(kivMeasureClips({dir.filePath("c.pipe")}).skipped.value(0).refused, true);
+}
+
+bool copyTo(const QByteArray &to, const char *from)
+{
+    QFile source(fixture(from));
+    std::FILE *target = std::fopen(to.constData(), "wb");
+    if (!source.open(QIODevice::ReadOnly) || target == nullptr) {
+        return false;
+    }
+    const QByteArray bytes = source.readAll();
+    const bool written = std::fwrite(bytes.constData(), 1, bytes.size(), target) ==
+                         static_cast<std::size_t>(bytes.size());
+    return std::fclose(target) == 0 && written;
+}
+
+// Names that are not UTF-8, in a folder so named, named alone and as a
+// file:// URL: read with their bytes, shown escaped.
+TEST(ClipNames, ReadWithTheBytesTheSystemGave)
+{
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + "/card\xff";
+    ASSERT_EQ(mkdir(folder.constData(), 0755), 0);
+    const QByteArray clip = folder + "/take\xe9\x80.mp4";
+    ASSERT_TRUE(copyTo(clip, "h264-aac.mp4"));
+    ASSERT_TRUE(copyTo(folder + "/\xfe.wav", "bad/empty.MP4"));
+    const QString name = kivDecodeFileName(clip);
+    const QStringList arguments = {kivDecodeFileName(folder), name,
+                                   QStringLiteral("file://") +
+                                       QString::fromLatin1(clip.toPercentEncoding("/"))};
+    for (const QString &argument : arguments) {
+        const KivClipReport report = kivMeasureClips({argument});
+        ASSERT_TRUE(report.ok()) << qPrintable(argument);
+        ASSERT_EQ(report.clips.size(), 1);
+        EXPECT_EQ(report.clips[0].path, name);
+        EXPECT_EQ(kivEncodeFileName(report.clips[0].path), clip);
+        EXPECT_EQ(report.clips[0].bytes, 24347);
+        EXPECT_NEAR(report.clips[0].seconds, 2.0, 0.1);
+    }
+    const KivClipReport folderReport = kivMeasureClips({kivDecodeFileName(folder)});
+    ASSERT_EQ(folderReport.skipped.size(), 1);
+    EXPECT_EQ(folderReport.skipped[0].message(), dir.path() + "/card\\xff/\\xfe.wav: empty file");
+    EXPECT_EQ(kivMeasureClips({kivDecodeFileName(folder + "/none\xff.mp4")}).skipped[0].message(),
+              dir.path() + "/card\\xff/none\\xff.mp4: no such file or folder");
+}
+
+// Empty files are skipped without being opened: thousands of them beside a
+// clip leave the clip's figures alone.
+TEST(ClipFolder, SkipsEmptyFilesUnopened)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::copy(fixture("h264-aac.mp4"), dir.filePath("clip.mp4")));
+    for (int i = 0; i < 3000; ++i) {
+        QFile empty(dir.filePath(QStringLiteral("empty%1.mp4").arg(i)));
+        ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    }
+    const KivClipReport report = kivMeasureClips({dir.path()});
+    EXPECT_TRUE(report.ok());
+    ASSERT_EQ(report.clips.size(), 1);
+    EXPECT_EQ(report.totals.bytes, 24347);
+    ASSERT_EQ(report.skipped.size(), 3000);
+    EXPECT_TRUE(std::all_of(report.skipped.begin(), report.skipped.end(), [](const KivClipSkip &s) {
+        return s.reason == KivClipReason::EmptyFile && !s.refused;
+    }));
 }
 
 // WAV headers with no samples, and with a rate of one byte a second over 3 MB
@@ -368,6 +748,7 @@ TEST(ClipLibrary, OpensMediaInfoLibOnlyToMeasure)
             bool ok = !mediaInfoLoaded();
             ok = ok && kivClipLocalPath(fixture("tone.wav")).has_value();
             ok = ok && !kivMeasureClips({fixture("nothing-here.mp4")}).ok() && !mediaInfoLoaded();
+            ok = ok && !kivMeasureClips({fixture("bad/empty.MP4")}).ok() && !mediaInfoLoaded();
             ok = ok && kivMeasureClips({fixture("tone.wav")}).ok() && mediaInfoLoaded();
             _exit(ok ? 0 : 1);
         },

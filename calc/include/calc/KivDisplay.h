@@ -34,7 +34,9 @@ bool kivIsControl(QChar c);
 // `text` as it can be shown inside a one-line message: every kivIsControl
 // character written as an escape,
 // \n, \t and \r by name, others as \xHH or \uHHHH, so that no value can break
-// a message into lines or send a terminal escape. Where `longest` is not
+// a message into lines or send a terminal escape. A byte of a file name that
+// is not UTF-8 (U+DC80..U+DCFF alone, see KivFileName.h) shows as \xHH, any
+// other lone surrogate as \uHHHH. Where `longest` is not
 // negative, text beyond that many characters is cut and "..." follows.
 QString kivEscaped(const QString &text, qsizetype longest = -1);
 

@@ -97,6 +97,10 @@ double kivGigabytes(std::int64_t bytes, KivCardUnits units = KivCardUnits::Kiv);
 // the seconds may be any length (a whole shoot's footage) or a fraction.
 double kivGigabytesAt(double mbps, double seconds, KivCardUnits units = KivCardUnits::Kiv);
 
+// MB of the dialog's rule (1 GB = 1024 MB) that `bytes` fill: 10^6 bytes
+// each; negative counts give 0.
+double kivMegabytes(std::int64_t bytes);
+
 // Mbit/s to MB/s and back.
 double kivMbytesPerSec(double mbitsPerSec);
 double kivMbitsPerSec(double mbytesPerSec);

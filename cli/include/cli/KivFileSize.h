@@ -16,7 +16,9 @@ using KivLineSink = std::function<void(const QString &line)>;
 // goes to `out` and the exit status is 0; a refusal is one line in `err` and
 // the status 2, with `out` empty. Warnings about formats files go to `err`
 // whatever the answer. The lines of --clip-events go to `lines` as they come
-// where it is given, else to `out`.
+// where it is given, else to `out`, and stay whatever the outcome: a path
+// refused is an event of its own, the total counts what was measured, and
+// the status is 2 only when nothing was (or measuring could not run).
 int kivFileSize(const QStringList &arguments, QString &out, QString &err,
                 const KivLineSink &lines = {});
 

@@ -3,8 +3,11 @@
 
 // Measures recorded clips: the rate a card really filled at, as opposed to
 // the nominal bitrate an encoder aims at. A clip's overall rate is its file's
-// bytes x 8 over its duration, in Mbit/s (10^6 bits); several clips pool as
-// the sum of their bytes over the sum of their durations.
+// bytes x 8 over its duration, in Mbit/s (10^6 bits). The clips of a card
+// group into recordings (kivGroupClips): consecutive pieces of one recording
+// add their time, parallel companions (proxies, low-res copies, audio stored
+// apart) only their bytes; the pool is all the clips' bytes over the
+// recordings' time.
 //
 // MediaInfoLib (Debian's libmediainfo0v5) reads the files. It is opened with
 // dlopen when the first file is read, never at start and never by linking
@@ -15,6 +18,8 @@
 //   for (const KivClipSkip &s : report.skipped) if (s.refused) ... // exit 2
 //   report.totals.mbps()
 #pragma once
+
+#include "calc/KivClipProtocol.h"
 
 #include <QList>
 #include <QSize>
@@ -37,6 +42,10 @@ struct KivClip
     std::optional<double> frameRate;    // first video track, frames per second
     std::optional<double> videoMbps;    // all video tracks; absent if any lacks a rate
     std::optional<double> audioMbps;    // all audio tracks; absent if any lacks a rate
+    // Its place in its recording (kivGroupClips): a clip on its own is the
+    // main file of a recording of its own.
+    KivClipRole role = KivClipRole::Main;
+    QString recording{}; // the path of the recording's main file; empty: its own
 
     // Overall rate: bytes x 8 / seconds / 10^6; 0 when seconds is not > 0.
     double mbps() const;
@@ -45,13 +54,16 @@ struct KivClip
 // Several clips pooled.
 struct KivClipTotals
 {
-    int clips = 0;
-    qint64 bytes = 0; // saturates at the largest qint64
-    double seconds = 0;
-    // Video (audio) bits of all clips over their summed seconds. A clip with
-    // no video (audio) track adds no bits but its seconds, so a card's audio
-    // files lower the pooled video rate as they lower the card's. Absent when
-    // no clip has such a track, or one that has lacks its rate.
+    int clips = 0;      // files
+    int recordings = 0; // clips whose role is Main
+    qint64 bytes = 0;   // of every clip; saturates at the largest qint64
+    double seconds = 0; // of the main files and chapters only
+    // Video bits of the main files and chapters, and audio bits of those and
+    // of the audio stored apart, over the recordings' seconds; proxies add
+    // none. A recording with no video (audio) adds no bits but its seconds,
+    // so a card's audio recordings lower the pooled video rate as they lower
+    // the card's. Absent when no such clip has such a track, or one that has
+    // lacks its rate.
     std::optional<double> videoMbps;
     std::optional<double> audioMbps;
 
@@ -61,16 +73,52 @@ struct KivClipTotals
 
 KivClipTotals kivPoolClips(const QList<KivClip> &clips);
 
+// Sets the role and recording of each of `clips` (paths absolute and clean,
+// as kivMeasureClips gives them; seconds and tracks as measured) from how
+// cameras lay out a card. Groups form only inside one card root (the folder
+// holding PRIVATE, XDROOT, CONTENTS, DCIM, M4ROOT, BPAV, PROAV or a RED .RDM
+// folder) or one folder, never across two, even where names repeat:
+//   - Panasonic P2 (CONTENTS/VIDEO, AUDIO, PROXY, VOICE, ...): one recording
+//     per 6-character clip name; VIDEO gives the time, AUDIO/<name>NN and
+//     VOICE are audio, PROXY a proxy; without CONTENTS, only MXF files of
+//     such names in VIDEO and AUDIO, with PROXY and VOICE found by stem;
+//   - Sony M4ROOT, XDROOT, XDCAM EX (BPAV) and SAM (PROAV): one recording
+//     per clip name without its suffix (M01, S03, V01, Ann, ...); SUB and
+//     GENERAL/SONY/PXTMP hold proxies, Ann files audio; XDCAM EX clip
+//     folders _01, _02, ... are chapters; without the folders above them,
+//     SUB/<name>S03 (or S01) is the proxy of CLIP/<name>;
+//   - GoPro: GH/GX/GS chapters of one file number, and HERO5's GOPR + GPnn,
+//     are one recording; GL*.LRV and *.LRV are low-res copies;
+//   - RED .RDC folders: the _NNN segments of one kind (R3D, else MOV, MXF,
+//     MP4) are chapters, everything else in the folder parallel;
+//   - in one folder, *.LRF (DJI) and *.LRV are the low-res copies of the
+//     clip of their stem, a .WAV with audio alone the audio of the video of
+//     its stem, and <stem>.braw2 parallel to <stem>.braw when their
+//     durations agree within max(0.1 s, 2 frames), else a chapter;
+//   - Proxy/ and Proxies/ subfolders hold proxies of the folder above
+//     (<stem>.*, <stem>_Proxy.*); <stem>_Proxy.* elsewhere, and
+//     PRIVATE/AUDIO/<stem>.WAV, belong to the clip of that stem in the same
+//     card root, where it is the only one.
+// Chapters follow their number, else their path. A group with no main file
+// (a proxy or audio whose video is missing) takes its time from its proxies,
+// else from its first audio file: it is a recording of its own. Everything
+// else, files of one stem in other containers included, is a recording of
+// its own: nothing merges on equal durations alone. Files without media
+// (sidecar XML, THM, SRT, BIN, ...) are never clips, so they add neither time
+// nor bytes: a few kilobytes a recording, they stay skipped, with a reason.
+void kivGroupClips(QList<KivClip> &clips);
+
 // A path that was not counted, with why. `refused` is set for a path the
 // caller named (not one found inside a folder), and for a named folder with
 // no clip in it: the caller should refuse the whole request.
 struct KivClipSkip
 {
     QString path; // absolute and clean; a refused URL as given
-    QString reason;
+    KivClipReason reason = KivClipReason::NoMedia;
     bool refused = false;
 
-    // "PATH: reason" on one line, the path shown by kivEscaped.
+    // "PATH: reason" on one line, the path shown by kivEscaped and the reason
+    // in kivfilesize's words.
     QString message() const;
 };
 
@@ -79,16 +127,20 @@ struct KivClipSkip
 // an implementation needs no lock of its own but must not block for long.
 // Files are read in parallel: events of different files interleave in no
 // fixed order, but `reading` of a file comes before MediaInfoLib opens it
-// and before its `measured` or `skipped`. A command line that prints and
+// and before its `read` or `skipped`. A command line that prints and
 // flushes a line per event thus names the file being read if it crashes.
-// Worker threads cannot open network sockets (see kivMeasureClips).
+// Once every file is read, `measured` gives each clip with its role and
+// recording, in the report's order. Worker threads cannot open network
+// sockets (see kivMeasureClips).
 class KivClipObserver
 {
 public:
     virtual ~KivClipObserver();
     virtual void reading(const QString &path);
-    virtual void measured(const KivClip &clip);
+    virtual void read(const QString &path);
     virtual void skipped(const KivClipSkip &skip);
+    virtual void failed(KivClipReason reason);
+    virtual void measured(const KivClip &clip);
 };
 
 struct KivClipOptions
@@ -111,8 +163,10 @@ struct KivClipReport
     KivClipTotals totals;       // of `clips`
     // "measuring clips needs libmediainfo0v5" when MediaInfoLib cannot be
     // opened (or a line saying the kernel refused the network stop); no clip
-    // is reported then, only the paths skipped before reading.
+    // is reported then, only the paths skipped before reading. `failed` says
+    // which.
     std::optional<QString> failure;
+    std::optional<KivClipReason> failed;
     bool cancelled = false;
 
     // No failure, no refusal and not cancelled (true for no arguments).
@@ -121,17 +175,21 @@ struct KivClipReport
 
 // The local path that a command-line or dropped argument names: a plain path
 // (made absolute against the current folder) or a file:// URL without a host
-// other than localhost. Any other URL, that is a scheme of two or more
-// letters before a ':' (http:, smb:, ...), is refused with the reason in
-// `reason`, as is an empty argument; "./take:1.mp4" names a file whose name
-// looks like one.
-std::optional<QString> kivClipLocalPath(const QString &argument, QString *reason = nullptr);
+// other than localhost, whose %-escaped bytes decode as a name
+// (kivDecodeFileName). Any other URL, that is a scheme of two or more letters
+// before a ':' (http:, smb:, ...), is refused with the reason in `reason`, as
+// is an empty argument; "./take:1.mp4" names a file whose name looks like one.
+std::optional<QString> kivClipLocalPath(const QString &argument, KivClipReason *reason = nullptr);
 
 // Measures the clips that `arguments` name, in their order (each through
-// kivClipLocalPath; a folder with everything below it in path order). A file
-// reached twice (named twice, or by a link and by its own path) counts once;
-// symbolic links to folders inside folders are not followed, named ones are.
-// A file is a clip when MediaInfoLib finds audio or video in it, does not
+// kivClipLocalPath; a folder with everything below it in the order of the
+// paths' bytes), and groups them into recordings (kivGroupClips). Names are
+// kept as the bytes the system gave (KivFileName.h) from listing to opening;
+// MediaInfoLib, which cannot take a name that is not UTF-8, reads such a file
+// through /proc/self/fd. A file reached twice (named twice, or by a link, a
+// hard link or its own path) counts once; symbolic links to folders inside
+// folders are not followed, named ones are. An empty file is skipped without
+// being opened. A file is a clip when MediaInfoLib finds audio or video in it, does not
 // report it cut short (IsTruncated: an index over missing data, data without
 // its index), reads it as itself (its size is the file's own and no track
 // comes from another file: a camera's XML sidecar reads as the clip it
