@@ -3,148 +3,18 @@
 
 #include "KivFileSizeRead.h"
 
+#include "KivFileSizeParse.h"
+
 #include "calc/KivDisplay.h"
 #include "calc/KivTyped.h"
-
-#include <QCommandLineParser>
-
-#include <algorithm>
 
 #include <algorithm>
 #include <iterator>
 
 namespace {
 
-struct OptionSpec
-{
-    const char *name;
-    bool takesValue;
-};
-
-// The options besides --help and --version, which Qt's parser adds itself.
-constexpr OptionSpec OPTIONS[] = {
-    {"bitrate", true},      {"mbytes", true},    {"size", true},  {"time", true},
-    {"units", true},        {"format", true},    {"frame", true}, {"fps", true},
-    {"formats-file", true}, {"clip", true},      {"json", false}, {"list-formats", false},
-    {"clip-events", false}, {"clip-list", true}, {"plan", true},  {"audio", true},
-};
-
 // The only options that go with --plan: the rest is in the plan file.
 constexpr const char *PLAN_OPTIONS[] = {"plan", "json", "formats-file"};
-
-// Qt's parser with every option, and the names of the options that answer
-// at once: Qt's help (with --help-all) and version.
-struct Parser
-{
-    Parser()
-    {
-        helpNames = parser.addHelpOption().names();
-        helpNames << QStringLiteral("help-all");
-        versionNames = parser.addVersionOption().names();
-        for (const OptionSpec &spec : OPTIONS) {
-            parser.addOption(spec.takesValue
-                                 ? QCommandLineOption(QLatin1String(spec.name), QString(),
-                                                      QStringLiteral("value"))
-                                 : QCommandLineOption(QLatin1String(spec.name)));
-        }
-    }
-
-    QCommandLineParser parser;
-    QStringList helpNames;
-    QStringList versionNames;
-};
-
-// One option as given, in order, with its value.
-struct Given
-{
-    QString name;
-    QString value;
-};
-
-// The options the parser read, in the order given, each with its value.
-QList<Given> givenInOrder(const QCommandLineParser &parser)
-{
-    // The values of each name, asked once: a name's values come in the order
-    // its options were given. There are only a dozen names.
-    struct Values
-    {
-        QString name;
-        QStringList values;
-        qsizetype used = 0;
-    };
-    QList<Values> byName;
-    const QStringList names = parser.optionNames();
-    QList<Given> given;
-    given.reserve(names.size());
-    for (const QString &name : names) {
-        auto it = std::find_if(byName.begin(), byName.end(),
-                               [&name](const Values &v) { return v.name == name; });
-        if (it == byName.end()) {
-            byName.append({name, parser.values(name)});
-            it = byName.end() - 1;
-        }
-        const qsizetype at = it->used++;
-        given.append({name, at < it->values.size() ? it->values.at(at) : QString()});
-    }
-    return given;
-}
-
-bool takesValue(const QString &name)
-{
-    for (const OptionSpec &spec : OPTIONS) {
-        if (name == QLatin1String(spec.name)) {
-            return spec.takesValue;
-        }
-    }
-    return false;
-}
-
-// Where the first --help or --version stands in `given`, if everything before
-// it on the command line is an option the parser knows, with its value where
-// it takes one: the arguments are walked beside the options the parser
-// registered, which follow the same order. -1 otherwise.
-qsizetype helpOrVersion(const QStringList &arguments, const QList<Given> &given,
-                        const QStringList &helpNames, const QStringList &versionNames)
-{
-    const auto wins = [&](const QString &name) {
-        return helpNames.contains(name) || versionNames.contains(name);
-    };
-    qsizetype k = 0;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (argument.startsWith(QLatin1String("--")) && argument.size() > 2) {
-            const qsizetype equals = argument.indexOf(QLatin1Char('='));
-            const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
-            if (k >= given.size() || given[k].name != name) {
-                return -1; // an option the parser does not know
-            }
-            if (wins(name)) {
-                return equals < 0 ? k : -1;
-            }
-            if (takesValue(name) && equals < 0) {
-                ++i; // its value, whatever it looks like
-            } else if (!takesValue(name) && equals >= 0) {
-                return -1;
-            }
-            ++k;
-        } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1 &&
-                   argument != QLatin1String("--")) {
-            // Single letters, possibly several in one argument (-hv).
-            for (qsizetype j = 1; j < argument.size(); ++j) {
-                if (k >= given.size() || given[k].name != argument.mid(j, 1)) {
-                    return -1;
-                }
-                if (wins(given[k].name)) {
-                    return k;
-                }
-                ++k;
-            }
-        } else {
-            return -1; // a value without its option, or "--"
-        }
-    }
-    return -1;
-}
 
 // Takes one number into the request, refusing repeats.
 bool take(std::optional<double> &slot, KivGiven &given, const QString &option, const QString &text,
@@ -246,10 +116,10 @@ bool readBitrate(const QString &option, const QString &value, KivFileSizeRequest
 
 // Reads `given` in order into `request`; false with `error` at the first that
 // is refused. --help and --version are not among them.
-bool readOptions(const QList<Given> &given, KivFileSizeRequest &request, QString &error)
+bool readOptions(const QList<KivGivenOption> &given, KivFileSizeRequest &request, QString &error)
 {
     using Action = KivFileSizeRequest::Action;
-    for (const Given &g : given) {
+    for (const KivGivenOption &g : given) {
         const QString option = QStringLiteral("--") + g.name;
         const QString &value = g.value;
         bool ok = true;
@@ -299,7 +169,7 @@ bool readOptions(const QList<Given> &given, KivFileSizeRequest &request, QString
 
 // A plan takes its cameras, units and quantities from its file: any option
 // besides PLAN_OPTIONS is refused, whatever it is.
-bool checkPlan(const QList<Given> &given, KivFileSizeRequest &request, QString &error)
+bool checkPlan(const QList<KivGivenOption> &given, KivFileSizeRequest &request, QString &error)
 {
     const QString file = kivQuoted(*request.plan);
     if (request.plan->isEmpty()) {
@@ -307,7 +177,7 @@ bool checkPlan(const QList<Given> &given, KivFileSizeRequest &request, QString &
                                "input");
         return false;
     }
-    for (const Given &g : given) {
+    for (const KivGivenOption &g : given) {
         if (std::none_of(std::begin(PLAN_OPTIONS), std::end(PLAN_OPTIONS),
                          [&](const char *name) { return g.name == QLatin1String(name); })) {
             error = QStringLiteral("--plan %1 takes its cameras, units and quantities from the "
@@ -400,26 +270,21 @@ KivGiven KivFileSizeRequest::bitrateSource() const
 bool kivReadArguments(const QStringList &arguments, KivFileSizeRequest &request, QString &error)
 {
     request = KivFileSizeRequest();
-    Parser read;
-    QCommandLineParser &parser = read.parser;
-    const bool parsed = parser.parse(QStringList{QStringLiteral("kivfilesize")} + arguments);
-    QList<Given> given = givenInOrder(parser);
-
-    const qsizetype first = helpOrVersion(arguments, given, read.helpNames, read.versionNames);
-    if (first >= 0) {
-        const bool helps = read.helpNames.contains(given[first].name);
-        given.resize(first);
+    KivParsedArguments parsed = kivParseArguments(arguments);
+    QList<KivGivenOption> &given = parsed.given;
+    if (parsed.firstHelpOrVersion >= 0) {
+        given.resize(parsed.firstHelpOrVersion);
         if (!readOptions(given, request, error)) {
             return false;
         }
         request = KivFileSizeRequest();
         request.action =
-            helps ? KivFileSizeRequest::Action::Help : KivFileSizeRequest::Action::Version;
+            parsed.helps ? KivFileSizeRequest::Action::Help : KivFileSizeRequest::Action::Version;
         return true;
     }
-    if (!parsed) {
+    if (!parsed.parsed) {
         // Qt's message quotes the option as typed.
-        error = kivEscaped(parser.errorText());
+        error = kivEscaped(parsed.errorText);
         return false;
     }
     // Past the first --help or --version nothing is read; there is none here.
@@ -427,7 +292,7 @@ bool kivReadArguments(const QStringList &arguments, KivFileSizeRequest &request,
         return false;
     }
     // Only --list-formats takes a word of its own.
-    QStringList positional = parser.positionalArguments();
+    QStringList &positional = parsed.positional;
     if (request.action == KivFileSizeRequest::Action::ListFormats && positional.size() == 1) {
         request.listWord = positional.takeFirst();
     }
@@ -441,17 +306,4 @@ bool kivReadArguments(const QStringList &arguments, KivFileSizeRequest &request,
         return checkPlan(given, request, error);
     }
     return checkRequest(request, error);
-}
-
-QStringList kivFileSizeOptions()
-{
-    const Parser read;
-    QStringList names = read.helpNames + read.versionNames;
-    for (const OptionSpec &spec : OPTIONS) {
-        names << QLatin1String(spec.name);
-    }
-    for (QString &name : names) {
-        name.prepend(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"));
-    }
-    return names;
 }
