@@ -6,9 +6,13 @@
 // parser reading the same arguments alone.
 #include "KivBenchMain.h"
 
+#include "startup_cli_options.h"
+
 #include "cli/KivFileSize.h"
 
 #include <QCommandLineParser>
+
+#include <algorithm>
 
 namespace {
 
@@ -77,6 +81,24 @@ std::vector<KivBenchOp> kivBenchOps(int &, char **)
     nothing();
     help();
     answer();
+    // The bare start-up program reads the same options as kivfilesize.
+    QStringList bare = {QStringLiteral("-?"),     QStringLiteral("-h"),
+                        QStringLiteral("--help"), QStringLiteral("--help-all"),
+                        QStringLiteral("-v"),     QStringLiteral("--version")};
+    for (const char *name : KIV_BARE_VALUE_OPTIONS) {
+        bare << QStringLiteral("--") + QLatin1String(name);
+    }
+    for (const char *name : KIV_BARE_FLAGS) {
+        bare << QStringLiteral("--") + QLatin1String(name);
+    }
+    QStringList known = kivFileSizeOptions();
+    known << QStringLiteral("-?");
+    std::sort(bare.begin(), bare.end());
+    std::sort(known.begin(), known.end());
+    known.erase(std::unique(known.begin(), known.end()), known.end());
+    kivBenchCheck(bare == known,
+                  "the bare start-up program reads other options than kivfilesize: " +
+                      known.join(u' ').toStdString());
     return {
         {"cli.read_100000_json", "kiv", nothing},
         {"cli.read_100000_json", "qt_parser", [] { parsed(json); }},

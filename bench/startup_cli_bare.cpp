@@ -3,6 +3,8 @@
 
 // The floor for kivfilesize's start-up: a Qt Core program that only reads
 // the same options from its arguments, and prints nothing.
+#include "startup_cli_options.h"
+
 #include <QCommandLineParser>
 #include <QStringList>
 
@@ -12,11 +14,16 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
+    // kivfilesize's options (bench.cli.smoke checks the list against it).
     QCommandLineParser parser;
-    for (const char *name : {"bitrate", "mbytes", "size", "time", "units"}) {
+    parser.addHelpOption();
+    parser.addVersionOption();
+    for (const char *name : KIV_BARE_VALUE_OPTIONS) {
         parser.addOption(
             QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("x")));
     }
-    parser.addOption(QCommandLineOption(QStringLiteral("json")));
+    for (const char *name : KIV_BARE_FLAGS) {
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
+    }
     return parser.parse(arguments) ? 0 : 2;
 }

@@ -93,6 +93,11 @@ qsizetype helpOrVersion(const QStringList &arguments, const QList<KivGivenOption
     const auto wins = [&](const QString &name) {
         return helpNames.contains(name) || versionNames.contains(name);
     };
+    // Most command lines ask for neither: no walk then.
+    if (std::none_of(given.begin(), given.end(),
+                     [&](const KivGivenOption &g) { return wins(g.name); })) {
+        return -1;
+    }
     qsizetype k = 0;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
@@ -137,7 +142,9 @@ KivParsedArguments kivParseArguments(const QStringList &arguments)
     Parser read;
     KivParsedArguments out;
     out.parsed = read.parser.parse(QStringList{QStringLiteral("kivfilesize")} + arguments);
-    out.errorText = read.parser.errorText();
+    if (!out.parsed) {
+        out.errorText = read.parser.errorText();
+    }
     out.given = givenInOrder(read.parser);
     out.positional = read.parser.positionalArguments();
     out.firstHelpOrVersion = helpOrVersion(arguments, out.given, read.helpNames, read.versionNames);
