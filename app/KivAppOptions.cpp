@@ -83,6 +83,12 @@ KivAppOptions kivReadAppOptions(const QStringList &arguments)
         if (argument.startsWith(QLatin1String("--plan="))) {
             options.plan = true;
             options.planFile = argument.mid(7);
+            if (options.planFile->isEmpty()) {
+                options.action = KivAppOptions::Action::Refuse;
+                options.text = QStringLiteral("kivfilesizecalculator: --plan= names no plan file "
+                                              "(see kivfilesizecalculator --help)\n");
+                return options;
+            }
             continue;
         }
         if (!argument.startsWith(QLatin1Char('-')) || argument.size() < 2) {

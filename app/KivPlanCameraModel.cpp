@@ -374,6 +374,7 @@ bool KivPlanCameraModel::camera(int row, const QString &place, KivPlanCamera &ca
     bool whole = false;
     const int n = count.toInt(&whole);
     camera.count = count.isEmpty() ? 1 : whole ? n : 0;
+    camera.source = r.source;
     QString problem;
     const std::optional<std::uint32_t> seconds = kivReadTime(r.time, problem);
     if (!seconds) {
@@ -381,7 +382,6 @@ bool KivPlanCameraModel::camera(int row, const QString &place, KivPlanCamera &ca
         return false;
     }
     camera.secondsPerDay = *seconds;
-    camera.source = r.source;
     return true;
 }
 
