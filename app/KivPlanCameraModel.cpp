@@ -3,6 +3,7 @@
 
 #include "KivPlanCameraModel.h"
 
+#include "KivPlanReport.h"
 #include "calc/KivDisplay.h"
 #include "calc/KivTyped.h"
 
@@ -44,7 +45,7 @@ int KivPlanCameraModel::columnCount(const QModelIndex &parent) const
 
 QString KivPlanCameraModel::header(int column, KivCardUnits units)
 {
-    const QString gb = QLatin1String(kivCardUnit(units).label);
+    const QString gb = KivPlanReport::unit(units);
     switch (column) {
     case Name:
         return tr("Camera");

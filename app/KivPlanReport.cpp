@@ -52,9 +52,14 @@ QString shown(const QString &name)
 
 } // namespace
 
+QString KivPlanReport::unit(KivCardUnits units)
+{
+    return units == KivCardUnits::Gib ? tr("GiB") : tr("GB");
+}
+
 QString KivPlanReport::label(Total total, KivCardUnits units)
 {
-    const QString gb = QLatin1String(kivCardUnit(units).label);
+    const QString gb = unit(units);
     switch (total) {
     case PerDay:
         return tr("%1 per day").arg(gb);
@@ -203,9 +208,12 @@ bool KivPlanReport::pdf(const QString &path, const QString &title, const KivPlan
             tableWidth += w + gap;
         }
         QStringList settings = {tr("Days: %1").arg(plan.days), tr("Copies: %1").arg(plan.copies)};
-        const QString gb = QLatin1String(kivCardUnit(plan.units).label);
+        const QString gb = unit(plan.units);
         if (plan.cardSize) {
             settings << tr("Cards of %1 %2").arg(numbers.text(*plan.cardSize), gb);
+        }
+        if (plan.driveSize) {
+            settings << tr("Drives of %1 %2").arg(numbers.text(*plan.driveSize), gb);
         }
         if (plan.offloadMbytesPerSec) {
             settings << tr("Offload at %1 MB/s").arg(numbers.text(*plan.offloadMbytesPerSec));

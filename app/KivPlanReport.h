@@ -38,6 +38,9 @@ public:
         Totals
     };
 
+    // The unit of a plan's sizes in the user's language: "GB" ("Go" in
+    // French), "GiB".
+    static QString unit(KivCardUnits units);
     // The label of a total in the plan's units: "GB per day", "GiB in all".
     static QString label(Total total, KivCardUnits units);
     // The value of a total written with `number`, or empty where the plan

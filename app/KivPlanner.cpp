@@ -110,7 +110,7 @@ KivPlanner::KivPlanner(QWidget *parent)
     connect(clips, &KivClipChild::measured, this, &KivPlanner::measured);
     connect(clips, &KivClipChild::failed, this, [this](const QString &why) { unmeasured(why); });
     connect(clips, &KivClipChild::canceled, this,
-            [this] { unmeasured(tr("not measured: measuring was cancelled"), true); });
+            [this] { unmeasured(tr("measuring was cancelled"), true); });
     on_actionNew_triggered();
 }
 
@@ -312,7 +312,7 @@ void KivPlanner::recompute()
     }
     model->setAnswer(answer_);
     const KivCardUnits units = KIV_CARD_UNITS[std::clamp(ui.units->currentIndex(), 0, 2)].units;
-    const QString gb = QLatin1String(kivCardUnit(units).label);
+    const QString gb = KivPlanReport::unit(units);
     ui.cardSizeUnit->setText(gb);
     ui.driveSizeUnit->setText(gb);
     QLabel *const labels[] = {ui.perDayLabel, ui.shootLabel,  ui.withCopiesLabel, ui.proxyGbLabel,
