@@ -72,8 +72,14 @@ KivPlanner::KivPlanner(QWidget *parent)
     ui.cameras->setItemDelegate(new TypingDelegate(ui.cameras));
     ui.cameras->verticalHeader()->hide();
     ui.cameras->horizontalHeader()->setStretchLastSection(true);
-    ui.cameras->setColumnWidth(KivPlanCameraModel::Name, 150);
-    ui.cameras->setColumnWidth(KivPlanCameraModel::Bitrate, 240);
+    ui.cameras->horizontalHeader()->setDefaultSectionSize(90);
+    const std::pair<int, int> widths[] = {{KivPlanCameraModel::Name, 130},
+                                          {KivPlanCameraModel::Count, 55},
+                                          {KivPlanCameraModel::Time, 95},
+                                          {KivPlanCameraModel::Bitrate, 220}};
+    for (const auto &[column, width] : widths) {
+        ui.cameras->setColumnWidth(column, width);
+    }
     ui.cameras->setEditTriggers(QAbstractItemView::AnyKeyPressed |
                                 QAbstractItemView::DoubleClicked |
                                 QAbstractItemView::EditKeyPressed);
