@@ -182,6 +182,8 @@ bool KivPlanReport::pdf(const QString &path, const QString &title, const KivPlan
 
         QFont body = painter.font();
         body.setPointSizeF(9);
+        // No ligatures, so that a search or a copy finds "Offload" as typed.
+        body.setStyleStrategy(QFont::PreferNoShaping);
         QFont bold = body;
         bold.setBold(true);
         QFont heading = bold;

@@ -43,6 +43,16 @@ public:
         return editor;
     }
 
+    // The model's text is the editor's after each key; set again, it would
+    // move the cursor to the end.
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        const auto *line = qobject_cast<QLineEdit *>(editor);
+        if (line == nullptr || line->text() != index.data(Qt::EditRole).toString()) {
+            QStyledItemDelegate::setEditorData(editor, index);
+        }
+    }
+
     void setModelData(QWidget *editor, QAbstractItemModel *model,
                       const QModelIndex &index) const override
     {

@@ -347,6 +347,12 @@ void TestPlanner::figuresFollowEachKey()
     typeCell(0, 3, QStringLiteral("200"), false); // the editor still open
     QVERIFY(planner->answer());
     QCOMPARE(planner->answer()->totalGb, 2 * before);
+    // Each key committed leaves the cursor where it was.
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QTest::keyClick(editor, Qt::Key_Home);
+    QTest::keyClicks(editor, QStringLiteral("12"));
+    QCOMPARE(editor->text(), QStringLiteral("12200"));
+    QCOMPARE(planner->answer()->totalGb, 122 * before);
     // Opened and closed untouched, a format's cell keeps its format.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     planner->setPlan(KivPlan{KivCardUnits::Kiv,
@@ -659,7 +665,9 @@ void TestPlanner::pdf()
         QVERIFY2(shown.contains(kivNumberText(figure)), qPrintable(kivNumberText(figure)));
     }
     QVERIFY(shown.contains(kivTimeText(*a.offloadSeconds)));
-    QVERIFY(shown.contains(QLatin1String("A and B")) && shown.contains(QLatin1String("Drone")));
+    for (const char *words : {"A and B", "Drone", "Offload per day", "Drives of 8192 GB"}) {
+        QVERIFY2(shown.contains(QLatin1String(words)), words);
+    }
 }
 
 void TestPlanner::keyboard()
