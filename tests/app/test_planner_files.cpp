@@ -150,9 +150,15 @@ void TestPlannerFiles::openBroken()
 
 void TestPlannerFiles::agreesWithCommandLine_data()
 {
-    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("file");      // a fixture, or a plan file's contents
     QTest::addColumn<QStringList>("steps"); // typed after opening
     QTest::newRow("the example, clips measured") << "shoot.json" << QStringList();
+    // Figures beyond the six digits shown stay as read.
+    QTest::newRow("every digit kept")
+        << R"({"units": "gib", "card_size": 255.987654321, "offload_mbyte_s": 123.456789,
+              "proxy": {"mbytes": 4.123456789, "audio": "2:16"}, "cameras": [{"name": "A",
+              "time_per_day": "3:33:33", "bitrate": 99.87654321, "audio": "8:24:96"}]})"
+        << QStringList();
     QTest::newRow("MB/s, audio, a user's format") << "audio.json" << QStringList();
     QTest::newRow("typed over") << "shoot.json"
                                 << QStringList{"1:3=151.25", "days=4", "driveSize=2000.5"};
@@ -164,7 +170,12 @@ void TestPlannerFiles::agreesWithCommandLine()
 {
     QFETCH(QString, file);
     QFETCH(QStringList, steps);
-    if (!file.isEmpty()) {
+    if (file.startsWith('{')) {
+        QFile in(work.filePath(QStringLiteral("in.json")));
+        QVERIFY(in.open(QIODevice::WriteOnly) && in.write(file.toUtf8()) > 0);
+        in.close();
+        QVERIFY(planner->openFile(in.fileName()));
+    } else if (!file.isEmpty()) {
         QVERIFY(planner->openFile(PLANS + '/' + file));
     }
     run(steps);
@@ -180,10 +191,17 @@ void TestPlannerFiles::agreesWithCommandLine()
     QCOMPARE(asJson(*planner->plan(), *planner->answer()), json);
     QCOMPARE(child<QLabel>("total")->text(), kivNumberText(json["total_gb"].toDouble()));
     QCOMPARE(child<QLabel>("perDay")->text(), kivNumberText(json["gb_per_day"].toDouble()));
-    // Opened again, the saved plan is the same plan.
+    // Opened again, the saved plan is the same plan; one saved untouched is
+    // the plan read.
     KivPlanner again;
     QVERIFY(again.openFile(saved));
     QCOMPARE(again.plan(), planner->plan());
+    KivPlan read;
+    QString error;
+    if (file.startsWith('{')) {
+        QVERIFY(kivReadPlan(file.toUtf8(), QStringLiteral("in"), read, error));
+        QCOMPARE(again.plan(), std::optional<KivPlan>(read));
+    }
 }
 
 void TestPlannerFiles::csv()

@@ -17,8 +17,13 @@
 // rate from a file keeps its audio); choosing a format keeps the format as the
 // camera's source (id, frame size, rate and audio); measuring keeps the
 // clips' paths, of which those the reader refuses (not clips) are left out.
-// A camera's clips read from a plan file are measured on opening, one camera
-// after another, and a path refused there is a fault, as for kivfilesize.
+// Clips dropped below the rows make a camera of their own. A camera's clips
+// read from a plan file are measured on opening, one camera after another
+// (until then no figure shows, and the fault line says which camera is
+// measured), and a path refused there is a fault, as for kivfilesize; Cancel
+// on the progress leaves the cameras waiting unmeasured. The format chooser
+// offers 2, 4 or 8 channels of 24-bit 48 kHz audio, so a format's other audio
+// read from a file becomes the chooser's only when a format is chosen again.
 //
 // Plan files are opened and saved with the plan library; a broken file is
 // refused with its fault named and the window left as it was. Unsaved changes
