@@ -93,6 +93,8 @@ KivPlanner::KivPlanner(QWidget *parent)
     ui.cameras->setEditTriggers(QAbstractItemView::AnyKeyPressed |
                                 QAbstractItemView::DoubleClicked |
                                 QAbstractItemView::EditKeyPressed);
+    // Drops reach the rows, where the filter takes the clips.
+    ui.cameras->viewport()->setAcceptDrops(true);
     ui.cameras->viewport()->installEventFilter(this);
     connect(ui.addCamera, &QPushButton::clicked, ui.actionAddCamera, &QAction::trigger);
     connect(ui.removeCamera, &QPushButton::clicked, ui.actionRemoveCamera, &QAction::trigger);

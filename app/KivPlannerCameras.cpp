@@ -10,6 +10,7 @@
 #include "app/KivFormatChooser.h"
 #include "calc/KivDisplay.h"
 
+#include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -136,7 +137,7 @@ bool KivPlanner::eventFilter(QObject *watched, QEvent *event)
         int row = ui.cameras->indexAt(drop->position().toPoint()).row();
         if (row < 0) {
             KivPlanRow camera;
-            camera.name = QFileInfo(urls.constFirst().path()).fileName();
+            camera.name = QFileInfo(QDir::cleanPath(urls.constFirst().path())).fileName();
             camera.time = QStringLiteral("01:00:00");
             camera.folder = QFileInfo(path).absolutePath();
             row = model->rowCount();
