@@ -419,7 +419,7 @@
     </message>
     <message>
         <source>%1 fps</source>
-        <translation>%1 B/s</translation>
+        <translation>%1 fps</translation>
     </message>
     <message>
         <source>Clips: %1</source>
