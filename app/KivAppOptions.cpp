@@ -16,6 +16,9 @@ bitrate between Mbit/s and MB/s as you type.
 Units: 1 GB = 1024 MB and 1 MB = 8 Mbit, so a card of S GB lasts
 S x 8192 / B seconds at B Mbit/s.
 
+  --plan [FILE]    open "Plan a Shoot", the planner of a whole shoot, instead,
+                   with the plan file FILE ('-' reads standard input; the
+                   format is in kivfilesize(1), PLAN FILE)
   -h, --help       print this help and exit
   -v, --version    print the version and exit
 
@@ -57,11 +60,36 @@ KivAppOptions kivReadAppOptions(const QStringList &arguments)
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
-            return {KivAppOptions::Action::Help, QString::fromLatin1(HELP)};
+            options.action = KivAppOptions::Action::Help;
+            options.text = QString::fromLatin1(HELP);
+            return options;
         }
         if (argument == QLatin1String("-v") || argument == QLatin1String("--version")) {
-            return {KivAppOptions::Action::Version,
-                    QStringLiteral("kivfilesizecalculator " KIV_VERSION "\n")};
+            options.action = KivAppOptions::Action::Version;
+            options.text = QStringLiteral("kivfilesizecalculator " KIV_VERSION "\n");
+            return options;
+        }
+        if (argument == QLatin1String("--plan") || argument == QLatin1String("-plan")) {
+            options.plan = true;
+            options.planFile.reset();
+            const QString next = arguments.value(i + 1);
+            if (i + 1 < arguments.size() &&
+                (!next.startsWith(QLatin1Char('-')) || next == QLatin1String("-"))) {
+                options.planFile = next;
+                ++i;
+            }
+            continue;
+        }
+        if (argument.startsWith(QLatin1String("--plan="))) {
+            options.plan = true;
+            options.planFile = argument.mid(7);
+            if (options.planFile->isEmpty()) {
+                options.action = KivAppOptions::Action::Refuse;
+                options.text = QStringLiteral("kivfilesizecalculator: --plan= names no plan file "
+                                              "(see kivfilesizecalculator --help)\n");
+                return options;
+            }
+            continue;
         }
         if (!argument.startsWith(QLatin1Char('-')) || argument.size() < 2) {
             continue;

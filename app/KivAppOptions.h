@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 struct KivAppOptions
 {
     enum class Action
@@ -19,10 +21,16 @@ struct KivAppOptions
     };
     Action action = Action::Run;
     QString text;
+    // --plan [FILE] (or --plan=FILE): open the planner instead of the
+    // calculator, with the plan file FILE ('-' for standard input) where
+    // the argument after --plan is not an option. The last --plan counts.
+    bool plan = false;
+    std::optional<QString> planFile;
 };
 
-// Reads the arguments (without the program name). The toolkit's own options
-// (-platform NAME, -style NAME, -reverse and the others it reads, with one
-// dash or two) and any argument that is no option pass; any other option is
-// refused.
+// Reads the arguments (without the program name). --plan takes the next
+// argument as its file unless it starts with '-' (and is not '-' alone). The
+// toolkit's own options (-platform NAME, -style NAME, -reverse and the others
+// it reads, with one dash or two) and any argument that is no option pass;
+// any other option is refused. No file is read here.
 KivAppOptions kivReadAppOptions(const QStringList &arguments);

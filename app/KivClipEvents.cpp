@@ -40,6 +40,8 @@ QString text(const QJsonObject &event, const char *member)
 
 } // namespace
 
+KivClipEvents::KivClipEvents(const QStringList &named) : named_(named.cbegin(), named.cend()) {}
+
 bool KivClipEvents::take(const QByteArray &bytes)
 {
     if (overlong_) {
@@ -91,6 +93,9 @@ void KivClipEvents::line(const QByteArray &line)
             }
             if (skip.refused && !firstRefused_) {
                 firstRefused_ = skip;
+            }
+            if (skip.refused && named_.contains(skip.path)) {
+                refused_.insert(skip.path);
             }
         }
     } else if (kind == QLatin1String(E::failed)) {

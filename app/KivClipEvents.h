@@ -10,6 +10,7 @@
 #include "calc/KivClipProtocol.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -37,6 +38,10 @@ struct KivClipSkipped
 class KivClipEvents
 {
 public:
+    // `named`: the paths the reader was given, of which those it refuses are
+    // kept (refused()); a path it refuses that was not named is not.
+    explicit KivClipEvents(const QStringList &named = {});
+
     static constexpr qsizetype LONGEST_LINE = 64 * 1024;
     // Files named as being read at once that are kept, the latest.
     static constexpr qsizetype MOST_OPEN = 64;
@@ -65,6 +70,9 @@ public:
     std::optional<KivClipReason> failure() const { return failure_; }
     // The first path refused, else the first skipped.
     std::optional<KivClipSkipped> firstSkip() const;
+    // The first path refused, and the named paths refused, in no order.
+    std::optional<KivClipSkipped> firstRefused() const { return firstRefused_; }
+    const QSet<QString> &refused() const { return refused_; }
 
 private:
     void line(const QByteArray &text);
@@ -81,4 +89,6 @@ private:
     std::optional<KivClipReason> failure_;
     std::optional<KivClipSkipped> firstRefused_;
     std::optional<KivClipSkipped> firstSkipped_;
+    QSet<QString> named_;
+    QSet<QString> refused_;
 };

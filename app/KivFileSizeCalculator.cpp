@@ -5,6 +5,7 @@
 
 #include "app/KivClipDrop.h"
 #include "app/KivFormatMenu.h"
+#include "app/KivPlanner.h"
 
 #include "calc/KivDisplay.h"
 #include "calc/KivTyped.h"
@@ -24,8 +25,15 @@ KivFileSizeCalculator::KivFileSizeCalculator(QWidget *parent, Qt::WindowFlags fl
     ui.setupUi(this);
     fitLabelColumns();
     fitFieldColumn();
-    new KivFormatMenu(ui.myBitrate1);
     new KivFormatMenu(ui.myBitrate2);
+    const std::pair<QLineEdit *, int> planned[] = {
+        {ui.myBitrate1, KivFormatMenu::Format | KivFormatMenu::Plan},
+        {ui.myCardSize1, KivFormatMenu::Plan},
+        {ui.myTime1, KivFormatMenu::Plan}};
+    for (const auto &[field, entries] : planned) {
+        connect(new KivFormatMenu(field, entries), &KivFormatMenu::planRequested, this,
+                [this] { openPlanner(); });
+    }
     new KivClipDrop(this, ui.myBitrate1);
     lastEdited = nullptr;
     previousEdited = nullptr;
@@ -38,6 +46,22 @@ KivFileSizeCalculator::KivFileSizeCalculator(QWidget *parent, Qt::WindowFlags fl
 }
 
 KivFileSizeCalculator::~KivFileSizeCalculator() = default;
+
+void KivFileSizeCalculator::openPlanner()
+{
+    // The planner's first camera takes what the first group holds.
+    const KivLocalNumbers numbers;
+    const double mbps = numbers.read(ui.myBitrate1->text());
+    const double size = numbers.read(ui.myCardSize1->text());
+    QString unused;
+    const std::optional<std::uint32_t> seconds = kivReadTime(ui.myTime1->text(), unused);
+    auto *planner = new KivPlanner(this);
+    planner->setAttribute(Qt::WA_DeleteOnClose);
+    planner->seed(mbps > 0 ? std::optional<double>(mbps) : std::nullopt,
+                  seconds && *seconds > 0 ? seconds : std::nullopt,
+                  size > 0 ? std::optional<double>(size) : std::nullopt);
+    planner->show();
+}
 
 void KivFileSizeCalculator::fitLabelColumns()
 {

@@ -119,6 +119,56 @@ void KivFormatChooser::accept()
     QDialog::accept();
 }
 
+std::optional<KivFormatChooser::Choice> KivFormatChooser::choice() const
+{
+    const KivFormat *format = chosen();
+    if (!mbps_ || format == nullptr) {
+        return std::nullopt;
+    }
+    Choice out{format->id, std::nullopt, std::nullopt, audio()};
+    if (format->kind != KivFormatKind::Fixed) {
+        QString unused;
+        out.frame = kivReadFrameSize(ui.frame->currentText(), unused);
+        out.fps = KivLocalNumbers().frameRate(ui.rate->currentText());
+    }
+    return out;
+}
+
+bool KivFormatChooser::select(const QString &name, std::optional<KivFrameSize> frame,
+                              std::optional<double> fps, std::optional<KivAudio> audio)
+{
+    std::optional<KivFormat> format = catalogue.find(name);
+    if (!format) {
+        QString unused;
+        const std::optional<KivFormatChoice> named =
+            kivChooseFormat(catalogue, name, frame, fps, unused);
+        if (!named) {
+            return false;
+        }
+        format = named->format;
+        frame = named->frame;
+        fps = named->fps;
+    }
+    ui.family->setCurrentText(format->family);
+    ui.format->setCurrentIndex(ui.format->findData(format->id));
+    if (frame) {
+        ui.frame->setCurrentText(frame->text());
+    }
+    if (fps) {
+        // The language's six digits where they read back as the rate, else
+        // every digit it needs ("29.970029970029969" for 30000/1001).
+        const KivLocalNumbers numbers;
+        const QString shown = numbers.text(*fps);
+        ui.rate->setCurrentText(numbers.frameRate(shown) == fps
+                                    ? shown
+                                    : QString::number(*fps, 'f', QLocale::FloatingPointShortest));
+    }
+    const int channels = audio ? audio->channels : 0;
+    ui.audio->setCurrentIndex(std::max(0, ui.audio->findData(channels)));
+    updateResult();
+    return true;
+}
+
 void KivFormatChooser::familyChosen()
 {
     const QSignalBlocker blocker(ui.format);

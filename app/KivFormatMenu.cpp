@@ -12,8 +12,8 @@
 #include <QLineEdit>
 #include <QMenu>
 
-KivFormatMenu::KivFormatMenu(QLineEdit *field)
-    : QObject(field), field(field), hint(field->toolTip())
+KivFormatMenu::KivFormatMenu(QLineEdit *field, int entries)
+    : QObject(field), field(field), hint(field->toolTip()), entries(entries)
 {
     field->installEventFilter(this);
 }
@@ -45,12 +45,20 @@ bool KivFormatMenu::eventFilter(QObject *watched, QEvent *event)
     }
     QMenu *menu = field->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction *format = new QAction(tr("Bitrate of a recording format…"), menu);
-    connect(format, &QAction::triggered, this, &KivFormatMenu::choose);
-    menu->insertAction(menu->actions().value(0), format);
-    menu->insertSeparator(menu->actions().value(1));
-    // Return right after the menu key opens the chooser.
-    menu->setActiveAction(format);
+    QList<QAction *> added;
+    if (entries & Format) {
+        added << new QAction(tr("Bitrate of a recording format…"), menu);
+        connect(added.last(), &QAction::triggered, this, &KivFormatMenu::choose);
+    }
+    if (entries & Plan) {
+        added << new QAction(tr("Plan a shoot…"), menu);
+        connect(added.last(), &QAction::triggered, this, &KivFormatMenu::planRequested);
+    }
+    QAction *first = menu->actions().value(0);
+    menu->insertActions(first, added);
+    menu->insertSeparator(first);
+    // Return right after the menu key takes the first entry.
+    menu->setActiveAction(added.value(0));
     menu->popup(at);
     return true;
 }

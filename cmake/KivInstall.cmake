@@ -84,7 +84,11 @@ and write JSON.
 Both programs can take the bitrate from a catalogue of recording formats
 (ProRes, DNxHR and DNxHD at any frame size and rate, camera recording modes)
 or measure it from recorded clips: kivfilesize --clip DCIM/ --size 256, or
-drop the clips on the dialog.")
+drop the clips on the dialog.
+
+Both also plan a whole shoot: cameras, days, copies, proxies, cards, drives
+and the nightly offload, in the window Plan a Shoot (with CSV and PDF
+exports) or with kivfilesize --plan.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 

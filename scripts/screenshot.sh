@@ -3,7 +3,9 @@
 # SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 # Takes docs/screenshot.png: builds the calculator, runs it under a virtual X server with a
 # window manager, types a typical use as a person would (4 into "Card Size", 1:00:00 into
-# "Time", Return) and saves the window with its frame.
+# "Time", Return) and saves the window with its frame. Then docs/planner.png: the planner
+# with the example plan of tests/data/plans/shoot.json, its gimbal's clip measured by
+# kivfilesize.
 #   scripts/screenshot.sh [BUILD_DIR]   (default: build-screenshot)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,10 +13,11 @@ cd "$(dirname "$0")/.."
 build=${1:-build-screenshot}
 output=docs/screenshot.png
 title="Kiv File Size Calculator"
+planner_output=docs/planner.png
 
 bash scripts/deps.sh xvfb openbox xdotool x11-utils imagemagick fonts-dejavu-core
 cmake --preset default -B "$build" -DKIV_BUILD_TESTS=OFF
-cmake --build "$build" --parallel "$(nproc)" --target kivfilesizecalculator
+cmake --build "$build" --parallel "$(nproc)" --target kivfilesizecalculator kivfilesize
 
 work=$(mktemp -d)
 pids=()
@@ -26,7 +29,7 @@ cleanup() {
 trap cleanup EXIT
 
 # Xvfb picks a free display itself and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 640x480x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break
@@ -43,26 +46,32 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 
-# Keep the screenshot free of the desktop's theme, language and this machine's settings.
-env -u QT_STYLE_OVERRIDE -u QT_QPA_PLATFORMTHEME -u LANGUAGE LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work" \
-    "$build/bin/kivfilesizecalculator" >"$work/app.log" 2>&1 &
-app=$!
-pids+=("$app")
+# Starts the calculator with the arguments given, free of the desktop's theme, language and
+# this machine's settings, and sets $app and $window once the window named by the pattern $1
+# is framed and has the focus.
+start() {
+    local pattern=$1
+    shift
+    env -u QT_STYLE_OVERRIDE -u QT_QPA_PLATFORMTHEME -u LANGUAGE LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb \
+        XDG_CONFIG_HOME="$work" "$build/bin/kivfilesizecalculator" "$@" >"$work/app.log" 2>&1 &
+    app=$!
+    pids+=("$app")
+    window=""
+    for _ in $(seq 200); do
+        window=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1) || true
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    [ -n "$window" ] || { cat "$work/app.log"; echo "no window named $pattern appeared" >&2; exit 1; }
+    for _ in $(seq 100); do
+        xprop -id "$window" WM_STATE 2>/dev/null | grep -q Normal && break
+        sleep 0.1
+    done
+    xdotool windowactivate --sync "$window"
+    sleep 0.5
+}
 
-window=""
-for _ in $(seq 200); do
-    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1) || true
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || { cat "$work/app.log"; echo "the calculator's window did not appear" >&2; exit 1; }
-# Once the window manager has framed the window, give it the focus.
-for _ in $(seq 100); do
-    xprop -id "$window" WM_STATE 2>/dev/null | grep -q Normal && break
-    sleep 0.1
-done
-xdotool windowactivate --sync "$window"
-sleep 0.5
+start "^$title\$"
 
 # The focus starts in "Bitrate"; Tab leads to "Card Size" and then to "Time".
 xdotool key --delay 50 Tab
@@ -82,3 +91,11 @@ done
 mkdir -p "$(dirname "$output")"
 import -window "$window" -frame -define png:exclude-chunks=date,time "$output"
 echo "wrote $output ($(identify -format '%w x %h' "$output"))"
+kill "$app"
+
+# The planner with the example plan; the gimbal's clip is measured in a moment.
+start "Plan a Shoot\$" --plan tests/data/plans/shoot.json
+sleep 2
+kill -0 "$app" 2>/dev/null || { cat "$work/app.log"; echo "the planner ended early" >&2; exit 1; }
+import -window "$window" -frame -define png:exclude-chunks=date,time "$planner_output"
+echo "wrote $planner_output ($(identify -format '%w x %h' "$planner_output"))"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
-# Refreshes the translation sources (translations/*.ts) from the dialog's
-# form and sources: new texts arrive unfinished, for a translator to fill in
+# Refreshes the translation sources (translations/*.ts) from the windows'
+# forms and sources: new texts arrive unfinished, for a translator to fill in
 # with Qt Linguist; texts gone from the sources are dropped.
 #   scripts/update-translations.sh [--check]
 # With --check nothing is written: fails when a text of the sources has no
@@ -15,7 +15,11 @@ lupdate=/usr/lib/qt6/bin/lupdate
 sources=(app/KivFileSizeCalculator.ui app/KivFileSizeCalculator.cpp app/include/app/KivFileSizeCalculator.h
          app/KivFormatChooser.ui app/KivFormatChooser.cpp app/include/app/KivFormatChooser.h
          app/KivFormatMenu.cpp app/include/app/KivFormatMenu.h app/KivClipDrop.cpp
-         app/include/app/KivClipDrop.h calc/include/calc/KivClipProtocol.h)
+         app/include/app/KivClipDrop.h app/KivClipChild.cpp app/KivClipChild.h
+         calc/include/calc/KivClipProtocol.h
+         app/KivPlanner.ui app/KivPlanner.cpp app/KivPlannerFiles.cpp app/KivPlannerCameras.cpp
+         app/include/app/KivPlanner.h app/KivPlanCameraModel.cpp app/KivPlanCameraModel.h
+         app/KivPlanReport.cpp app/KivPlanReport.h)
 languages=(de fr es it pt_BR)
 
 if [ "${1:-}" != --check ]; then

@@ -2,7 +2,11 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>KivClipDrop</name>
+    <name>KivClipChild</name>
+    <message>
+        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
+        <translation>Aus Clips gemessen (Aufnahmen: %1, Dateien: %2, übersprungen: %3): %4, %5</translation>
+    </message>
     <message>
         <source>Measuring clips…</source>
         <translation>Clips werden gemessen…</translation>
@@ -10,6 +14,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Measuring Clips</source>
+        <translation>Clips messen</translation>
     </message>
     <message>
         <source>Measuring clips</source>
@@ -20,32 +28,16 @@
         <translation>Nur Dateien und Ordner auf diesem Computer können gemessen werden; %1 gehört nicht dazu.</translation>
     </message>
     <message>
+        <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
+        <translation>Die Messung wurde abgebrochen: Das Leseprogramm der Clips hat eine Zeile gesendet, die länger als 64 KiB ist. Nichts wurde geändert.</translation>
+    </message>
+    <message>
         <source>Measuring clips… files read: %1</source>
         <translation>Clips werden gemessen… gelesene Dateien: %1</translation>
     </message>
     <message>
-        <source>Measuring stopped: the reader of the clips failed. Nothing was changed.</source>
-        <translation>Die Messung wurde abgebrochen: Das Leseprogramm der Clips ist gescheitert. Nichts wurde geändert.</translation>
-    </message>
-    <message>
-        <source>Measuring stopped: the reader of the clips failed on %1. Nothing was changed.</source>
-        <translation>Die Messung wurde abgebrochen: Das Leseprogramm der Clips ist an %1 gescheitert. Nichts wurde geändert.</translation>
-    </message>
-    <message>
         <source>Nothing was measured: %1</source>
         <translation>Nichts wurde gemessen: %1</translation>
-    </message>
-    <message>
-        <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
-        <translation>Zum Messen von Clips wird kivfilesize benötigt, das neben dem Rechner installiert ist; %1 konnte nicht gestartet werden.</translation>
-    </message>
-    <message>
-        <source>Measuring Clips</source>
-        <translation>Clips messen</translation>
-    </message>
-    <message>
-        <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
-        <translation>Die Messung wurde abgebrochen: Das Leseprogramm der Clips hat eine Zeile gesendet, die länger als 64 KiB ist. Nichts wurde geändert.</translation>
     </message>
     <message>
         <source>the reader of the clips could not run</source>
@@ -64,8 +56,16 @@
         <translation>Nichts wurde gemessen: Das Leseprogramm der Clips hat ohne Ergebnis geendet.</translation>
     </message>
     <message>
-        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
-        <translation>Aus Clips gemessen (Aufnahmen: %1, Dateien: %2, übersprungen: %3): %4, %5</translation>
+        <source>Measuring stopped: the reader of the clips failed. Nothing was changed.</source>
+        <translation>Die Messung wurde abgebrochen: Das Leseprogramm der Clips ist gescheitert. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips failed on %1. Nothing was changed.</source>
+        <translation>Die Messung wurde abgebrochen: Das Leseprogramm der Clips ist an %1 gescheitert. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
+        <translation>Zum Messen von Clips wird kivfilesize benötigt, das neben dem Rechner installiert ist; %1 konnte nicht gestartet werden.</translation>
     </message>
 </context>
 <context>
@@ -369,6 +369,438 @@
     <message>
         <source>Bitrate of a recording format…</source>
         <translation>Bitrate eines Aufnahmeformats…</translation>
+    </message>
+    <message>
+        <source>Plan a shoot…</source>
+        <translation>Dreh planen…</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanCameraModel</name>
+    <message>
+        <source>%1 audio channels</source>
+        <translation>%1 Tonkanäle</translation>
+    </message>
+    <message>
+        <source>audio %1</source>
+        <translation>Ton %1</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Time per day</source>
+        <translation>Zeit pro Tag</translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation>Bitrate</translation>
+    </message>
+    <message>
+        <source>Mbit/s</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>%1 per day</source>
+        <translation>%1 pro Tag</translation>
+    </message>
+    <message>
+        <source>Cards per day</source>
+        <translation>Karten pro Tag</translation>
+    </message>
+    <message>
+        <source>Card time</source>
+        <translation>Zeit je Karte</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>Clips: %1</source>
+        <translation>Clips: %1</translation>
+    </message>
+    <message>
+        <source>Measuring clips…</source>
+        <translation>Clips werden gemessen…</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanReport</name>
+    <message>
+        <source>GiB</source>
+        <translation>GiB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1 per day</source>
+        <translation>%1 pro Tag</translation>
+    </message>
+    <message>
+        <source>%1 for the shoot</source>
+        <translation>%1 für den Dreh</translation>
+    </message>
+    <message>
+        <source>%1 with copies</source>
+        <translation>%1 mit Kopien</translation>
+    </message>
+    <message>
+        <source>%1 of proxies</source>
+        <translation>%1 Proxys</translation>
+    </message>
+    <message>
+        <source>%1 in all</source>
+        <translation>%1 insgesamt</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Laufwerke</translation>
+    </message>
+    <message>
+        <source>Offload per day</source>
+        <translation>Offload pro Tag</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 kann nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>Storage budget: %1</source>
+        <translation>Speicherbedarf: %1</translation>
+    </message>
+    <message>
+        <source>Days: %1</source>
+        <translation>Tage: %1</translation>
+    </message>
+    <message>
+        <source>Copies: %1</source>
+        <translation>Kopien: %1</translation>
+    </message>
+    <message>
+        <source>Cards of %1 %2</source>
+        <translation>Karten zu %1 %2</translation>
+    </message>
+    <message>
+        <source>Drives of %1 %2</source>
+        <translation>Laufwerke zu %1 %2</translation>
+    </message>
+    <message>
+        <source>Offload at %1 MB/s</source>
+        <translation>Offload mit %1 MB/s</translation>
+    </message>
+    <message>
+        <source>Proxy: %1</source>
+        <translation>Proxy: %1</translation>
+    </message>
+    <message>
+        <source>Kiv File Size Calculator, %1</source>
+        <translation>Kiv-Dateigrößenrechner, %1</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanner</name>
+    <message>
+        <source>measuring was cancelled</source>
+        <translation>das Messen wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>Measuring the clips of %1…</source>
+        <translation>Die Clips von %1 werden gemessen…</translation>
+    </message>
+    <message>
+        <source>Plan a Shoot</source>
+        <translation>Dreh planen</translation>
+    </message>
+    <message>
+        <source>%1[*] – Plan a Shoot</source>
+        <translation>%1[*] – Dreh planen</translation>
+    </message>
+    <message>
+        <source>Camera 1</source>
+        <translation>Kamera 1</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>Plan öffnen</translation>
+    </message>
+    <message>
+        <source>Plans (*.json);;All files (*)</source>
+        <translation>Pläne (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>Plan speichern</translation>
+    </message>
+    <message>
+        <source>Plans (*.json)</source>
+        <translation>Pläne (*.json)</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The plan was not opened: %1</source>
+        <translation>Der Plan wurde nicht geöffnet: %1</translation>
+    </message>
+    <message>
+        <source>The plan was not saved: %1</source>
+        <translation>Der Plan wurde nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: %1</source>
+        <translation>Nichts wurde exportiert: %1</translation>
+    </message>
+    <message>
+        <source>untitled plan</source>
+        <translation>unbenannter Plan</translation>
+    </message>
+    <message>
+        <source>The plan has changes that are not saved. Save them?</source>
+        <translation>Der Plan hat ungespeicherte Änderungen. Speichern?</translation>
+    </message>
+    <message>
+        <source>Camera %1</source>
+        <translation>Kamera %1</translation>
+    </message>
+    <message>
+        <source>Measure Clips</source>
+        <translation>Clips messen</translation>
+    </message>
+    <message>
+        <source>Measure a Card Folder</source>
+        <translation>Ordner einer Karte messen</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>nicht gemessen</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlannerClass</name>
+    <message>
+        <source>Plan a Shoot</source>
+        <translation>Dreh planen</translation>
+    </message>
+    <message>
+        <source>Shoot</source>
+        <translation>Dreh</translation>
+    </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>&amp;Einheiten:</translation>
+    </message>
+    <message>
+        <source>Units of a gigabyte</source>
+        <translation>Einheiten eines Gigabytes</translation>
+    </message>
+    <message>
+        <source>GB of 1024 MB, as the calculator counts</source>
+        <translation>GB zu 1024 MB, wie der Rechner zählt</translation>
+    </message>
+    <message>
+        <source>GB of 10^9 bytes, as card labels count</source>
+        <translation>GB zu 10^9 Byte, wie Kartenetiketten zählen</translation>
+    </message>
+    <message>
+        <source>GiB of 2^30 bytes, as systems show a card</source>
+        <translation>GiB zu 2^30 Byte, wie Systeme eine Karte anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>&amp;Tage:</translation>
+    </message>
+    <message>
+        <source>Days of shooting</source>
+        <translation>Drehtage</translation>
+    </message>
+    <message>
+        <source>C&amp;opies:</source>
+        <translation>Ko&amp;pien:</translation>
+    </message>
+    <message>
+        <source>Copies kept of the camera files</source>
+        <translation>Aufbewahrte Kopien der Kameradateien</translation>
+    </message>
+    <message>
+        <source>Card si&amp;ze:</source>
+        <translation>Ka&amp;rtengröße:</translation>
+    </message>
+    <message>
+        <source>Card size in gigabytes</source>
+        <translation>Kartengröße in Gigabyte</translation>
+    </message>
+    <message>
+        <source>Dri&amp;ve size:</source>
+        <translation>&amp;Laufwerksgröße:</translation>
+    </message>
+    <message>
+        <source>Drive size in gigabytes</source>
+        <translation>Laufwerksgröße in Gigabyte</translation>
+    </message>
+    <message>
+        <source>Off&amp;load speed:</source>
+        <translation>&amp;Offload-Geschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>Offload speed in megabytes per second</source>
+        <translation>Offload-Geschwindigkeit in Megabyte pro Sekunde</translation>
+    </message>
+    <message>
+        <source>MB/s</source>
+        <translation>MB/s</translation>
+    </message>
+    <message>
+        <source>Pro&amp;xy:</source>
+        <translation>Pro&amp;xy:</translation>
+    </message>
+    <message>
+        <source>Proxy bitrate in megabits per second, or its format</source>
+        <translation>Bitrate des Proxys in Megabit pro Sekunde oder sein Format</translation>
+    </message>
+    <message>
+        <source>Mbit/s</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>Fo&amp;rmat…</source>
+        <translation>&amp;Format…</translation>
+    </message>
+    <message>
+        <source>Choose the proxy&apos;s recording format</source>
+        <translation>Das Aufnahmeformat des Proxys wählen</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Summen</translation>
+    </message>
+    <message>
+        <source>Gigabytes per day</source>
+        <translation>Gigabyte pro Tag</translation>
+    </message>
+    <message>
+        <source>Gigabytes for the shoot</source>
+        <translation>Gigabyte für den Dreh</translation>
+    </message>
+    <message>
+        <source>Gigabytes with copies</source>
+        <translation>Gigabyte mit Kopien</translation>
+    </message>
+    <message>
+        <source>Gigabytes of proxies</source>
+        <translation>Gigabyte der Proxys</translation>
+    </message>
+    <message>
+        <source>Gigabytes in all</source>
+        <translation>Gigabyte insgesamt</translation>
+    </message>
+    <message>
+        <source>Drives needed</source>
+        <translation>Benötigte Laufwerke</translation>
+    </message>
+    <message>
+        <source>Offload time per day, hours, minutes and seconds</source>
+        <translation>Offload-Zeit pro Tag, Stunden, Minuten und Sekunden</translation>
+    </message>
+    <message>
+        <source>Ca&amp;meras (drop clips or a card&apos;s folder on a row to measure its bitrate):</source>
+        <translation>Ka&amp;meras (Clips oder den Ordner einer Karte auf eine Zeile ziehen, um ihre Bitrate zu messen):</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Kameras</translation>
+    </message>
+    <message>
+        <source>A row a camera: name, count, time per day and bitrate, then its megabits per second, gigabytes per day, cards per day, the time one card holds and gigabytes</source>
+        <translation>Eine Zeile je Kamera: Name, Anzahl, Zeit pro Tag und Bitrate, dann ihre Megabit pro Sekunde, Gigabyte pro Tag, Karten pro Tag, die Zeit, die eine Karte fasst, und Gigabyte</translation>
+    </message>
+    <message>
+        <source>&amp;Add Camera</source>
+        <translation>Kamera &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>R&amp;emove Camera</source>
+        <translation>Kamera entfer&amp;nen</translation>
+    </message>
+    <message>
+        <source>Choose Forma&amp;t…</source>
+        <translation>Form&amp;at wählen…</translation>
+    </message>
+    <message>
+        <source>Fault of the plan</source>
+        <translation>Fehler im Plan</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Camera</source>
+        <translation>&amp;Kamera</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>Export as &amp;CSV…</source>
+        <translation>Als &amp;CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Export as &amp;PDF…</source>
+        <translation>Als &amp;PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Camera</source>
+        <translation>Kamera &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Format…</source>
+        <translation>&amp;Format wählen…</translation>
+    </message>
+    <message>
+        <source>&amp;Measure Clips…</source>
+        <translation>Clips &amp;messen…</translation>
+    </message>
+    <message>
+        <source>Measure a Card F&amp;older…</source>
+        <translation>&amp;Ordner einer Karte messen…</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,11 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>KivClipDrop</name>
+    <name>KivClipChild</name>
+    <message>
+        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
+        <translation>Medido a partir de clips (grabaciones: %1, archivos: %2, omitidos: %3): %4, %5</translation>
+    </message>
     <message>
         <source>Measuring clips…</source>
         <translation>Midiendo los clips…</translation>
@@ -10,6 +14,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Measuring Clips</source>
+        <translation>Medición de clips</translation>
     </message>
     <message>
         <source>Measuring clips</source>
@@ -20,32 +28,16 @@
         <translation>Solo se pueden medir archivos y carpetas de este equipo; %1 no lo es.</translation>
     </message>
     <message>
+        <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
+        <translation>La medición se detuvo: el lector de los clips envió una línea de más de 64 KiB. No se cambió nada.</translation>
+    </message>
+    <message>
         <source>Measuring clips… files read: %1</source>
         <translation>Midiendo los clips… archivos leídos: %1</translation>
     </message>
     <message>
-        <source>Measuring stopped: the reader of the clips failed. Nothing was changed.</source>
-        <translation>La medición se detuvo: el lector de los clips falló. No se cambió nada.</translation>
-    </message>
-    <message>
-        <source>Measuring stopped: the reader of the clips failed on %1. Nothing was changed.</source>
-        <translation>La medición se detuvo: el lector de los clips falló con %1. No se cambió nada.</translation>
-    </message>
-    <message>
         <source>Nothing was measured: %1</source>
         <translation>No se midió nada: %1</translation>
-    </message>
-    <message>
-        <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
-        <translation>Para medir clips hace falta kivfilesize, instalado junto a la calculadora; no se pudo iniciar %1.</translation>
-    </message>
-    <message>
-        <source>Measuring Clips</source>
-        <translation>Medición de clips</translation>
-    </message>
-    <message>
-        <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
-        <translation>La medición se detuvo: el lector de los clips envió una línea de más de 64 KiB. No se cambió nada.</translation>
     </message>
     <message>
         <source>the reader of the clips could not run</source>
@@ -64,8 +56,16 @@
         <translation>No se midió nada: el lector de los clips terminó sin resultado.</translation>
     </message>
     <message>
-        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
-        <translation>Medido a partir de clips (grabaciones: %1, archivos: %2, omitidos: %3): %4, %5</translation>
+        <source>Measuring stopped: the reader of the clips failed. Nothing was changed.</source>
+        <translation>La medición se detuvo: el lector de los clips falló. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips failed on %1. Nothing was changed.</source>
+        <translation>La medición se detuvo: el lector de los clips falló con %1. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
+        <translation>Para medir clips hace falta kivfilesize, instalado junto a la calculadora; no se pudo iniciar %1.</translation>
     </message>
 </context>
 <context>
@@ -369,6 +369,438 @@
     <message>
         <source>Bitrate of a recording format…</source>
         <translation>Tasa de bits de un formato de grabación…</translation>
+    </message>
+    <message>
+        <source>Plan a shoot…</source>
+        <translation>Planificar un rodaje…</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanCameraModel</name>
+    <message>
+        <source>%1 audio channels</source>
+        <translation>%1 canales de audio</translation>
+    </message>
+    <message>
+        <source>audio %1</source>
+        <translation>audio %1</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Time per day</source>
+        <translation>Tiempo por día</translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation>Tasa de bits</translation>
+    </message>
+    <message>
+        <source>Mbit/s</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>%1 per day</source>
+        <translation>%1 por día</translation>
+    </message>
+    <message>
+        <source>Cards per day</source>
+        <translation>Tarjetas por día</translation>
+    </message>
+    <message>
+        <source>Card time</source>
+        <translation>Tiempo por tarjeta</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>Clips: %1</source>
+        <translation>Clips: %1</translation>
+    </message>
+    <message>
+        <source>Measuring clips…</source>
+        <translation>Midiendo los clips…</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanReport</name>
+    <message>
+        <source>GiB</source>
+        <translation>GiB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1 per day</source>
+        <translation>%1 por día</translation>
+    </message>
+    <message>
+        <source>%1 for the shoot</source>
+        <translation>%1 para el rodaje</translation>
+    </message>
+    <message>
+        <source>%1 with copies</source>
+        <translation>%1 con copias</translation>
+    </message>
+    <message>
+        <source>%1 of proxies</source>
+        <translation>%1 de proxies</translation>
+    </message>
+    <message>
+        <source>%1 in all</source>
+        <translation>%1 en total</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Discos</translation>
+    </message>
+    <message>
+        <source>Offload per day</source>
+        <translation>Descarga por día</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>no se puede escribir %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Storage budget: %1</source>
+        <translation>Presupuesto de almacenamiento: %1</translation>
+    </message>
+    <message>
+        <source>Days: %1</source>
+        <translation>Días: %1</translation>
+    </message>
+    <message>
+        <source>Copies: %1</source>
+        <translation>Copias: %1</translation>
+    </message>
+    <message>
+        <source>Cards of %1 %2</source>
+        <translation>Tarjetas de %1 %2</translation>
+    </message>
+    <message>
+        <source>Drives of %1 %2</source>
+        <translation>Discos de %1 %2</translation>
+    </message>
+    <message>
+        <source>Offload at %1 MB/s</source>
+        <translation>Descarga a %1 MB/s</translation>
+    </message>
+    <message>
+        <source>Proxy: %1</source>
+        <translation>Proxy: %1</translation>
+    </message>
+    <message>
+        <source>Kiv File Size Calculator, %1</source>
+        <translation>Calculadora de tamaño de archivo Kiv, %1</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanner</name>
+    <message>
+        <source>measuring was cancelled</source>
+        <translation>la medición se canceló</translation>
+    </message>
+    <message>
+        <source>Measuring the clips of %1…</source>
+        <translation>Midiendo los clips de %1…</translation>
+    </message>
+    <message>
+        <source>Plan a Shoot</source>
+        <translation>Planificar un rodaje</translation>
+    </message>
+    <message>
+        <source>%1[*] – Plan a Shoot</source>
+        <translation>%1[*] – Planificar un rodaje</translation>
+    </message>
+    <message>
+        <source>Camera 1</source>
+        <translation>Cámara 1</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>Abrir plan</translation>
+    </message>
+    <message>
+        <source>Plans (*.json);;All files (*)</source>
+        <translation>Planes (*.json);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>Guardar plan</translation>
+    </message>
+    <message>
+        <source>Plans (*.json)</source>
+        <translation>Planes (*.json)</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>Exportar como CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exportar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The plan was not opened: %1</source>
+        <translation>El plan no se abrió: %1</translation>
+    </message>
+    <message>
+        <source>The plan was not saved: %1</source>
+        <translation>El plan no se guardó: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: %1</source>
+        <translation>No se exportó nada: %1</translation>
+    </message>
+    <message>
+        <source>untitled plan</source>
+        <translation>plan sin título</translation>
+    </message>
+    <message>
+        <source>The plan has changes that are not saved. Save them?</source>
+        <translation>El plan tiene cambios sin guardar. ¿Guardarlos?</translation>
+    </message>
+    <message>
+        <source>Camera %1</source>
+        <translation>Cámara %1</translation>
+    </message>
+    <message>
+        <source>Measure Clips</source>
+        <translation>Medir clips</translation>
+    </message>
+    <message>
+        <source>Measure a Card Folder</source>
+        <translation>Medir la carpeta de una tarjeta</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>no medido</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlannerClass</name>
+    <message>
+        <source>Plan a Shoot</source>
+        <translation>Planificar un rodaje</translation>
+    </message>
+    <message>
+        <source>Shoot</source>
+        <translation>Rodaje</translation>
+    </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>&amp;Unidades:</translation>
+    </message>
+    <message>
+        <source>Units of a gigabyte</source>
+        <translation>Unidades de un gigabyte</translation>
+    </message>
+    <message>
+        <source>GB of 1024 MB, as the calculator counts</source>
+        <translation>GB de 1024 MB, como cuenta la calculadora</translation>
+    </message>
+    <message>
+        <source>GB of 10^9 bytes, as card labels count</source>
+        <translation>GB de 10^9 bytes, como cuentan las etiquetas de las tarjetas</translation>
+    </message>
+    <message>
+        <source>GiB of 2^30 bytes, as systems show a card</source>
+        <translation>GiB de 2^30 bytes, como los sistemas muestran una tarjeta</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>&amp;Días:</translation>
+    </message>
+    <message>
+        <source>Days of shooting</source>
+        <translation>Días de rodaje</translation>
+    </message>
+    <message>
+        <source>C&amp;opies:</source>
+        <translation>C&amp;opias:</translation>
+    </message>
+    <message>
+        <source>Copies kept of the camera files</source>
+        <translation>Copias que se guardan de los archivos de cámara</translation>
+    </message>
+    <message>
+        <source>Card si&amp;ze:</source>
+        <translation>&amp;Tamaño de tarjeta:</translation>
+    </message>
+    <message>
+        <source>Card size in gigabytes</source>
+        <translation>Tamaño de tarjeta en gigabytes</translation>
+    </message>
+    <message>
+        <source>Dri&amp;ve size:</source>
+        <translation>Tamaño de d&amp;isco:</translation>
+    </message>
+    <message>
+        <source>Drive size in gigabytes</source>
+        <translation>Tamaño del disco en gigabytes</translation>
+    </message>
+    <message>
+        <source>Off&amp;load speed:</source>
+        <translation>&amp;Velocidad de descarga:</translation>
+    </message>
+    <message>
+        <source>Offload speed in megabytes per second</source>
+        <translation>Velocidad de descarga en megabytes por segundo</translation>
+    </message>
+    <message>
+        <source>MB/s</source>
+        <translation>MB/s</translation>
+    </message>
+    <message>
+        <source>Pro&amp;xy:</source>
+        <translation>Pro&amp;xy:</translation>
+    </message>
+    <message>
+        <source>Proxy bitrate in megabits per second, or its format</source>
+        <translation>Tasa de bits del proxy en megabits por segundo, o su formato</translation>
+    </message>
+    <message>
+        <source>Mbit/s</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>Fo&amp;rmat…</source>
+        <translation>&amp;Formato…</translation>
+    </message>
+    <message>
+        <source>Choose the proxy&apos;s recording format</source>
+        <translation>Elegir el formato de grabación del proxy</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totales</translation>
+    </message>
+    <message>
+        <source>Gigabytes per day</source>
+        <translation>Gigabytes por día</translation>
+    </message>
+    <message>
+        <source>Gigabytes for the shoot</source>
+        <translation>Gigabytes para el rodaje</translation>
+    </message>
+    <message>
+        <source>Gigabytes with copies</source>
+        <translation>Gigabytes con copias</translation>
+    </message>
+    <message>
+        <source>Gigabytes of proxies</source>
+        <translation>Gigabytes de proxies</translation>
+    </message>
+    <message>
+        <source>Gigabytes in all</source>
+        <translation>Gigabytes en total</translation>
+    </message>
+    <message>
+        <source>Drives needed</source>
+        <translation>Discos necesarios</translation>
+    </message>
+    <message>
+        <source>Offload time per day, hours, minutes and seconds</source>
+        <translation>Tiempo de descarga por día, horas, minutos y segundos</translation>
+    </message>
+    <message>
+        <source>Ca&amp;meras (drop clips or a card&apos;s folder on a row to measure its bitrate):</source>
+        <translation>Cá&amp;maras (arrastre clips o la carpeta de una tarjeta a una fila para medir su tasa de bits):</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Cámaras</translation>
+    </message>
+    <message>
+        <source>A row a camera: name, count, time per day and bitrate, then its megabits per second, gigabytes per day, cards per day, the time one card holds and gigabytes</source>
+        <translation>Una fila por cámara: nombre, número, tiempo por día y tasa de bits, y después sus megabits por segundo, gigabytes por día, tarjetas por día, el tiempo que cabe en una tarjeta y gigabytes</translation>
+    </message>
+    <message>
+        <source>&amp;Add Camera</source>
+        <translation>Añadi&amp;r cámara</translation>
+    </message>
+    <message>
+        <source>R&amp;emove Camera</source>
+        <translation>&amp;Quitar cámara</translation>
+    </message>
+    <message>
+        <source>Choose Forma&amp;t…</source>
+        <translation>&amp;Elegir formato…</translation>
+    </message>
+    <message>
+        <source>Fault of the plan</source>
+        <translation>Error del plan</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Camera</source>
+        <translation>&amp;Cámara</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>G&amp;uardar como…</translation>
+    </message>
+    <message>
+        <source>Export as &amp;CSV…</source>
+        <translation>Exportar como &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Export as &amp;PDF…</source>
+        <translation>Exportar como &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Ce&amp;rrar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Camera</source>
+        <translation>&amp;Quitar cámara</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Format…</source>
+        <translation>Elegir &amp;formato…</translation>
+    </message>
+    <message>
+        <source>&amp;Measure Clips…</source>
+        <translation>&amp;Medir clips…</translation>
+    </message>
+    <message>
+        <source>Measure a Card F&amp;older…</source>
+        <translation>Medir la &amp;carpeta de una tarjeta…</translation>
     </message>
 </context>
 </TS>

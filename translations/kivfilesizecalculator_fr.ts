@@ -2,7 +2,11 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>KivClipDrop</name>
+    <name>KivClipChild</name>
+    <message>
+        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
+        <translation>Mesuré à partir de clips (enregistrements : %1, fichiers : %2, ignorés : %3) : %4, %5</translation>
+    </message>
     <message>
         <source>Measuring clips…</source>
         <translation>Mesure des clips…</translation>
@@ -10,6 +14,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Measuring Clips</source>
+        <translation>Mesure des clips</translation>
     </message>
     <message>
         <source>Measuring clips</source>
@@ -20,32 +28,16 @@
         <translation>Seuls les fichiers et dossiers de cet ordinateur peuvent être mesurés ; %1 n&apos;en fait pas partie.</translation>
     </message>
     <message>
+        <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
+        <translation>La mesure s&apos;est arrêtée : le lecteur des clips a envoyé une ligne de plus de 64 Kio. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
         <source>Measuring clips… files read: %1</source>
         <translation>Mesure des clips… fichiers lus : %1</translation>
     </message>
     <message>
-        <source>Measuring stopped: the reader of the clips failed. Nothing was changed.</source>
-        <translation>La mesure s&apos;est arrêtée : le lecteur des clips a échoué. Rien n&apos;a été modifié.</translation>
-    </message>
-    <message>
-        <source>Measuring stopped: the reader of the clips failed on %1. Nothing was changed.</source>
-        <translation>La mesure s&apos;est arrêtée : le lecteur des clips a échoué sur %1. Rien n&apos;a été modifié.</translation>
-    </message>
-    <message>
         <source>Nothing was measured: %1</source>
         <translation>Rien n&apos;a été mesuré : %1</translation>
-    </message>
-    <message>
-        <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
-        <translation>La mesure des clips nécessite kivfilesize, installé à côté du calculateur ; %1 n&apos;a pas pu être lancé.</translation>
-    </message>
-    <message>
-        <source>Measuring Clips</source>
-        <translation>Mesure des clips</translation>
-    </message>
-    <message>
-        <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
-        <translation>La mesure s&apos;est arrêtée : le lecteur des clips a envoyé une ligne de plus de 64 Kio. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>the reader of the clips could not run</source>
@@ -64,8 +56,16 @@
         <translation>Rien n&apos;a été mesuré : le lecteur des clips s&apos;est terminé sans résultat.</translation>
     </message>
     <message>
-        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
-        <translation>Mesuré à partir de clips (enregistrements : %1, fichiers : %2, ignorés : %3) : %4, %5</translation>
+        <source>Measuring stopped: the reader of the clips failed. Nothing was changed.</source>
+        <translation>La mesure s&apos;est arrêtée : le lecteur des clips a échoué. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips failed on %1. Nothing was changed.</source>
+        <translation>La mesure s&apos;est arrêtée : le lecteur des clips a échoué sur %1. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
+        <translation>La mesure des clips nécessite kivfilesize, installé à côté du calculateur ; %1 n&apos;a pas pu être lancé.</translation>
     </message>
 </context>
 <context>
@@ -369,6 +369,438 @@
     <message>
         <source>Bitrate of a recording format…</source>
         <translation>Débit d&apos;un format d&apos;enregistrement…</translation>
+    </message>
+    <message>
+        <source>Plan a shoot…</source>
+        <translation>Planifier un tournage…</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanCameraModel</name>
+    <message>
+        <source>%1 audio channels</source>
+        <translation>%1 canaux audio</translation>
+    </message>
+    <message>
+        <source>audio %1</source>
+        <translation>audio %1</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Time per day</source>
+        <translation>Durée par jour</translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>Mbit/s</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>%1 per day</source>
+        <translation>%1 par jour</translation>
+    </message>
+    <message>
+        <source>Cards per day</source>
+        <translation>Cartes par jour</translation>
+    </message>
+    <message>
+        <source>Card time</source>
+        <translation>Durée par carte</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 i/s</translation>
+    </message>
+    <message>
+        <source>Clips: %1</source>
+        <translation>Clips : %1</translation>
+    </message>
+    <message>
+        <source>Measuring clips…</source>
+        <translation>Mesure des clips…</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanReport</name>
+    <message>
+        <source>GiB</source>
+        <translation>Gio</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>%1 per day</source>
+        <translation>%1 par jour</translation>
+    </message>
+    <message>
+        <source>%1 for the shoot</source>
+        <translation>%1 pour le tournage</translation>
+    </message>
+    <message>
+        <source>%1 with copies</source>
+        <translation>%1 avec les copies</translation>
+    </message>
+    <message>
+        <source>%1 of proxies</source>
+        <translation>%1 de proxys</translation>
+    </message>
+    <message>
+        <source>%1 in all</source>
+        <translation>%1 au total</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Disques</translation>
+    </message>
+    <message>
+        <source>Offload per day</source>
+        <translation>Déchargement par jour</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>impossible d&apos;écrire %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Storage budget: %1</source>
+        <translation>Budget de stockage : %1</translation>
+    </message>
+    <message>
+        <source>Days: %1</source>
+        <translation>Jours : %1</translation>
+    </message>
+    <message>
+        <source>Copies: %1</source>
+        <translation>Copies : %1</translation>
+    </message>
+    <message>
+        <source>Cards of %1 %2</source>
+        <translation>Cartes de %1 %2</translation>
+    </message>
+    <message>
+        <source>Drives of %1 %2</source>
+        <translation>Disques de %1 %2</translation>
+    </message>
+    <message>
+        <source>Offload at %1 MB/s</source>
+        <translation>Déchargement à %1 Mo/s</translation>
+    </message>
+    <message>
+        <source>Proxy: %1</source>
+        <translation>Proxy : %1</translation>
+    </message>
+    <message>
+        <source>Kiv File Size Calculator, %1</source>
+        <translation>Calculateur de taille de fichier Kiv, %1</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanner</name>
+    <message>
+        <source>measuring was cancelled</source>
+        <translation>la mesure a été annulée</translation>
+    </message>
+    <message>
+        <source>Measuring the clips of %1…</source>
+        <translation>Mesure des clips de %1…</translation>
+    </message>
+    <message>
+        <source>Plan a Shoot</source>
+        <translation>Planifier un tournage</translation>
+    </message>
+    <message>
+        <source>%1[*] – Plan a Shoot</source>
+        <translation>%1[*] – Planifier un tournage</translation>
+    </message>
+    <message>
+        <source>Camera 1</source>
+        <translation>Caméra 1</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>Ouvrir un plan</translation>
+    </message>
+    <message>
+        <source>Plans (*.json);;All files (*)</source>
+        <translation>Plans (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>Enregistrer le plan</translation>
+    </message>
+    <message>
+        <source>Plans (*.json)</source>
+        <translation>Plans (*.json)</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The plan was not opened: %1</source>
+        <translation>Le plan n&apos;a pas été ouvert : %1</translation>
+    </message>
+    <message>
+        <source>The plan was not saved: %1</source>
+        <translation>Le plan n&apos;a pas été enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: %1</source>
+        <translation>Rien n&apos;a été exporté : %1</translation>
+    </message>
+    <message>
+        <source>untitled plan</source>
+        <translation>plan sans titre</translation>
+    </message>
+    <message>
+        <source>The plan has changes that are not saved. Save them?</source>
+        <translation>Le plan a des modifications non enregistrées. Les enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Camera %1</source>
+        <translation>Caméra %1</translation>
+    </message>
+    <message>
+        <source>Measure Clips</source>
+        <translation>Mesurer des clips</translation>
+    </message>
+    <message>
+        <source>Measure a Card Folder</source>
+        <translation>Mesurer le dossier d&apos;une carte</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>non mesuré</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlannerClass</name>
+    <message>
+        <source>Plan a Shoot</source>
+        <translation>Planifier un tournage</translation>
+    </message>
+    <message>
+        <source>Shoot</source>
+        <translation>Tournage</translation>
+    </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>&amp;Unités :</translation>
+    </message>
+    <message>
+        <source>Units of a gigabyte</source>
+        <translation>Unités d&apos;un gigaoctet</translation>
+    </message>
+    <message>
+        <source>GB of 1024 MB, as the calculator counts</source>
+        <translation>Go de 1024 Mo, comme compte le calculateur</translation>
+    </message>
+    <message>
+        <source>GB of 10^9 bytes, as card labels count</source>
+        <translation>Go de 10^9 octets, comme comptent les étiquettes des cartes</translation>
+    </message>
+    <message>
+        <source>GiB of 2^30 bytes, as systems show a card</source>
+        <translation>Gio de 2^30 octets, comme les systèmes affichent une carte</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>&amp;Jours :</translation>
+    </message>
+    <message>
+        <source>Days of shooting</source>
+        <translation>Jours de tournage</translation>
+    </message>
+    <message>
+        <source>C&amp;opies:</source>
+        <translation>Copi&amp;es :</translation>
+    </message>
+    <message>
+        <source>Copies kept of the camera files</source>
+        <translation>Copies conservées des fichiers des caméras</translation>
+    </message>
+    <message>
+        <source>Card si&amp;ze:</source>
+        <translation>Taille de la ca&amp;rte :</translation>
+    </message>
+    <message>
+        <source>Card size in gigabytes</source>
+        <translation>Taille de carte en gigaoctets</translation>
+    </message>
+    <message>
+        <source>Dri&amp;ve size:</source>
+        <translation>Taille du &amp;disque :</translation>
+    </message>
+    <message>
+        <source>Drive size in gigabytes</source>
+        <translation>Taille du disque en gigaoctets</translation>
+    </message>
+    <message>
+        <source>Off&amp;load speed:</source>
+        <translation>Vitesse de déc&amp;hargement :</translation>
+    </message>
+    <message>
+        <source>Offload speed in megabytes per second</source>
+        <translation>Vitesse de déchargement en mégaoctets par seconde</translation>
+    </message>
+    <message>
+        <source>MB/s</source>
+        <translation>Mo/s</translation>
+    </message>
+    <message>
+        <source>Pro&amp;xy:</source>
+        <translation>Pro&amp;xy :</translation>
+    </message>
+    <message>
+        <source>Proxy bitrate in megabits per second, or its format</source>
+        <translation>Débit du proxy en mégabits par seconde, ou son format</translation>
+    </message>
+    <message>
+        <source>Mbit/s</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>Fo&amp;rmat…</source>
+        <translation>Form&amp;at…</translation>
+    </message>
+    <message>
+        <source>Choose the proxy&apos;s recording format</source>
+        <translation>Choisir le format d&apos;enregistrement du proxy</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totaux</translation>
+    </message>
+    <message>
+        <source>Gigabytes per day</source>
+        <translation>Gigaoctets par jour</translation>
+    </message>
+    <message>
+        <source>Gigabytes for the shoot</source>
+        <translation>Gigaoctets pour le tournage</translation>
+    </message>
+    <message>
+        <source>Gigabytes with copies</source>
+        <translation>Gigaoctets avec les copies</translation>
+    </message>
+    <message>
+        <source>Gigabytes of proxies</source>
+        <translation>Gigaoctets de proxys</translation>
+    </message>
+    <message>
+        <source>Gigabytes in all</source>
+        <translation>Gigaoctets au total</translation>
+    </message>
+    <message>
+        <source>Drives needed</source>
+        <translation>Disques nécessaires</translation>
+    </message>
+    <message>
+        <source>Offload time per day, hours, minutes and seconds</source>
+        <translation>Durée de déchargement par jour, heures, minutes et secondes</translation>
+    </message>
+    <message>
+        <source>Ca&amp;meras (drop clips or a card&apos;s folder on a row to measure its bitrate):</source>
+        <translation>Ca&amp;méras (déposez des clips ou le dossier d&apos;une carte sur une ligne pour en mesurer le débit) :</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Caméras</translation>
+    </message>
+    <message>
+        <source>A row a camera: name, count, time per day and bitrate, then its megabits per second, gigabytes per day, cards per day, the time one card holds and gigabytes</source>
+        <translation>Une ligne par caméra : nom, nombre, durée par jour et débit, puis ses mégabits par seconde, gigaoctets par jour, cartes par jour, la durée que contient une carte et gigaoctets</translation>
+    </message>
+    <message>
+        <source>&amp;Add Camera</source>
+        <translation>Aj&amp;outer une caméra</translation>
+    </message>
+    <message>
+        <source>R&amp;emove Camera</source>
+        <translation>&amp;Supprimer la caméra</translation>
+    </message>
+    <message>
+        <source>Choose Forma&amp;t…</source>
+        <translation>Choisir le forma&amp;t…</translation>
+    </message>
+    <message>
+        <source>Fault of the plan</source>
+        <translation>Erreur du plan</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Camera</source>
+        <translation>&amp;Caméra</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>Export as &amp;CSV…</source>
+        <translation>Exporter en &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Export as &amp;PDF…</source>
+        <translation>Exporter en &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Camera</source>
+        <translation>&amp;Supprimer la caméra</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Format…</source>
+        <translation>Choisir le &amp;format…</translation>
+    </message>
+    <message>
+        <source>&amp;Measure Clips…</source>
+        <translation>&amp;Mesurer des clips…</translation>
+    </message>
+    <message>
+        <source>Measure a Card F&amp;older…</source>
+        <translation>Mesurer le &amp;dossier d&apos;une carte…</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,11 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
-    <name>KivClipDrop</name>
+    <name>KivClipChild</name>
+    <message>
+        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
+        <translation>Misurato dai clip (registrazioni: %1, file: %2, saltati: %3): %4, %5</translation>
+    </message>
     <message>
         <source>Measuring clips…</source>
         <translation>Misurazione dei clip…</translation>
@@ -10,6 +14,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Measuring Clips</source>
+        <translation>Misurazione dei clip</translation>
     </message>
     <message>
         <source>Measuring clips</source>
@@ -20,32 +28,16 @@
         <translation>Si possono misurare solo file e cartelle di questo computer; %1 non lo è.</translation>
     </message>
     <message>
+        <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
+        <translation>La misurazione si è interrotta: il lettore dei clip ha inviato una riga più lunga di 64 KiB. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
         <source>Measuring clips… files read: %1</source>
         <translation>Misurazione dei clip… file letti: %1</translation>
     </message>
     <message>
-        <source>Measuring stopped: the reader of the clips failed. Nothing was changed.</source>
-        <translation>La misurazione si è interrotta: il lettore dei clip non è riuscito. Non è stato cambiato nulla.</translation>
-    </message>
-    <message>
-        <source>Measuring stopped: the reader of the clips failed on %1. Nothing was changed.</source>
-        <translation>La misurazione si è interrotta: il lettore dei clip non è riuscito a leggere %1. Non è stato cambiato nulla.</translation>
-    </message>
-    <message>
         <source>Nothing was measured: %1</source>
         <translation>Non è stato misurato nulla: %1</translation>
-    </message>
-    <message>
-        <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
-        <translation>Per misurare i clip serve kivfilesize, installato accanto al calcolatore; non è stato possibile avviare %1.</translation>
-    </message>
-    <message>
-        <source>Measuring Clips</source>
-        <translation>Misurazione dei clip</translation>
-    </message>
-    <message>
-        <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
-        <translation>La misurazione si è interrotta: il lettore dei clip ha inviato una riga più lunga di 64 KiB. Non è stato cambiato nulla.</translation>
     </message>
     <message>
         <source>the reader of the clips could not run</source>
@@ -64,8 +56,16 @@
         <translation>Non è stato misurato nulla: il lettore dei clip è terminato senza risultato.</translation>
     </message>
     <message>
-        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
-        <translation>Misurato dai clip (registrazioni: %1, file: %2, saltati: %3): %4, %5</translation>
+        <source>Measuring stopped: the reader of the clips failed. Nothing was changed.</source>
+        <translation>La misurazione si è interrotta: il lettore dei clip non è riuscito. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips failed on %1. Nothing was changed.</source>
+        <translation>La misurazione si è interrotta: il lettore dei clip non è riuscito a leggere %1. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
+        <translation>Per misurare i clip serve kivfilesize, installato accanto al calcolatore; non è stato possibile avviare %1.</translation>
     </message>
 </context>
 <context>
@@ -369,6 +369,438 @@
     <message>
         <source>Bitrate of a recording format…</source>
         <translation>Bitrate di un formato di registrazione…</translation>
+    </message>
+    <message>
+        <source>Plan a shoot…</source>
+        <translation>Pianifica le riprese…</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanCameraModel</name>
+    <message>
+        <source>%1 audio channels</source>
+        <translation>%1 canali audio</translation>
+    </message>
+    <message>
+        <source>audio %1</source>
+        <translation>audio %1</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Videocamera</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Time per day</source>
+        <translation>Durata al giorno</translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation>Bitrate</translation>
+    </message>
+    <message>
+        <source>Mbit/s</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>%1 per day</source>
+        <translation>%1 al giorno</translation>
+    </message>
+    <message>
+        <source>Cards per day</source>
+        <translation>Schede al giorno</translation>
+    </message>
+    <message>
+        <source>Card time</source>
+        <translation>Durata per scheda</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>Clips: %1</source>
+        <translation>Clip: %1</translation>
+    </message>
+    <message>
+        <source>Measuring clips…</source>
+        <translation>Misurazione dei clip…</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanReport</name>
+    <message>
+        <source>GiB</source>
+        <translation>GiB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1 per day</source>
+        <translation>%1 al giorno</translation>
+    </message>
+    <message>
+        <source>%1 for the shoot</source>
+        <translation>%1 per le riprese</translation>
+    </message>
+    <message>
+        <source>%1 with copies</source>
+        <translation>%1 con le copie</translation>
+    </message>
+    <message>
+        <source>%1 of proxies</source>
+        <translation>%1 di proxy</translation>
+    </message>
+    <message>
+        <source>%1 in all</source>
+        <translation>%1 in tutto</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Dischi</translation>
+    </message>
+    <message>
+        <source>Offload per day</source>
+        <translation>Scarico al giorno</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>impossibile scrivere %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Storage budget: %1</source>
+        <translation>Budget di archiviazione: %1</translation>
+    </message>
+    <message>
+        <source>Days: %1</source>
+        <translation>Giorni: %1</translation>
+    </message>
+    <message>
+        <source>Copies: %1</source>
+        <translation>Copie: %1</translation>
+    </message>
+    <message>
+        <source>Cards of %1 %2</source>
+        <translation>Schede da %1 %2</translation>
+    </message>
+    <message>
+        <source>Drives of %1 %2</source>
+        <translation>Dischi da %1 %2</translation>
+    </message>
+    <message>
+        <source>Offload at %1 MB/s</source>
+        <translation>Scarico a %1 MB/s</translation>
+    </message>
+    <message>
+        <source>Proxy: %1</source>
+        <translation>Proxy: %1</translation>
+    </message>
+    <message>
+        <source>Kiv File Size Calculator, %1</source>
+        <translation>Calcolatore di dimensione file Kiv, %1</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanner</name>
+    <message>
+        <source>measuring was cancelled</source>
+        <translation>la misurazione è stata annullata</translation>
+    </message>
+    <message>
+        <source>Measuring the clips of %1…</source>
+        <translation>Misurazione dei clip di %1…</translation>
+    </message>
+    <message>
+        <source>Plan a Shoot</source>
+        <translation>Pianifica le riprese</translation>
+    </message>
+    <message>
+        <source>%1[*] – Plan a Shoot</source>
+        <translation>%1[*] – Pianifica le riprese</translation>
+    </message>
+    <message>
+        <source>Camera 1</source>
+        <translation>Videocamera 1</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>Apri piano</translation>
+    </message>
+    <message>
+        <source>Plans (*.json);;All files (*)</source>
+        <translation>Piani (*.json);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>Salva piano</translation>
+    </message>
+    <message>
+        <source>Plans (*.json)</source>
+        <translation>Piani (*.json)</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>Esporta in CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Esporta in PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The plan was not opened: %1</source>
+        <translation>Il piano non è stato aperto: %1</translation>
+    </message>
+    <message>
+        <source>The plan was not saved: %1</source>
+        <translation>Il piano non è stato salvato: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: %1</source>
+        <translation>Non è stato esportato nulla: %1</translation>
+    </message>
+    <message>
+        <source>untitled plan</source>
+        <translation>piano senza titolo</translation>
+    </message>
+    <message>
+        <source>The plan has changes that are not saved. Save them?</source>
+        <translation>Il piano ha modifiche non salvate. Salvarle?</translation>
+    </message>
+    <message>
+        <source>Camera %1</source>
+        <translation>Videocamera %1</translation>
+    </message>
+    <message>
+        <source>Measure Clips</source>
+        <translation>Misura i clip</translation>
+    </message>
+    <message>
+        <source>Measure a Card Folder</source>
+        <translation>Misura la cartella di una scheda</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>non misurato</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlannerClass</name>
+    <message>
+        <source>Plan a Shoot</source>
+        <translation>Pianifica le riprese</translation>
+    </message>
+    <message>
+        <source>Shoot</source>
+        <translation>Riprese</translation>
+    </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>&amp;Unità:</translation>
+    </message>
+    <message>
+        <source>Units of a gigabyte</source>
+        <translation>Unità di un gigabyte</translation>
+    </message>
+    <message>
+        <source>GB of 1024 MB, as the calculator counts</source>
+        <translation>GB da 1024 MB, come conta il calcolatore</translation>
+    </message>
+    <message>
+        <source>GB of 10^9 bytes, as card labels count</source>
+        <translation>GB da 10^9 byte, come contano le etichette delle schede</translation>
+    </message>
+    <message>
+        <source>GiB of 2^30 bytes, as systems show a card</source>
+        <translation>GiB da 2^30 byte, come i sistemi mostrano una scheda</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>&amp;Giorni:</translation>
+    </message>
+    <message>
+        <source>Days of shooting</source>
+        <translation>Giorni di riprese</translation>
+    </message>
+    <message>
+        <source>C&amp;opies:</source>
+        <translation>C&amp;opie:</translation>
+    </message>
+    <message>
+        <source>Copies kept of the camera files</source>
+        <translation>Copie conservate dei file delle videocamere</translation>
+    </message>
+    <message>
+        <source>Card si&amp;ze:</source>
+        <translation>Dimensione &amp;scheda:</translation>
+    </message>
+    <message>
+        <source>Card size in gigabytes</source>
+        <translation>Dimensione scheda in gigabyte</translation>
+    </message>
+    <message>
+        <source>Dri&amp;ve size:</source>
+        <translation>Dimensione &amp;disco:</translation>
+    </message>
+    <message>
+        <source>Drive size in gigabytes</source>
+        <translation>Dimensione del disco in gigabyte</translation>
+    </message>
+    <message>
+        <source>Off&amp;load speed:</source>
+        <translation>Velocità di sca&amp;rico:</translation>
+    </message>
+    <message>
+        <source>Offload speed in megabytes per second</source>
+        <translation>Velocità di scarico in megabyte al secondo</translation>
+    </message>
+    <message>
+        <source>MB/s</source>
+        <translation>MB/s</translation>
+    </message>
+    <message>
+        <source>Pro&amp;xy:</source>
+        <translation>Pro&amp;xy:</translation>
+    </message>
+    <message>
+        <source>Proxy bitrate in megabits per second, or its format</source>
+        <translation>Bitrate del proxy in megabit al secondo, o il suo formato</translation>
+    </message>
+    <message>
+        <source>Mbit/s</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>Fo&amp;rmat…</source>
+        <translation>For&amp;mato…</translation>
+    </message>
+    <message>
+        <source>Choose the proxy&apos;s recording format</source>
+        <translation>Scegli il formato di registrazione del proxy</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totali</translation>
+    </message>
+    <message>
+        <source>Gigabytes per day</source>
+        <translation>Gigabyte al giorno</translation>
+    </message>
+    <message>
+        <source>Gigabytes for the shoot</source>
+        <translation>Gigabyte per le riprese</translation>
+    </message>
+    <message>
+        <source>Gigabytes with copies</source>
+        <translation>Gigabyte con le copie</translation>
+    </message>
+    <message>
+        <source>Gigabytes of proxies</source>
+        <translation>Gigabyte di proxy</translation>
+    </message>
+    <message>
+        <source>Gigabytes in all</source>
+        <translation>Gigabyte in tutto</translation>
+    </message>
+    <message>
+        <source>Drives needed</source>
+        <translation>Dischi necessari</translation>
+    </message>
+    <message>
+        <source>Offload time per day, hours, minutes and seconds</source>
+        <translation>Tempo di scarico al giorno, ore, minuti e secondi</translation>
+    </message>
+    <message>
+        <source>Ca&amp;meras (drop clips or a card&apos;s folder on a row to measure its bitrate):</source>
+        <translation>Videoc&amp;amere (trascina dei clip o la cartella di una scheda su una riga per misurarne il bitrate):</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Videocamere</translation>
+    </message>
+    <message>
+        <source>A row a camera: name, count, time per day and bitrate, then its megabits per second, gigabytes per day, cards per day, the time one card holds and gigabytes</source>
+        <translation>Una riga per videocamera: nome, numero, durata al giorno e bitrate, poi i suoi megabit al secondo, gigabyte al giorno, schede al giorno, la durata che una scheda contiene e gigabyte</translation>
+    </message>
+    <message>
+        <source>&amp;Add Camera</source>
+        <translation>Agg&amp;iungi videocamera</translation>
+    </message>
+    <message>
+        <source>R&amp;emove Camera</source>
+        <translation>Rimuovi vid&amp;eocamera</translation>
+    </message>
+    <message>
+        <source>Choose Forma&amp;t…</source>
+        <translation>Scegli forma&amp;to…</translation>
+    </message>
+    <message>
+        <source>Fault of the plan</source>
+        <translation>Errore del piano</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Camera</source>
+        <translation>&amp;Videocamera</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Apri…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Sal&amp;va con nome…</translation>
+    </message>
+    <message>
+        <source>Export as &amp;CSV…</source>
+        <translation>Esporta in &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Export as &amp;PDF…</source>
+        <translation>Esporta in &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Chi&amp;udi</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Camera</source>
+        <translation>&amp;Rimuovi videocamera</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Format…</source>
+        <translation>Scegli il &amp;formato…</translation>
+    </message>
+    <message>
+        <source>&amp;Measure Clips…</source>
+        <translation>&amp;Misura i clip…</translation>
+    </message>
+    <message>
+        <source>Measure a Card F&amp;older…</source>
+        <translation>Misura la &amp;cartella di una scheda…</translation>
     </message>
 </context>
 </TS>

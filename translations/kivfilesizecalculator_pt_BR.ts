@@ -2,7 +2,11 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
-    <name>KivClipDrop</name>
+    <name>KivClipChild</name>
+    <message>
+        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
+        <translation>Medido a partir de clipes (gravações: %1, arquivos: %2, ignorados: %3): %4, %5</translation>
+    </message>
     <message>
         <source>Measuring clips…</source>
         <translation>Medindo os clipes…</translation>
@@ -10,6 +14,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Measuring Clips</source>
+        <translation>Medição de clipes</translation>
     </message>
     <message>
         <source>Measuring clips</source>
@@ -20,32 +28,16 @@
         <translation>Só é possível medir arquivos e pastas deste computador; %1 não é um deles.</translation>
     </message>
     <message>
+        <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
+        <translation>A medição parou: o leitor dos clipes enviou uma linha com mais de 64 KiB. Nada foi alterado.</translation>
+    </message>
+    <message>
         <source>Measuring clips… files read: %1</source>
         <translation>Medindo os clipes… arquivos lidos: %1</translation>
     </message>
     <message>
-        <source>Measuring stopped: the reader of the clips failed. Nothing was changed.</source>
-        <translation>A medição parou: o leitor dos clipes falhou. Nada foi alterado.</translation>
-    </message>
-    <message>
-        <source>Measuring stopped: the reader of the clips failed on %1. Nothing was changed.</source>
-        <translation>A medição parou: o leitor dos clipes falhou em %1. Nada foi alterado.</translation>
-    </message>
-    <message>
         <source>Nothing was measured: %1</source>
         <translation>Nada foi medido: %1</translation>
-    </message>
-    <message>
-        <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
-        <translation>Para medir clipes é preciso o kivfilesize, instalado junto com a calculadora; não foi possível iniciar %1.</translation>
-    </message>
-    <message>
-        <source>Measuring Clips</source>
-        <translation>Medição de clipes</translation>
-    </message>
-    <message>
-        <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
-        <translation>A medição parou: o leitor dos clipes enviou uma linha com mais de 64 KiB. Nada foi alterado.</translation>
     </message>
     <message>
         <source>the reader of the clips could not run</source>
@@ -64,8 +56,16 @@
         <translation>Nada foi medido: o leitor dos clipes terminou sem resultado.</translation>
     </message>
     <message>
-        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
-        <translation>Medido a partir de clipes (gravações: %1, arquivos: %2, ignorados: %3): %4, %5</translation>
+        <source>Measuring stopped: the reader of the clips failed. Nothing was changed.</source>
+        <translation>A medição parou: o leitor dos clipes falhou. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Measuring stopped: the reader of the clips failed on %1. Nothing was changed.</source>
+        <translation>A medição parou: o leitor dos clipes falhou em %1. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
+        <translation>Para medir clipes é preciso o kivfilesize, instalado junto com a calculadora; não foi possível iniciar %1.</translation>
     </message>
 </context>
 <context>
@@ -369,6 +369,438 @@
     <message>
         <source>Bitrate of a recording format…</source>
         <translation>Taxa de bits de um formato de gravação…</translation>
+    </message>
+    <message>
+        <source>Plan a shoot…</source>
+        <translation>Planejar uma gravação…</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanCameraModel</name>
+    <message>
+        <source>%1 audio channels</source>
+        <translation>%1 canais de áudio</translation>
+    </message>
+    <message>
+        <source>audio %1</source>
+        <translation>áudio %1</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Câmera</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Quantidade</translation>
+    </message>
+    <message>
+        <source>Time per day</source>
+        <translation>Tempo por dia</translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation>Taxa de bits</translation>
+    </message>
+    <message>
+        <source>Mbit/s</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>%1 per day</source>
+        <translation>%1 por dia</translation>
+    </message>
+    <message>
+        <source>Cards per day</source>
+        <translation>Cartões por dia</translation>
+    </message>
+    <message>
+        <source>Card time</source>
+        <translation>Tempo por cartão</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 qps</translation>
+    </message>
+    <message>
+        <source>Clips: %1</source>
+        <translation>Clipes: %1</translation>
+    </message>
+    <message>
+        <source>Measuring clips…</source>
+        <translation>Medindo os clipes…</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanReport</name>
+    <message>
+        <source>GiB</source>
+        <translation>GiB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1 per day</source>
+        <translation>%1 por dia</translation>
+    </message>
+    <message>
+        <source>%1 for the shoot</source>
+        <translation>%1 para a gravação</translation>
+    </message>
+    <message>
+        <source>%1 with copies</source>
+        <translation>%1 com cópias</translation>
+    </message>
+    <message>
+        <source>%1 of proxies</source>
+        <translation>%1 de proxies</translation>
+    </message>
+    <message>
+        <source>%1 in all</source>
+        <translation>%1 no total</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Discos</translation>
+    </message>
+    <message>
+        <source>Offload per day</source>
+        <translation>Descarga por dia</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>não é possível gravar %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Storage budget: %1</source>
+        <translation>Orçamento de armazenamento: %1</translation>
+    </message>
+    <message>
+        <source>Days: %1</source>
+        <translation>Dias: %1</translation>
+    </message>
+    <message>
+        <source>Copies: %1</source>
+        <translation>Cópias: %1</translation>
+    </message>
+    <message>
+        <source>Cards of %1 %2</source>
+        <translation>Cartões de %1 %2</translation>
+    </message>
+    <message>
+        <source>Drives of %1 %2</source>
+        <translation>Discos de %1 %2</translation>
+    </message>
+    <message>
+        <source>Offload at %1 MB/s</source>
+        <translation>Descarga a %1 MB/s</translation>
+    </message>
+    <message>
+        <source>Proxy: %1</source>
+        <translation>Proxy: %1</translation>
+    </message>
+    <message>
+        <source>Kiv File Size Calculator, %1</source>
+        <translation>Calculadora de tamanho de arquivo Kiv, %1</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanner</name>
+    <message>
+        <source>measuring was cancelled</source>
+        <translation>a medição foi cancelada</translation>
+    </message>
+    <message>
+        <source>Measuring the clips of %1…</source>
+        <translation>Medindo os clipes de %1…</translation>
+    </message>
+    <message>
+        <source>Plan a Shoot</source>
+        <translation>Planejar uma gravação</translation>
+    </message>
+    <message>
+        <source>%1[*] – Plan a Shoot</source>
+        <translation>%1[*] – Planejar uma gravação</translation>
+    </message>
+    <message>
+        <source>Camera 1</source>
+        <translation>Câmera 1</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>Abrir plano</translation>
+    </message>
+    <message>
+        <source>Plans (*.json);;All files (*)</source>
+        <translation>Planos (*.json);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>Salvar plano</translation>
+    </message>
+    <message>
+        <source>Plans (*.json)</source>
+        <translation>Planos (*.json)</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>Exportar como CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Arquivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exportar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The plan was not opened: %1</source>
+        <translation>O plano não foi aberto: %1</translation>
+    </message>
+    <message>
+        <source>The plan was not saved: %1</source>
+        <translation>O plano não foi salvo: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: %1</source>
+        <translation>Nada foi exportado: %1</translation>
+    </message>
+    <message>
+        <source>untitled plan</source>
+        <translation>plano sem título</translation>
+    </message>
+    <message>
+        <source>The plan has changes that are not saved. Save them?</source>
+        <translation>O plano tem alterações não salvas. Salvá-las?</translation>
+    </message>
+    <message>
+        <source>Camera %1</source>
+        <translation>Câmera %1</translation>
+    </message>
+    <message>
+        <source>Measure Clips</source>
+        <translation>Medir clipes</translation>
+    </message>
+    <message>
+        <source>Measure a Card Folder</source>
+        <translation>Medir a pasta de um cartão</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>não medido</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlannerClass</name>
+    <message>
+        <source>Plan a Shoot</source>
+        <translation>Planejar uma gravação</translation>
+    </message>
+    <message>
+        <source>Shoot</source>
+        <translation>Gravação</translation>
+    </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>&amp;Unidades:</translation>
+    </message>
+    <message>
+        <source>Units of a gigabyte</source>
+        <translation>Unidades de um gigabyte</translation>
+    </message>
+    <message>
+        <source>GB of 1024 MB, as the calculator counts</source>
+        <translation>GB de 1024 MB, como a calculadora conta</translation>
+    </message>
+    <message>
+        <source>GB of 10^9 bytes, as card labels count</source>
+        <translation>GB de 10^9 bytes, como contam os rótulos dos cartões</translation>
+    </message>
+    <message>
+        <source>GiB of 2^30 bytes, as systems show a card</source>
+        <translation>GiB de 2^30 bytes, como os sistemas mostram um cartão</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>&amp;Dias:</translation>
+    </message>
+    <message>
+        <source>Days of shooting</source>
+        <translation>Dias de gravação</translation>
+    </message>
+    <message>
+        <source>C&amp;opies:</source>
+        <translation>Có&amp;pias:</translation>
+    </message>
+    <message>
+        <source>Copies kept of the camera files</source>
+        <translation>Cópias mantidas dos arquivos das câmeras</translation>
+    </message>
+    <message>
+        <source>Card si&amp;ze:</source>
+        <translation>&amp;Tamanho do cartão:</translation>
+    </message>
+    <message>
+        <source>Card size in gigabytes</source>
+        <translation>Tamanho do cartão em gigabytes</translation>
+    </message>
+    <message>
+        <source>Dri&amp;ve size:</source>
+        <translation>Tamanho do d&amp;isco:</translation>
+    </message>
+    <message>
+        <source>Drive size in gigabytes</source>
+        <translation>Tamanho do disco em gigabytes</translation>
+    </message>
+    <message>
+        <source>Off&amp;load speed:</source>
+        <translation>&amp;Velocidade de descarga:</translation>
+    </message>
+    <message>
+        <source>Offload speed in megabytes per second</source>
+        <translation>Velocidade de descarga em megabytes por segundo</translation>
+    </message>
+    <message>
+        <source>MB/s</source>
+        <translation>MB/s</translation>
+    </message>
+    <message>
+        <source>Pro&amp;xy:</source>
+        <translation>Pro&amp;xy:</translation>
+    </message>
+    <message>
+        <source>Proxy bitrate in megabits per second, or its format</source>
+        <translation>Taxa de bits do proxy em megabits por segundo, ou o seu formato</translation>
+    </message>
+    <message>
+        <source>Mbit/s</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>Fo&amp;rmat…</source>
+        <translation>&amp;Formato…</translation>
+    </message>
+    <message>
+        <source>Choose the proxy&apos;s recording format</source>
+        <translation>Escolher o formato de gravação do proxy</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totais</translation>
+    </message>
+    <message>
+        <source>Gigabytes per day</source>
+        <translation>Gigabytes por dia</translation>
+    </message>
+    <message>
+        <source>Gigabytes for the shoot</source>
+        <translation>Gigabytes para a gravação</translation>
+    </message>
+    <message>
+        <source>Gigabytes with copies</source>
+        <translation>Gigabytes com cópias</translation>
+    </message>
+    <message>
+        <source>Gigabytes of proxies</source>
+        <translation>Gigabytes de proxies</translation>
+    </message>
+    <message>
+        <source>Gigabytes in all</source>
+        <translation>Gigabytes no total</translation>
+    </message>
+    <message>
+        <source>Drives needed</source>
+        <translation>Discos necessários</translation>
+    </message>
+    <message>
+        <source>Offload time per day, hours, minutes and seconds</source>
+        <translation>Tempo de descarga por dia, horas, minutos e segundos</translation>
+    </message>
+    <message>
+        <source>Ca&amp;meras (drop clips or a card&apos;s folder on a row to measure its bitrate):</source>
+        <translation>Câ&amp;meras (arraste clipes ou a pasta de um cartão para uma linha para medir a taxa de bits):</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Câmeras</translation>
+    </message>
+    <message>
+        <source>A row a camera: name, count, time per day and bitrate, then its megabits per second, gigabytes per day, cards per day, the time one card holds and gigabytes</source>
+        <translation>Uma linha por câmera: nome, quantidade, tempo por dia e taxa de bits, depois seus megabits por segundo, gigabytes por dia, cartões por dia, o tempo que cabe em um cartão e gigabytes</translation>
+    </message>
+    <message>
+        <source>&amp;Add Camera</source>
+        <translation>Adicionar câme&amp;ra</translation>
+    </message>
+    <message>
+        <source>R&amp;emove Camera</source>
+        <translation>R&amp;emover câmera</translation>
+    </message>
+    <message>
+        <source>Choose Forma&amp;t…</source>
+        <translation>Escol&amp;her formato…</translation>
+    </message>
+    <message>
+        <source>Fault of the plan</source>
+        <translation>Erro do plano</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Camera</source>
+        <translation>&amp;Câmera</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>A&amp;brir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Salvar c&amp;omo…</translation>
+    </message>
+    <message>
+        <source>Export as &amp;CSV…</source>
+        <translation>Exportar como &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Export as &amp;PDF…</source>
+        <translation>Exportar como &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Camera</source>
+        <translation>Remo&amp;ver câmera</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Format…</source>
+        <translation>Escolher &amp;formato…</translation>
+    </message>
+    <message>
+        <source>&amp;Measure Clips…</source>
+        <translation>&amp;Medir clipes…</translation>
+    </message>
+    <message>
+        <source>Measure a Card F&amp;older…</source>
+        <translation>Medir a &amp;pasta de um cartão…</translation>
     </message>
 </context>
 </TS>

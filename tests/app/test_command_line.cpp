@@ -23,8 +23,9 @@ struct Outcome
     QString err;
 };
 
-// Runs `program` with no display of any kind.
-Outcome run(const QString &program, const QStringList &arguments, int waitMs = 10000)
+// Runs `program` with no display of any kind, `input` on its standard input.
+Outcome run(const QString &program, const QStringList &arguments, int waitMs = 10000,
+            const QByteArray &input = QByteArray())
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -33,6 +34,8 @@ Outcome run(const QString &program, const QStringList &arguments, int waitMs = 1
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
     Outcome result;
     if (process.waitForFinished(waitMs) && process.exitStatus() == QProcess::NormalExit) {
         result.status = process.exitCode();
@@ -151,6 +154,44 @@ TEST(CommandLine, CalculatorPassesTheToolkitItsOptions)
         run(QStringLiteral(KIV_CALCULATOR),
             {"-platform", "offscreen", "--style", "fusion", "-reverse", "notes.txt"}, 1500);
     EXPECT_EQ(r.status, -1) << r.err.toStdString();
+}
+
+TEST(CommandLine, CalculatorOpensThePlanner)
+{
+    // With a plan that reads, or none, the planner opens and keeps running.
+    const QString plans = QStringLiteral(KIV_PLAN_FIXTURES);
+    for (const QStringList &arguments :
+         {QStringList{"--plan", plans + "/shoot.json", "-platform", "offscreen"},
+          QStringList{"-platform", "offscreen", "--plan"},
+          QStringList{"--plan=" + plans + "/audio.json", "-platform", "offscreen"}}) {
+        const Outcome r = run(QStringLiteral(KIV_CALCULATOR), arguments, 1500);
+        EXPECT_EQ(r.status, -1) << arguments.join(' ').toStdString() << r.err.toStdString();
+    }
+}
+
+TEST(CommandLine, CalculatorRefusesAPlanItCannotRead)
+{
+    // One line naming the fault's place, exit status 2, no window (no display).
+    const QString plans = QStringLiteral(KIV_PLAN_FIXTURES);
+    const struct
+    {
+        QStringList arguments;
+        QByteArray input;
+        QString error;
+    } rows[] = {
+        {{"--plan", plans + "/bad-fps.json"}, "", "cameras[1].fps: must be a frame rate"},
+        {{"--plan", plans + "/none.json"}, "", plans + "/none.json: cannot be read ("},
+        {{"--plan", plans}, "", plans + ": a folder, not a plan file"},
+        {{"--plan=", "-platform", "offscreen"}, "", "--plan= names no plan file"},
+        {{"--plan", "-"}, "{\"cameras\": []}", "cameras: must list 1 to 1000 cameras"},
+    };
+    for (const auto &row : rows) {
+        const Outcome r = run(QStringLiteral(KIV_CALCULATOR), row.arguments, 10000, row.input);
+        EXPECT_EQ(r.status, 2) << r.err.toStdString();
+        EXPECT_TRUE(r.err.startsWith("kivfilesizecalculator: " + row.error)) << r.err.toStdString();
+        EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << r.err.toStdString();
+        EXPECT_EQ(r.out, QString());
+    }
 }
 
 } // namespace

@@ -6,14 +6,18 @@
 // decimal separator, and with no match the texts are the form's own.
 #include "app/KivClipDrop.h"
 #include "app/KivFileSizeCalculator.h"
+#include "app/KivPlanner.h"
 #include "app/KivTranslations.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QMenu>
 #include <QPushButton>
+#include <QTableView>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -34,6 +38,32 @@ QMap<QString, QString> textsOf(const QWidget &dialog)
     }
     for (const QLineEdit *edit : dialog.findChildren<QLineEdit *>()) {
         texts[edit->objectName() + QStringLiteral(" name")] = edit->accessibleName();
+    }
+    return texts;
+}
+
+// The planner's texts besides those of textsOf: its actions, menus, column
+// headers, the table's name and the units it offers.
+QMap<QString, QString> plannerTexts(const KivPlanner &planner)
+{
+    QMap<QString, QString> texts = textsOf(planner);
+    for (const QAction *action : planner.findChildren<QAction *>()) {
+        if (!action->objectName().isEmpty()) {
+            texts[action->objectName()] = action->text();
+        }
+    }
+    for (const QMenu *menu : planner.findChildren<QMenu *>()) {
+        texts[menu->objectName()] = menu->title();
+    }
+    const auto *view = planner.findChild<QTableView *>();
+    texts[QStringLiteral("table name")] = view->accessibleName();
+    for (int c = 0; c < view->model()->columnCount(); ++c) {
+        texts[QStringLiteral("column %1").arg(c)] =
+            view->model()->headerData(c, Qt::Horizontal).toString();
+    }
+    const auto *units = planner.findChild<QComboBox *>(QStringLiteral("units"));
+    for (int i = 0; i < units->count(); ++i) {
+        texts[QStringLiteral("units %1").arg(i)] = units->itemText(i);
     }
     return texts;
 }
@@ -106,6 +136,8 @@ private slots:
     void translated();
     void untranslated_data();
     void untranslated();
+    void planner_data();
+    void planner();
 
 private:
     QMap<QString, QString> english;
@@ -189,6 +221,55 @@ void TestTranslations::untranslated()
     KivFileSizeCalculator dialog;
     QCOMPARE(textsOf(dialog), english);
     QCOMPARE(computedFields(dialog), inLocale(englishFields));
+}
+
+void TestTranslations::planner_data()
+{
+    translated_data();
+}
+
+void TestTranslations::planner()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, language);
+    const QMap<QString, QString> english = plannerTexts(KivPlanner());
+    QLocale::setDefault(QLocale(locale));
+    QVERIFY(kivInstallTranslations(QLocale(), QStringLiteral(KIV_QM_DIR)));
+    const QMap<QString, QString> translations =
+        translationsIn(QStringLiteral(KIV_TS_DIR "/kivfilesizecalculator_%1.ts").arg(language));
+    KivPlanner planner;
+    const QMap<QString, QString> texts = plannerTexts(planner);
+    QCOMPARE(texts.keys(), english.keys());
+    // Texts the sources hold as they stand; the others are built of them.
+    int sources = 0;
+    for (auto it = english.cbegin(); it != english.cend(); ++it) {
+        if (translations.contains(it.value()) && !it.value().isEmpty()) {
+            QCOMPARE(texts[it.key()], translations[it.value()]);
+            ++sources;
+        }
+    }
+    QVERIFY2(sources > 40, qPrintable(QString::number(sources)));
+    for (const char *name : {"shootBox", "totalsBox", "camerasLabel", "cameraMenu", "column 2",
+                             "actionSaveAs", "units 0", "window"}) {
+        QVERIFY2(texts[QLatin1String(name)] != english[QLatin1String(name)], name);
+    }
+    // No two mnemonics of the window (its labels, buttons and menus) clash.
+    QStringList keys;
+    for (const auto &[key, text] : texts.asKeyValueRange()) {
+        const qsizetype amp = text.indexOf(QLatin1Char('&'));
+        if (amp >= 0 && amp + 1 < text.size() && !key.startsWith(QLatin1String("action"))) {
+            keys << text.mid(amp + 1, 1).toLower();
+        }
+    }
+    QCOMPARE(keys.size(), 14);
+    keys.removeDuplicates();
+    QCOMPARE(keys.size(), 14);
+    // Figures as the language writes them.
+    KivPlan plan;
+    plan.cameras << KivPlanCamera{QStringLiteral("A"), 1, 3600, {KivPlanBitrate{2.5}, {}}};
+    planner.setPlan(plan, QString());
+    QCOMPARE(planner.findChild<QLabel *>(QStringLiteral("perDay"))->text(),
+             inLocale({QStringLiteral("1.09863")}).constFirst());
 }
 
 QTEST_MAIN(TestTranslations)

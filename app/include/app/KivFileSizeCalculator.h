@@ -39,6 +39,8 @@ private:
     void calculate();
     // Writes the stored bitrate, card size and time into the first group.
     void showValues();
+    // Opens "Plan a Shoot" with a camera of the first group's figures.
+    void openPlanner();
     // Widens the caption and unit columns where the font does not fit them.
     void fitLabelColumns();
     // Widens the five fields together where the font does not fit the

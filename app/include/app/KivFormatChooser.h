@@ -10,6 +10,8 @@
 // language.
 #pragma once
 
+#include "calc/KivAudio.h"
+#include "calc/KivTyped.h"
 #include "catalogue/KivFormatCatalogue.h"
 #include "ui_KivFormatChooser.h"
 
@@ -29,6 +31,26 @@ public:
     // while the choice gives none (a frame size or rate that cannot be read,
     // say).
     std::optional<double> mbps() const { return mbps_; }
+
+    // What is chosen as a plan keeps it, to be looked up again: the format's
+    // id, the frame size and rate where its figure depends on them, and the
+    // audio added; nothing while the choice gives no bitrate.
+    struct Choice
+    {
+        QString id;
+        std::optional<KivFrameSize> frame;
+        std::optional<double> fps;
+        std::optional<KivAudio> audio;
+    };
+    std::optional<Choice> choice() const;
+
+    // Shows the format that `name` finds in the catalogue (an id, or a name
+    // as kivChooseFormat takes it), at `frame` and `fps` where given, with
+    // the audio of `audio` (its channels; none for none) instead of the last
+    // choice accepted. False, with the chooser as it was, where the catalogue
+    // has no such format.
+    bool select(const QString &name, std::optional<KivFrameSize> frame, std::optional<double> fps,
+                std::optional<KivAudio> audio);
 
     void accept() override;
 

@@ -6,7 +6,8 @@
 // chooser, and the bitrate chosen goes into the field as if typed, so the
 // field's own reaction to typing follows. The field's tooltip from the form,
 // which says so, comes back whenever the tooltip is cleared (a measured
-// bitrate's tooltip holds only until the field changes).
+// bitrate's tooltip holds only until the field changes). "Plan a shoot…"
+// follows where asked for: it asks the window to open the planner.
 #pragma once
 
 #include <QObject>
@@ -18,8 +19,18 @@ class KivFormatMenu : public QObject
     Q_OBJECT
 
 public:
-    // Adds the entry to the context menu of `field`, for the field's life.
-    explicit KivFormatMenu(QLineEdit *field);
+    enum Entry
+    {
+        Format = 1, // "Bitrate of a recording format…"
+        Plan = 2,   // "Plan a shoot…"
+    };
+
+    // Adds the entries to the context menu of `field`, for the field's life.
+    explicit KivFormatMenu(QLineEdit *field, int entries = Format);
+
+signals:
+    // "Plan a shoot…" was chosen.
+    void planRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -29,4 +40,5 @@ private:
 
     QLineEdit *field;
     QString hint; // the field's tooltip as the form gives it
+    int entries;
 };

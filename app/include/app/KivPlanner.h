@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
+// "Plan a Shoot": a whole shoot's plan in a window. A table of cameras (name,
+// count, time per day, bitrate: typed, chosen with the format chooser, or
+// measured from clips and folders dropped on the row), the days, copies,
+// card and drive sizes, offload speed and proxy, and the answer of the plan
+// library (KivPlanAnswer.h) beside it, updated as you type: each figure is
+// the one `kivfilesize --plan --json` gives for the plan saved.
+//
+// The texts stay as typed. An empty count, days or copies is 1, an empty
+// card size, drive size, offload speed or proxy is none; a field the plan
+// cannot take shows the plan library's one-line fault naming its place
+// ("cameras[1].count: ..."), marked at the field, and no figure, so that
+// nothing stale shows. A figure read from a plan file is kept exact until it
+// is typed over. Typing a camera's bitrate makes it a typed rate (a typed
+// rate from a file keeps its audio); choosing a format keeps the format as the
+// camera's source (id, frame size, rate and audio); measuring keeps the
+// clips' paths, of which those the reader refuses (not clips) are left out.
+// Clips dropped below the rows make a camera of their own. A camera's clips
+// read from a plan file are measured on opening, one camera after another
+// (until then no figure shows, and the fault line says which camera is
+// measured), and a path refused there is a fault, as for kivfilesize; Cancel
+// on the progress leaves the cameras waiting unmeasured. The format chooser
+// offers 2, 4 or 8 channels of 24-bit 48 kHz audio, so a format's other audio
+// read from a file becomes the chooser's only when a format is chosen again.
+//
+// Plan files are opened and saved with the plan library; a broken file is
+// refused with its fault named and the window left as it was. Unsaved changes
+// are asked about before they would be lost (New, Open, Close). Saving to
+// another folder makes relative clip paths absolute, so that they still name
+// the same clips.
+#pragma once
+
+#include "plan/KivPlan.h"
+#include "plan/KivPlanAnswer.h"
+#include "ui_KivPlanner.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QUrl>
+
+#include <cstdint>
+#include <optional>
+
+class KivClipChild;
+struct KivClipMeasured;
+class KivPlanCameraModel;
+
+class KivPlanner : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // An untitled plan of one camera.
+    explicit KivPlanner(QWidget *parent = nullptr);
+    ~KivPlanner() override;
+
+    // Shows `plan` as read from `path` (empty: an untitled plan whose relative
+    // clips are relative to the current folder), unmodified.
+    void setPlan(const KivPlan &plan, const QString &path);
+    // Reads the plan file at `path` and shows it; a refusal says why in a
+    // message and changes nothing.
+    bool openFile(const QString &path);
+    // Saves the plan to `path`, whole or not at all; a plan with a field it
+    // cannot take, or a file that cannot be written, says why in a message.
+    bool saveFile(const QString &path);
+    // Exports the table and the totals; nothing while the plan has a fault.
+    bool exportCsv(const QString &path);
+    bool exportPdf(const QString &path);
+    // The first camera's rate, time per day and the card size, as the
+    // calculator holds them, each where it is given.
+    void seed(std::optional<double> mbps, std::optional<std::uint32_t> seconds,
+              std::optional<double> cardSize);
+
+    // The plan file shown, or empty.
+    QString filePath() const { return path; }
+    // The plan the fields hold, or nothing with the fault.
+    std::optional<KivPlan> plan(QString *fault = nullptr) const;
+    // The answer shown, or nothing while the plan has a fault or clips are
+    // being measured (fault() says which).
+    const std::optional<KivPlanAnswer> &answer() const { return answer_; }
+    QString fault() const { return fault_; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void on_actionNew_triggered();
+    void on_actionOpen_triggered();
+    void on_actionSave_triggered();
+    void on_actionSaveAs_triggered();
+    void on_actionExportCsv_triggered();
+    void on_actionExportPdf_triggered();
+    void on_actionAddCamera_triggered();
+    void on_actionRemoveCamera_triggered();
+    void on_actionChooseFormat_triggered();
+    void on_actionMeasureClips_triggered();
+    void on_actionMeasureFolder_triggered();
+    void on_proxyFormat_clicked();
+    void on_units_currentIndexChanged(int index);
+
+private:
+    struct Waiting
+    {
+        int id; // the camera's
+        QList<QUrl> urls;
+        bool dropped; // else read from the plan file
+    };
+
+    void edited();
+    void recompute();
+    void showFault(const QString &fault);
+    bool rates(const KivPlan &plan, QList<double> &cameras, std::optional<double> &proxy,
+               QString &error);
+    const KivFormatCatalogue &catalogue();
+    bool askToSave();
+    QString askForPath(const QString &title, const QString &filter, const QString &suffix);
+    void warn(const QString &title, const QString &text);
+    void chooseFormat(int row);
+    void measure(int id, const QList<QUrl> &urls, bool dropped);
+    void measureNext();
+    void measured(const KivClipMeasured &result);
+    // Nothing was measured; Cancel stops the measuring of every camera waiting.
+    void unmeasured(const QString &why, bool canceled = false);
+    void setTypedField(QLineEdit *field, std::optional<double> value);
+    std::optional<double> fieldValue(QLineEdit *field) const;
+    QString title() const;
+
+    Ui::KivPlannerClass ui;
+    KivPlanCameraModel *model;
+    KivClipChild *clips;
+    QString path;
+    QHash<QLineEdit *, double> exact;   // figures read from a file, until typed over
+    std::optional<KivPlanSource> proxy; // the proxy's source, none for none
+    std::optional<KivFormatCatalogue> formats;
+    QHash<QLineEdit *, QAction *> marks; // the fault's mark at each field
+    std::optional<KivPlanAnswer> answer_;
+    QString fault_;
+    QList<Waiting> waiting;
+    std::optional<Waiting> current; // being measured
+};

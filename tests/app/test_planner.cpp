@@ -1,0 +1,330 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
+
+// "Plan a Shoot" driven as a user drives it: what is typed gives the plan
+// library's answer, or the fault naming its place and no figure; a format
+// chosen stays the camera's source; the keyboard alone; unsaved changes; and
+// the calculator's way in.
+#include "PlannerTestSupport.h"
+
+class TestPlanner : public PlannerTest
+{
+    Q_OBJECT
+
+private slots:
+    void typing_data();
+    void typing();
+    void figuresFollowEachKey();
+    void chooser_data();
+    void chooser();
+    void keyboard();
+    void unsavedChangesAreAsked();
+    void fromTheCalculator();
+};
+
+void TestPlanner::typing_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("expected"); // the plan file it makes, or none
+    QTest::addColumn<QString>("fault");
+
+    const QStringList typed = {"0:0=A and B", "0:1=2", "0:2=4:00:00", "0:3=150"};
+    const QString plan = R"({"days": %1, "copies": %2, %3 "cameras": [
+        {"name": "A and B", "count": 2, "time_per_day": "04:00:00", "bitrate": 150} %4]})";
+    QTest::newRow("one camera") << typed << plan.arg(1).arg(1).arg("", "") << "";
+    QTest::newRow("days, copies, card, drive, offload")
+        << typed +
+               QStringList{"days=3", "copies=3", "cardSize=256", "driveSize=8192", "offload=400"}
+        << plan.arg(3).arg(3).arg(
+               R"("card_size": 256, "drive_size": 8192, "offload_mbyte_s": 400,)", "")
+        << "";
+    QTest::newRow("a typed proxy, a second camera, GiB")
+        << typed + QStringList{"proxy=45", "add", "1:0=Drone", "1:2=0:30:00", "1:3=150", "units=2"}
+        << plan.arg(1).arg(1).arg(
+               R"("units": "gib", "proxy": {"bitrate": 45},)",
+               R"(, {"name": "Drone", "time_per_day": "0:30:00", "bitrate": 150})")
+        << "";
+    QTest::newRow("empty days and copies are 1")
+        << typed + QStringList{"days=", "copies="} << plan.arg(1).arg(1).arg("", "") << "";
+    QTest::newRow("German numbers")
+        << QStringList{"locale:de_DE"} + typed.mid(0, 3) + QStringList{"0:3=12,5", "cardSize=0,5"}
+        << R"({"card_size": 0.5, "cameras": [{"name": "A and B", "count": 2,
+               "time_per_day": "4:00:00", "bitrate": 12.5}]})"
+        << "";
+    // Faults name their place and leave no figure.
+    QTest::newRow("count 0") << typed + QStringList{"0:1=0"} << ""
+                             << "cameras[0].count: must be a whole number from 1 to 1000";
+    QTest::newRow("count not whole") << typed + QStringList{"0:1=1.5"} << ""
+                                     << "cameras[0].count: must be a whole number from 1 to 1000";
+    QTest::newRow("a time past a day") << typed + QStringList{"0:2=25:00:00"} << ""
+                                       << "cameras[0].time_per_day: \"25:00:00\" is longer than "
+                                          "a day (24:00:00)";
+    QTest::newRow("a time that is none") << typed + QStringList{"0:2=four hours"} << ""
+                                         << "cameras[0].time_per_day: ";
+    QTest::newRow("no bitrate") << typed + QStringList{"0:3="} << ""
+                                << "cameras[0].bitrate: must be a number from 0.001 to 10000000";
+    QTest::newRow("days 0") << typed + QStringList{"days=0"} << ""
+                            << "days: must be a whole number from 1 to 10000";
+    QTest::newRow("copies beyond") << typed + QStringList{"copies=101"} << ""
+                                   << "copies: must be a whole number from 1 to 100";
+    QTest::newRow("card size not a number") << typed + QStringList{"cardSize=big"} << ""
+                                            << "card_size: must be a number from 0.001 to 1000000";
+    QTest::newRow("proxy 0") << typed + QStringList{"proxy=0"} << ""
+                             << "proxy.bitrate: must be a number from 0.001 to 10000000";
+    QTest::newRow("a card that lasts beyond any time")
+        << QStringList{"0:3=0.001", "cardSize=1000000"} << ""
+        << "cameras[0]: at 0.001 Mbit/s a 1e+06 GB card lasts longer than 1193046:28:15";
+}
+
+void TestPlanner::typing()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, expected);
+    QFETCH(QString, fault);
+    run(steps);
+    if (expected.isEmpty()) {
+        QVERIFY2(planner->fault().startsWith(fault), qPrintable(planner->fault()));
+        QCOMPARE(child<QLabel>("fault")->text(), planner->fault());
+        QVERIFY(!planner->answer());
+        for (const char *total : TOTALS) {
+            QCOMPARE(child<QLabel>(total)->text(), QString());
+        }
+        return;
+    }
+    KivPlan plan;
+    QString error;
+    QVERIFY2(kivReadPlan(expected.toUtf8(), QStringLiteral("expected"), plan, error),
+             qPrintable(error));
+    QCOMPARE(planner->plan(), std::optional<KivPlan>(plan));
+    QList<double> rates;
+    for (const KivPlanCamera &camera : plan.cameras) {
+        rates << kivPlanWithAudio(camera.source, *kivPlanTypedMbps(camera.source));
+    }
+    const std::optional<double> proxy =
+        plan.proxy ? kivPlanTypedMbps(*plan.proxy) : std::optional<double>();
+    KivPlanAnswer answer;
+    QVERIFY(kivPlanAnswer(plan, rates, proxy, answer, error));
+    QVERIFY2(planner->answer(), qPrintable(planner->fault()));
+    QCOMPARE(figures(*planner->answer()), figures(answer));
+    QCOMPARE(planner->fault(), QString());
+    const KivLocalNumbers numbers;
+    QCOMPARE(child<QLabel>("total")->text(), numbers.text(answer.totalGb));
+    auto *view = child<QTableView>("cameras");
+    QCOMPARE(view->model()->index(0, 5).data().toString(),
+             numbers.text(answer.cameras[0].gbPerDay));
+}
+
+void TestPlanner::figuresFollowEachKey()
+{
+    run({"0:2=1:00:00", "0:3=100"});
+    const double before = planner->answer()->totalGb;
+    typeCell(0, 3, QStringLiteral("200"), false); // the editor still open
+    QVERIFY(planner->answer());
+    QCOMPARE(planner->answer()->totalGb, 2 * before);
+    // Each key committed leaves the cursor where it was.
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QTest::keyClick(editor, Qt::Key_Home);
+    QTest::keyClicks(editor, QStringLiteral("12"));
+    QCOMPARE(editor->text(), QStringLiteral("12200"));
+    QCOMPARE(planner->answer()->totalGb, 122 * before);
+    // Opened and closed untouched, a format's cell keeps its format.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    planner->setPlan(KivPlan{KivCardUnits::Kiv,
+                             1,
+                             1,
+                             {},
+                             {},
+                             {},
+                             {},
+                             {{"A", 1, 3600, {KivPlanFormat{"prores-422-hq", {}, 25}, {}}}}},
+                     QString());
+    auto *view = child<QTableView>("cameras");
+    view->setCurrentIndex(view->model()->index(0, 3));
+    QTest::keyClick(view, Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(std::holds_alternative<KivPlanFormat>(planner->plan()->cameras[0].source.from));
+    QVERIFY(!planner->isWindowModified());
+}
+
+void TestPlanner::chooser_data()
+{
+    QTest::addColumn<QString>("target");     // "row" (Ctrl+Shift+F) or "proxy" (its button)
+    QTest::addColumn<QStringList>("choice"); // family, format, frame, rate, audio
+    QTest::addColumn<QString>("source");     // the plan file's members
+    QTest::addColumn<double>("mbps");
+
+    QTest::newRow("ProRes 422 HQ UHD 25p")
+        << "row" << QStringList{"Apple ProRes", "ProRes 422 HQ", "3840x2160", "25", "None"}
+        << R"("format": "prores-422-hq", "frame": "3840x2160", "fps": 25)" << 737.0;
+    QTest::newRow("with 4 channels of audio")
+        << "row" << QStringList{"Apple ProRes", "ProRes 422 HQ", "3840x2160", "25", "4 channels"}
+        << R"("format": "prores-422-hq", "frame": "3840x2160", "fps": 25, "audio": "4")" << 741.608;
+    QTest::newRow("the proxy") << "proxy"
+                               << QStringList{"Apple ProRes", "ProRes 422 Proxy", "1920x1080", "25",
+                                              "None"}
+                               << R"("format": "prores-422-proxy", "frame": "1920x1080", "fps": 25)"
+                               << 38.0;
+}
+
+void TestPlanner::chooser()
+{
+    QFETCH(QString, target);
+    QFETCH(QStringList, choice);
+    QFETCH(QString, source);
+    QFETCH(double, mbps);
+    run({"0:3=100"});
+    if (target == QLatin1String("row")) {
+        QTest::keyClick(planner.get(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    } else {
+        QTest::mouseClick(child<QPushButton>("proxyFormat"), Qt::LeftButton);
+    }
+    auto *chooser = planner->findChild<KivFormatChooser *>();
+    QVERIFY(chooser != nullptr && chooser->isVisible());
+    const char *const boxes[] = {"family", "format", "frame", "rate", "audio"};
+    for (int i = 0; i < 5; ++i) {
+        chooser->findChild<QComboBox *>(QLatin1String(boxes[i]))->setCurrentText(choice[i]);
+    }
+    QTest::mouseClick(chooser->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
+                      Qt::LeftButton);
+    QTRY_VERIFY(planner->findChild<KivFormatChooser *>() == nullptr);
+    KivPlan expected;
+    QString error;
+    const QString camera = target == QLatin1String("row") ? source : R"("bitrate": 100)";
+    const QString proxy = target == QLatin1String("row") ? "" : "\"proxy\": {" + source + "},";
+    QVERIFY(kivReadPlan(QStringLiteral(R"({%1 "cameras": [{"name": "Camera 1",
+        "time_per_day": "1:00:00", %2}]})")
+                            .arg(proxy, camera)
+                            .toUtf8(),
+                        "expected", expected, error));
+    QCOMPARE(planner->plan(), std::optional<KivPlan>(expected));
+    QVERIFY2(planner->answer(), qPrintable(planner->fault()));
+    if (target == QLatin1String("row")) {
+        QCOMPARE(planner->answer()->cameras[0].mbps, mbps);
+    } else {
+        QCOMPARE(*planner->answer()->proxyGb, kivGigabytesAt(mbps, 3600));
+    }
+    // The chooser opened again shows the format kept.
+    if (target == QLatin1String("row")) {
+        planner->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(planner.get()));
+        QTest::keyClick(planner.get(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        chooser = planner->findChild<KivFormatChooser *>();
+        QVERIFY(chooser != nullptr);
+        QCOMPARE(chooser->findChild<QComboBox *>("format")->currentText(), choice[1]);
+        QCOMPARE(chooser->mbps(), std::optional<double>(mbps));
+        chooser->reject();
+    }
+}
+
+void TestPlanner::keyboard()
+{
+    // Tab visits the fields in reading order; mnemonics reach them.
+    child<QComboBox>("units")->setFocus();
+    QStringList order;
+    for (int i = 0; i < 12; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(order,
+             (QStringList{"units", "days", "copies", "cardSize", "driveSize", "offload", "proxy",
+                          "proxyFormat", "cameras", "addCamera", "removeCamera", "chooseFormat"}));
+    QTest::keyClick(planner.get(), Qt::Key_Z, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), child("cardSize"));
+    QTest::keyClick(planner.get(), Qt::Key_M, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), child("cameras"));
+    // Every field and the table say what they are in words.
+    for (QWidget *w : planner->findChildren<QWidget *>()) {
+        if (w->focusPolicy() != Qt::NoFocus && w->isVisible() && !qobject_cast<QPushButton *>(w) &&
+            !w->inherits("QScrollBar")) {
+            QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+        }
+    }
+    // A camera added, named, given a rate and removed, by keys alone.
+    QTest::keyClick(planner.get(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Drone"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    auto *view = child<QTableView>("cameras");
+    QCOMPARE(view->model()->rowCount(), 2);
+    QCOMPARE(view->model()->index(1, 0).data().toString(), QStringLiteral("Drone"));
+    QTest::keyClick(view, Qt::Key_Right);
+    QTest::keyClick(view, Qt::Key_Right);
+    QTest::keyClick(view, Qt::Key_Right);
+    QTest::keyClick(view, Qt::Key_8); // typing starts the editor
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(view->model()->index(1, 3).data().toString(), QStringLiteral("80"));
+    QTest::keyClick(view, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(view->model()->rowCount(), 1);
+    // Ctrl+S on an untitled plan asks where to save it.
+    QTimer::singleShot(0, this, [] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+        dialog->reject();
+    });
+    QTest::keyClick(planner.get(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(planner->filePath(), QString());
+}
+
+void TestPlanner::unsavedChangesAreAsked()
+{
+    run({"0:3=100"});
+    QVERIFY(planner->isWindowModified());
+    // Cancel keeps the window; Discard lets it close.
+    for (const auto button : {QMessageBox::Cancel, QMessageBox::Discard}) {
+        QTimer::singleShot(0, this, [button] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            box->button(button)->click();
+        });
+        const bool closed = planner->close();
+        QCOMPARE(closed, button == QMessageBox::Discard);
+    }
+    // A plan saved asks nothing.
+    planner = std::make_unique<KivPlanner>();
+    planner->show();
+    QVERIFY(QTest::qWaitForWindowExposed(planner.get()));
+    run({"0:3=100"});
+    QVERIFY(planner->saveFile(work.filePath(QStringLiteral("saved.json"))));
+    QVERIFY(planner->close());
+}
+
+void TestPlanner::fromTheCalculator()
+{
+    KivFileSizeCalculator calculator;
+    calculator.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&calculator));
+    for (const auto &[name, text] : {std::pair{"myBitrate1", "100"}, {"myCardSize1", "64"}}) {
+        QTest::keyClicks(calculator.findChild<QLineEdit *>(QLatin1String(name)),
+                         QLatin1String(text));
+    }
+    // The bitrate field offers the format first, the others the planner.
+    for (const char *name : {"myBitrate1", "myTime1"}) {
+        calculator.findChild<QLineEdit *>(QLatin1String(name))->setFocus();
+        QTest::keyClick(calculator.windowHandle(), Qt::Key_Menu);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        const QString first = menu->actions().value(0)->text();
+        QCOMPARE(first, QString::fromUtf8(qstrcmp(name, "myBitrate1") == 0
+                                              ? "Bitrate of a recording format…"
+                                              : "Plan a shoot…"));
+        QCOMPARE(menu->actions().value(name[2] == 'B' ? 1 : 0)->text(),
+                 QString::fromUtf8("Plan a shoot…"));
+        if (qstrcmp(name, "myBitrate1") == 0) {
+            menu->close();
+            continue;
+        }
+        QTest::keyClick(menu, Qt::Key_Return);
+    }
+    KivPlanner *opened = nullptr;
+    QTRY_VERIFY((opened = calculator.findChild<KivPlanner *>()) != nullptr && opened->isVisible());
+    QVERIFY2(opened->answer(), qPrintable(opened->fault()));
+    QCOMPARE(std::get<KivPlanBitrate>(opened->plan()->cameras[0].source.from).mbps, 100.0);
+    QCOMPARE(opened->plan()->cardSize, std::optional<double>(64));
+    QVERIFY(!opened->isWindowModified());
+}
+
+QTEST_MAIN(TestPlanner)
+#include "test_planner.moc"
