@@ -4,6 +4,7 @@
 #include "calc/KivAudio.h"
 
 #include "calc/KivDisplay.h"
+#include "calc/KivTyped.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -13,15 +14,7 @@ namespace {
 // Whether `text` is 1 to 9 ASCII digits, so that it reads without overflow.
 bool isCount(QStringView text)
 {
-    if (text.isEmpty() || text.size() > 9) {
-        return false;
-    }
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-            return false;
-        }
-    }
-    return true;
+    return text.size() <= 9 && kivIsDigits(text);
 }
 
 // Digits with an optional '.' and fraction, both parts short enough to read.

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -26,20 +27,6 @@ constexpr NamedFrame namedFrames[] = {
     {"dci4k", {4096, 2160}},
 };
 
-// Whether `text` is all ASCII digits, and not empty.
-bool isDigits(QStringView text)
-{
-    if (text.isEmpty()) {
-        return false;
-    }
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Digits to a side, saturating past the limit (so no overflow on long runs).
 int sideValue(QStringView digits)
 {
@@ -54,6 +41,13 @@ int sideValue(QStringView digits)
 }
 
 } // namespace
+
+bool kivIsDigits(QStringView text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+}
 
 std::optional<double> kivReadNumber(const QString &text, QString &hint)
 {
@@ -88,7 +82,7 @@ std::optional<std::uint32_t> kivReadTime(const QString &text, QString &problem)
     const QStringList fields = text.split(QLatin1Char(':'));
     bool digitsOnly = fields.size() <= 3;
     for (const QString &field : fields) {
-        digitsOnly = digitsOnly && isDigits(field);
+        digitsOnly = digitsOnly && kivIsDigits(field);
     }
     if (!digitsOnly) {
         problem = QStringLiteral("not a time; write S, M:S or H:M:S with digits only");
@@ -137,7 +131,7 @@ std::optional<KivFrameSize> kivReadFrameSize(const QString &text, QString &error
     const qsizetype x = t.indexOf(QLatin1Char('x'), 0, Qt::CaseInsensitive);
     const QStringView width = QStringView(t).left(x);
     const QStringView height = QStringView(t).mid(x + 1);
-    if (x < 0 || !isDigits(width) || !isDigits(height)) {
+    if (x < 0 || !kivIsDigits(width) || !kivIsDigits(height)) {
         error = QLatin1String("frame size ") + kivQuoted(text, kivShownLength) +
                 QLatin1String(": write it as WIDTHxHEIGHT (1920x1080) or as hd, uhd or dci4k");
         return std::nullopt;
@@ -172,7 +166,7 @@ std::optional<double> kivReadFrameRate(const QString &text, QString &error)
     if (slash >= 0) {
         const QStringView over = QStringView(t).left(slash);
         const QStringView under = QStringView(t).mid(slash + 1);
-        if (!isDigits(over) || !isDigits(under)) {
+        if (!kivIsDigits(over) || !kivIsDigits(under)) {
             error = start + QLatin1String("a fraction is two whole numbers (30000/1001)");
             return std::nullopt;
         }
@@ -185,9 +179,9 @@ std::optional<double> kivReadFrameRate(const QString &text, QString &error)
         fps = over.toDouble() / divisor;
     } else {
         const qsizetype dot = t.indexOf(QLatin1Char('.'));
-        const bool plain =
-            dot < 0 ? isDigits(t)
-                    : isDigits(QStringView(t).left(dot)) && isDigits(QStringView(t).mid(dot + 1));
+        const bool plain = dot < 0 ? kivIsDigits(t)
+                                   : kivIsDigits(QStringView(t).left(dot)) &&
+                                         kivIsDigits(QStringView(t).mid(dot + 1));
         if (!plain) {
             error = start + QLatin1String("write it as a number with a '.' (29.97) or as a "
                                           "fraction (30000/1001)");

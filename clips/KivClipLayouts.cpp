@@ -3,6 +3,8 @@
 
 #include "KivClipLayouts.h"
 
+#include "calc/KivTyped.h"
+
 #include <QHash>
 #include <algorithm>
 #include <cmath>
@@ -29,12 +31,6 @@ QString above(const QString &folder, int levels)
     return path;
 }
 
-bool allDigits(QStringView text)
-{
-    return !text.isEmpty() &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
 // Sony's clip-name suffixes: of metadata, proxies, video and audio files.
 QString sonySuffix(const QString &stem)
 {
@@ -46,7 +42,7 @@ QString sonySuffix(const QString &stem)
         QStringLiteral("M01"), QStringLiteral("M02"), QStringLiteral("R01"),
         QStringLiteral("I01"), QStringLiteral("C01"), QStringLiteral("S01"),
         QStringLiteral("S03"), QStringLiteral("T01"), QStringLiteral("V01")};
-    if (suffixes.contains(last) || (last[0] == u'A' && allDigits(QStringView(last).mid(1)))) {
+    if (suffixes.contains(last) || (last[0] == u'A' && kivIsDigits(QStringView(last).mid(1)))) {
         return last;
     }
     return QString();
@@ -111,7 +107,7 @@ bool kivClaimP2(const KivClipPlace &place, KivClipClaim &claim)
         const bool audio = role == QLatin1String("AUDIO");
         const bool named = std::all_of(place.stem.begin(), place.stem.end(),
                                        [](QChar c) { return c.isDigit() || c.isUpper(); }) &&
-                           (audio ? place.stem.size() == 8 && allDigits(place.stem.right(2))
+                           (audio ? place.stem.size() == 8 && kivIsDigits(place.stem.right(2))
                                   : place.stem.size() == 6);
         if (!named || place.ext != QLatin1String("MXF") ||
             !(audio || role == QLatin1String("VIDEO"))) {
@@ -162,7 +158,7 @@ bool kivClaimSony(const KivClipPlace &place, KivClipClaim &claim)
     claim.block = blocks;
     // XDCAM EX: a recording over 4 GB continues in clip folders _02, _03, ...
     if (place.up[package] == QLatin1String("BPAV") && name.size() > 3 &&
-        name[name.size() - 3] == u'_' && allDigits(QStringView(name).right(2))) {
+        name[name.size() - 3] == u'_' && kivIsDigits(QStringView(name).right(2))) {
         claim.order = name.right(2).toInt();
         name.chop(3);
     }
@@ -184,9 +180,9 @@ bool kivClaimGoPro(const KivClipPlace &place, KivClipClaim &claim)
     }
     QString family;
     if (stem.size() == 8 && stem.startsWith(QLatin1String("GOPR")) &&
-        allDigits(QStringView(stem).mid(4))) {
+        kivIsDigits(QStringView(stem).mid(4))) {
         family = QStringLiteral("P");
-    } else if (stem.size() == 8 && stem.startsWith(u'G') && allDigits(QStringView(stem).mid(2))) {
+    } else if (stem.size() == 8 && stem.startsWith(u'G') && kivIsDigits(QStringView(stem).mid(2))) {
         const QChar letter = stem[1];
         if (letter == u'P') {
             family = QStringLiteral("P");
@@ -270,7 +266,7 @@ void kivClaimRed(const QList<KivClip> &clips, const std::vector<KivClipPlace> &p
     const auto segment = [&](int i) {
         const QString &stem = places[i].stem;
         const qsizetype at = stem.lastIndexOf(u'_');
-        return at > 0 && stem.size() - at == 4 && allDigits(QStringView(stem).mid(at + 1))
+        return at > 0 && stem.size() - at == 4 && kivIsDigits(QStringView(stem).mid(at + 1))
                    ? stem.mid(at + 1).toInt()
                    : -1;
     };

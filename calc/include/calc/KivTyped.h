@@ -15,6 +15,9 @@
 #include <cstdint>
 #include <optional>
 
+// Whether `text` is ASCII digits only, and not empty.
+bool kivIsDigits(QStringView text);
+
 // A non-negative finite number in the C locale, digits with an optional
 // point and exponent; nothing else. `hint` gets why not, with advice for a
 // near miss (a decimal comma): "not a number; write decimals with a point, as
