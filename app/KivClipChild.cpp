@@ -9,7 +9,9 @@
 #include "calc/KivUnits.h"
 
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProgressDialog>
 #include <QUrl>
 
@@ -72,6 +74,37 @@ KivClipChild::KivClipChild(QWidget *window) : QObject(window), window(window)
 KivClipChild::~KivClipChild()
 {
     cancel();
+}
+
+bool KivClipChild::takeDrop(QEvent *event, QList<QUrl> &dropped, QPoint *at)
+{
+    dropped.clear();
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (!drag->mimeData()->hasUrls()) {
+            return false;
+        }
+        drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QList<QUrl> urls = drop->mimeData()->urls();
+        if (urls.isEmpty()) {
+            return false;
+        }
+        drop->acceptProposedAction();
+        dropped = urls;
+        if (at != nullptr) {
+            *at = drop->position().toPoint();
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 QString KivClipChild::measuringProgram()

@@ -55,6 +55,11 @@ public:
     // Why a path was not measured, in the user's language.
     static QString words(KivClipReason reason);
 
+    // Takes a drag or drop of files: accepts a drag that carries URLs, and
+    // on such a drop accepts it and gives its URLs and where it fell. False,
+    // and `dropped` empty, for any other event.
+    static bool takeDrop(QEvent *event, QList<QUrl> &dropped, QPoint *at = nullptr);
+
     bool busy() const { return child != nullptr; }
 
     // Starts measuring the local files and folders of `urls`. False, with

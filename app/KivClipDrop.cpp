@@ -6,9 +6,7 @@
 #include "KivClipChild.h"
 #include "calc/KivTyped.h"
 
-#include <QDropEvent>
 #include <QLineEdit>
-#include <QMimeData>
 
 KivClipDrop::KivClipDrop(QWidget *window, QLineEdit *bitrate)
     : QObject(window), bitrate(bitrate), child(new KivClipChild(window))
@@ -43,28 +41,14 @@ QString KivClipDrop::words(KivClipReason reason)
 
 bool KivClipDrop::eventFilter(QObject *, QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (!drag->mimeData()->hasUrls()) {
-            return false;
-        }
-        drag->acceptProposedAction();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto *drop = static_cast<QDropEvent *>(event);
-        if (!drop->mimeData()->hasUrls()) {
-            return false;
-        }
-        drop->acceptProposedAction();
-        child->measure(drop->mimeData()->urls());
-        return true;
-    }
-    default:
+    QList<QUrl> urls;
+    if (!KivClipChild::takeDrop(event, urls)) {
         return false;
     }
+    if (!urls.isEmpty()) {
+        child->measure(urls);
+    }
+    return true;
 }
 
 void KivClipDrop::fill(const KivClipMeasured &result)

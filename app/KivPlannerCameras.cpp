@@ -11,10 +11,8 @@
 #include "calc/KivDisplay.h"
 
 #include <QDir>
-#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMimeData>
 
 void KivPlanner::on_actionAddCamera_triggered()
 {
@@ -116,40 +114,27 @@ bool KivPlanner::eventFilter(QObject *watched, QEvent *event)
     if (watched != ui.cameras->viewport()) {
         return QMainWindow::eventFilter(watched, event);
     }
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (!drag->mimeData()->hasUrls()) {
-            return false;
-        }
-        drag->acceptProposedAction();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto *drop = static_cast<QDropEvent *>(event);
-        const QList<QUrl> urls = drop->mimeData()->urls();
-        if (urls.isEmpty()) {
-            return false;
-        }
-        drop->acceptProposedAction();
-        // Below the rows, the clips make a camera of their own, named after them.
-        int row = ui.cameras->indexAt(drop->position().toPoint()).row();
-        if (row < 0) {
-            KivPlanRow camera;
-            camera.name = QFileInfo(QDir::cleanPath(urls.constFirst().path())).fileName();
-            camera.time = QStringLiteral("01:00:00");
-            camera.folder = QFileInfo(path).absolutePath();
-            row = model->rowCount();
-            model->insertCamera(row, camera);
-        }
-        ui.cameras->setCurrentIndex(model->index(row, KivPlanCameraModel::Bitrate));
-        measure(model->rows()[row].id, urls, true);
-        return true;
-    }
-    default:
+    QList<QUrl> urls;
+    QPoint at;
+    if (!KivClipChild::takeDrop(event, urls, &at)) {
         return false;
     }
+    if (urls.isEmpty()) {
+        return true;
+    }
+    // Below the rows, the clips make a camera of their own, named after them.
+    int row = ui.cameras->indexAt(at).row();
+    if (row < 0) {
+        KivPlanRow camera;
+        camera.name = QFileInfo(QDir::cleanPath(urls.constFirst().path())).fileName();
+        camera.time = QStringLiteral("01:00:00");
+        camera.folder = QFileInfo(path).absolutePath();
+        row = model->rowCount();
+        model->insertCamera(row, camera);
+    }
+    ui.cameras->setCurrentIndex(model->index(row, KivPlanCameraModel::Bitrate));
+    measure(model->rows()[row].id, urls, true);
+    return true;
 }
 
 void KivPlanner::measure(int id, const QList<QUrl> &urls, bool dropped)

@@ -9,14 +9,14 @@
 
 namespace {
 
-struct OptionSpec
+struct OptionRow
 {
     const char *name;
     bool takesValue;
 };
 
 // The options besides --help and --version, which Qt's parser adds itself.
-constexpr OptionSpec OPTIONS[] = {
+constexpr OptionRow OPTIONS[] = {
     {"bitrate", true},      {"mbytes", true},    {"size", true},  {"time", true},
     {"units", true},        {"format", true},    {"frame", true}, {"fps", true},
     {"formats-file", true}, {"clip", true},      {"json", false}, {"list-formats", false},
@@ -32,7 +32,7 @@ struct Parser
         helpNames = parser.addHelpOption().names();
         helpNames << QStringLiteral("help-all");
         versionNames = parser.addVersionOption().names();
-        for (const OptionSpec &spec : OPTIONS) {
+        for (const OptionRow &spec : OPTIONS) {
             parser.addOption(spec.takesValue
                                  ? QCommandLineOption(QLatin1String(spec.name), QString(),
                                                       QStringLiteral("value"))
@@ -75,7 +75,7 @@ QList<KivGivenOption> givenInOrder(const QCommandLineParser &parser)
 
 bool takesValue(const QString &name)
 {
-    for (const OptionSpec &spec : OPTIONS) {
+    for (const OptionRow &spec : OPTIONS) {
         if (name == QLatin1String(spec.name)) {
             return spec.takesValue;
         }
@@ -157,7 +157,7 @@ QStringList kivFileSizeOptions()
 {
     const Parser read;
     QStringList names = read.helpNames + read.versionNames;
-    for (const OptionSpec &spec : OPTIONS) {
+    for (const OptionRow &spec : OPTIONS) {
         names << QLatin1String(spec.name);
     }
     for (QString &name : names) {
