@@ -10,8 +10,22 @@
 #include <algorithm>
 #include <vector>
 
-void kivGroupClips(QList<KivClip> &clips)
+void kivGroupClips(QList<KivClip> &measured, const QStringList &unmeasured,
+                   QList<qsizetype> *incomplete, QStringList *blamed)
 {
+    // The unmeasured files take part as clips with video and no time, after
+    // the measured ones.
+    QList<KivClip> clips = measured;
+    const int real = static_cast<int>(clips.size());
+    for (const QString &path : unmeasured) {
+        const KivClipPlace place = kivPlaceOf(path);
+        if (place.up.isEmpty() || !place.up[0].endsWith(QLatin1String(".RDC"))) {
+            KivClip clip;
+            clip.path = path;
+            clip.videoTracks = 1;
+            clips << clip;
+        }
+    }
     const int count = static_cast<int>(clips.size());
     std::vector<KivClipPlace> places;
     places.reserve(clips.size());
@@ -120,9 +134,25 @@ void kivGroupClips(QList<KivClip> &clips)
             }
         }
         std::vector<int> mains;
+        bool lacking = false;
+        const bool measuredOne =
+            std::any_of(members.begin(), members.end(), [&](int i) { return i < real; });
         for (const int i : members) {
             if (claims[i].kind == KivClipKind::Main) {
                 mains.push_back(i);
+                if (i >= real && measuredOne) {
+                    lacking = true;
+                    if (blamed != nullptr) {
+                        *blamed << clips[i].path;
+                    }
+                }
+            }
+        }
+        if (lacking && incomplete != nullptr) {
+            for (const int i : members) {
+                if (i < real) {
+                    *incomplete << i;
+                }
             }
         }
         std::sort(mains.begin(), mains.end(), [&](int a, int b) {
@@ -145,5 +175,9 @@ void kivGroupClips(QList<KivClip> &clips)
                 break;
             }
         }
+    }
+    for (int i = 0; i < real; ++i) {
+        measured[i].role = clips[i].role;
+        measured[i].recording = clips[i].recording;
     }
 }

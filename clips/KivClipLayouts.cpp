@@ -305,3 +305,40 @@ bool kivDurationsAgree(const KivClip &a, const KivClip &b)
     }
     return std::fabs(a.seconds - b.seconds) <= tolerance;
 }
+
+bool kivIsCameraOriginal(const QString &path)
+{
+    static const QStringList raw = {QStringLiteral("R3D"), QStringLiteral("BRAW"),
+                                    QStringLiteral("ARI"), QStringLiteral("CRM"),
+                                    QStringLiteral("MXF")};
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return dot > path.lastIndexOf(u'/') && raw.contains(path.mid(dot + 1).toUpper());
+}
+
+bool kivIsCameraMedia(const QString &path, bool folder)
+{
+    if (folder) {
+        return !kivPlaceOf(path + QStringLiteral("/.")).root.isEmpty();
+    }
+    const KivClipPlace place = kivPlaceOf(path);
+    if (place.stem.startsWith(QLatin1String("._"))) {
+        return false;
+    }
+    if (kivIsCameraOriginal(path) && place.ext != QLatin1String("MXF")) {
+        return true;
+    }
+    static const QStringList video = {QStringLiteral("MP4"), QStringLiteral("MOV"),
+                                      QStringLiteral("MXF"), QStringLiteral("MTS"),
+                                      QStringLiteral("M2TS"), QStringLiteral("AVI"),
+                                      QStringLiteral("360")};
+    const bool red = !place.up.isEmpty() && place.up[0].endsWith(QLatin1String(".RDC"));
+    if (!video.contains(place.ext) || (place.root.isEmpty() && !red)) {
+        return false;
+    }
+    KivClipClaim claim;
+    const KivClip unread;
+    const bool claimed = kivClaimP2(place, claim) || kivClaimSony(place, claim) ||
+                         kivClaimProxyFolder(place, claim) || kivClaimGoPro(place, claim) ||
+                         kivClaimByStem(place, unread, claim);
+    return !claimed || claim.kind != KivClipKind::Proxy;
+}

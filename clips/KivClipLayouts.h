@@ -69,5 +69,15 @@ bool kivClaimByStem(const KivClipPlace &place, const KivClip &clip, KivClipClaim
 void kivClaimRed(const QList<KivClip> &clips, const std::vector<KivClipPlace> &places,
                  std::vector<KivClipClaim> &claims);
 
+// Whether `path` is a camera original that MediaInfoLib may not measure:
+// RED .R3D, Blackmagic .BRAW, ARRIRAW .ARI, Canon .CRM, or an .MXF.
+bool kivIsCameraOriginal(const QString &path);
+
+// Whether `path` is media a camera wrote, by its place or name: a camera
+// original, or a video or MXF file inside a card root or a RED .RDC folder
+// that no layout takes for a proxy; never a macOS "._" file. With `folder`,
+// `path` is a folder: whether it lies inside a card root.
+bool kivIsCameraMedia(const QString &path, bool folder = false);
+
 // Whether two clips last the same within max(0.1 s, 2 frames).
 bool kivDurationsAgree(const KivClip &a, const KivClip &b);

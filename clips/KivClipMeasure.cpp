@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
+#include "KivClipLayouts.h"
 #include "KivClipScan.h"
 #include "KivMediaInfo.h"
 #include "KivNoNetwork.h"
@@ -8,7 +9,10 @@
 #include <QMutex>
 #include <QThread>
 #include <QThreadPool>
+#include <QHash>
+#include <QSet>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -125,7 +129,12 @@ private:
                 entry.clip = std::move(reading.clip);
                 events.read(entry.path);
             } else {
-                entry.skip = KivClipSkip{entry.path, reading.reason, entry.folder < 0};
+                KivClipReason reason = reading.reason;
+                if ((reason == KivClipReason::NoMedia || reason == KivClipReason::BadDuration) &&
+                    kivIsCameraOriginal(entry.path)) {
+                    reason = KivClipReason::CameraOriginal;
+                }
+                entry.skip = kivClipSkip(entry.path, reason, entry.folder == -1, entry.size);
                 events.skipped(*entry.skip);
             }
         }
@@ -140,13 +149,127 @@ bool foundClip(const std::vector<KivClipEntry> &entries, int folder)
     });
 }
 
+// Whether a skip with `reason` is of a file there that could not be measured.
+bool unmeasured(KivClipReason reason)
+{
+    switch (reason) {
+    case KivClipReason::Unreadable:
+    case KivClipReason::Truncated:
+    case KivClipReason::BadDuration:
+    case KivClipReason::NoMedia:
+    case KivClipReason::CameraOriginal:
+    case KivClipReason::EmptyFile:
+    case KivClipReason::LinkLoop:
+    case KivClipReason::NameTooLong:
+    case KivClipReason::UnnamedFile:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The representative of a recording after the recordings that share a file
+// are joined.
+QString joined(const QHash<QString, QString> &into, QString recording)
+{
+    for (auto it = into.find(recording); it != into.end(); it = into.find(recording)) {
+        recording = it.value();
+    }
+    return recording;
+}
+
+// Groups the measured entries, each path by its own place, files reached
+// again included; then drops those again, joining the companions they
+// gathered to the recording of the first path, and leaves out recordings
+// whose main file could not be measured.
+void group(std::vector<KivClipEntry> &entries)
+{
+    QList<KivClip> clips;
+    std::vector<std::size_t> at; // each clip's entry
+    QStringList faulted;
+    QHash<QString, std::size_t> skipAt;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        KivClipEntry &entry = entries[i];
+        if (entry.clip) {
+            clips << *entry.clip;
+            at.push_back(i);
+        } else if (entry.first >= 0 && entries[entry.first].clip &&
+                   entry.path != entries[entry.first].path) {
+            KivClip again = *entries[entry.first].clip;
+            again.path = entry.path;
+            clips << again;
+            at.push_back(i);
+        } else if (entry.skip && entry.first < 0 && !entry.isFolder &&
+                   unmeasured(entry.skip->reason)) {
+            faulted << entry.skip->path;
+            skipAt.insert(entry.skip->path, i);
+        }
+    }
+    QList<qsizetype> incomplete;
+    QStringList blamed;
+    kivGroupClips(clips, faulted, &incomplete, &blamed);
+    QHash<std::size_t, qsizetype> clipOf;
+    for (qsizetype k = 0; k < clips.size(); ++k) {
+        clipOf.insert(at[k], k);
+    }
+    // A main file reached again: its recording is the first path's.
+    QHash<QString, QString> into;
+    for (qsizetype k = 0; k < clips.size(); ++k) {
+        const KivClipEntry &entry = entries[at[k]];
+        if (entry.first >= 0 && clips[k].role == KivClipRole::Main) {
+            const QString first =
+                joined(into, clips[clipOf.value(static_cast<std::size_t>(entry.first))].recording);
+            const QString own = joined(into, clips[k].path);
+            if (first != own) {
+                into.insert(own, first);
+            }
+        }
+    }
+    QSet<QString> left;
+    for (const qsizetype k : incomplete) {
+        left.insert(joined(into, clips[k].recording));
+    }
+    for (const QString &path : blamed) {
+        KivClipSkip &skip = *entries[skipAt.value(path)].skip;
+        skip.fault = true;
+    }
+    for (qsizetype k = 0; k < clips.size(); ++k) {
+        KivClipEntry &entry = entries[at[k]];
+        KivClip &clip = clips[k];
+        clip.recording = joined(into, clip.recording);
+        if (entry.first >= 0) {
+            continue;
+        }
+        if (left.contains(clip.recording)) {
+            entry.skip = kivClipSkip(entry.path, KivClipReason::IncompleteRecording, false,
+                                     clip.bytes);
+            entry.skip->fault = true;
+            entry.clip.reset();
+        } else {
+            entry.clip = std::move(clip);
+        }
+    }
+}
+
+qint64 saturated(qint64 a, qint64 b)
+{
+    constexpr qint64 most = std::numeric_limits<qint64>::max();
+    return b > most - a ? most : a + b;
+}
+
 } // namespace
 
 KivClipReport kivMeasureClips(const QStringList &arguments, const KivClipOptions &options)
 {
+    return kivMeasureClips(arguments, {}, options);
+}
+
+KivClipReport kivMeasureClips(const QStringList &arguments, const QStringList &listed,
+                              const KivClipOptions &options)
+{
     Events events(options.observer);
     std::vector<KivClipEntry> entries = kivScanClips(
-        arguments, options.cancel, [&](const QString &path) { events.reading(path); },
+        arguments, listed, options.cancel, [&](const QString &path) { events.reading(path); },
         [&](const KivClipSkip &skip) { events.skipped(skip); });
     KivClipReport report;
     Readers readers(entries, options, events);
@@ -163,20 +286,25 @@ KivClipReport kivMeasureClips(const QStringList &arguments, const KivClipOptions
         events.failed(*report.failed);
     }
     report.cancelled = cancelled();
+    if (!report.failure) {
+        group(entries);
+    }
     for (std::size_t i = 0; i < entries.size(); ++i) {
         KivClipEntry &entry = entries[i];
         if (entry.isFolder && !report.cancelled && !report.failure &&
             !foundClip(entries, static_cast<int>(i))) {
-            entry.skip = KivClipSkip{entry.path, KivClipReason::NoClip, true};
+            entry.skip = KivClipSkip{entry.path, KivClipReason::NoClip, entry.folder == -1};
             events.skipped(*entry.skip);
         }
         if (entry.clip && !report.failure) {
             report.clips.append(std::move(*entry.clip));
         } else if (entry.skip) {
+            if (entry.skip->fault) {
+                report.unmeasuredBytes = saturated(report.unmeasuredBytes, entry.skip->bytes);
+            }
             report.skipped.append(std::move(*entry.skip));
         }
     }
-    kivGroupClips(report.clips);
     report.totals = kivPoolClips(report.clips);
     for (const KivClip &clip : report.clips) {
         events.measured(clip);

@@ -3,6 +3,8 @@
 
 #include "KivClipScan.h"
 
+#include "KivClipLayouts.h"
+
 #include "calc/KivFileName.h"
 
 #include <QDir>
@@ -40,12 +42,22 @@ struct Found
     std::optional<KivClipReason> reason;
     qint64 size = 0;
     FileId id{};
+    bool folder = false;
 };
 
 KivClipReason whyNot(int error)
 {
-    return error == EACCES || error == EPERM || error == ENAMETOOLONG ? KivClipReason::Unreadable
-                                                                      : KivClipReason::NotFound;
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return KivClipReason::Unreadable;
+    case ELOOP:
+        return KivClipReason::LinkLoop;
+    case ENAMETOOLONG:
+        return KivClipReason::NameTooLong;
+    default:
+        return KivClipReason::NotFound;
+    }
 }
 
 QByteArray child(const QByteArray &folder, const char *name)
@@ -66,24 +78,29 @@ public:
 
     bool cancelled() const { return cancel != nullptr && cancel->load(); }
 
-    void addNamed(const QString &argument)
+    // A path the caller named, or with `folder` KIV_LISTED, one of a list.
+    void addNamed(const QString &argument, int folder = -1)
     {
+        const bool named = folder == -1;
         KivClipReason reason = KivClipReason::NotFound;
         const std::optional<QString> path = kivClipLocalPath(argument, &reason);
         if (!path) {
-            addSkip(argument, reason, -1, true);
+            addSkip(argument,
+                    !named && reason == KivClipReason::EmptyArgument ? KivClipReason::EmptyListEntry
+                                                                     : reason,
+                    folder, named);
             return;
         }
         const QByteArray bytes = kivEncodeFileName(*path);
         struct stat info = {};
         if (stat(bytes.constData(), &info) != 0) {
-            addSkip(*path, whyNot(errno), -1, true);
+            addSkip(*path, whyNot(errno), folder, named);
         } else if (S_ISDIR(info.st_mode)) {
-            addFolder(*path, bytes);
+            addFolder(*path, bytes, named);
         } else if (S_ISREG(info.st_mode)) {
-            addFile(*path, info, -1);
+            addFile(*path, info, folder);
         } else {
-            addSkip(*path, KivClipReason::NotRegular, -1, true);
+            addSkip(*path, KivClipReason::NotRegular, folder, named);
         }
     }
 
@@ -93,12 +110,13 @@ private:
     const std::function<void(const KivClipSkip &)> &skipped;
     std::unordered_map<FileId, int, FileIdHash> seen; // to the entry that reads it
 
-    void addSkip(const QString &path, KivClipReason reason, int folder, bool refused)
+    void addSkip(const QString &path, KivClipReason reason, int folder, bool refused,
+                 qint64 bytes = 0, bool isFolder = false)
     {
         KivClipEntry entry;
         entry.path = path;
         entry.folder = folder;
-        entry.skip = KivClipSkip{path, reason, refused};
+        entry.skip = kivClipSkip(path, reason, refused, bytes, isFolder);
         skipped(*entry.skip);
         entries.push_back(std::move(entry));
     }
@@ -121,13 +139,14 @@ private:
         if (file.size == 0) {
             // Thousands of empty files cost no more than listing them.
             reading(path);
-            addSkip(path, KivClipReason::EmptyFile, folder, folder < 0);
+            addSkip(path, KivClipReason::EmptyFile, folder, folder == -1);
             return;
         }
         KivClipEntry entry;
         entry.path = path;
         entry.folder = folder;
         entry.toRead = true;
+        entry.size = file.size;
         entries.push_back(std::move(entry));
     }
 
@@ -142,12 +161,12 @@ private:
         }
         const bool link = S_ISLNK(info.st_mode);
         if (link && stat(path.constData(), &info) != 0) {
-            found.push_back({path, KivClipReason::NotFound});
+            found.push_back({path, whyNot(errno)});
         } else if (S_ISDIR(info.st_mode)) {
             if (link) {
                 found.push_back({path, KivClipReason::LinkedFolder});
             } else if (access(path.constData(), R_OK | X_OK) != 0) {
-                found.push_back({path, KivClipReason::Unreadable});
+                found.push_back({path, KivClipReason::Unreadable, 0, {}, true});
             } else {
                 folders.push_back(path);
             }
@@ -161,10 +180,10 @@ private:
     // Walks `root` without recursion (no depth can exhaust the stack) and
     // without following links to folders, hidden files included, as they
     // fill a card too.
-    void addFolder(const QString &path, const QByteArray &root)
+    void addFolder(const QString &path, const QByteArray &root, bool named)
     {
         if (access(root.constData(), R_OK | X_OK) != 0) {
-            addSkip(path, KivClipReason::Unreadable, -1, true);
+            addSkip(path, KivClipReason::Unreadable, named ? -1 : KIV_LISTED, named, 0, true);
             return;
         }
         std::vector<Found> found;
@@ -175,10 +194,10 @@ private:
             DIR *dir = opendir(folder.constData());
             if (dir == nullptr) {
                 if (folder == root) {
-                    addSkip(path, whyNot(errno), -1, true);
+                    addSkip(path, whyNot(errno), named ? -1 : KIV_LISTED, named, 0, true);
                     return;
                 }
-                found.push_back({folder, whyNot(errno)});
+                found.push_back({folder, whyNot(errno), 0, {}, true});
                 continue;
             }
             while (const dirent *item = readdir(dir)) {
@@ -195,7 +214,7 @@ private:
         for (const Found &item : found) {
             const QString name = kivDecodeFileName(item.path);
             if (item.reason) {
-                addSkip(name, *item.reason, index, false);
+                addSkip(name, *item.reason, index, false, item.size, item.folder);
             } else {
                 addFile(name, item, index);
             }
@@ -203,6 +222,7 @@ private:
         KivClipEntry entry;
         entry.path = path;
         entry.isFolder = true;
+        entry.folder = named ? -1 : KIV_LISTED;
         entries.push_back(std::move(entry));
     }
 };
@@ -279,7 +299,32 @@ std::optional<QString> kivClipLocalPath(const QString &argument, KivClipReason *
     return QDir::cleanPath(path);
 }
 
-std::vector<KivClipEntry> kivScanClips(const QStringList &arguments,
+KivClipSkip kivClipSkip(const QString &path, KivClipReason reason, bool refused, qint64 bytes,
+                        bool folder)
+{
+    bool fault = false;
+    switch (reason) {
+    case KivClipReason::CameraOriginal:
+        fault = true;
+        break;
+    case KivClipReason::Unreadable:
+    case KivClipReason::Truncated:
+    case KivClipReason::BadDuration:
+    case KivClipReason::NoMedia:
+    case KivClipReason::EmptyFile:
+    case KivClipReason::NotFound:
+    case KivClipReason::LinkLoop:
+    case KivClipReason::NameTooLong:
+    case KivClipReason::UnnamedFile:
+        fault = kivIsCameraMedia(path, folder);
+        break;
+    default:
+        break;
+    }
+    return KivClipSkip{path, reason, refused, fault, bytes};
+}
+
+std::vector<KivClipEntry> kivScanClips(const QStringList &arguments, const QStringList &listed,
                                        const std::atomic<bool> *cancel,
                                        const std::function<void(const QString &)> &reading,
                                        const std::function<void(const KivClipSkip &)> &skipped)
@@ -290,6 +335,12 @@ std::vector<KivClipEntry> kivScanClips(const QStringList &arguments,
             break;
         }
         scan.addNamed(argument);
+    }
+    for (const QString &path : listed) {
+        if (scan.cancelled()) {
+            break;
+        }
+        scan.addNamed(path, KIV_LISTED);
     }
     return std::move(scan.entries);
 }

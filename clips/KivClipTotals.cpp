@@ -80,6 +80,28 @@ bool KivClipReport::ok() const
                         [](const KivClipSkip &skip) { return skip.refused; });
 }
 
+bool KivClipReport::complete() const
+{
+    return std::none_of(skipped.begin(), skipped.end(),
+                        [](const KivClipSkip &skip) { return skip.fault; });
+}
+
+QList<std::pair<KivClipReason, qsizetype>> kivSkipCounts(const QList<KivClipSkip> &skipped)
+{
+    QList<std::pair<KivClipReason, qsizetype>> counts;
+    for (const KivClipReasonText &reason : KIV_CLIP_REASONS) {
+        const qsizetype count = std::count_if(
+            skipped.begin(), skipped.end(),
+            [&](const KivClipSkip &skip) { return skip.reason == reason.reason; });
+        if (count > 0) {
+            counts.append({reason.reason, count});
+        }
+    }
+    std::stable_sort(counts.begin(), counts.end(),
+                     [](const auto &a, const auto &b) { return a.second > b.second; });
+    return counts;
+}
+
 KivClipObserver::~KivClipObserver() = default;
 void KivClipObserver::reading(const QString &) {}
 void KivClipObserver::read(const QString &) {}

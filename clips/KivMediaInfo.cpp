@@ -209,13 +209,29 @@ KivClipReading KivMediaInfoReader::read(const QString &path)
             return notClip(KivClipReason::UnnamedFile);
         }
     }
+    bool untimed = false;
+    KivClipReading reading = measure(name, path, info.st_size, untimed);
+    if (untimed) {
+        // Once more at MediaInfoLib's default depth, which finds what only a
+        // footer or the data holds; files that measure at once never come here.
+        api.option(handle, L"File_ParseSpeed", L"0.5");
+        reading = measure(name, path, info.st_size, untimed);
+        api.option(handle, L"File_ParseSpeed", L"0");
+    }
+    return reading;
+}
+
+KivClipReading KivMediaInfoReader::measure(const QString &name, const QString &path, qint64 size,
+                                           bool &untimed)
+{
+    untimed = false;
     const OpenFile file(handle, name);
     if (!file.opened) {
         return notClip(KivClipReason::NoMedia);
     }
     KivClip clip;
     clip.path = path;
-    clip.bytes = info.st_size;
+    clip.bytes = size;
     clip.videoTracks = file.tracks(MediaInfo_Stream_Video);
     clip.audioTracks = file.tracks(MediaInfo_Stream_Audio);
     if (file.text(MediaInfo_Stream_General, 0, L"IsTruncated") == QLatin1String("Yes")) {
@@ -244,7 +260,8 @@ KivClipReading KivMediaInfoReader::read(const QString &path)
         }
     }
     clip.seconds = milliseconds / 1000;
-    if (!(clip.seconds > 0) || clip.seconds > longestSeconds) {
+    untimed = !(clip.seconds > 0);
+    if (untimed || clip.seconds > longestSeconds) {
         return notClip(KivClipReason::BadDuration);
     }
     if (clip.videoTracks > 0) {

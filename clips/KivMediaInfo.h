@@ -39,6 +39,10 @@ public:
     KivClipReading read(const QString &path);
 
 private:
+    // One reading of the file `path` through `name`; `untimed` when it has
+    // tracks but no duration.
+    KivClipReading measure(const QString &name, const QString &path, qint64 size, bool &untimed);
+
     void *handle;
     locale_t utf8;
     locale_t previous;

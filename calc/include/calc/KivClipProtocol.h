@@ -10,9 +10,10 @@
 //   reading  path: a file about to be opened by the media parser (or, if
 //            empty, skipped unopened)
 //   read     path: that file was read and is a clip; its figures come later
-//   skipped  path, code, reason, refused: a path not counted (reason: the
-//            English words of the code; refused: a path the caller named, or
-//            a named folder without a clip)
+//   skipped  path, code, reason, refused, fault: a path not counted (reason:
+//            the English words of the code; refused: a path the caller named,
+//            or a named folder without a clip; fault: a camera's media that
+//            could not be measured, which leaves the totals incomplete)
 //   failed   code, reason: measuring could not run at all; nothing follows
 //
 // then, once every file is read and the clips are grouped into recordings:
@@ -20,7 +21,15 @@
 //   clip     path, bytes, seconds, mbit_s, codec, frame, fps, video_mbit_s,
 //            audio_mbit_s, role, recording: each clip, in path order
 //   total    recordings, clips, bytes, seconds, mbit_s, video_mbit_s,
-//            audio_mbit_s, skipped: the pooled figures, last
+//            audio_mbit_s, skipped, skipped_reasons, complete,
+//            unmeasured_bytes: the pooled figures, last; skipped_reasons
+//            counts the skipped paths by code, and also those left out after
+//            grouping (the measured files of a recording whose main file
+//            could not be measured, code incomplete_recording), which have
+//            no skipped event of their own; complete is false when a fault
+//            was found, and unmeasured_bytes is what the faults hold
+//
+// Readers ignore members they do not know: members are only ever added.
 //
 // Paths are JSON strings; a byte of a name that is not UTF-8 comes as
 // \udcHH (KivFileName.h).
@@ -61,6 +70,11 @@ inline constexpr char recording[] = "recording";
 inline constexpr char recordings[] = "recordings";
 inline constexpr char clips[] = "clips";
 inline constexpr char skippedCount[] = "skipped";
+inline constexpr char fault[] = "fault";
+inline constexpr char complete[] = "complete";
+inline constexpr char unmeasuredBytes[] = "unmeasured_bytes";
+inline constexpr char skippedReasons[] = "skipped_reasons";
+inline constexpr char faults[] = "faults";
 } // namespace KivClipMember
 
 // What a clip is to its recording: the first (or only) main file, a later
@@ -101,6 +115,11 @@ enum class KivClipReason : std::uint8_t
     UnnamedFile,
     NoMediaInfo,
     NoNetworkStop,
+    CameraOriginal,
+    LinkLoop,
+    NameTooLong,
+    EmptyListEntry,
+    IncompleteRecording,
 };
 
 struct KivClipReasonText
@@ -108,6 +127,7 @@ struct KivClipReasonText
     KivClipReason reason;
     const char *code; // on the wire
     const char *text; // kivfilesize's own words, the calculator's to translate
+    const char *brief; // kivfilesize's few words for counts by reason ("2 unreadable")
 };
 
 // Every reason, in the enumeration's order. The calculator words each in the
@@ -116,37 +136,68 @@ inline constexpr KivClipReasonText KIV_CLIP_REASONS[] = {
     {KivClipReason::NotLocal, "not_local",
      QT_TRANSLATE_NOOP(
          "KivClipReason",
-         "not a local file: only paths and file:// URLs of this machine can be measured")},
-    {KivClipReason::EmptyArgument, "empty_path", QT_TRANSLATE_NOOP("KivClipReason", "empty path")},
+         "not a local file: only paths and file:// URLs of this machine can be measured"),
+     "not local"},
+    {KivClipReason::EmptyArgument, "empty_path", QT_TRANSLATE_NOOP("KivClipReason", "empty path"),
+     "empty path"},
     {KivClipReason::NotFound, "not_found",
-     QT_TRANSLATE_NOOP("KivClipReason", "no such file or folder")},
-    {KivClipReason::Unreadable, "unreadable", QT_TRANSLATE_NOOP("KivClipReason", "cannot be read")},
+     QT_TRANSLATE_NOOP("KivClipReason", "no such file or folder"),
+     "not found"},
+    {KivClipReason::Unreadable, "unreadable", QT_TRANSLATE_NOOP("KivClipReason", "cannot be read"),
+     "unreadable"},
     {KivClipReason::NotRegular, "not_regular",
-     QT_TRANSLATE_NOOP("KivClipReason", "neither a regular file nor a folder")},
+     QT_TRANSLATE_NOOP("KivClipReason", "neither a regular file nor a folder"),
+     "not a regular file"},
     {KivClipReason::LinkedFolder, "linked_folder",
-     QT_TRANSLATE_NOOP("KivClipReason", "symbolic link to a folder, not followed")},
-    {KivClipReason::Again, "again", QT_TRANSLATE_NOOP("KivClipReason", "already counted")},
+     QT_TRANSLATE_NOOP("KivClipReason", "symbolic link to a folder, not followed"),
+     "linked folder"},
+    {KivClipReason::Again, "again", QT_TRANSLATE_NOOP("KivClipReason", "already counted"),
+     "already counted"},
     {KivClipReason::NoClip, "no_clip",
-     QT_TRANSLATE_NOOP("KivClipReason", "no clip in this folder")},
-    {KivClipReason::EmptyFile, "empty_file", QT_TRANSLATE_NOOP("KivClipReason", "empty file")},
+     QT_TRANSLATE_NOOP("KivClipReason", "no clip in this folder"),
+     "folder without a clip"},
+    {KivClipReason::EmptyFile, "empty_file", QT_TRANSLATE_NOOP("KivClipReason", "empty file"),
+     "empty"},
     {KivClipReason::NoMedia, "no_media",
-     QT_TRANSLATE_NOOP("KivClipReason", "not a clip: no audio or video with a duration")},
+     QT_TRANSLATE_NOOP("KivClipReason", "not a clip: no audio or video with a duration"),
+     "no media"},
     {KivClipReason::Truncated, "truncated",
-     QT_TRANSLATE_NOOP("KivClipReason", "not a clip: cut short")},
+     QT_TRANSLATE_NOOP("KivClipReason", "not a clip: cut short"),
+     "cut short"},
     {KivClipReason::Reference, "reference",
-     QT_TRANSLATE_NOOP("KivClipReason", "not a clip: describes media kept in another file")},
+     QT_TRANSLATE_NOOP("KivClipReason", "not a clip: describes media kept in another file"),
+     "reference to another file"},
     {KivClipReason::BadDuration, "bad_duration",
-     QT_TRANSLATE_NOOP("KivClipReason", "not a clip: no usable duration")},
+     QT_TRANSLATE_NOOP("KivClipReason", "not a clip: no usable duration"),
+     "no duration"},
     {KivClipReason::UnnamedFile, "unnamed",
      QT_TRANSLATE_NOOP(
          "KivClipReason",
-         "cannot be read: its name is not UTF-8 and /proc is not mounted to name it otherwise")},
+         "cannot be read: its name is not UTF-8 and /proc is not mounted to name it otherwise"),
+     "name not UTF-8"},
     {KivClipReason::NoMediaInfo, "no_mediainfo",
-     QT_TRANSLATE_NOOP("KivClipReason", "measuring clips needs libmediainfo0v5")},
+     QT_TRANSLATE_NOOP("KivClipReason", "measuring clips needs libmediainfo0v5"),
+     "no MediaInfoLib"},
     {KivClipReason::NoNetworkStop, "no_network_stop",
      QT_TRANSLATE_NOOP(
          "KivClipReason",
-         "measuring clips needs seccomp filters to keep MediaInfoLib off the network")},
+         "measuring clips needs seccomp filters to keep MediaInfoLib off the network"),
+     "no network stop"},
+    {KivClipReason::CameraOriginal, "camera_original",
+     QT_TRANSLATE_NOOP("KivClipReason", "camera original the reader cannot measure"),
+     "camera original"},
+    {KivClipReason::LinkLoop, "link_loop", QT_TRANSLATE_NOOP("KivClipReason", "a link that loops"),
+     "link loop"},
+    {KivClipReason::NameTooLong, "name_too_long",
+     QT_TRANSLATE_NOOP("KivClipReason", "name too long for the system"),
+     "name too long"},
+    {KivClipReason::EmptyListEntry, "empty_list_entry",
+     QT_TRANSLATE_NOOP("KivClipReason", "empty path in the list"),
+     "empty path in the list"},
+    {KivClipReason::IncompleteRecording, "incomplete_recording",
+     QT_TRANSLATE_NOOP("KivClipReason",
+                       "left out: its recording's main file cannot be measured"),
+     "incomplete recording"},
 };
 
 constexpr bool kivClipReasonsInOrder()

@@ -101,21 +101,35 @@ KivClipTotals kivPoolClips(const QList<KivClip> &clips);
 //     card root, where it is the only one.
 // Chapters follow their number, else their path. A group with no main file
 // (a proxy or audio whose video is missing) takes its time from its proxies,
-// else from its first audio file: it is a recording of its own. Everything
+// else from its first audio file: it is a recording of its own. Only an
+// absent main file is stood in for: `unmeasured` names files that are there
+// but could not be measured (cut, unreadable, no duration); a recording
+// whose main file or chapter is one of them is incomplete: the indices of
+// its clips go to `incomplete` and the unmeasured paths that made it so to
+// `blamed`, and the caller leaves them out. Files in RED .RDC folders are
+// not among them: there every kind of the clip is a full recording. Everything
 // else, files of one stem in other containers included, is a recording of
 // its own: nothing merges on equal durations alone. Files without media
 // (sidecar XML, THM, SRT, BIN, ...) are never clips, so they add neither time
 // nor bytes: a few kilobytes a recording, they stay skipped, with a reason.
-void kivGroupClips(QList<KivClip> &clips);
+void kivGroupClips(QList<KivClip> &clips, const QStringList &unmeasured = {},
+                   QList<qsizetype> *incomplete = nullptr, QStringList *blamed = nullptr);
 
 // A path that was not counted, with why. `refused` is set for a path the
 // caller named (not one found inside a folder), and for a named folder with
 // no clip in it: the caller should refuse the whole request.
+// `fault` is set for a file that a camera wrote as media by its place or
+// name on a card (main clips, audio stored apart, R3D/BRAW/ARI/CRM/MXF
+// camera originals, an unreadable folder inside a card) and that could not
+// be measured, and for the files left out with it: the totals then leave
+// media out and are incomplete.
 struct KivClipSkip
 {
     QString path; // absolute and clean; a refused URL as given
     KivClipReason reason = KivClipReason::NoMedia;
     bool refused = false;
+    bool fault = false;
+    qint64 bytes = 0; // the file's size where the system gave it
 
     // "PATH: reason" on one line, the path shown by kivEscaped and the reason
     // in kivfilesize's words.
@@ -168,10 +182,19 @@ struct KivClipReport
     std::optional<QString> failure;
     std::optional<KivClipReason> failed;
     bool cancelled = false;
+    // The bytes of the faults (KivClipSkip::fault), which no rate holds;
+    // saturates at the largest qint64.
+    qint64 unmeasuredBytes = 0;
 
     // No failure, no refusal and not cancelled (true for no arguments).
     bool ok() const;
+    // No fault among the skipped: every camera file found was measured.
+    bool complete() const;
 };
+
+// How many of `skipped` there are of each reason, the most frequent first
+// (ties in the reasons' order).
+QList<std::pair<KivClipReason, qsizetype>> kivSkipCounts(const QList<KivClipSkip> &skipped);
 
 // The local path that a command-line or dropped argument names: a plain path
 // (made absolute against the current folder) or a file:// URL without a host
@@ -187,8 +210,10 @@ std::optional<QString> kivClipLocalPath(const QString &argument, KivClipReason *
 // kept as the bytes the system gave (KivFileName.h) from listing to opening;
 // MediaInfoLib, which cannot take a name that is not UTF-8, reads such a file
 // through /proc/self/fd. A file reached twice (named twice, or by a link, a
-// hard link or its own path) counts once; symbolic links to folders inside
-// folders are not followed, named ones are. An empty file is skipped without
+// hard link or its own path) counts once: every path is grouped by its own
+// place first, then a file reached again is dropped and the companions it
+// gathered join the recording of its first path; symbolic links to folders
+// inside folders are not followed, named ones are. An empty file is skipped without
 // being opened. A file is a clip when MediaInfoLib finds audio or video in it, does not
 // report it cut short (IsTruncated: an index over missing data, data without
 // its index), reads it as itself (its size is the file's own and no track
@@ -197,7 +222,9 @@ std::optional<QString> kivClipLocalPath(const QString &argument, KivClipReason *
 // of the container's and its tracks'. Anything else in a folder is skipped;
 // named, it is refused. Pipes and devices are never opened.
 //
-// MediaInfoLib reads headers and indexes only (File_ParseSpeed 0), takes each
+// MediaInfoLib reads headers and indexes only (File_ParseSpeed 0; a file
+// with tracks but no duration, such as an MXF whose header is left open, is
+// read once more at its default depth), takes each
 // file alone (no continuous file names, no folder layouts) and gives raw
 // values only (ReadByHuman 0). Its options cannot stop it fetching a URL
 // that a playlist names, so the worker threads may not create network
@@ -207,3 +234,8 @@ std::optional<QString> kivClipLocalPath(const QString &argument, KivClipReason *
 // Blocks until done; reads in parallel on a thread pool of its own, one
 // MediaInfoLib handle per thread.
 KivClipReport kivMeasureClips(const QStringList &arguments, const KivClipOptions &options = {});
+// As above, with `listed` paths after `arguments` taken as a folder's files
+// are (a list from find -print0): one that is not a clip is skipped, not
+// refused, and an empty one is skipped as an empty path in the list.
+KivClipReport kivMeasureClips(const QStringList &arguments, const QStringList &listed,
+                              const KivClipOptions &options = {});
