@@ -327,10 +327,9 @@ bool kivIsCameraMedia(const QString &path, bool folder)
     if (kivIsCameraOriginal(path) && place.ext != QLatin1String("MXF")) {
         return true;
     }
-    static const QStringList video = {QStringLiteral("MP4"), QStringLiteral("MOV"),
-                                      QStringLiteral("MXF"), QStringLiteral("MTS"),
-                                      QStringLiteral("M2TS"), QStringLiteral("AVI"),
-                                      QStringLiteral("360")};
+    static const QStringList video = {
+        QStringLiteral("MP4"),  QStringLiteral("MOV"), QStringLiteral("MXF"), QStringLiteral("MTS"),
+        QStringLiteral("M2TS"), QStringLiteral("AVI"), QStringLiteral("360")};
     const bool red = !place.up.isEmpty() && place.up[0].endsWith(QLatin1String(".RDC"));
     if (!video.contains(place.ext) || (place.root.isEmpty() && !red)) {
         return false;

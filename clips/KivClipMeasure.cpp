@@ -6,11 +6,11 @@
 #include "KivMediaInfo.h"
 #include "KivNoNetwork.h"
 
+#include <QHash>
 #include <QMutex>
+#include <QSet>
 #include <QThread>
 #include <QThreadPool>
-#include <QHash>
-#include <QSet>
 #include <algorithm>
 #include <limits>
 
@@ -241,8 +241,8 @@ void group(std::vector<KivClipEntry> &entries)
             continue;
         }
         if (left.contains(clip.recording)) {
-            entry.skip = kivClipSkip(entry.path, KivClipReason::IncompleteRecording, false,
-                                     clip.bytes);
+            entry.skip =
+                kivClipSkip(entry.path, KivClipReason::IncompleteRecording, false, clip.bytes);
             entry.skip->fault = true;
             entry.clip.reset();
         } else {

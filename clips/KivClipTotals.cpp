@@ -90,9 +90,9 @@ QList<std::pair<KivClipReason, qsizetype>> kivSkipCounts(const QList<KivClipSkip
 {
     QList<std::pair<KivClipReason, qsizetype>> counts;
     for (const KivClipReasonText &reason : KIV_CLIP_REASONS) {
-        const qsizetype count = std::count_if(
-            skipped.begin(), skipped.end(),
-            [&](const KivClipSkip &skip) { return skip.reason == reason.reason; });
+        const qsizetype count =
+            std::count_if(skipped.begin(), skipped.end(),
+                          [&](const KivClipSkip &skip) { return skip.reason == reason.reason; });
         if (count > 0) {
             counts.append({reason.reason, count});
         }

@@ -125,8 +125,8 @@ enum class KivClipReason : std::uint8_t
 struct KivClipReasonText
 {
     KivClipReason reason;
-    const char *code; // on the wire
-    const char *text; // kivfilesize's own words, the calculator's to translate
+    const char *code;  // on the wire
+    const char *text;  // kivfilesize's own words, the calculator's to translate
     const char *brief; // kivfilesize's few words for counts by reason ("2 unreadable")
 };
 
@@ -141,8 +141,7 @@ inline constexpr KivClipReasonText KIV_CLIP_REASONS[] = {
     {KivClipReason::EmptyArgument, "empty_path", QT_TRANSLATE_NOOP("KivClipReason", "empty path"),
      "empty path"},
     {KivClipReason::NotFound, "not_found",
-     QT_TRANSLATE_NOOP("KivClipReason", "no such file or folder"),
-     "not found"},
+     QT_TRANSLATE_NOOP("KivClipReason", "no such file or folder"), "not found"},
     {KivClipReason::Unreadable, "unreadable", QT_TRANSLATE_NOOP("KivClipReason", "cannot be read"),
      "unreadable"},
     {KivClipReason::NotRegular, "not_regular",
@@ -153,8 +152,7 @@ inline constexpr KivClipReasonText KIV_CLIP_REASONS[] = {
      "linked folder"},
     {KivClipReason::Again, "again", QT_TRANSLATE_NOOP("KivClipReason", "already counted"),
      "already counted"},
-    {KivClipReason::NoClip, "no_clip",
-     QT_TRANSLATE_NOOP("KivClipReason", "no clip in this folder"),
+    {KivClipReason::NoClip, "no_clip", QT_TRANSLATE_NOOP("KivClipReason", "no clip in this folder"),
      "folder without a clip"},
     {KivClipReason::EmptyFile, "empty_file", QT_TRANSLATE_NOOP("KivClipReason", "empty file"),
      "empty"},
@@ -162,14 +160,12 @@ inline constexpr KivClipReasonText KIV_CLIP_REASONS[] = {
      QT_TRANSLATE_NOOP("KivClipReason", "not a clip: no audio or video with a duration"),
      "no media"},
     {KivClipReason::Truncated, "truncated",
-     QT_TRANSLATE_NOOP("KivClipReason", "not a clip: cut short"),
-     "cut short"},
+     QT_TRANSLATE_NOOP("KivClipReason", "not a clip: cut short"), "cut short"},
     {KivClipReason::Reference, "reference",
      QT_TRANSLATE_NOOP("KivClipReason", "not a clip: describes media kept in another file"),
      "reference to another file"},
     {KivClipReason::BadDuration, "bad_duration",
-     QT_TRANSLATE_NOOP("KivClipReason", "not a clip: no usable duration"),
-     "no duration"},
+     QT_TRANSLATE_NOOP("KivClipReason", "not a clip: no usable duration"), "no duration"},
     {KivClipReason::UnnamedFile, "unnamed",
      QT_TRANSLATE_NOOP(
          "KivClipReason",
@@ -189,14 +185,11 @@ inline constexpr KivClipReasonText KIV_CLIP_REASONS[] = {
     {KivClipReason::LinkLoop, "link_loop", QT_TRANSLATE_NOOP("KivClipReason", "a link that loops"),
      "link loop"},
     {KivClipReason::NameTooLong, "name_too_long",
-     QT_TRANSLATE_NOOP("KivClipReason", "name too long for the system"),
-     "name too long"},
+     QT_TRANSLATE_NOOP("KivClipReason", "name too long for the system"), "name too long"},
     {KivClipReason::EmptyListEntry, "empty_list_entry",
-     QT_TRANSLATE_NOOP("KivClipReason", "empty path in the list"),
-     "empty path in the list"},
+     QT_TRANSLATE_NOOP("KivClipReason", "empty path in the list"), "empty path in the list"},
     {KivClipReason::IncompleteRecording, "incomplete_recording",
-     QT_TRANSLATE_NOOP("KivClipReason",
-                       "left out: its recording's main file cannot be measured"),
+     QT_TRANSLATE_NOOP("KivClipReason", "left out: its recording's main file cannot be measured"),
      "incomplete recording"},
 };
 
