@@ -61,7 +61,60 @@ QString counted(qint64 count, const char *one, const char *more)
     return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : more);
 }
 
+// {"code": count, ...} of the skipped paths.
+QString skippedReasons(const KivClipReport &report)
+{
+    QStringList counts;
+    for (const auto &[reason, count] : kivSkipCounts(report.skipped)) {
+        counts << member(kivClipReason(reason).code, QString::number(count));
+    }
+    return QLatin1Char('{') + counts.join(QStringLiteral(", ")) + QLatin1Char('}');
+}
+
+QString boolean(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+// The members a report adds after the count of skipped paths.
+QStringList completeness(const KivClipReport &report)
+{
+    namespace M = KivClipMember;
+    return {member(M::skippedReasons, skippedReasons(report)),
+            member(M::complete, boolean(report.complete())),
+            member(M::unmeasuredBytes, QString::number(report.unmeasuredBytes))};
+}
+
 } // namespace
+
+QString kivClipsSkippedText(const KivClipReport &report)
+{
+    QStringList counts;
+    for (const auto &[reason, count] : kivSkipCounts(report.skipped)) {
+        counts << QString::number(count) + QLatin1Char(' ') +
+                      QLatin1String(kivClipReason(reason).brief);
+    }
+    QString text = QStringLiteral("skipped %1").arg(report.skipped.size());
+    return counts.isEmpty() ? text
+                            : text + QStringLiteral(": ") + counts.join(QStringLiteral(", "));
+}
+
+QStringList kivClipsFaultLines(const KivClipReport &report)
+{
+    QStringList lines;
+    for (const KivClipSkip &skip : report.skipped) {
+        if (skip.fault) {
+            lines << skip.message();
+        }
+    }
+    if (!lines.isEmpty()) {
+        lines << QStringLiteral("the measured totals are incomplete: they leave out %1 of "
+                                "camera media (%2 bytes)")
+                     .arg(counted(lines.size(), "file", "files"))
+                     .arg(report.unmeasuredBytes);
+    }
+    return lines;
+}
 
 QString kivClipsLine(const KivClipReport &report, KivCardUnits units)
 {
@@ -82,7 +135,11 @@ QString kivClipsLine(const KivClipReport &report, KivCardUnits units)
     if (!parts.isEmpty()) {
         line += QStringLiteral("; ") + parts.join(QStringLiteral(", "));
     }
-    return line + QLatin1Char('\n');
+    line += QLatin1Char('\n');
+    if (!report.skipped.isEmpty()) {
+        line += kivClipsSkippedText(report) + QLatin1Char('\n');
+    }
+    return line;
 }
 
 QString kivClipsJson(const KivClipReport &report)
@@ -91,11 +148,26 @@ QString kivClipsJson(const KivClipReport &report)
     for (const KivClip &clip : report.clips) {
         clips << QLatin1Char('{') + clipMembers(clip).join(QStringLiteral(", ")) + QLatin1Char('}');
     }
-    return QStringList{
-        member(KivClipMember::recordings, QString::number(report.totals.recordings)),
-        member(KivClipMember::clips,
-               QLatin1Char('[') + clips.join(QStringLiteral(", ")) + QLatin1Char(']')),
-        member(KivClipMember::skippedCount, QString::number(report.skipped.size()))}
+    namespace M = KivClipMember;
+    QStringList faults;
+    for (const KivClipSkip &skip : report.skipped) {
+        if (skip.fault) {
+            const KivClipReasonText &reason = kivClipReason(skip.reason);
+            faults << QLatin1Char('{') +
+                          QStringList{member(M::path, kivJsonString(skip.path)),
+                                      member(M::code, kivJsonString(QLatin1String(reason.code))),
+                                      member(M::reason, kivJsonString(QLatin1String(reason.text)))}
+                              .join(QStringLiteral(", ")) +
+                          QLatin1Char('}');
+        }
+    }
+    return (QStringList{member(M::recordings, QString::number(report.totals.recordings)),
+                        member(M::clips, QLatin1Char('[') + clips.join(QStringLiteral(", ")) +
+                                             QLatin1Char(']')),
+                        member(M::skippedCount, QString::number(report.skipped.size()))} +
+            completeness(report) +
+            QStringList{member(M::faults, QLatin1Char('[') + faults.join(QStringLiteral(", ")) +
+                                              QLatin1Char(']'))})
         .join(QStringLiteral(", "));
 }
 
@@ -104,14 +176,15 @@ QString kivClipTotalEvent(const KivClipReport &report)
     namespace M = KivClipMember;
     const KivClipTotals &totals = report.totals;
     return event(KivClipEvent::total,
-                 {member(M::recordings, QString::number(totals.recordings)),
-                  member(M::clips, QString::number(totals.clips)),
-                  member(M::bytes, QString::number(totals.bytes)),
-                  member(M::seconds, kivJsonNumber(totals.seconds)),
-                  member(M::mbps, kivJsonNumber(totals.mbps())),
-                  member(M::videoMbps, jsonOrNull(totals.videoMbps, kivJsonNumber)),
-                  member(M::audioMbps, jsonOrNull(totals.audioMbps, kivJsonNumber)),
-                  member(M::skippedCount, QString::number(report.skipped.size()))});
+                 QStringList{member(M::recordings, QString::number(totals.recordings)),
+                             member(M::clips, QString::number(totals.clips)),
+                             member(M::bytes, QString::number(totals.bytes)),
+                             member(M::seconds, kivJsonNumber(totals.seconds)),
+                             member(M::mbps, kivJsonNumber(totals.mbps())),
+                             member(M::videoMbps, jsonOrNull(totals.videoMbps, kivJsonNumber)),
+                             member(M::audioMbps, jsonOrNull(totals.audioMbps, kivJsonNumber)),
+                             member(M::skippedCount, QString::number(report.skipped.size()))} +
+                     completeness(report));
 }
 
 void KivClipEventLines::reading(const QString &path)
@@ -128,12 +201,11 @@ void KivClipEventLines::skipped(const KivClipSkip &skip)
 {
     namespace M = KivClipMember;
     const KivClipReasonText &reason = kivClipReason(skip.reason);
-    sink(event(
-        KivClipEvent::skipped,
-        {member(M::path, kivJsonString(skip.path)),
-         member(M::code, kivJsonString(QLatin1String(reason.code))),
-         member(M::reason, kivJsonString(QLatin1String(reason.text))),
-         member(M::refused, skip.refused ? QStringLiteral("true") : QStringLiteral("false"))}));
+    sink(event(KivClipEvent::skipped,
+               {member(M::path, kivJsonString(skip.path)),
+                member(M::code, kivJsonString(QLatin1String(reason.code))),
+                member(M::reason, kivJsonString(QLatin1String(reason.text))),
+                member(M::refused, boolean(skip.refused)), member(M::fault, boolean(skip.fault))}));
 }
 
 void KivClipEventLines::failed(KivClipReason reason)

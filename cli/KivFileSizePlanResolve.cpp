@@ -65,7 +65,8 @@ public:
         } else if (const auto *clips = std::get_if<KivPlanClips>(&source.from)) {
             const QStringList paths = kivPlanClipPaths(*clips, folder);
             QString problem;
-            out = kivMeasuredSource(paths, {place, paths.join(u' ')}, nullptr, problem);
+            out = kivMeasuredSource(paths, {place, paths.join(u' ')}, nullptr, problem, true, {},
+                                    &resolved.warnings);
             if (!out) {
                 error = place + QLatin1String(".clips: ") + problem;
                 return std::nullopt;

@@ -3,6 +3,7 @@
 
 #include "KivFileSizeResolve.h"
 
+#include "KivFileSizeClips.h"
 #include "calc/KivDisplay.h"
 #include "calc/KivFileName.h"
 #include "calc/KivTyped.h"
@@ -51,7 +52,7 @@ bool resolveFormat(const KivFileSizeRequest &request, KivResolved &resolved, QSt
 // Appends the paths of the --clip-list `list` to `paths`: NUL-separated, as
 // `find -print0` writes them and `xargs -0` reads them, each name with its
 // bytes; a NUL at the end ends the last path, and an empty path between two
-// NULs stays, to be refused as an empty --clip is. "-" reads standard input
+// NULs stays, to be skipped as a folder's files are. "-" reads standard input
 // to its end (a second "-" finds it empty).
 bool readClipList(const QString &list, QStringList &paths, QString &error)
 {
@@ -105,13 +106,13 @@ bool readClipList(const QString &list, QStringList &paths, QString &error)
 bool resolveClips(const KivFileSizeRequest &request, KivResolved &resolved, QString &error,
                   KivClipObserver *observer)
 {
-    QStringList paths = request.clips;
+    QStringList listed;
     for (const QString &list : request.clipLists) {
-        if (!readClipList(list, paths, error)) {
+        if (!readClipList(list, listed, error)) {
             return false;
         }
     }
-    if (paths.isEmpty()) {
+    if (request.clips.isEmpty() && listed.isEmpty()) {
         error = QStringLiteral("--clip-list %1 names no path")
                     .arg(kivQuoted(request.clipLists.join(u' ')));
         return false;
@@ -120,8 +121,9 @@ bool resolveClips(const KivFileSizeRequest &request, KivResolved &resolved, QStr
         request.clips.isEmpty()
             ? KivGiven{QStringLiteral("--clip-list"), request.clipLists.join(u' ')}
             : KivGiven{QStringLiteral("--clip"), request.clips.join(u' ')};
-    resolved.bitrate = kivMeasuredSource(paths, given, observer, error,
-                                         request.action != KivFileSizeRequest::Action::ClipEvents);
+    resolved.bitrate = kivMeasuredSource(request.clips, given, observer, error,
+                                         request.action != KivFileSizeRequest::Action::ClipEvents,
+                                         listed, &resolved.warnings);
     return resolved.bitrate.has_value();
 }
 
@@ -129,20 +131,32 @@ bool resolveClips(const KivFileSizeRequest &request, KivResolved &resolved, QStr
 
 std::optional<KivBitrateSource> kivMeasuredSource(const QStringList &paths, const KivGiven &given,
                                                   KivClipObserver *observer, QString &error,
-                                                  bool refuseSkipped)
+                                                  bool refuseSkipped, const QStringList &listed,
+                                                  QStringList *warnings)
 {
     KivClipOptions options;
     options.observer = observer;
-    KivClipReport report = kivMeasureClips(paths, options);
+    KivClipReport report = kivMeasureClips(paths, listed, options);
     if (report.failure) {
         error = *report.failure;
         return std::nullopt;
     }
+    if (warnings != nullptr) {
+        *warnings << kivClipsFaultLines(report);
+    }
     for (const KivClipSkip &skip : report.skipped) {
         if (skip.refused && refuseSkipped) {
             error = skip.message();
+            // A folder's files were skipped: say which kinds.
+            if (skip.reason == KivClipReason::NoClip) {
+                error += QStringLiteral("; ") + kivClipsSkippedText(report);
+            }
             return std::nullopt;
         }
+    }
+    if (report.clips.isEmpty() && refuseSkipped) {
+        error = QStringLiteral("no clip measured; ") + kivClipsSkippedText(report);
+        return std::nullopt;
     }
     const double mbps = report.totals.mbps();
     return KivBitrateSource{std::move(report), mbps, given};

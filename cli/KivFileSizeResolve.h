@@ -36,12 +36,16 @@ struct KivResolved
 bool kivResolve(const KivFileSizeRequest &request, KivResolved &resolved, QString &error,
                 KivClipObserver *observer = nullptr);
 
-// The clips `paths` name, measured and pooled into a source named by `given`;
-// with `refuseSkipped` the first path refused refuses them all, with `error`
-// set to one line (a failure to measure at all always does).
+// The clips `paths` name (and `listed`, taken as a folder's files are),
+// measured and pooled into a source named by `given`; with `refuseSkipped`
+// the first path refused refuses them all, as does measuring no clip, with
+// `error` set to one line (a failure to measure at all always does). Each
+// fault (camera media that could not be measured) is a line of `warnings`.
 std::optional<KivBitrateSource> kivMeasuredSource(const QStringList &paths, const KivGiven &given,
                                                   KivClipObserver *observer, QString &error,
-                                                  bool refuseSkipped = true);
+                                                  bool refuseSkipped = true,
+                                                  const QStringList &listed = {},
+                                                  QStringList *warnings = nullptr);
 
 // Resolves --plan (KivFileSizePlanResolve.cpp): reads the plan file, then each
 // camera's rate and the proxy's, the catalogue loaded once and the clips

@@ -299,6 +299,9 @@ KivClipReport kivMeasureClips(const QStringList &arguments, const QStringList &l
         if (entry.clip && !report.failure) {
             report.clips.append(std::move(*entry.clip));
         } else if (entry.skip) {
+            if (entry.skip->reason == KivClipReason::IncompleteRecording) {
+                events.skipped(*entry.skip);
+            }
             if (entry.skip->fault) {
                 report.unmeasuredBytes = saturated(report.unmeasuredBytes, entry.skip->bytes);
             }

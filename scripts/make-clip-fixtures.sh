@@ -5,7 +5,8 @@
 # read: one per container, a camera card's folder with its sidecar and
 # thumbnail, cards laid out as Sony, GoPro, DJI and Panasonic P2 cameras lay
 # them out (recordings in chapters, proxies, low-res copies, audio stored
-# apart, sidecars), and files that are not clips. Run by hand after a change;
+# apart, sidecars), files that are not clips, and faults: a card whose main
+# clip is cut, a RED folder of R3D segments, an MXF whose header is open. Run by hand after a change;
 # the results are committed and the tests do not need FFmpeg. Prints each
 # file's size and FFprobe's duration, the figures the tests' tables hold; the
 # whole folder stays under 1 MB.
@@ -156,17 +157,41 @@ cat >"$p2/CLIP/0001AB.XML" <<'EOF'
 EOF
 printf '0001AB\n' >"$out/p2/LASTCLIP.TXT"
 
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
 # Not clips: text under a clip's name, an empty file, an MP4 cut before its
 # index (written last), and one whose index (written first) survives but
 # whose data is cut off.
 printf 'Shot list\n1. Harbour at dawn\n2. Market\n' >"$out/bad/notes.MP4"
 : >"$out/bad/empty.MP4"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 ff -f lavfi -i "$(picture 25 6)" "${exact[@]}" "${x264[@]}" "$work/tail.mp4"
 head -c 4096 "$work/tail.mp4" >"$out/bad/no-index.mp4"
 ff -f lavfi -i "$(picture 25 6)" "${exact[@]}" "${x264[@]}" -movflags +faststart "$work/head.mp4"
 head -c 4096 "$work/head.mp4" >"$out/bad/cut-data.mp4"
+
+# Faults a card can hold. M4ROOT whose main clip is cut in half (no index),
+# its proxy intact: the proxy must not stand in for it.
+cut="$out/cut/PRIVATE/M4ROOT"
+mkdir -p "$cut/CLIP" "$cut/SUB"
+main 2 "$work/cut.mp4"
+head -c $(($(stat -c %s "$work/cut.mp4") / 2)) "$work/cut.mp4" >"$cut/CLIP/C0001.MP4"
+small 2 "$cut/SUB/C0001S03.MP4"
+# A RED clip folder: two R3D segments the reader cannot parse, and a ProRes
+# .mov of the same clip (H.264 here, to stay small).
+rdc="$out/red/A001_0101XX.RDM/A001_C001_0101AB.RDC"
+mkdir -p "$rdc"
+for segment in 001 002; do
+    { printf 'RED2'; head -c 2044 /dev/zero | tr '\0' '\252'; } >"$rdc/A001_C001_0101AB_$segment.R3D"
+done
+ff -f lavfi -i "testsrc2=size=32x18:rate=25:duration=1" "${exact[@]}" "${x264[@]}" \
+    "$rdc/A001_C001_0101AB_001.mov"
+# A macOS AppleDouble file beside a GoPro clip.
+printf '\0\5\26\7\0\2\0\0Mac OS X        ' >"$out/gopro/DCIM/100GOPRO/._GX010001.MP4"
+# An MXF written to a pipe: its header stays open, the duration only in the
+# footer.
+ff -f lavfi -i "testsrc2=size=32x18:rate=25:duration=0.8" "${exact[@]}" "${x264[@]}" -f mxf - \
+    >"$out/open-header.mxf"
 
 echo "file bytes ffprobe-duration"
 find "$out" -type f | sort | while read -r file; do

@@ -116,6 +116,7 @@ struct CardRow
     qsizetype skipped;
     qint64 bytes;
     double seconds;
+    qint64 unmeasured = 0; // the faults' bytes: the totals are incomplete
 };
 
 void PrintTo(const CardRow &row, std::ostream *out)
@@ -135,7 +136,10 @@ TEST_P(Card, GivesEachRecordingsTimeOnceAndEveryByte)
         cards << fixtures + u'/' + card;
     }
     const KivClipReport report = kivMeasureClips(cards);
-    ASSERT_TRUE(report.ok());
+    // A card with no recording left is refused.
+    ASSERT_EQ(report.ok(), row.recordings > 0);
+    EXPECT_EQ(report.complete(), row.unmeasured == 0);
+    EXPECT_EQ(report.unmeasuredBytes, row.unmeasured);
     QStringList roles;
     for (const KivClip &clip : report.clips) {
         roles << QLatin1String(kivClipRoleName(clip.role));
@@ -150,7 +154,7 @@ TEST_P(Card, GivesEachRecordingsTimeOnceAndEveryByte)
     EXPECT_EQ(report.skipped.size(), row.skipped);
     EXPECT_EQ(report.totals.bytes, row.bytes);
     EXPECT_NEAR(report.totals.seconds, row.seconds, 0.01);
-    const double rate = row.bytes * 8 / row.seconds / 1e6;
+    const double rate = row.seconds > 0 ? row.bytes * 8 / row.seconds / 1e6 : 0;
     EXPECT_NEAR(report.totals.mbps(), rate, rate * 0.01);
 }
 
@@ -159,9 +163,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // Two recordings in CLIP/, their proxies in SUB/, a sidecar skipped.
         CardRow{"sony", {"sony"}, 2, "main main proxy proxy", 1, 16090 + 9896 + 9189 + 6186, 3},
-        // One recording in two chapters and their low-res copies; a thumbnail.
+        // One recording in two chapters and their low-res copies; a thumbnail
+        // and a macOS "._" file, which is no camera media.
         CardRow{
-            "gopro", {"gopro"}, 1, "proxy proxy main chapter", 1, 9189 + 6186 + 16090 + 9896, 3},
+            "gopro", {"gopro"}, 1, "proxy proxy main chapter", 2, 9189 + 6186 + 16090 + 9896, 3},
         // The low-res copy adds bytes; the telemetry subtitles nothing.
         CardRow{"dji", {"dji/DCIM"}, 1, "proxy main", 1, 6186 + 9896, 1},
         // Video, one file per audio channel and a proxy; the clip's XML and
@@ -178,10 +183,15 @@ INSTANTIATE_TEST_SUITE_P(
                 {"sony", "gopro/DCIM/100GOPRO"},
                 3,
                 "main main proxy proxy proxy proxy main chapter",
-                2,
+                3,
                 16090 + 9896 + 9189 + 6186 + 9189 + 6186 + 16090 + 9896,
                 6},
-        CardRow{"a_proxy_alone", {"sony/PRIVATE/M4ROOT/SUB/C0002S03.MP4"}, 1, "main", 0, 6186, 1}),
+        CardRow{"a_proxy_alone", {"sony/PRIVATE/M4ROOT/SUB/C0002S03.MP4"}, 1, "main", 0, 6186, 1},
+        // A main cut in half: its proxy does not stand in, and the card holds
+        // no recording left (skipped: the main, its proxy, the folder).
+        CardRow{"cut_main_with_its_proxy", {"cut"}, 0, "", 3, 0, 0, 8045 + 9189},
+        // R3D segments the reader cannot parse: counted apart, the .mov measured.
+        CardRow{"red_segments_beside_a_mov", {"red"}, 1, "main", 2, 2884, 1, 2048 * 2}),
     rowName);
 
 // Clips grouped by path alone: rows of paths in path order, each with its
@@ -493,6 +503,7 @@ TEST(ClipFolder, CountsClipsAndSkipsTheRest)
         const QString gopro = "gopro/DCIM/100GOPRO/";
         const QString p2 = "p2/CONTENTS/";
         const QString sony = "sony/PRIVATE/M4ROOT/";
+        const QString red = "red/A001_0101XX.RDM/A001_C001_0101AB.RDC/A001_C001_0101AB";
         EXPECT_EQ(clips, QStringList({"avchd.MTS",
                                       "card/PRIVATE/M4ROOT/CLIP/C0001.MP4",
                                       dji + "DJI_0001.LRF",
@@ -504,11 +515,13 @@ TEST(ClipFolder, CountsClipsAndSkipsTheRest)
                                       "h264-aac.mp4",
                                       "h264-aac.ts",
                                       "h264-opus.mkv",
+                                      "open-header.mxf",
                                       p2 + "AUDIO/0001AB00.MXF",
                                       p2 + "AUDIO/0001AB01.MXF",
                                       p2 + "PROXY/0001AB.MP4",
                                       p2 + "VIDEO/0001AB.MXF",
                                       "prores-pcm.mov",
+                                      red + "_001.mov",
                                       sony + "CLIP/C0001.MP4",
                                       sony + "CLIP/C0002.MP4",
                                       sony + "SUB/C0001S03.MP4",
@@ -519,22 +532,28 @@ TEST(ClipFolder, CountsClipsAndSkipsTheRest)
             skipped << QDir(fixtures).relativeFilePath(skip.path);
             EXPECT_FALSE(skip.refused);
         }
-        EXPECT_EQ(skipped,
-                  QStringList({"bad/cut-data.mp4", "bad/empty.MP4", "bad/no-index.mp4",
-                               "bad/notes.MP4", "card/PRIVATE/M4ROOT/CLIP/C0001M01.XML",
-                               "card/PRIVATE/M4ROOT/THMBNL/C0001T01.JPG", dji + "DJI_0001.SRT",
-                               gopro + "GX010001.THM", p2 + "CLIP/0001AB.XML", "p2/LASTCLIP.TXT",
-                               sony + "CLIP/C0002M01.XML"}));
+        EXPECT_EQ(skipped, QStringList({"bad/cut-data.mp4", "bad/empty.MP4", "bad/no-index.mp4",
+                                        "bad/notes.MP4", "card/PRIVATE/M4ROOT/CLIP/C0001M01.XML",
+                                        "card/PRIVATE/M4ROOT/THMBNL/C0001T01.JPG",
+                                        "cut/PRIVATE/M4ROOT/CLIP/C0001.MP4",
+                                        "cut/PRIVATE/M4ROOT/SUB/C0001S03.MP4", dji + "DJI_0001.SRT",
+                                        gopro + "._GX010001.MP4", gopro + "GX010001.THM",
+                                        p2 + "CLIP/0001AB.XML", "p2/LASTCLIP.TXT", red + "_001.R3D",
+                                        red + "_002.R3D", sony + "CLIP/C0002M01.XML"}));
+        // The cut main and the proxy left out with it, and the R3D segments.
+        EXPECT_FALSE(report.complete());
+        EXPECT_EQ(report.unmeasuredBytes, 8045 + 9189 + 2048 * 2);
         // Loose files and the cards' recordings add their time, companions
         // only their bytes.
         EXPECT_EQ(report.totals.bytes, 43008 + 33990 + 24347 + 37224 + 22512 + 209359 + 192044 +
                                            (6186 + 9896) + (9189 + 6186 + 16090 + 9896) +
                                            (53305 * 2 + 4511 + 20537) +
-                                           (16090 + 9896 + 9189 + 6186));
+                                           (16090 + 9896 + 9189 + 6186) + 28217 + 2884);
         EXPECT_NEAR(report.totals.seconds,
-                    1.005333 + 2 + 2 + 2.021333 + 2.008 + 1 + 1 + 1 + (2 + 1) + 0.48 + (2 + 1),
+                    1.005333 + 2 + 2 + 2.021333 + 2.008 + 1 + 1 + 1 + (2 + 1) + 0.48 + (2 + 1) +
+                        0.02 + 1,
                     0.1);
-        EXPECT_EQ(report.totals.recordings, 7 + 1 + 1 + 1 + 2);
+        EXPECT_EQ(report.totals.recordings, 7 + 1 + 1 + 1 + 2 + 2);
     }
 }
 

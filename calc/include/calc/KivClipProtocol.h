@@ -23,12 +23,12 @@
 //   total    recordings, clips, bytes, seconds, mbit_s, video_mbit_s,
 //            audio_mbit_s, skipped, skipped_reasons, complete,
 //            unmeasured_bytes: the pooled figures, last; skipped_reasons
-//            counts the skipped paths by code, and also those left out after
-//            grouping (the measured files of a recording whose main file
-//            could not be measured, code incomplete_recording), which have
-//            no skipped event of their own; complete is false when a fault
+//            counts the skipped paths by code; complete is false when a fault
 //            was found, and unmeasured_bytes is what the faults hold
 //
+// A file read as a clip whose recording's main file could not be measured is
+// left out once every file is read: a second event, skipped with the code
+// incomplete_recording, follows its read.
 // Readers ignore members they do not know: members are only ever added.
 //
 // Paths are JSON strings; a byte of a name that is not UTF-8 comes as

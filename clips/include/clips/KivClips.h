@@ -144,7 +144,8 @@ struct KivClipSkip
 // and before its `read` or `skipped`. A command line that prints and
 // flushes a line per event thus names the file being read if it crashes.
 // Once every file is read, `measured` gives each clip with its role and
-// recording, in the report's order. Worker threads cannot open network
+// recording, in the report's order, after a `skipped` for each file read as
+// a clip and then left out with its recording (IncompleteRecording). Worker threads cannot open network
 // sockets (see kivMeasureClips).
 class KivClipObserver
 {
