@@ -116,6 +116,7 @@ const std::string REPLACES_AVCHD =
     "/user.json: sony-avchd-ps replaces the built-in entry of that id\n";
 const std::string CLIPS = KIV_CLIP_FIXTURES;
 const std::string PLANS = KIV_PLAN_FIXTURES;
+const std::string RDC = "A001_0101XX.RDM/A001_C001_0101AB.RDC/A001_C001_0101AB";
 
 const char KIV[] = "Units:      1 GB = 1024 MB, 1 MB = 8 Mbit (kiv)\n";
 
@@ -522,7 +523,7 @@ std::vector<Row> rows()
                 answerOf("1.60561 Mbit/s = 0.200702 MB/s", "0.705591", "01:00:00"))},
         {"card_folder_in_decimal_units", "--clip " + CLIPS + "/card --size 64 --units decimal",
          answer("1 recording (1 file), 00:00:02, 3.399e-05 GB: 0.13596 Mbit/s; video 0.02848, "
-                "audio 0.096\n"
+                "audio 0.096\nskipped 2: 1 no media, 1 reference to another file\n"
                 "Bitrate:    0.13596 Mbit/s = 0.016995 MB/s\nCard size:  64 GB\n"
                 "Time:       1046:03:33\nUnits:      1 GB = 10^9 bytes = 8000 Mbit (decimal)\n")},
         {"clip_as_json", "--clip " + CLIPS + "/tone.wav --size 1 --json",
@@ -534,7 +535,9 @@ std::vector<Row> rows()
                 "/tone.wav\", \"bytes\": 192044, \"seconds\": 1, \"mbit_s\": 1.536352, "
                 "\"codec\": null, \"frame\": null, \"fps\": null, \"video_mbit_s\": null, "
                 "\"audio_mbit_s\": 1.536, \"role\": \"main\", \"recording\": \"" +
-                CLIPS + "/tone.wav\"}], \"skipped\": 0}\n")},
+                CLIPS +
+                "/tone.wav\"}], \"skipped\": 0, \"skipped_reasons\": {}, \"complete\": true, "
+                "\"unmeasured_bytes\": 0, \"faults\": []}\n")},
         {"clip_events", "--clip-events --clip " + CLIPS + "/h264-aac.mp4",
          answer("{\"event\": \"reading\", \"path\": \"" + CLIPS +
                 "/h264-aac.mp4\"}\n"
@@ -550,20 +553,23 @@ std::vector<Row> rows()
                 "/h264-aac.mp4\"}\n"
                 "{\"event\": \"total\", \"recordings\": 1, \"clips\": 1, \"bytes\": 24347, "
                 "\"seconds\": 2, \"mbit_s\": 0.097388, \"video_mbit_s\": 0.021612, "
-                "\"audio_mbit_s\": 0.06615, \"skipped\": 0}\n")},
+                "\"audio_mbit_s\": 0.06615, \"skipped\": 0, \"skipped_reasons\": {}, "
+                "\"complete\": true, \"unmeasured_bytes\": 0}\n")},
         // Cards as cameras lay them out: each recording's time once, every clip's bytes.
         {"sony_card_proxies_in_sub", "--clip " + CLIPS + "/sony --size 256",
          answer("2 recordings (4 files), 00:00:03, 4.03916e-05 GB: 0.110296 Mbit/s; video "
-                "0.0245013, audio 0.0324177\n" +
+                "0.0245013, audio 0.0324177\nskipped 1: 1 reference to another file\n" +
                 answerOf("0.110296 Mbit/s = 0.013787 MB/s", "256", "5281:37:33"))},
         {"gopro_card_chapters_and_low_res",
          "--clip " + CLIPS + "/gopro --time 1:00:00 --units decimal",
          answer("1 recording (4 files), 00:00:03, 4.1361e-05 GB: 0.110296 Mbit/s; video 0.0245013, "
-                "audio 0.0324177\nBitrate:    0.110296 Mbit/s = 0.013787 MB/s\n"
+                "audio 0.0324177\nskipped 2: 2 no media\nBitrate:    0.110296 Mbit/s = 0.013787 "
+                "MB/s\n"
                 "Card size:  0.0496332 GB\nTime:       01:00:00\n"
                 "Units:      1 GB = 10^9 bytes = 8000 Mbit (decimal)\n")},
         {"p2_card_audio_apart", "--clip " + CLIPS + "/p2 --size 64",
-         answer("1 recording (4 files), 00:00:00, 0.000128572 GB: 2.1943 Mbit/s; audio 1.536\n" +
+         answer("1 recording (4 files), 00:00:00, 0.000128572 GB: 2.1943 Mbit/s; audio 1.536\n"
+                "skipped 2: 1 no media, 1 reference to another file\n" +
                 answerOf("2.1943 Mbit/s = 0.274288 MB/s", "64", "66:22:11"))},
         {"dji_card_as_json", "--clip " + CLIPS + "/dji --size 32 --json",
          answer("{\"units\": \"kiv\", \"computed\": \"time\", \"bitrate_mbit_s\": 0.128656, "
@@ -580,13 +586,16 @@ std::vector<Row> rows()
                 "\"mbit_s\": 0.079168, \"codec\": \"AVC\", \"frame\": \"64x36\", \"fps\": 25, "
                 "\"video_mbit_s\": 0.03028, \"audio_mbit_s\": 0.032561, \"role\": \"main\", "
                 "\"recording\": \"" +
-                CLIPS + "/dji/DCIM/100MEDIA/DJI_0001.MP4\"}], \"skipped\": 1}\n")},
+                CLIPS +
+                "/dji/DCIM/100MEDIA/DJI_0001.MP4\"}], \"skipped\": 1, \"skipped_reasons\": "
+                "{\"no_media\": 1}, \"complete\": true, \"unmeasured_bytes\": 0, \"faults\": "
+                "[]}\n")},
         // With --clip-events a refused path is an event; the total counts the rest.
         {"clip_events_past_a_refusal",
          "--clip-events --clip " + CLIPS + "/none.mp4 --clip " + CLIPS + "/tone.wav",
          answer("{\"event\": \"skipped\", \"path\": \"" + CLIPS +
                 "/none.mp4\", \"code\": \"not_found\", \"reason\": \"no such file or folder\", "
-                "\"refused\": true}\n{\"event\": \"reading\", \"path\": \"" +
+                "\"refused\": true, \"fault\": false}\n{\"event\": \"reading\", \"path\": \"" +
                 CLIPS + "/tone.wav\"}\n{\"event\": \"read\", \"path\": \"" + CLIPS +
                 "/tone.wav\"}\n{\"event\": \"clip\", \"path\": \"" + CLIPS +
                 "/tone.wav\", \"bytes\": 192044, \"seconds\": 1, \"mbit_s\": 1.536352, "
@@ -595,16 +604,49 @@ std::vector<Row> rows()
                 CLIPS +
                 "/tone.wav\"}\n{\"event\": \"total\", \"recordings\": 1, \"clips\": 1, "
                 "\"bytes\": 192044, \"seconds\": 1, \"mbit_s\": 1.536352, \"video_mbit_s\": "
-                "null, \"audio_mbit_s\": 1.536, \"skipped\": 1}\n")},
+                "null, \"audio_mbit_s\": 1.536, \"skipped\": 1, \"skipped_reasons\": "
+                "{\"not_found\": 1}, \"complete\": true, \"unmeasured_bytes\": 0}\n")},
         {"clip_events_measuring_nothing",
          "--clip-events --clip " + CLIPS + "/bad/empty.MP4",
          {"{\"event\": \"reading\", \"path\": \"" + CLIPS +
               "/bad/empty.MP4\"}\n{\"event\": \"skipped\", \"path\": \"" + CLIPS +
               "/bad/empty.MP4\", \"code\": \"empty_file\", \"reason\": \"empty file\", "
-              "\"refused\": true}\n{\"event\": \"total\", \"recordings\": 0, \"clips\": 0, "
-              "\"bytes\": 0, \"seconds\": 0, \"mbit_s\": 0, \"video_mbit_s\": null, "
-              "\"audio_mbit_s\": null, \"skipped\": 1}\n",
+              "\"refused\": true, \"fault\": false}\n{\"event\": \"total\", \"recordings\": 0, "
+              "\"clips\": 0, \"bytes\": 0, \"seconds\": 0, \"mbit_s\": 0, \"video_mbit_s\": null, "
+              "\"audio_mbit_s\": null, \"skipped\": 1, \"skipped_reasons\": {\"empty_file\": 1}, "
+              "\"complete\": true, \"unmeasured_bytes\": 0}\n",
           "kivfilesize: " + CLIPS + "/bad/empty.MP4: empty file\n", 2}},
+        // Camera media that cannot be measured: warned, the rest answered.
+        {"red_card_with_r3d_segments",
+         "--clip " + CLIPS + "/red --size 1",
+         {"1 recording (1 file), 00:00:01, 2.81641e-06 GB: 0.023072 Mbit/s; video 0.01616\n"
+          "skipped 2: 2 camera original\n" +
+              answerOf("0.023072 Mbit/s = 0.002884 MB/s", "1", "98:37:42"),
+          "kivfilesize: warning: " + CLIPS + "/red/" + RDC +
+              "_001.R3D: camera original the reader cannot measure\n"
+              "kivfilesize: warning: " +
+              CLIPS + "/red/" + RDC +
+              "_002.R3D: camera original the reader cannot measure\n"
+              "kivfilesize: warning: the measured totals are incomplete: they leave out 2 files "
+              "of camera media (4096 bytes)\n",
+          0}},
+        // A main cut in half: its proxy does not stand in, nothing is left.
+        {"card_with_its_main_cut",
+         "--clip " + CLIPS + "/cut --size 1",
+         {"",
+          "kivfilesize: warning: " + CLIPS +
+              "/cut/PRIVATE/M4ROOT/CLIP/C0001.MP4: not a clip: cut short\n"
+              "kivfilesize: warning: " +
+              CLIPS +
+              "/cut/PRIVATE/M4ROOT/SUB/C0001S03.MP4: left out: its recording's main file cannot "
+              "be measured\n"
+              "kivfilesize: warning: the measured totals are incomplete: they leave out 2 files "
+              "of camera media (17234 bytes)\n"
+              "kivfilesize: " +
+              CLIPS +
+              "/cut: no clip in this folder; skipped 3: 1 folder without a clip, 1 cut short, 1 "
+              "incomplete recording\n",
+          2}},
         {"clip_list_missing", "--clip-list " + CLIPS + "/none.list --size 1",
          refused("--clip-list \"" + CLIPS + "/none.list\": no such file or folder")},
         {"clip_list_of_a_folder", "--clip-list " + CLIPS + " --size 1",
@@ -626,7 +668,8 @@ std::vector<Row> rows()
         {"clip_cut_short", "--clip " + CLIPS + "/bad/cut-data.mp4 --size 1",
          refused(CLIPS + "/bad/cut-data.mp4: not a clip: cut short")},
         {"folder_without_clips", "--clip " + CLIPS + "/bad",
-         refused(CLIPS + "/bad: no clip in this folder")},
+         refused(CLIPS + "/bad: no clip in this folder; skipped 5: 2 cut short, 1 folder without "
+                         "a clip, 1 empty, 1 no media")},
         {"clip_not_there", "--clip " + CLIPS + "/none.mp4 --size 1",
          refused(CLIPS + "/none.mp4: no such file or folder")},
         {"clip_on_the_network", "--clip http://example.com/a.mp4 --size 1",
@@ -906,6 +949,24 @@ TEST(KivFileSizeProgram, ReadsPathsFromListsWithTheirBytes)
     EXPECT_EQ(inList.status, 0);
     EXPECT_TRUE(inList.out.startsWith("1 recording (1 file), 00:00:01,"))
         << inList.out.toStdString();
+
+    // As `find CARD -type f -print0` lists a card, with a macOS "._" file and
+    // an empty name: what is no clip is skipped, as in a folder.
+    QByteArray card;
+    for (const char *name : {"._GX010001.MP4", "GL010001.LRV", "GL020001.LRV", "GX010001.MP4",
+                             "GX010001.THM", "GX020001.MP4", ""}) {
+        card += (*name != '\0' ? gopro.toUtf8() + "/100GOPRO/" + name : QByteArray()) + '\0';
+    }
+    const Ran found = run(KIVFILESIZE, {"--clip-list", "-", "--size", "1"}, card);
+    EXPECT_EQ(found.status, 0) << found.err.toStdString();
+    EXPECT_TRUE(found.out.startsWith("1 recording (4 files), 00:00:03,"))
+        << found.out.toStdString();
+    EXPECT_TRUE(found.out.contains("\nskipped 3: 2 no media, 1 empty path in the list\n"));
+    const Ran nothing = run(KIVFILESIZE, {"--clip-list", "-", "--size", "1"},
+                            gopro.toUtf8() + "/100GOPRO/GX010001.THM" + QByteArray(2, '\0'));
+    EXPECT_EQ(nothing.status, 2);
+    EXPECT_EQ(nothing.err,
+              "kivfilesize: no clip measured; skipped 2: 1 no media, 1 empty path in the list\n");
 }
 
 TEST(KivFileSizeHelp, NamesEveryOptionAndExitsZero)
