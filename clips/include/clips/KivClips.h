@@ -145,8 +145,8 @@ struct KivClipSkip
 // flushes a line per event thus names the file being read if it crashes.
 // Once every file is read, `measured` gives each clip with its role and
 // recording, in the report's order, after a `skipped` for each file read as
-// a clip and then left out with its recording (IncompleteRecording). Worker threads cannot open network
-// sockets (see kivMeasureClips).
+// a clip and then left out with its recording (IncompleteRecording). Worker threads cannot open
+// network sockets (see kivMeasureClips).
 class KivClipObserver
 {
 public:
