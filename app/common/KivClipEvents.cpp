@@ -84,17 +84,24 @@ void KivClipEvents::line(const QByteArray &line)
     } else if ((kind == QLatin1String(E::read) || kind == QLatin1String(E::skipped)) &&
                path.isString()) {
         open_.removeOne(path.toString());
-        ++filesDone_;
+        const std::optional<KivClipReason> reason = kivClipReasonOfCode(text(event, M::code));
+        // A file left out with its recording was counted once, when read.
+        if (kind == QLatin1String(E::read) || reason != KivClipReason::IncompleteRecording) {
+            ++filesDone_;
+        }
         if (kind == QLatin1String(E::skipped)) {
-            const KivClipSkipped skip{path.toString(), kivClipReasonOfCode(text(event, M::code)),
+            const KivClipSkipped skip{path.toString(), reason,
                                       event.value(QLatin1String(M::refused)).toBool()};
             if (!firstSkipped_) {
                 firstSkipped_ = skip;
             }
-            if (skip.refused && !firstRefused_) {
+            // Paths handed over in a list are skipped, not refused, when they
+            // are no clip: left out all the same.
+            const bool named = named_.contains(skip.path);
+            if ((skip.refused || named) && !firstRefused_) {
                 firstRefused_ = skip;
             }
-            if (skip.refused && named_.contains(skip.path)) {
+            if (named) {
                 refused_.insert(skip.path);
             }
         }
