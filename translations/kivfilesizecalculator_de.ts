@@ -67,6 +67,25 @@
         <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
         <translation>Zum Messen von Clips wird kivfilesize benötigt, das neben dem Rechner installiert ist; %1 konnte nicht gestartet werden.</translation>
     </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>Incomplete: camera media that could not be measured is left out (%1 MB).</source>
+        <translation>Unvollständig: Kameramedien, die nicht gemessen werden konnten, fehlen (%1 MB).</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Incomplete Measure</source>
+        <translation>Unvollständige Messung</translation>
+    </message>
+    <message>
+        <source>Use the measured rate all the same?</source>
+        <translation>Die gemessene Rate trotzdem verwenden?</translation>
+    </message>
 </context>
 <context>
     <name>KivClipReason</name>
@@ -133,6 +152,26 @@
     <message>
         <source>measuring clips needs seccomp filters to keep MediaInfoLib off the network</source>
         <translation>zum Messen von Clips werden seccomp-Filter benötigt, die MediaInfoLib vom Netzwerk fernhalten</translation>
+    </message>
+    <message>
+        <source>camera original the reader cannot measure</source>
+        <translation>Kameraoriginal, das der Leser nicht messen kann</translation>
+    </message>
+    <message>
+        <source>a link that loops</source>
+        <translation>ein Link, der eine Schleife bildet</translation>
+    </message>
+    <message>
+        <source>name too long for the system</source>
+        <translation>Name zu lang für das System</translation>
+    </message>
+    <message>
+        <source>empty path in the list</source>
+        <translation>leerer Pfad in der Liste</translation>
+    </message>
+    <message>
+        <source>left out: its recording&apos;s main file cannot be measured</source>
+        <translation>ausgelassen: die Hauptdatei seiner Aufnahme kann nicht gemessen werden</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,25 @@
         <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
         <translation>Para medir clips hace falta kivfilesize, instalado junto a la calculadora; no se pudo iniciar %1.</translation>
     </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Omitidos: %1</translation>
+    </message>
+    <message>
+        <source>Incomplete: camera media that could not be measured is left out (%1 MB).</source>
+        <translation>Incompleto: se excluyen medios de cámara que no se pudieron medir (%1 MB).</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Incomplete Measure</source>
+        <translation>Medición incompleta</translation>
+    </message>
+    <message>
+        <source>Use the measured rate all the same?</source>
+        <translation>¿Usar de todos modos la tasa medida?</translation>
+    </message>
 </context>
 <context>
     <name>KivClipReason</name>
@@ -133,6 +152,26 @@
     <message>
         <source>measuring clips needs seccomp filters to keep MediaInfoLib off the network</source>
         <translation>para medir clips hacen falta filtros seccomp que mantengan MediaInfoLib fuera de la red</translation>
+    </message>
+    <message>
+        <source>camera original the reader cannot measure</source>
+        <translation>original de cámara que el lector no puede medir</translation>
+    </message>
+    <message>
+        <source>a link that loops</source>
+        <translation>un enlace que forma un bucle</translation>
+    </message>
+    <message>
+        <source>name too long for the system</source>
+        <translation>nombre demasiado largo para el sistema</translation>
+    </message>
+    <message>
+        <source>empty path in the list</source>
+        <translation>ruta vacía en la lista</translation>
+    </message>
+    <message>
+        <source>left out: its recording&apos;s main file cannot be measured</source>
+        <translation>excluido: el archivo principal de su grabación no se puede medir</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,25 @@
         <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
         <translation>La mesure des clips nécessite kivfilesize, installé à côté du calculateur ; %1 n&apos;a pas pu être lancé.</translation>
     </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Ignorés : %1</translation>
+    </message>
+    <message>
+        <source>Incomplete: camera media that could not be measured is left out (%1 MB).</source>
+        <translation>Incomplet : les médias de caméra qui n&apos;ont pas pu être mesurés sont exclus (%1 Mo).</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Incomplete Measure</source>
+        <translation>Mesure incomplète</translation>
+    </message>
+    <message>
+        <source>Use the measured rate all the same?</source>
+        <translation>Utiliser quand même le débit mesuré ?</translation>
+    </message>
 </context>
 <context>
     <name>KivClipReason</name>
@@ -133,6 +152,26 @@
     <message>
         <source>measuring clips needs seccomp filters to keep MediaInfoLib off the network</source>
         <translation>la mesure des clips nécessite des filtres seccomp qui tiennent MediaInfoLib à l&apos;écart du réseau</translation>
+    </message>
+    <message>
+        <source>camera original the reader cannot measure</source>
+        <translation>original de caméra que le lecteur ne peut pas mesurer</translation>
+    </message>
+    <message>
+        <source>a link that loops</source>
+        <translation>un lien qui boucle</translation>
+    </message>
+    <message>
+        <source>name too long for the system</source>
+        <translation>nom trop long pour le système</translation>
+    </message>
+    <message>
+        <source>empty path in the list</source>
+        <translation>chemin vide dans la liste</translation>
+    </message>
+    <message>
+        <source>left out: its recording&apos;s main file cannot be measured</source>
+        <translation>exclu : le fichier principal de son enregistrement ne peut pas être mesuré</translation>
     </message>
 </context>
 <context>

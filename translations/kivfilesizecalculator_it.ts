@@ -67,6 +67,25 @@
         <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
         <translation>Per misurare i clip serve kivfilesize, installato accanto al calcolatore; non è stato possibile avviare %1.</translation>
     </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Saltati: %1</translation>
+    </message>
+    <message>
+        <source>Incomplete: camera media that could not be measured is left out (%1 MB).</source>
+        <translation>Incompleto: i media della videocamera che non è stato possibile misurare sono esclusi (%1 MB).</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Incomplete Measure</source>
+        <translation>Misurazione incompleta</translation>
+    </message>
+    <message>
+        <source>Use the measured rate all the same?</source>
+        <translation>Usare comunque la velocità misurata?</translation>
+    </message>
 </context>
 <context>
     <name>KivClipReason</name>
@@ -133,6 +152,26 @@
     <message>
         <source>measuring clips needs seccomp filters to keep MediaInfoLib off the network</source>
         <translation>per misurare i clip servono filtri seccomp che tengano MediaInfoLib lontano dalla rete</translation>
+    </message>
+    <message>
+        <source>camera original the reader cannot measure</source>
+        <translation>originale della videocamera che il lettore non può misurare</translation>
+    </message>
+    <message>
+        <source>a link that loops</source>
+        <translation>un collegamento che forma un ciclo</translation>
+    </message>
+    <message>
+        <source>name too long for the system</source>
+        <translation>nome troppo lungo per il sistema</translation>
+    </message>
+    <message>
+        <source>empty path in the list</source>
+        <translation>percorso vuoto nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>left out: its recording&apos;s main file cannot be measured</source>
+        <translation>escluso: il file principale della sua registrazione non può essere misurato</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,25 @@
         <source>Measuring clips needs kivfilesize, installed beside the calculator; %1 could not be started.</source>
         <translation>Para medir clipes é preciso o kivfilesize, instalado junto com a calculadora; não foi possível iniciar %1.</translation>
     </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Ignorados: %1</translation>
+    </message>
+    <message>
+        <source>Incomplete: camera media that could not be measured is left out (%1 MB).</source>
+        <translation>Incompleto: mídias da câmera que não puderam ser medidas ficaram de fora (%1 MB).</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Incomplete Measure</source>
+        <translation>Medição incompleta</translation>
+    </message>
+    <message>
+        <source>Use the measured rate all the same?</source>
+        <translation>Usar a taxa medida mesmo assim?</translation>
+    </message>
 </context>
 <context>
     <name>KivClipReason</name>
@@ -133,6 +152,26 @@
     <message>
         <source>measuring clips needs seccomp filters to keep MediaInfoLib off the network</source>
         <translation>medir clipes requer filtros seccomp que mantenham a MediaInfoLib fora da rede</translation>
+    </message>
+    <message>
+        <source>camera original the reader cannot measure</source>
+        <translation>original da câmera que o leitor não consegue medir</translation>
+    </message>
+    <message>
+        <source>a link that loops</source>
+        <translation>um link que forma um laço</translation>
+    </message>
+    <message>
+        <source>name too long for the system</source>
+        <translation>nome longo demais para o sistema</translation>
+    </message>
+    <message>
+        <source>empty path in the list</source>
+        <translation>caminho vazio na lista</translation>
+    </message>
+    <message>
+        <source>left out: its recording&apos;s main file cannot be measured</source>
+        <translation>deixado de fora: o arquivo principal da sua gravação não pode ser medido</translation>
     </message>
 </context>
 <context>

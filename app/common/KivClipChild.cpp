@@ -45,11 +45,27 @@ QString KivClipMeasured::summary() const
     const QString size = gigabytes < 1
                              ? numbers.text(kivMegabytes(total.bytes)) + QStringLiteral(" MB")
                              : numbers.text(gigabytes) + QStringLiteral(" GB");
-    return KivClipChild::tr("Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5")
-        .arg(total.recordings)
-        .arg(total.files)
-        .arg(total.skipped + skippedHere)
-        .arg(kivTimeText(kivSecondsFromQuotient(total.seconds)), size);
+    QString text =
+        KivClipChild::tr("Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5")
+            .arg(total.recordings)
+            .arg(total.files)
+            .arg(total.skipped + skippedHere)
+            .arg(kivTimeText(kivSecondsFromQuotient(total.seconds)), size);
+    QStringList reasons;
+    for (const auto &[reason, count] : total.reasons) {
+        reasons << KivClipChild::words(reason) + QStringLiteral(" (") + numbers.text(count) +
+                       QLatin1Char(')');
+    }
+    if (!reasons.isEmpty()) {
+        text += QLatin1Char('\n') +
+                KivClipChild::tr("Skipped: %1").arg(reasons.join(QStringLiteral("; ")));
+    }
+    if (!total.complete) {
+        text += QLatin1Char('\n') + KivClipChild::tr("Incomplete: camera media that could not be "
+                                                     "measured is left out (%1 MB).")
+                                        .arg(numbers.text(kivMegabytes(total.unmeasured)));
+    }
+    return text;
 }
 
 KivClipChild::KivClipChild(QWidget *window) : QObject(window), window(window)

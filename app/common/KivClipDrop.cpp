@@ -7,6 +7,7 @@
 #include "calc/KivTyped.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 
 KivClipDrop::KivClipDrop(QWidget *window, QLineEdit *bitrate)
     : QObject(window), bitrate(bitrate), child(new KivClipChild(window))
@@ -53,6 +54,13 @@ bool KivClipDrop::eventFilter(QObject *, QEvent *event)
 
 void KivClipDrop::fill(const KivClipMeasured &result)
 {
+    // A rate that leaves camera media out is the user's to take.
+    if (!result.total.complete &&
+        QMessageBox::question(bitrate->window(), tr("Incomplete Measure"),
+                              result.summary() + QStringLiteral("\n\n") +
+                                  tr("Use the measured rate all the same?")) != QMessageBox::Yes) {
+        return;
+    }
     filling = true;
     bitrate->setFocus();
     bitrate->selectAll();

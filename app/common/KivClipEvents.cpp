@@ -138,7 +138,29 @@ void KivClipEvents::line(const QByteArray &line)
         if (!files || *files < *recordings || !skipped || !bytes) {
             return;
         }
-        total_ = KivClipTotal{*recordings, *files, *skipped, *bytes, *seconds, *mbps};
+        // Members an older reader does not send take their defaults.
+        const QJsonValue complete = member(M::complete);
+        const std::optional<qint64> unmeasured = count(M::unmeasuredBytes, MOST_BYTES, 0);
+        const QJsonValue byReason = member(M::skippedReasons);
+        if ((!complete.isUndefined() && !complete.isBool()) || !unmeasured ||
+            (!byReason.isUndefined() && !byReason.isObject())) {
+            return;
+        }
+        QList<std::pair<KivClipReason, qint64>> reasons;
+        const QJsonObject counts = byReason.toObject();
+        for (auto it = counts.begin(); it != counts.end(); ++it) {
+            const std::optional<qint64> n = whole(it.value(), MOST_COUNT);
+            if (!n) {
+                return;
+            }
+            const std::optional<KivClipReason> reason = kivClipReasonOfCode(it.key());
+            if (reason && *n > 0) {
+                reasons.append({*reason, *n});
+            }
+        }
+        total_ = KivClipTotal{*recordings, *files, *skipped, *bytes,
+                              *seconds,    *mbps,  reasons,  complete.toBool(true),
+                              *unmeasured};
     }
 }
 

@@ -49,7 +49,9 @@ void TestClipDrop::drop_data()
     QTest::newRow("a card's folder, dropped on a field")
         << "kivfilesize" << QStringList{"file://" + clips + "/card"} << "myCardSize1"
         << QStringList{"0.13596", "64", "1071:09:52", "0.13596", "0.016995"}
-        << "Measured from clips (recordings: 1, files: 1, skipped: 2): 00:00:02, 0.03399 MB"
+        << "Measured from clips (recordings: 1, files: 1, skipped: 2): 00:00:02, 0.03399 MB\n"
+           "Skipped: not a clip: no audio or video with a duration (1); not a clip: describes "
+           "media kept in another file (1)"
         << "";
     QTest::newRow("two clips pooled")
         << "kivfilesize" << QStringList{clips + "/prores-pcm.mov", clips + "/tone.wav"}
@@ -79,7 +81,8 @@ void TestClipDrop::drop_data()
         << "kivfilesize" << QStringList{clips + "/h264-aac.mp4", clips + "/bad/notes.MP4"}
         << "KivFileSizeCalculatorClass"
         << QStringList{"0.097388", "64", "1495:24:56", "0.097388", "0.0121735"}
-        << "Measured from clips (recordings: 1, files: 1, skipped: 1): 00:00:02, 0.024347 MB"
+        << "Measured from clips (recordings: 1, files: 1, skipped: 1): 00:00:02, 0.024347 MB\n"
+           "Skipped: not a clip: no audio or video with a duration (1)"
         << "";
     QTest::newRow("a clip and a URL of another machine")
         << "kivfilesize" << QStringList{"http://example.com/a.mp4", clips + "/h264-aac.mp4"}
@@ -90,7 +93,8 @@ void TestClipDrop::drop_data()
     QTest::newRow("a card with proxies")
         << "kivfilesize" << QStringList{clips + "/sony"} << "KivFileSizeCalculatorClass"
         << QStringList{"0.110296", "64", "1320:24:23", "0.110296", "0.013787"}
-        << "Measured from clips (recordings: 2, files: 4, skipped: 1): 00:00:03, 0.041361 MB"
+        << "Measured from clips (recordings: 2, files: 4, skipped: 1): 00:00:03, 0.041361 MB\n"
+           "Skipped: not a clip: describes media kept in another file (1)"
         << "";
     QTest::newRow("two files, neither a clip")
         << "kivfilesize" << QStringList{clips + "/bad/notes.MP4", clips + "/bad/empty.MP4"}

@@ -10,6 +10,7 @@
 #include "calc/KivClipProtocol.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,12 @@ struct KivClipTotal
     qint64 bytes = 0;
     double seconds = 0;
     double mbps = 0;
+    // The skipped paths by reason, as the reader counted them (reasons this
+    // program does not know left out); whether every camera file found was
+    // measured, and the bytes of those that were not.
+    QList<std::pair<KivClipReason, qint64>> reasons{};
+    bool complete = true;
+    qint64 unmeasured = 0;
 };
 
 // A path the reader did not count.
