@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtEndian>
@@ -18,6 +19,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <limits>
 #include <link.h>
@@ -689,6 +691,120 @@ TEST(ClipFolder, RefusesAnUnreadableFile)
             }
             const KivClipReport report = kivMeasureClips({path});
             _exit(report.skipped.value(0).message() == path + ": cannot be read" ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+}
+
+// The Sony fixture card's clips and proxies copied under `root`.
+bool copySonyCard(const QString &root)
+{
+    const QString from = fixture("sony/PRIVATE/M4ROOT");
+    const QString to = root + "/PRIVATE/M4ROOT";
+    bool ok = QDir().mkpath(to + "/CLIP") && QDir().mkpath(to + "/SUB");
+    for (const char *name :
+         {"CLIP/C0001.MP4", "CLIP/C0002.MP4", "SUB/C0001S03.MP4", "SUB/C0002S03.MP4"}) {
+        ok = ok && QFile::copy(from + '/' + name, to + '/' + name);
+    }
+    return ok;
+}
+
+constexpr qint64 SONY_BYTES = 16090 + 9896 + 9189 + 6186;
+
+// One card reached by two paths, or a clip hard-linked beside it: each path
+// grouped by its own card first, then what was counted dropped; the proxies
+// stay proxies, the rate the card's.
+TEST(ClipFolder, CountsACardReachedTwiceOnce)
+{
+    QTemporaryDir dir;
+    const QString card = dir.filePath("card");
+    ASSERT_TRUE(copySonyCard(card));
+    ASSERT_TRUE(QFile::link(card, dir.filePath("cardlink")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("selects"));
+    ASSERT_EQ(link(qPrintable(card + "/PRIVATE/M4ROOT/CLIP/C0001.MP4"),
+                   qPrintable(dir.filePath("selects/C0001.MP4"))),
+              0);
+    const QStringList twice[] = {{card + "/PRIVATE/M4ROOT/CLIP", dir.filePath("cardlink")},
+                                 {dir.filePath("cardlink"), card},
+                                 {dir.filePath("selects"), card}};
+    for (const QStringList &arguments : twice) {
+        const KivClipReport report = kivMeasureClips(arguments);
+        EXPECT_TRUE(report.ok());
+        EXPECT_EQ(report.totals.recordings, 2) << qPrintable(arguments.join(' '));
+        EXPECT_EQ(report.totals.bytes, SONY_BYTES);
+        EXPECT_NEAR(report.totals.seconds, 3, 0.01);
+        for (const KivClip &clip : report.clips) {
+            EXPECT_EQ(clip.role == KivClipRole::Proxy, clip.path.contains("/SUB/"));
+            EXPECT_TRUE(std::any_of(report.clips.begin(), report.clips.end(),
+                                    [&](const KivClip &c) { return c.path == clip.recording; }));
+        }
+    }
+}
+
+// A link that loops and a name longer than the system takes have reasons of
+// their own.
+TEST(ClipFolder, NamesLoopsAndLongNames)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::link(dir.filePath("loop"), dir.filePath("loop")));
+    EXPECT_EQ(kivMeasureClips({dir.filePath("loop")}).skipped.value(0).message(),
+              dir.filePath("loop") + ": a link that loops");
+    // Folders nested past PATH_MAX, made one step at a time.
+    const QString deep = dir.filePath("deep");
+    ASSERT_TRUE(QDir().mkpath(deep));
+    const std::string name(200, 'd');
+    int fd = open(qPrintable(deep), O_RDONLY | O_DIRECTORY);
+    for (int i = 0; i < 22 && fd >= 0; ++i) {
+        ASSERT_EQ(mkdirat(fd, name.c_str(), 0755), 0);
+        const int next = openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY);
+        close(fd);
+        fd = next;
+    }
+    ASSERT_GE(fd, 0);
+    close(fd);
+    const KivClipReport report = kivMeasureClips({dir.path()});
+    QList<KivClipReason> reasons;
+    for (const KivClipSkip &skip : report.skipped) {
+        reasons << skip.reason;
+    }
+    EXPECT_TRUE(reasons.contains(KivClipReason::LinkLoop));
+    EXPECT_TRUE(reasons.contains(KivClipReason::NameTooLong));
+    EXPECT_FALSE(reasons.contains(KivClipReason::Unreadable));
+    // Beyond what QDir removes.
+    EXPECT_EQ(QProcess::execute("rm", {"-rf", deep}), 0);
+}
+
+// The measure of a copy of the Sony card whose C0001.MP4 cannot be read.
+bool leavesOutC0001(const QString &card)
+{
+    const QString main = card + "/PRIVATE/M4ROOT/CLIP/C0001.MP4";
+    const KivClipReport report = kivMeasureClips({card});
+    QStringList skipped;
+    for (const KivClipSkip &skip : report.skipped) {
+        skipped << skip.message() + (skip.fault ? " (fault)" : "");
+    }
+    return report.ok() && !report.complete() && report.totals.recordings == 1 &&
+           report.totals.bytes == 9896 + 6186 && report.unmeasuredBytes == 16090 + 9189 &&
+           skipped == QStringList{main + ": cannot be read (fault)",
+                                  card + "/PRIVATE/M4ROOT/SUB/C0001S03.MP4: left out: its "
+                                         "recording's main file cannot be measured (fault)"};
+}
+
+// A main file the user cannot read: its proxy does not stand in, the other
+// recording is measured, and the totals say they are incomplete.
+TEST(ClipFolder, LeavesOutTheRecordingOfAnUnreadableMain)
+{
+    QTemporaryDir dir;
+    const QString card = dir.filePath("card");
+    ASSERT_TRUE(copySonyCard(card));
+    ASSERT_EQ(chmod(qPrintable(dir.path()), 0755), 0);
+    ASSERT_EQ(chmod(qPrintable(card + "/PRIVATE/M4ROOT/CLIP/C0001.MP4"), 0), 0);
+    GTEST_FLAG_SET(death_test_style, "fast");
+    EXPECT_EXIT(
+        {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+                _exit(2);
+            }
+            _exit(leavesOutC0001(card) ? 0 : 1);
         },
         testing::ExitedWithCode(0), "");
 }
