@@ -149,25 +149,6 @@ bool foundClip(const std::vector<KivClipEntry> &entries, int folder)
     });
 }
 
-// Whether a skip with `reason` is of a file there that could not be measured.
-bool unmeasured(KivClipReason reason)
-{
-    switch (reason) {
-    case KivClipReason::Unreadable:
-    case KivClipReason::Truncated:
-    case KivClipReason::BadDuration:
-    case KivClipReason::NoMedia:
-    case KivClipReason::CameraOriginal:
-    case KivClipReason::EmptyFile:
-    case KivClipReason::LinkLoop:
-    case KivClipReason::NameTooLong:
-    case KivClipReason::UnnamedFile:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The representative of a recording after the recordings that share a file
 // are joined.
 QString joined(const QHash<QString, QString> &into, QString recording)
@@ -200,7 +181,7 @@ void group(std::vector<KivClipEntry> &entries)
             clips << again;
             at.push_back(i);
         } else if (entry.skip && entry.first < 0 && !entry.isFolder &&
-                   unmeasured(entry.skip->reason)) {
+                   kivUnmeasured(entry.skip->reason)) {
             faulted << entry.skip->path;
             skipAt.insert(entry.skip->path, i);
         }

@@ -299,28 +299,31 @@ std::optional<QString> kivClipLocalPath(const QString &argument, KivClipReason *
     return QDir::cleanPath(path);
 }
 
-KivClipSkip kivClipSkip(const QString &path, KivClipReason reason, bool refused, qint64 bytes,
-                        bool folder)
+bool kivUnmeasured(KivClipReason reason)
 {
-    bool fault = false;
     switch (reason) {
-    case KivClipReason::CameraOriginal:
-        fault = true;
-        break;
     case KivClipReason::Unreadable:
     case KivClipReason::Truncated:
     case KivClipReason::BadDuration:
     case KivClipReason::NoMedia:
+    case KivClipReason::CameraOriginal:
     case KivClipReason::EmptyFile:
-    case KivClipReason::NotFound:
     case KivClipReason::LinkLoop:
     case KivClipReason::NameTooLong:
     case KivClipReason::UnnamedFile:
-        fault = kivIsCameraMedia(path, folder);
-        break;
+        return true;
     default:
-        break;
+        return false;
     }
+}
+
+KivClipSkip kivClipSkip(const QString &path, KivClipReason reason, bool refused, qint64 bytes,
+                        bool folder)
+{
+    // A dangling link where a camera's clip should be is a fault too.
+    const bool fault = reason == KivClipReason::CameraOriginal ||
+                       ((kivUnmeasured(reason) || reason == KivClipReason::NotFound) &&
+                        kivIsCameraMedia(path, folder));
     return KivClipSkip{path, reason, refused, fault, bytes};
 }
 

@@ -25,6 +25,9 @@ struct KivClipEntry
     qint64 size = 0; // of a file to read
 };
 
+// Whether `reason` is of a file that is there but could not be measured.
+bool kivUnmeasured(KivClipReason reason);
+
 // A path not counted, with why, its size and whether it is a fault: camera
 // media (kivIsCameraMedia) that could not be measured.
 KivClipSkip kivClipSkip(const QString &path, KivClipReason reason, bool refused, qint64 bytes = 0,
