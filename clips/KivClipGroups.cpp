@@ -34,6 +34,24 @@ void kivGroupClips(QList<KivClip> &measured, const QStringList &unmeasured,
         places.push_back(kivPlaceOf(clip.path));
     }
     kivClaimRed(clips, places, claims);
+    // AVCHD: the STREAM files one playlist plays in a row are one recording.
+    QHash<QString, QHash<QString, std::pair<QString, int>>> playlists;
+    for (int i = 0; i < count; ++i) {
+        const KivClipPlace &place = places[i];
+        if (place.up.size() < 2 || place.up[0] != QLatin1String("STREAM") ||
+            place.up[1] != QLatin1String("BDMV")) {
+            continue;
+        }
+        const QString bdmv = place.folder.left(place.folder.lastIndexOf(u'/'));
+        if (!playlists.contains(bdmv)) {
+            playlists.insert(bdmv, kivAvchdRuns(bdmv));
+        }
+        const auto run = playlists[bdmv].find(place.stem);
+        if (run != playlists[bdmv].end()) {
+            claims[i].key = kivGroupKey("avchd", bdmv.toUpper(), run->first);
+            claims[i].order = run->second;
+        }
+    }
     for (int i = 0; i < count; ++i) {
         KivClipClaim &claim = claims[i];
         if (claim.key.isEmpty() && !kivClaimP2(places[i], claim) &&

@@ -8,6 +8,8 @@
 
 #include "clips/KivClips.h"
 
+#include <QHash>
+#include <utility>
 #include <vector>
 
 enum class KivClipKind
@@ -64,6 +66,11 @@ bool kivClaimSony(const KivClipPlace &place, KivClipClaim &claim);
 bool kivClaimProxyFolder(const KivClipPlace &place, KivClipClaim &claim);
 bool kivClaimGoPro(const KivClipPlace &place, KivClipClaim &claim);
 bool kivClaimByStem(const KivClipPlace &place, const KivClip &clip, KivClipClaim &claim);
+
+// AVCHD: the play items of the playlists in `bdmv`/PLAYLIST by clip name
+// ("00001"), each with the clip its run of continued items starts with and
+// its place in the run; an unreadable or malformed playlist adds nothing.
+QHash<QString, std::pair<QString, int>> kivAvchdRuns(const QString &bdmv);
 
 // RED .RDC folders, all clips at once: their claims set, keyed by folder.
 void kivClaimRed(const QList<KivClip> &clips, const std::vector<KivClipPlace> &places,

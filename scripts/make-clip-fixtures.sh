@@ -9,7 +9,7 @@
 # clip is cut, a RED folder of R3D segments, an MXF whose header is open. Run by hand after a change;
 # the results are committed and the tests do not need FFmpeg. Prints each
 # file's size and FFprobe's duration, the figures the tests' tables hold; the
-# whole folder stays under 1 MB.
+# whole folder stays near 1 MB.
 #   scripts/make-clip-fixtures.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -190,8 +190,26 @@ ff -f lavfi -i "testsrc2=size=32x18:rate=25:duration=1" "${exact[@]}" "${x264[@]
 printf '\0\5\26\7\0\2\0\0Mac OS X        ' >"$out/gopro/DCIM/100GOPRO/._GX010001.MP4"
 # An MXF written to a pipe: its header stays open, the duration only in the
 # footer.
-ff -f lavfi -i "testsrc2=size=32x18:rate=25:duration=0.8" "${exact[@]}" "${x264[@]}" -f mxf - \
+ff -f lavfi -i "testsrc2=size=32x18:rate=25:duration=0.2" "${exact[@]}" "${x264[@]}" -f mxf - \
     >"$out/open-header.mxf"
+
+# AVCHD: one recording split over two STREAM files, which the playlist plays
+# in a row (the second item's connection condition 6 continues the first).
+bdmv="$out/avchd/PRIVATE/AVCHD/BDMV"
+mkdir -p "$bdmv/STREAM" "$bdmv/PLAYLIST"
+for part in 00000 00001; do
+    ff -f lavfi -i "testsrc2=size=32x18:rate=25:duration=0.5" "${exact[@]}" "${x264[@]}" \
+        -f mpegts -mpegts_m2ts_mode 1 "$bdmv/STREAM/$part.MTS"
+done
+{
+    printf 'MPLS0100\000\000\000\050'
+    head -c 28 /dev/zero
+    printf '\000\000\000\054\000\000\000\002\000\000'
+    for item in '00000 \001' '00001 \006'; do
+        printf "\\000\\024%sM2TS\\000${item#* }" "${item% *}"
+        head -c 9 /dev/zero
+    done
+} >"$bdmv/PLAYLIST/00000.MPL"
 
 echo "file bytes ffprobe-duration"
 find "$out" -type f | sort | while read -r file; do

@@ -193,7 +193,9 @@ INSTANTIATE_TEST_SUITE_P(
         // no recording left (skipped: the main, its proxy, the folder).
         CardRow{"cut_main_with_its_proxy", {"cut"}, 0, "", 3, 0, 0, 8045 + 9189},
         // R3D segments the reader cannot parse: counted apart, the .mov measured.
-        CardRow{"red_segments_beside_a_mov", {"red"}, 1, "main", 2, 2884, 1, 2048 * 2}),
+        CardRow{"red_segments_beside_a_mov", {"red"}, 1, "main", 2, 2884, 1, 2048 * 2},
+        // Two STREAM files that the playlist plays in a row: one recording.
+        CardRow{"avchd_split_in_two", {"avchd"}, 1, "main chapter", 1, 6144 * 2, 1}),
     rowName);
 
 // Clips grouped by path alone: rows of paths in path order, each with its
@@ -505,8 +507,11 @@ TEST(ClipFolder, CountsClipsAndSkipsTheRest)
         const QString gopro = "gopro/DCIM/100GOPRO/";
         const QString p2 = "p2/CONTENTS/";
         const QString sony = "sony/PRIVATE/M4ROOT/";
+        const QString avchd = "avchd/PRIVATE/AVCHD/BDMV/";
         const QString red = "red/A001_0101XX.RDM/A001_C001_0101AB.RDC/A001_C001_0101AB";
         EXPECT_EQ(clips, QStringList({"avchd.MTS",
+                                      avchd + "STREAM/00000.MTS",
+                                      avchd + "STREAM/00001.MTS",
                                       "card/PRIVATE/M4ROOT/CLIP/C0001.MP4",
                                       dji + "DJI_0001.LRF",
                                       dji + "DJI_0001.MP4",
@@ -534,14 +539,15 @@ TEST(ClipFolder, CountsClipsAndSkipsTheRest)
             skipped << QDir(fixtures).relativeFilePath(skip.path);
             EXPECT_FALSE(skip.refused);
         }
-        EXPECT_EQ(skipped, QStringList({"bad/cut-data.mp4", "bad/empty.MP4", "bad/no-index.mp4",
-                                        "bad/notes.MP4", "card/PRIVATE/M4ROOT/CLIP/C0001M01.XML",
-                                        "card/PRIVATE/M4ROOT/THMBNL/C0001T01.JPG",
-                                        "cut/PRIVATE/M4ROOT/CLIP/C0001.MP4",
-                                        "cut/PRIVATE/M4ROOT/SUB/C0001S03.MP4", dji + "DJI_0001.SRT",
-                                        gopro + "._GX010001.MP4", gopro + "GX010001.THM",
-                                        p2 + "CLIP/0001AB.XML", "p2/LASTCLIP.TXT", red + "_001.R3D",
-                                        red + "_002.R3D", sony + "CLIP/C0002M01.XML"}));
+        EXPECT_EQ(skipped,
+                  QStringList(
+                      {avchd + "PLAYLIST/00000.MPL", "bad/cut-data.mp4", "bad/empty.MP4",
+                       "bad/no-index.mp4", "bad/notes.MP4", "card/PRIVATE/M4ROOT/CLIP/C0001M01.XML",
+                       "card/PRIVATE/M4ROOT/THMBNL/C0001T01.JPG",
+                       "cut/PRIVATE/M4ROOT/CLIP/C0001.MP4", "cut/PRIVATE/M4ROOT/SUB/C0001S03.MP4",
+                       dji + "DJI_0001.SRT", gopro + "._GX010001.MP4", gopro + "GX010001.THM",
+                       p2 + "CLIP/0001AB.XML", "p2/LASTCLIP.TXT", red + "_001.R3D",
+                       red + "_002.R3D", sony + "CLIP/C0002M01.XML"}));
         // The cut main and the proxy left out with it, and the R3D segments.
         EXPECT_FALSE(report.complete());
         EXPECT_EQ(report.unmeasuredBytes, 8045 + 9189 + 2048 * 2);
@@ -550,12 +556,12 @@ TEST(ClipFolder, CountsClipsAndSkipsTheRest)
         EXPECT_EQ(report.totals.bytes, 43008 + 33990 + 24347 + 37224 + 22512 + 209359 + 192044 +
                                            (6186 + 9896) + (9189 + 6186 + 16090 + 9896) +
                                            (53305 * 2 + 4511 + 20537) +
-                                           (16090 + 9896 + 9189 + 6186) + 28217 + 2884);
+                                           (16090 + 9896 + 9189 + 6186) + 12857 + 2884 + 6144 * 2);
         EXPECT_NEAR(report.totals.seconds,
                     1.005333 + 2 + 2 + 2.021333 + 2.008 + 1 + 1 + 1 + (2 + 1) + 0.48 + (2 + 1) +
-                        0.02 + 1,
+                        0.02 + 1 + 0.5 * 2,
                     0.1);
-        EXPECT_EQ(report.totals.recordings, 7 + 1 + 1 + 1 + 2 + 2);
+        EXPECT_EQ(report.totals.recordings, 7 + 1 + 1 + 1 + 2 + 2 + 1);
     }
 }
 

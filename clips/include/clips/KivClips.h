@@ -91,6 +91,10 @@ KivClipTotals kivPoolClips(const QList<KivClip> &clips);
 //     are one recording; GL*.LRV and *.LRV are low-res copies;
 //   - RED .RDC folders: the _NNN segments of one kind (R3D, else MOV, MXF,
 //     MP4) are chapters, everything else in the folder parallel;
+//   - AVCHD: BDMV/STREAM files that a BDMV/PLAYLIST/*.MPL plays in a row,
+//     each item continuing the one before (connection condition 6), are
+//     chapters of the first; P2 clips spanned over cards and Canon XF parts
+//     stay recordings of their own (their times and bytes add all the same);
 //   - in one folder, *.LRF (DJI) and *.LRV are the low-res copies of the
 //     clip of their stem, a .WAV with audio alone the audio of the video of
 //     its stem, and <stem>.braw2 parallel to <stem>.braw when their
