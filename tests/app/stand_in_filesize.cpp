@@ -6,8 +6,9 @@
 // standard input and says it reads it, then, as KIV_STAND_IN says, aborts
 // (crash, the default), never finishes (hang), sends a total that cannot be
 // right (negative, text, infinite, half a recording), sends nothing (silent),
-// one endless line (endless), says MediaInfoLib is missing (nomediainfo), or
-// sends a total with only the members that must be there (minimal).
+// one endless line (endless), says MediaInfoLib is missing (nomediainfo),
+// sends a total with only the members that must be there (minimal), or one
+// whose counts by reason or completeness cannot be right (reasons, complete).
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -48,6 +49,13 @@ int main()
                                             : nullptr;
     if (rate != nullptr) {
         std::printf(TOTAL, mode == "half" ? "0.5" : "1", rate);
+        return 0;
+    }
+    if (mode == "reasons" || mode == "complete") {
+        std::printf("{\"event\": \"total\", \"recordings\": 1, \"seconds\": 2, \"mbit_s\": 1, "
+                    "%s}\n",
+                    mode == "reasons" ? "\"skipped_reasons\": {\"unreadable\": -1}"
+                                      : "\"complete\": \"no\"");
         return 0;
     }
     if (mode == "minimal") {

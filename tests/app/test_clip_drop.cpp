@@ -121,7 +121,7 @@ void TestClipDrop::drop_data()
     // Readers that lie, say nothing or never end a line.
     const QString lie = "Nothing was changed: the reader of the clips sent figures that cannot "
                         "be right.";
-    for (const char *liar : {"negative", "text", "infinite", "half"}) {
+    for (const char *liar : {"negative", "text", "infinite", "half", "reasons", "complete"}) {
         QTest::newRow(liar) << liar << QStringList{clips + "/h264-aac.mp4"}
                             << "KivFileSizeCalculatorClass" << untouched << "" << lie;
     }
