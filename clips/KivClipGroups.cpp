@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <climits>
 #include <vector>
 
 void kivGroupClips(QList<KivClip> &measured, const QStringList &unmeasured,
@@ -58,6 +59,26 @@ void kivGroupClips(QList<KivClip> &measured, const QStringList &unmeasured,
             !kivClaimSony(places[i], claim) && !kivClaimProxyFolder(places[i], claim) &&
             !kivClaimGoPro(places[i], claim) && !kivClaimByStem(places[i], clips[i], claim)) {
             claim.key = kivGroupKey("own", clips[i].path);
+        }
+    }
+
+    // P2: the clips of one shot, spanned over cards, are one recording.
+    QHash<QString, std::optional<std::pair<QString, qint64>>> shots;
+    for (int i = 0; i < count; ++i) {
+        const KivClipPlace &place = places[i];
+        if (!claims[i].key.startsWith(kivGroupKey("p2", QString()).left(3)) ||
+            place.up.size() < 2 || place.up[1] != QLatin1String("CONTENTS") ||
+            place.stem.size() < 6) {
+            continue;
+        }
+        const QString xml = place.folder.left(place.folder.lastIndexOf(u'/')) +
+                            QStringLiteral("/CLIP/") + place.stem.left(6) + QStringLiteral(".XML");
+        if (!shots.contains(xml)) {
+            shots.insert(xml, kivP2Shot(xml));
+        }
+        if (const std::optional<std::pair<QString, qint64>> &shot = shots[xml]) {
+            claims[i].key = kivGroupKey("p2shot", shot->first);
+            claims[i].order = static_cast<int>(std::clamp<qint64>(shot->second, 0, INT_MAX));
         }
     }
 

@@ -72,6 +72,11 @@ bool kivClaimByStem(const KivClipPlace &place, const KivClip &clip, KivClipClaim
 // its place in the run; an unreadable or malformed playlist adds nothing.
 QHash<QString, std::pair<QString, int>> kivAvchdRuns(const QString &bdmv);
 
+// P2: the shot a clip definition (CONTENTS/CLIP/<name>.XML) puts its clip
+// in (Relation/GlobalShotID) and the clip's offset in it (OffsetInShot), or
+// none for a clip that spans nothing.
+std::optional<std::pair<QString, qint64>> kivP2Shot(const QString &clipXml);
+
 // RED .RDC folders, all clips at once: their claims set, keyed by folder.
 void kivClaimRed(const QList<KivClip> &clips, const std::vector<KivClipPlace> &places,
                  std::vector<KivClipClaim> &claims);

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-// AVCHD playlists: which STREAM files one recording spans.
+// Which files one recording spans: AVCHD playlists and P2 clip definitions.
 #include "KivClipLayouts.h"
 
 #include "calc/KivFileName.h"
 
 #include <QDir>
 #include <QFile>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -71,4 +72,35 @@ QHash<QString, std::pair<QString, int>> kivAvchdRuns(const QString &bdmv)
         }
     }
     return runs;
+}
+
+std::optional<std::pair<QString, qint64>> kivP2Shot(const QString &clipXml)
+{
+    QFile file(clipXml);
+    if (file.size() > LONGEST_PLAYLIST || !file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QXmlStreamReader xml(&file);
+    QStringList open;
+    QString shot;
+    qint64 offset = 0;
+    while (!xml.atEnd() && !xml.hasError()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            open << xml.name().toString();
+        } else if (token == QXmlStreamReader::EndElement && !open.isEmpty()) {
+            open.removeLast();
+        } else if (token == QXmlStreamReader::Characters && open.size() >= 2 &&
+                   open[open.size() - 2] == QLatin1String("Relation")) {
+            if (open.last() == QLatin1String("GlobalShotID")) {
+                shot = xml.text().toString().trimmed();
+            } else if (open.last() == QLatin1String("OffsetInShot")) {
+                offset = xml.text().toLongLong();
+            }
+        }
+    }
+    if (xml.hasError() || shot.isEmpty()) {
+        return std::nullopt;
+    }
+    return std::pair<QString, qint64>{shot, offset};
 }

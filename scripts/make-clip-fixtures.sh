@@ -211,6 +211,31 @@ done
     done
 } >"$bdmv/PLAYLIST/00000.MPL"
 
+# P2: one shot spanned over two cards, each part a clip of its own that its
+# clip definition ties to the shot (Relation/GlobalShotID, OffsetInShot).
+shot=060A2B340101010501010D43130000000001AA0000000000000000000000000000
+for part in A:0001AA:0 B:0002BB:5; do
+    IFS=: read -r card name offset <<<"$part"
+    p2card="$out/p2span/$card/CONTENTS"
+    mkdir -p "$p2card/CLIP" "$p2card/VIDEO"
+    ff -f lavfi -i "testsrc2=size=32x18:rate=25:duration=0.2" "${exact[@]}" "${x264[@]}" -f mxf \
+        "$p2card/VIDEO/$name.MXF"
+    cat >"$p2card/CLIP/$name.XML" <<XML
+<?xml version="1.0" encoding="UTF-8" standalone="no" ?>
+<P2Main xmlns="urn:schemas-Professional-Plug-in:P2:ClipMetadata:v3.1">
+	<ClipContent>
+		<ClipName>$name</ClipName>
+		<Duration>5</Duration>
+		<EditUnit>1/25</EditUnit>
+		<Relation>
+			<OffsetInShot>$offset</OffsetInShot>
+			<GlobalShotID>$shot</GlobalShotID>
+		</Relation>
+	</ClipContent>
+</P2Main>
+XML
+done
+
 echo "file bytes ffprobe-duration"
 find "$out" -type f | sort | while read -r file; do
     duration=$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$file" 2>/dev/null || true)

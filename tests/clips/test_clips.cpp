@@ -195,7 +195,15 @@ INSTANTIATE_TEST_SUITE_P(
         // R3D segments the reader cannot parse: counted apart, the .mov measured.
         CardRow{"red_segments_beside_a_mov", {"red"}, 1, "main", 2, 2884, 1, 2048 * 2},
         // Two STREAM files that the playlist plays in a row: one recording.
-        CardRow{"avchd_split_in_two", {"avchd"}, 1, "main chapter", 1, 6144 * 2, 1}),
+        CardRow{"avchd_split_in_two", {"avchd"}, 1, "main chapter", 1, 6144 * 2, 1},
+        // A P2 shot spanned over two cards given together: one recording.
+        CardRow{"p2_spanned_over_two_cards",
+                {"p2span/B", "p2span/A"},
+                1,
+                "chapter main",
+                2,
+                12857 * 2,
+                0.4}),
     rowName);
 
 // Clips grouped by path alone: rows of paths in path order, each with its
@@ -527,6 +535,8 @@ TEST(ClipFolder, CountsClipsAndSkipsTheRest)
                                       p2 + "AUDIO/0001AB01.MXF",
                                       p2 + "PROXY/0001AB.MP4",
                                       p2 + "VIDEO/0001AB.MXF",
+                                      "p2span/A/CONTENTS/VIDEO/0001AA.MXF",
+                                      "p2span/B/CONTENTS/VIDEO/0002BB.MXF",
                                       "prores-pcm.mov",
                                       red + "_001.mov",
                                       sony + "CLIP/C0001.MP4",
@@ -546,22 +556,23 @@ TEST(ClipFolder, CountsClipsAndSkipsTheRest)
                        "card/PRIVATE/M4ROOT/THMBNL/C0001T01.JPG",
                        "cut/PRIVATE/M4ROOT/CLIP/C0001.MP4", "cut/PRIVATE/M4ROOT/SUB/C0001S03.MP4",
                        dji + "DJI_0001.SRT", gopro + "._GX010001.MP4", gopro + "GX010001.THM",
-                       p2 + "CLIP/0001AB.XML", "p2/LASTCLIP.TXT", red + "_001.R3D",
-                       red + "_002.R3D", sony + "CLIP/C0002M01.XML"}));
+                       p2 + "CLIP/0001AB.XML", "p2/LASTCLIP.TXT",
+                       "p2span/A/CONTENTS/CLIP/0001AA.XML", "p2span/B/CONTENTS/CLIP/0002BB.XML",
+                       red + "_001.R3D", red + "_002.R3D", sony + "CLIP/C0002M01.XML"}));
         // The cut main and the proxy left out with it, and the R3D segments.
         EXPECT_FALSE(report.complete());
         EXPECT_EQ(report.unmeasuredBytes, 8045 + 9189 + 2048 * 2);
         // Loose files and the cards' recordings add their time, companions
         // only their bytes.
-        EXPECT_EQ(report.totals.bytes, 43008 + 33990 + 24347 + 37224 + 22512 + 209359 + 192044 +
-                                           (6186 + 9896) + (9189 + 6186 + 16090 + 9896) +
-                                           (53305 * 2 + 4511 + 20537) +
-                                           (16090 + 9896 + 9189 + 6186) + 12857 + 2884 + 6144 * 2);
+        EXPECT_EQ(report.totals.bytes,
+                  43008 + 33990 + 24347 + 37224 + 22512 + 209359 + 192044 + (6186 + 9896) +
+                      (9189 + 6186 + 16090 + 9896) + (53305 * 2 + 4511 + 20537) +
+                      (16090 + 9896 + 9189 + 6186) + 12857 + 2884 + 6144 * 2 + 12857 * 2);
         EXPECT_NEAR(report.totals.seconds,
                     1.005333 + 2 + 2 + 2.021333 + 2.008 + 1 + 1 + 1 + (2 + 1) + 0.48 + (2 + 1) +
-                        0.02 + 1 + 0.5 * 2,
+                        0.02 + 1 + 0.5 * 2 + 0.2 * 2,
                     0.1);
-        EXPECT_EQ(report.totals.recordings, 7 + 1 + 1 + 1 + 2 + 2 + 1);
+        EXPECT_EQ(report.totals.recordings, 7 + 1 + 1 + 1 + 2 + 2 + 1 + 1);
     }
 }
 

@@ -77,7 +77,8 @@ KivClipTotals kivPoolClips(const QList<KivClip> &clips);
 // as kivMeasureClips gives them; seconds and tracks as measured) from how
 // cameras lay out a card. Groups form only inside one card root (the folder
 // holding PRIVATE, XDROOT, CONTENTS, DCIM, M4ROOT, BPAV, PROAV or a RED .RDM
-// folder) or one folder, never across two, even where names repeat:
+// folder) or one folder, never across two, even where names repeat (but
+// for a P2 shot spanned over cards, below):
 //   - Panasonic P2 (CONTENTS/VIDEO, AUDIO, PROXY, VOICE, ...): one recording
 //     per 6-character clip name; VIDEO gives the time, AUDIO/<name>NN and
 //     VOICE are audio, PROXY a proxy; without CONTENTS, only MXF files of
@@ -93,7 +94,9 @@ KivClipTotals kivPoolClips(const QList<KivClip> &clips);
 //     MP4) are chapters, everything else in the folder parallel;
 //   - AVCHD: BDMV/STREAM files that a BDMV/PLAYLIST/*.MPL plays in a row,
 //     each item continuing the one before (connection condition 6), are
-//     chapters of the first; P2 clips spanned over cards and Canon XF parts
+//     chapters of the first; P2 clips whose CONTENTS/CLIP/<name>.XML puts
+//     them in one shot (Relation/GlobalShotID) are one recording in the
+//     order of their OffsetInShot, across card roots too; Canon XF parts
 //     stay recordings of their own (their times and bytes add all the same);
 //   - in one folder, *.LRF (DJI) and *.LRV are the low-res copies of the
 //     clip of their stem, a .WAV with audio alone the audio of the video of
