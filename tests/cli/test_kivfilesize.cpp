@@ -5,6 +5,7 @@
 // status, with figures checked by hand, through the function that main calls;
 // and main itself, run as the program, printing what that function answers.
 #include "KivFileSizeFormat.h"
+#include "KivFileSizeOptions.h"
 #include "catalogue/KivFormatLoad.h"
 #include "cli/KivFileSize.h"
 
@@ -340,6 +341,12 @@ std::vector<Row> rows()
          refused("unexpected argument \"4\" (values follow their option, as in --size 64; see "
                  "--help)")},
         {"help_as_a_value", "--size --help", refused("--size \"--help\" is not a number")},
+        {"help_after_help_as_a_value", "--format --help --help", answer(helpText())},
+        {"help_among_letters_after_a_value", "--plan -v --json -hv", answer(helpText())},
+        {"letter_before_help_unknown", "--json -xh", refused("Unknown option 'x'.")},
+        {"help_after_the_end_of_options", "-- --help",
+         refused("unexpected argument \"--help\" (values follow their option, as in --size 64; "
+                 "see --help)")},
         {"letters_together", "-vh", answer("kivfilesize " KIV_VERSION "\n")},
         {"table_over_card_sizes", "--bitrate 100", answer(TABLE_BITRATE)},
         {"table_of_bitrates", "--time 1:00:00 --units decimal", answer(TABLE_TIME)},
@@ -409,10 +416,16 @@ std::vector<Row> rows()
                  "with it")},
         {"audio_on_clips", "--clip " + CLIPS + "/tone.wav --audio 2 --size 1",
          refused("--audio \"2\": clips measured with --clip hold their audio already")},
+        {"audio_on_a_clip_list", "--clip-list - --audio 2 --size 1",
+         refused("--audio \"2\": clips measured with --clip hold their audio already")},
+        {"frame_twice", "--frame hd --format v210 --frame uhd --size 1",
+         refused("--frame \"hd\" and --frame \"uhd\" both give the frame size; give it once")},
+        {"rate_and_frame_without_a_format", "--fps 25 --frame hd --bitrate 1",
+         refused("--frame \"hd\" gives the frame of a recording format; give --format with it")},
         {"audio_with_the_list", "--list-formats --audio 2",
          refused("--audio \"2\" adds audio to a bitrate; --list-formats calculates nothing")},
         {"audio_twice", "--audio 2 --audio 4 --bitrate 1",
-         refused("--audio \"2\" and --audio \"4\": give it once")},
+         refused("--audio \"2\" and --audio \"4\" both give the audio; give it once")},
         {"audio_channels_absurd", "--audio 65 --bitrate 1",
          refused("--audio \"65\": 1 to 64 channels")},
         {"audio_rate_absurd", "--audio 2:24:1000 --bitrate 1",
@@ -694,7 +707,7 @@ std::vector<Row> rows()
          refused("--plan \"p.json" + PLAN_ONLY +
                  "--list-formats (only --json and --formats-file)")},
         {"plan_twice", "--plan a.json --plan b.json",
-         refused("--plan \"a.json\" and --plan \"b.json\": plan one shoot at a time")},
+         refused("--plan \"a.json\" and --plan \"b.json\" both give the plan; give it once")},
         {"plan_with_a_stray_word", "--plan p.json more",
          refused("unexpected argument \"more\" (values follow their option, as in --size 64; see "
                  "--help)")},
@@ -906,6 +919,62 @@ TEST(KivFileSizeProgram, ReadsPathsFromListsWithTheirBytes)
     EXPECT_EQ(inList.status, 0);
     EXPECT_TRUE(inList.out.startsWith("1 recording (1 file), 00:00:01,"))
         << inList.out.toStdString();
+}
+
+// Names of options as typed, found by `pattern` in each line of `text`.
+QStringList namesIn(const QString &text, const QRegularExpression &pattern)
+{
+    QStringList names;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        for (const QRegularExpressionMatch &m : pattern.globalMatch(line)) {
+            for (int i = 1; i <= m.lastCapturedIndex(); ++i) {
+                if (m.hasCaptured(i) && !m.captured(i).isEmpty()) {
+                    names << m.captured(i);
+                }
+            }
+        }
+    }
+    names.sort();
+    return names;
+}
+
+// The help's entries, the manual's list of options and the parser's options
+// are the option table's, each way round (the parser adds --help-all, which
+// the help names in its words).
+TEST(KivFileSizeHelp, HelpManualAndParserHoldTheTable)
+{
+    QStringList table;
+    for (const KivOptionRow &row : kivOptionRows()) {
+        table << QStringLiteral("--") + QLatin1String(row.name);
+        if (row.letter != 0) {
+            table << QStringLiteral("-") + QLatin1Char(row.letter);
+        }
+    }
+    table.sort();
+    // An entry starts at the third column: "  -h, --help", "  --audio C[:B[:K]]".
+    static const QRegularExpression entry(QStringLiteral("^  (?:(-\\w), )?(--?[\\w-]+)"));
+    EXPECT_EQ(namesIn(QString::fromStdString(helpText()), entry), table);
+
+    QFile page(QStringLiteral(KIV_MAN_PAGE));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString manual = QString::fromUtf8(page.readAll()).replace(QStringLiteral("\\-"), "-");
+    const qsizetype from = manual.indexOf(QStringLiteral(".SH OPTIONS"));
+    const qsizetype to = manual.indexOf(QStringLiteral("\n.SH "), from + 1);
+    ASSERT_GE(from, 0);
+    QString tagged; // the line after each .TP: the option and its value
+    const QStringList lines = manual.mid(from, to - from).split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        if (lines[i] == QLatin1String(".TP")) {
+            tagged += lines[i + 1] + QLatin1Char('\n');
+        }
+    }
+    static const QRegularExpression tag(QStringLiteral("(?:^\\.BR? | )(--?[a-z][a-z-]*)"));
+    EXPECT_EQ(namesIn(tagged, tag), table);
+
+    QStringList parsed = kivFileSizeOptions();
+    EXPECT_EQ(parsed.removeAll(QStringLiteral("--help-all")), 1);
+    parsed.sort();
+    EXPECT_EQ(parsed, table);
 }
 
 TEST(KivFileSizeHelp, NamesEveryOptionAndExitsZero)
