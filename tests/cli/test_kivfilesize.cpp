@@ -229,7 +229,7 @@ const char PLAN_JSON[] =
     "\"cards_per_day\": 1, \"card_time\": \"379:10:20\", \"gb\": 4.0509281249999995}\n"
     "], \"gb_per_day\": 2625.32491875, \"gb\": 7875.97475625, \"gb_with_copies\": "
     "23627.92426875, \"proxy_gb\": 526.025390625, \"total_gb\": 24153.949659375, \"drives\": 3, "
-    "\"offload_per_day\": \"01:52:00\"}\n";
+    "\"offload_per_day\": \"01:52:00\", \"warnings\": []}\n";
 const std::string PLAN_ONLY = "\" takes its cameras, units and quantities from the file; give it "
                               "no ";
 
@@ -654,7 +654,8 @@ std::vector<Row> rows()
           "  {\"name\": \"Own format\", \"count\": 1, \"mbit_s\": 150, \"gb_per_day\": "
           "11.25, \"gb\": 22.5}\n"
           "], \"gb_per_day\": 152.47080000000003, \"gb\": 304.94160000000005, "
-          "\"gb_with_copies\": 304.94160000000005, \"total_gb\": 304.94160000000005}\n",
+          "\"gb_with_copies\": 304.94160000000005, \"total_gb\": 304.94160000000005, "
+          "\"warnings\": []}\n",
           REPLACES_AVCHD, 0}},
         {"plan_names_escaped_in_the_table",
          "--plan " + PLANS + "/audio.json --formats-file " + FORMATS + "/user.json",
