@@ -245,6 +245,8 @@ const std::string DAY_DRONE =
     "\"cards_per_day\": 1, \"card_time\": \"03:53:01\", \"cards\": 1, \"gb\": 32.958984375}\n"
     "], \"gb_per_day\": 2623.974609375, \"gb\": 2623.974609375, \"gb_with_copies\": "
     "2623.974609375, \"total_gb\": 2623.974609375, ";
+const std::string FREE_NEEDS = " gives the time left on its volume at a bitrate; give it "
+                               "--bitrate, --mbytes, --format or --clip, and no --time";
 const std::string PLAN_ONLY = "\" takes its cameras, units and quantities from the file; give it "
                               "no ";
 
@@ -689,6 +691,22 @@ std::vector<Row> rows()
                 "not finish before the next day\"]}\n")},
         {"plan_a_day_bad_member", "--plan " + PLANS + "/day-readers.json",
          refused("readers: must be a whole number from 1 to 64")},
+        {"free_missing", "--bitrate 100 --free /nonexistent/card",
+         refused("--free \"/nonexistent/card\": no such file or folder; give a path on the "
+                 "card")},
+        {"free_not_storage", "--free /proc --bitrate 100",
+         refused("--free \"/proc\": not on mounted storage")},
+        {"free_without_bitrate", "--free / --json", refused("--free \"/\"" + FREE_NEEDS)},
+        {"free_with_time", "--time 1:00 --free /", refused("--free \"/\"" + FREE_NEEDS)},
+        {"free_bitrate_and_time", "--free / --bitrate 1 --time 3",
+         refused("--bitrate \"1\", --free \"/\" and --time \"3\" are three quantities; give "
+                 "one or two of them and the rest is calculated")},
+        {"free_and_size", "--size 3 --free / --bitrate 1",
+         refused("--size \"3\" and --free \"/\" both give the card size; give it once")},
+        {"free_twice", "--free / --bitrate 1 --free /tmp",
+         refused("--free \"/\" and --free \"/tmp\" both give the card size; give it once")},
+        {"free_in_a_plan", "--plan p.json --free /",
+         refused("--plan \"p.json" + PLAN_ONLY + "--free (only --json and --formats-file)")},
         // 2 x (12.5 MB/s + 4 x 1.152) x 90 min / 8000, and the user's format at
         // 150 Mbit/s for 10 min; no card, drive, proxy or offload: no members.
         {"plan_with_audio_and_a_formats_file",
@@ -952,6 +970,34 @@ TEST(KivFileSizeProgram, ReadsPathsFromListsWithTheirBytes)
     EXPECT_EQ(inList.status, 0);
     EXPECT_TRUE(inList.out.startsWith("1 recording (1 file), 00:00:01,"))
         << inList.out.toStdString();
+}
+
+// The free space of a temporary folder's volume, as df reports it, is the
+// card size whose time is left at the bitrate.
+TEST(KivFileSizeProgram, FreeSpaceAgreesWithDf)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const Ran answer = run(
+        KIVFILESIZE, {"--free", dir.path(), "--bitrate", "100", "--units", "decimal", "--json"});
+    const Ran df = run("df", {"-B1", "--output=avail", dir.path()});
+    ASSERT_EQ(answer.status, 0) << answer.err.toStdString();
+    ASSERT_EQ(df.status, 0);
+    const QList<QByteArray> lines = df.out.trimmed().split('\n');
+    bool ok = false;
+    const double avail = lines.constLast().trimmed().toDouble(&ok);
+    ASSERT_TRUE(ok) << df.out.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(answer.out).object();
+    const double gb = json["free_gb"].toDouble(-1);
+    // Others write to the disk meanwhile: within 0.5% and 64 MiB.
+    EXPECT_NEAR(gb * 1e9, avail, 0.005 * avail + 64 * 1048576.0) << answer.out.toStdString();
+    EXPECT_EQ(json["card_size"].toDouble(), gb);
+    EXPECT_EQ(json["seconds"].toInteger(), qint64(gb * 8000 / 100));
+    EXPECT_FALSE(json["volume"].toString().isEmpty());
+    EXPECT_TRUE(dir.path().startsWith(json["mount"].toString())) << answer.out.toStdString();
+    const Ran text = run(KIVFILESIZE, {"--free", dir.path(), "--mbytes", "12.5"});
+    EXPECT_TRUE(text.out.startsWith("Free space: ")) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains("\nBitrate:    100 Mbit/s = 12.5 MB/s\n"));
 }
 
 TEST(KivFileSizeHelp, NamesEveryOptionAndExitsZero)
