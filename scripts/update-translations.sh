@@ -12,19 +12,14 @@ cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh --program qt6-l10n-tools
 lupdate=/usr/lib/qt6/bin/lupdate
-sources=(app/KivFileSizeCalculator.ui app/KivFileSizeCalculator.cpp app/include/app/KivFileSizeCalculator.h
-         app/KivFormatChooser.ui app/KivFormatChooser.cpp app/include/app/KivFormatChooser.h
-         app/KivFormatMenu.cpp app/include/app/KivFormatMenu.h app/KivClipDrop.cpp
-         app/include/app/KivClipDrop.h app/KivClipChild.cpp app/KivClipChild.h
-         calc/include/calc/KivClipProtocol.h
-         app/KivPlanner.ui app/KivPlanner.cpp app/KivPlannerFiles.cpp app/KivPlannerCameras.cpp
-         app/include/app/KivPlanner.h app/KivPlanCameraModel.cpp app/KivPlanCameraModel.h
-         app/KivPlanReport.cpp app/KivPlanReport.h)
+# Every source of the windows, by folder, and the protocol texts they show.
+sources=(app/common app/calculator app/planner calc/include/calc/KivClipProtocol.h)
+includes=(-I app/common/include -I app/calculator/include -I app/planner/include)
 languages=(de fr es it pt_BR)
 
 if [ "${1:-}" != --check ]; then
     for language in "${languages[@]}"; do
-        "$lupdate" -silent -no-obsolete -locations none -I app/include "${sources[@]}" \
+        "$lupdate" -silent -no-obsolete -locations none "${includes[@]}" "${sources[@]}" \
             -target-language "$language" -ts "translations/kivfilesizecalculator_$language.ts"
     done
     echo "update-translations: refreshed translations/*.ts"
@@ -42,7 +37,7 @@ for language in "${languages[@]}"; do
         continue
     fi
     cp "$ts" "$work/"
-    report=$("$lupdate" -no-obsolete -locations none -I app/include "${sources[@]}" -ts "$work/$(basename "$ts")" 2>&1)
+    report=$("$lupdate" -no-obsolete -locations none "${includes[@]}" "${sources[@]}" -ts "$work/$(basename "$ts")" 2>&1)
     if ! grep -q '(0 new and' <<<"$report"; then
         echo "check-translations: $ts lacks texts of the sources: $(grep -o 'Found.*' <<<"$report")" >&2
         failed=1

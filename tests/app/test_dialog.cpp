@@ -3,6 +3,7 @@
 
 #include "app/KivFileSizeCalculator.h"
 #include "app/KivFormatChooser.h"
+#include "ui_KivFileSizeCalculator.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -11,7 +11,7 @@
 // measured, and every failure is put in words of the user's language.
 #pragma once
 
-#include "KivClipEvents.h"
+#include "app/KivClipEvents.h"
 
 #include <QObject>
 #include <QPointer>

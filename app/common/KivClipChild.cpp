@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-#include "KivClipChild.h"
+#include "app/KivClipChild.h"
 
 #include "calc/KivDisplay.h"
 #include "calc/KivFileName.h"

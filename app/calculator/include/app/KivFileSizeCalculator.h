@@ -7,11 +7,15 @@
 #pragma once
 
 #include "time/KivTime.h"
-#include "ui_KivFileSizeCalculator.h"
 
 #include <QDialog>
+#include <memory>
 
 class QLineEdit;
+
+namespace Ui {
+class KivFileSizeCalculatorClass;
+}
 
 class KivFileSizeCalculator : public QDialog
 {
@@ -47,7 +51,7 @@ private:
     // longest texts they are given.
     void fitFieldColumn();
 
-    Ui::KivFileSizeCalculatorClass ui;
+    std::unique_ptr<Ui::KivFileSizeCalculatorClass> ui;
     double bitrate;
     double cardSize;
     KivTime_c time;

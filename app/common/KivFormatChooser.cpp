@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
 #include "app/KivFormatChooser.h"
+#include "ui_KivFormatChooser.h"
 
 #include "calc/KivDisplay.h"
 #include "calc/KivTyped.h"
@@ -63,44 +64,47 @@ std::optional<double> rememberedRate(const QString &text)
 
 } // namespace
 
+KivFormatChooser::~KivFormatChooser() = default;
+
 KivFormatChooser::KivFormatChooser(QWidget *parent) : QDialog(parent)
 {
-    ui.setupUi(this);
-    for (int i = 0; i < ui.audio->count(); ++i) {
-        ui.audio->setItemData(i, AUDIO_CHANNELS[i]);
+    ui = std::make_unique<Ui::KivFormatChooserClass>();
+    ui->setupUi(this);
+    for (int i = 0; i < ui->audio->count(); ++i) {
+        ui->audio->setItemData(i, AUDIO_CHANNELS[i]);
     }
     const KivFormatLoad loaded = kivLoadFormats();
     catalogue = loaded.catalogue;
-    ui.warnings->setText(loaded.warnings.join(QLatin1Char('\n')));
-    ui.warnings->setVisible(!loaded.warnings.isEmpty());
-    ui.family->addItems(catalogue.families());
+    ui->warnings->setText(loaded.warnings.join(QLatin1Char('\n')));
+    ui->warnings->setVisible(!loaded.warnings.isEmpty());
+    ui->family->addItems(catalogue.families());
 
     // The last choice accepted, where the catalogue still has it.
     QSettings saved = settings();
     const std::optional<KivFormat> last =
         catalogue.find(saved.value(QStringLiteral("format/id")).toString());
     if (last) {
-        ui.family->setCurrentText(last->family);
+        ui->family->setCurrentText(last->family);
     }
     familyChosen();
     if (last) {
-        ui.format->setCurrentIndex(ui.format->findData(last->id));
-        ui.frame->setCurrentText(saved.value(QStringLiteral("format/frame")).toString());
+        ui->format->setCurrentIndex(ui->format->findData(last->id));
+        ui->frame->setCurrentText(saved.value(QStringLiteral("format/frame")).toString());
         const std::optional<double> fps =
             rememberedRate(saved.value(QStringLiteral("format/rate")).toString());
         if (fps) {
-            ui.rate->setCurrentText(KivLocalNumbers().text(*fps));
+            ui->rate->setCurrentText(KivLocalNumbers().text(*fps));
         }
         // The rows follow the format restored, not the family's first.
         formatChosen();
     }
     const int channels = saved.value(QStringLiteral("format/audio"), 0).toInt();
-    ui.audio->setCurrentIndex(std::max(0, ui.audio->findData(channels)));
-    connect(ui.family, &QComboBox::currentIndexChanged, this, &KivFormatChooser::familyChosen);
-    connect(ui.format, &QComboBox::currentIndexChanged, this, &KivFormatChooser::formatChosen);
-    connect(ui.frame, &QComboBox::currentTextChanged, this, &KivFormatChooser::updateResult);
-    connect(ui.rate, &QComboBox::currentTextChanged, this, &KivFormatChooser::updateResult);
-    connect(ui.audio, &QComboBox::currentIndexChanged, this, &KivFormatChooser::updateResult);
+    ui->audio->setCurrentIndex(std::max(0, ui->audio->findData(channels)));
+    connect(ui->family, &QComboBox::currentIndexChanged, this, &KivFormatChooser::familyChosen);
+    connect(ui->format, &QComboBox::currentIndexChanged, this, &KivFormatChooser::formatChosen);
+    connect(ui->frame, &QComboBox::currentTextChanged, this, &KivFormatChooser::updateResult);
+    connect(ui->rate, &QComboBox::currentTextChanged, this, &KivFormatChooser::updateResult);
+    connect(ui->audio, &QComboBox::currentIndexChanged, this, &KivFormatChooser::updateResult);
     updateResult();
 }
 
@@ -112,10 +116,10 @@ void KivFormatChooser::accept()
     }
     QSettings saved = settings();
     saved.setValue(QStringLiteral("format/id"), format->id);
-    saved.setValue(QStringLiteral("format/frame"), ui.frame->currentText());
-    const std::optional<double> fps = KivLocalNumbers().frameRate(ui.rate->currentText());
+    saved.setValue(QStringLiteral("format/frame"), ui->frame->currentText());
+    const std::optional<double> fps = KivLocalNumbers().frameRate(ui->rate->currentText());
     saved.setValue(QStringLiteral("format/rate"), fps ? kivFrameRateText(*fps) : QString());
-    saved.setValue(QStringLiteral("format/audio"), ui.audio->currentData().toInt());
+    saved.setValue(QStringLiteral("format/audio"), ui->audio->currentData().toInt());
     QDialog::accept();
 }
 
@@ -128,8 +132,8 @@ std::optional<KivFormatChooser::Choice> KivFormatChooser::choice() const
     Choice out{format->id, std::nullopt, std::nullopt, audio()};
     if (format->kind != KivFormatKind::Fixed) {
         QString unused;
-        out.frame = kivReadFrameSize(ui.frame->currentText(), unused);
-        out.fps = KivLocalNumbers().frameRate(ui.rate->currentText());
+        out.frame = kivReadFrameSize(ui->frame->currentText(), unused);
+        out.fps = KivLocalNumbers().frameRate(ui->rate->currentText());
     }
     return out;
 }
@@ -149,32 +153,32 @@ bool KivFormatChooser::select(const QString &name, std::optional<KivFrameSize> f
         frame = named->frame;
         fps = named->fps;
     }
-    ui.family->setCurrentText(format->family);
-    ui.format->setCurrentIndex(ui.format->findData(format->id));
+    ui->family->setCurrentText(format->family);
+    ui->format->setCurrentIndex(ui->format->findData(format->id));
     if (frame) {
-        ui.frame->setCurrentText(frame->text());
+        ui->frame->setCurrentText(frame->text());
     }
     if (fps) {
         // The language's six digits where they read back as the rate, else
         // every digit it needs ("29.970029970029969" for 30000/1001).
         const KivLocalNumbers numbers;
         const QString shown = numbers.text(*fps);
-        ui.rate->setCurrentText(numbers.frameRate(shown) == fps
-                                    ? shown
-                                    : QString::number(*fps, 'f', QLocale::FloatingPointShortest));
+        ui->rate->setCurrentText(numbers.frameRate(shown) == fps
+                                     ? shown
+                                     : QString::number(*fps, 'f', QLocale::FloatingPointShortest));
     }
     const int channels = audio ? audio->channels : 0;
-    ui.audio->setCurrentIndex(std::max(0, ui.audio->findData(channels)));
+    ui->audio->setCurrentIndex(std::max(0, ui->audio->findData(channels)));
     updateResult();
     return true;
 }
 
 void KivFormatChooser::familyChosen()
 {
-    const QSignalBlocker blocker(ui.format);
-    ui.format->clear();
-    for (const KivFormat &format : catalogue.inFamily(ui.family->currentText())) {
-        ui.format->addItem(format.name, format.id);
+    const QSignalBlocker blocker(ui->format);
+    ui->format->clear();
+    for (const KivFormat &format : catalogue.inFamily(ui->family->currentText())) {
+        ui->format->addItem(format.name, format.id);
     }
     formatChosen();
 }
@@ -183,25 +187,25 @@ void KivFormatChooser::formatChosen()
 {
     const KivFormat *format = chosen();
     const bool framed = format != nullptr && format->kind != KivFormatKind::Fixed;
-    for (QWidget *w : {static_cast<QWidget *>(ui.frameLabel), static_cast<QWidget *>(ui.frame),
-                       static_cast<QWidget *>(ui.rateLabel), static_cast<QWidget *>(ui.rate)}) {
+    for (QWidget *w : {static_cast<QWidget *>(ui->frameLabel), static_cast<QWidget *>(ui->frame),
+                       static_cast<QWidget *>(ui->rateLabel), static_cast<QWidget *>(ui->rate)}) {
         w->setVisible(framed);
     }
     // A figure that holds the audio already takes none on top.
-    ui.audio->setEnabled(format == nullptr || !format->audio);
+    ui->audio->setEnabled(format == nullptr || !format->audio);
     if (framed) {
-        const QString frame = ui.frame->currentText();
-        const QString rate = ui.rate->currentText();
-        const QSignalBlocker frameBlocker(ui.frame);
-        const QSignalBlocker rateBlocker(ui.rate);
-        ui.frame->clear();
+        const QString frame = ui->frame->currentText();
+        const QString rate = ui->rate->currentText();
+        const QSignalBlocker frameBlocker(ui->frame);
+        const QSignalBlocker rateBlocker(ui->rate);
+        ui->frame->clear();
         for (const KivFrameSize &size : format->listedSizes()) {
-            ui.frame->addItem(size.text());
+            ui->frame->addItem(size.text());
         }
         if (!format->onlyListedSizes) {
             for (const char *common : COMMON_FRAMES) {
-                if (ui.frame->findText(QLatin1String(common)) < 0) {
-                    ui.frame->addItem(QLatin1String(common));
+                if (ui->frame->findText(QLatin1String(common)) < 0) {
+                    ui->frame->addItem(QLatin1String(common));
                 }
             }
         }
@@ -211,22 +215,22 @@ void KivFormatChooser::formatChosen()
         }
         std::sort(rates.begin(), rates.end());
         rates.erase(std::unique(rates.begin(), rates.end()), rates.end());
-        ui.rate->clear();
+        ui->rate->clear();
         for (const double fps : rates) {
-            ui.rate->addItem(KivLocalNumbers().text(fps));
+            ui->rate->addItem(KivLocalNumbers().text(fps));
         }
         // What was typed for the format before stays where this one takes it;
         // else HD where the format has it.
-        const int hd = std::max(0, ui.frame->findText(QStringLiteral("1920x1080")));
-        ui.frame->setCurrentText(frame.isEmpty() ? ui.frame->itemText(hd) : frame);
-        ui.rate->setCurrentText(rate.isEmpty() ? KivLocalNumbers().text(25) : rate);
+        const int hd = std::max(0, ui->frame->findText(QStringLiteral("1920x1080")));
+        ui->frame->setCurrentText(frame.isEmpty() ? ui->frame->itemText(hd) : frame);
+        ui->rate->setCurrentText(rate.isEmpty() ? KivLocalNumbers().text(25) : rate);
     }
     updateResult();
 }
 
 const KivFormat *KivFormatChooser::chosen() const
 {
-    const QString id = ui.format->currentData().toString();
+    const QString id = ui->format->currentData().toString();
     for (const KivFormat &format : catalogue.formats()) {
         if (format.id == id) {
             return &format;
@@ -237,8 +241,8 @@ const KivFormat *KivFormatChooser::chosen() const
 
 std::optional<KivAudio> KivFormatChooser::audio() const
 {
-    const int channels = ui.audio->currentData().toInt();
-    if (!ui.audio->isEnabled() || channels <= 0) {
+    const int channels = ui->audio->currentData().toInt();
+    if (!ui->audio->isEnabled() || channels <= 0) {
         return std::nullopt;
     }
     KivAudio audio;
@@ -287,8 +291,8 @@ void KivFormatChooser::updateResult()
         std::optional<double> fps;
         if (format->kind != KivFormatKind::Fixed) {
             QString unused;
-            frame = kivReadFrameSize(ui.frame->currentText(), unused);
-            fps = KivLocalNumbers().frameRate(ui.rate->currentText());
+            frame = kivReadFrameSize(ui->frame->currentText(), unused);
+            fps = KivLocalNumbers().frameRate(ui->rate->currentText());
         }
         QString error;
         const std::optional<KivFormatRate> rate =
@@ -321,9 +325,9 @@ void KivFormatChooser::updateResult()
             }
             text += QLatin1Char('\n') + tr("Source: %1").arg(format->source);
         } else {
-            text = refusal(*format, ui.frame->currentText(), ui.rate->currentText());
+            text = refusal(*format, ui->frame->currentText(), ui->rate->currentText());
         }
     }
-    ui.result->setText(text);
-    ui.buttons->button(QDialogButtonBox::Ok)->setEnabled(mbps_.has_value());
+    ui->result->setText(text);
+    ui->buttons->button(QDialogButtonBox::Ok)->setEnabled(mbps_.has_value());
 }

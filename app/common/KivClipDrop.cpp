@@ -3,7 +3,7 @@
 
 #include "app/KivClipDrop.h"
 
-#include "KivClipChild.h"
+#include "app/KivClipChild.h"
 #include "calc/KivTyped.h"
 
 #include <QLineEdit>

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
 #include "app/KivFileSizeCalculator.h"
+#include "ui_KivFileSizeCalculator.h"
 
 #include "app/KivClipDrop.h"
 #include "app/KivFormatMenu.h"
@@ -22,19 +23,20 @@ KivFileSizeCalculator::KivFileSizeCalculator(QWidget *parent, Qt::WindowFlags fl
     : QDialog(parent, flags)
 {
     KivString_c text;
-    ui.setupUi(this);
+    ui = std::make_unique<Ui::KivFileSizeCalculatorClass>();
+    ui->setupUi(this);
     fitLabelColumns();
     fitFieldColumn();
-    new KivFormatMenu(ui.myBitrate2);
+    new KivFormatMenu(ui->myBitrate2);
     const std::pair<QLineEdit *, int> planned[] = {
-        {ui.myBitrate1, KivFormatMenu::Format | KivFormatMenu::Plan},
-        {ui.myCardSize1, KivFormatMenu::Plan},
-        {ui.myTime1, KivFormatMenu::Plan}};
+        {ui->myBitrate1, KivFormatMenu::Format | KivFormatMenu::Plan},
+        {ui->myCardSize1, KivFormatMenu::Plan},
+        {ui->myTime1, KivFormatMenu::Plan}};
     for (const auto &[field, entries] : planned) {
         connect(new KivFormatMenu(field, entries), &KivFormatMenu::planRequested, this,
                 [this] { openPlanner(); });
     }
-    new KivClipDrop(this, ui.myBitrate1);
+    new KivClipDrop(this, ui->myBitrate1);
     lastEdited = nullptr;
     previousEdited = nullptr;
     bitrate = 0.0;
@@ -51,10 +53,10 @@ void KivFileSizeCalculator::openPlanner()
 {
     // The planner's first camera takes what the first group holds.
     const KivLocalNumbers numbers;
-    const double mbps = numbers.read(ui.myBitrate1->text());
-    const double size = numbers.read(ui.myCardSize1->text());
+    const double mbps = numbers.read(ui->myBitrate1->text());
+    const double size = numbers.read(ui->myCardSize1->text());
     QString unused;
-    const std::optional<std::uint32_t> seconds = kivReadTime(ui.myTime1->text(), unused);
+    const std::optional<std::uint32_t> seconds = kivReadTime(ui->myTime1->text(), unused);
     auto *planner = new KivPlanner(this);
     planner->setAttribute(Qt::WA_DeleteOnClose);
     planner->seed(mbps > 0 ? std::optional<double>(mbps) : std::nullopt,
@@ -67,8 +69,9 @@ void KivFileSizeCalculator::fitLabelColumns()
 {
     // Captions and units keep their widths of 60 and 150 unless the desktop's
     // font needs more room; both grids widen together so they stay aligned.
-    const QList<QLabel *> captions = {ui.label, ui.label_2, ui.label_3, ui.label_8, ui.label_10};
-    const QList<QLabel *> units = {ui.label_4, ui.label_5, ui.label_6, ui.label_7, ui.label_9};
+    const QList<QLabel *> captions = {ui->label, ui->label_2, ui->label_3, ui->label_8,
+                                      ui->label_10};
+    const QList<QLabel *> units = {ui->label_4, ui->label_5, ui->label_6, ui->label_7, ui->label_9};
     for (const QList<QLabel *> &column : {captions, units}) {
         int width = 0;
         for (QLabel *label : column) {
@@ -86,9 +89,9 @@ void KivFileSizeCalculator::fitFieldColumn()
     // longest texts the dialog writes, 13 characters: the longest time,
     // 1193046:28:15, and a number such as -1.23457e-308, in the font's widest
     // digit. A scrolled field would show a wrong-looking number.
-    const QList<QLineEdit *> fields = {ui.myBitrate1, ui.myCardSize1, ui.myTime1, ui.myBitrate2,
-                                       ui.myBitrate3};
-    QLineEdit *field = ui.myBitrate1;
+    const QList<QLineEdit *> fields = {ui->myBitrate1, ui->myCardSize1, ui->myTime1, ui->myBitrate2,
+                                       ui->myBitrate3};
+    QLineEdit *field = ui->myBitrate1;
     const QFontMetrics metrics(field->font());
     QChar digit = QLatin1Char('0');
     for (char c = '1'; c <= '9'; ++c) {
@@ -126,43 +129,43 @@ void KivFileSizeCalculator::fitFieldColumn()
 void KivFileSizeCalculator::on_myBitrate3_textEdited(const QString &)
 {
     const KivLocalNumbers numbers;
-    mbytesPerSec = numbers.read(ui.myBitrate3->text());
+    mbytesPerSec = numbers.read(ui->myBitrate3->text());
     mbitsPerSec = kivMbitsPerSec(mbytesPerSec);
-    ui.myBitrate2->setText(numbers.text(mbitsPerSec));
-    trackEdit(ui.myBitrate1);
+    ui->myBitrate2->setText(numbers.text(mbitsPerSec));
+    trackEdit(ui->myBitrate1);
     bitrate = mbitsPerSec;
-    ui.myBitrate1->setText(numbers.text(mbitsPerSec));
+    ui->myBitrate1->setText(numbers.text(mbitsPerSec));
 }
 
 void KivFileSizeCalculator::on_myBitrate2_textEdited(const QString &)
 {
     const KivLocalNumbers numbers;
-    mbitsPerSec = numbers.read(ui.myBitrate2->text());
+    mbitsPerSec = numbers.read(ui->myBitrate2->text());
     mbytesPerSec = kivMbytesPerSec(mbitsPerSec);
-    ui.myBitrate3->setText(numbers.text(mbytesPerSec));
-    trackEdit(ui.myBitrate1);
+    ui->myBitrate3->setText(numbers.text(mbytesPerSec));
+    trackEdit(ui->myBitrate1);
     bitrate = mbitsPerSec;
-    ui.myBitrate1->setText(numbers.text(mbitsPerSec));
+    ui->myBitrate1->setText(numbers.text(mbitsPerSec));
 }
 
 void KivFileSizeCalculator::on_myTime1_textEdited(const QString &)
 {
-    trackEdit(ui.myTime1);
+    trackEdit(ui->myTime1);
 }
 
 void KivFileSizeCalculator::on_myCardSize1_textEdited(const QString &)
 {
-    trackEdit(ui.myCardSize1);
+    trackEdit(ui->myCardSize1);
 }
 
 void KivFileSizeCalculator::on_myBitrate1_textEdited(const QString &)
 {
-    trackEdit(ui.myBitrate1);
+    trackEdit(ui->myBitrate1);
     const KivLocalNumbers numbers;
-    mbitsPerSec = numbers.read(ui.myBitrate1->text());
+    mbitsPerSec = numbers.read(ui->myBitrate1->text());
     mbytesPerSec = kivMbytesPerSec(mbitsPerSec);
-    ui.myBitrate2->setText(numbers.text(mbitsPerSec));
-    ui.myBitrate3->setText(numbers.text(mbytesPerSec));
+    ui->myBitrate2->setText(numbers.text(mbitsPerSec));
+    ui->myBitrate3->setText(numbers.text(mbytesPerSec));
 }
 
 void KivFileSizeCalculator::on_pushButton_4_clicked()
@@ -173,11 +176,11 @@ void KivFileSizeCalculator::on_pushButton_4_clicked()
 
 void KivFileSizeCalculator::on_pushButton_3_clicked()
 {
-    ui.myBitrate2->setText(QString());
-    ui.myBitrate3->setText(QString());
-    ui.myBitrate1->setText(QString());
-    ui.myCardSize1->setText(QString());
-    ui.myTime1->setText(QString());
+    ui->myBitrate2->setText(QString());
+    ui->myBitrate3->setText(QString());
+    ui->myBitrate1->setText(QString());
+    ui->myCardSize1->setText(QString());
+    ui->myTime1->setText(QString());
 }
 
 void KivFileSizeCalculator::trackEdit(QLineEdit *field)
@@ -186,7 +189,7 @@ void KivFileSizeCalculator::trackEdit(QLineEdit *field)
         previousEdited = lastEdited;
         lastEdited = field;
     }
-    for (QLineEdit *other : {ui.myBitrate1, ui.myCardSize1, ui.myTime1}) {
+    for (QLineEdit *other : {ui->myBitrate1, ui->myCardSize1, ui->myTime1}) {
         if (other != lastEdited && other != previousEdited) {
             other->setText(QString());
         }
@@ -197,22 +200,22 @@ void KivFileSizeCalculator::calculate()
 {
     const KivLocalNumbers numbers;
     const auto quantityOf = [this](const QLineEdit *field) {
-        if (field == ui.myBitrate1) {
+        if (field == ui->myBitrate1) {
             return KivQuantity::Bitrate;
         }
-        if (field == ui.myCardSize1) {
+        if (field == ui->myCardSize1) {
             return KivQuantity::CardSize;
         }
-        if (field == ui.myTime1) {
+        if (field == ui->myTime1) {
             return KivQuantity::Time;
         }
         return KivQuantity::None;
     };
 
-    bitrate = numbers.read(ui.myBitrate1->text());
-    cardSize = numbers.read(ui.myCardSize1->text());
+    bitrate = numbers.read(ui->myBitrate1->text());
+    cardSize = numbers.read(ui->myCardSize1->text());
     KivString_c text;
-    text.assign(ui.myTime1->text().toLatin1().constData(), -1, KIV_NO);
+    text.assign(ui->myTime1->text().toLatin1().constData(), -1, KIV_NO);
     time.parse(&text);
     const std::uint32_t seconds = time.seconds();
 
@@ -232,15 +235,15 @@ void KivFileSizeCalculator::calculate()
 
     mbitsPerSec = bitrate;
     mbytesPerSec = kivMbytesPerSec(bitrate);
-    ui.myBitrate2->setText(numbers.text(mbitsPerSec));
-    ui.myBitrate3->setText(numbers.text(mbytesPerSec));
+    ui->myBitrate2->setText(numbers.text(mbitsPerSec));
+    ui->myBitrate3->setText(numbers.text(mbytesPerSec));
 }
 
 void KivFileSizeCalculator::showValues()
 {
     const KivLocalNumbers numbers;
-    ui.myBitrate1->setText(numbers.text(bitrate));
-    ui.myCardSize1->setText(numbers.text(cardSize));
+    ui->myBitrate1->setText(numbers.text(bitrate));
+    ui->myCardSize1->setText(numbers.text(cardSize));
     // The whole duration, so that a time of a day or more reads back unchanged.
-    ui.myTime1->setText(kivTimeText(time.seconds()));
+    ui->myTime1->setText(kivTimeText(time.seconds()));
 }

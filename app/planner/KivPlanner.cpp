@@ -4,10 +4,11 @@
 // The planner's fields and answer: the plan read from what is typed, each
 // rate resolved as kivfilesize resolves it, the answer or the fault shown.
 #include "app/KivPlanner.h"
+#include "ui_KivPlanner.h"
 
-#include "KivClipChild.h"
 #include "KivPlanCameraModel.h"
 #include "KivPlanReport.h"
+#include "app/KivClipChild.h"
 #include "calc/KivDisplay.h"
 #include "catalogue/KivFormatLoad.h"
 
@@ -77,42 +78,44 @@ int whole(const QString &text)
 KivPlanner::KivPlanner(QWidget *parent)
     : QMainWindow(parent), model(new KivPlanCameraModel(this)), clips(new KivClipChild(this))
 {
-    ui.setupUi(this);
-    ui.cameras->setModel(model);
-    ui.cameras->setItemDelegate(new TypingDelegate(ui.cameras));
-    ui.cameras->verticalHeader()->hide();
-    ui.cameras->horizontalHeader()->setStretchLastSection(true);
-    ui.cameras->horizontalHeader()->setDefaultSectionSize(90);
+    ui = std::make_unique<Ui::KivPlannerClass>();
+    ui->setupUi(this);
+    ui->cameras->setModel(model);
+    ui->cameras->setItemDelegate(new TypingDelegate(ui->cameras));
+    ui->cameras->verticalHeader()->hide();
+    ui->cameras->horizontalHeader()->setStretchLastSection(true);
+    ui->cameras->horizontalHeader()->setDefaultSectionSize(90);
     const std::pair<int, int> widths[] = {{KivPlanCameraModel::Name, 130},
                                           {KivPlanCameraModel::Count, 55},
                                           {KivPlanCameraModel::Time, 95},
                                           {KivPlanCameraModel::Bitrate, 220}};
     for (const auto &[column, width] : widths) {
-        ui.cameras->setColumnWidth(column, width);
+        ui->cameras->setColumnWidth(column, width);
     }
-    ui.cameras->setEditTriggers(QAbstractItemView::AnyKeyPressed |
-                                QAbstractItemView::DoubleClicked |
-                                QAbstractItemView::EditKeyPressed);
+    ui->cameras->setEditTriggers(QAbstractItemView::AnyKeyPressed |
+                                 QAbstractItemView::DoubleClicked |
+                                 QAbstractItemView::EditKeyPressed);
     // Drops reach the rows, where the filter takes the clips.
-    ui.cameras->viewport()->setAcceptDrops(true);
-    ui.cameras->viewport()->installEventFilter(this);
-    connect(ui.addCamera, &QPushButton::clicked, ui.actionAddCamera, &QAction::trigger);
-    connect(ui.removeCamera, &QPushButton::clicked, ui.actionRemoveCamera, &QAction::trigger);
-    connect(ui.chooseFormat, &QPushButton::clicked, ui.actionChooseFormat, &QAction::trigger);
+    ui->cameras->viewport()->setAcceptDrops(true);
+    ui->cameras->viewport()->installEventFilter(this);
+    connect(ui->addCamera, &QPushButton::clicked, ui->actionAddCamera, &QAction::trigger);
+    connect(ui->removeCamera, &QPushButton::clicked, ui->actionRemoveCamera, &QAction::trigger);
+    connect(ui->chooseFormat, &QPushButton::clicked, ui->actionChooseFormat, &QAction::trigger);
 
     const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    for (QLineEdit *field : {ui.days, ui.copies, ui.cardSize, ui.driveSize, ui.offload, ui.proxy}) {
+    for (QLineEdit *field :
+         {ui->days, ui->copies, ui->cardSize, ui->driveSize, ui->offload, ui->proxy}) {
         QAction *mark = field->addAction(warning, QLineEdit::TrailingPosition);
         mark->setVisible(false);
         marks.insert(field, mark);
-        if (field != ui.proxy) {
+        if (field != ui->proxy) {
             connect(field, &QLineEdit::textEdited, this, [this, field] {
                 exact.remove(field);
                 edited();
             });
         }
     }
-    connect(ui.proxy, &QLineEdit::textEdited, this, [this](const QString &text) {
+    connect(ui->proxy, &QLineEdit::textEdited, this, [this](const QString &text) {
         // A typed proxy keeps the audio a typed one had; a format's goes.
         const std::optional<KivAudio> audio =
             proxy && kivPlanTypedMbps(*proxy) ? proxy->audio : std::nullopt;
@@ -120,7 +123,7 @@ KivPlanner::KivPlanner(QWidget *parent)
         if (!text.trimmed().isEmpty()) {
             proxy = KivPlanSource{KivPlanBitrate{KivLocalNumbers().read(text)}, audio};
         }
-        ui.proxy->setToolTip(QString());
+        ui->proxy->setToolTip(QString());
         edited();
     });
     connect(model, &KivPlanCameraModel::edited, this, &KivPlanner::edited);
@@ -141,23 +144,23 @@ void KivPlanner::setPlan(const KivPlan &plan, const QString &path)
     current.reset();
     const QString folder = path.isEmpty() ? QDir::currentPath() : QFileInfo(path).absolutePath();
     {
-        const QSignalBlocker blocker(ui.units);
-        ui.units->setCurrentIndex(int(plan.units));
+        const QSignalBlocker blocker(ui->units);
+        ui->units->setCurrentIndex(int(plan.units));
     }
     model->setUnits(plan.units);
-    ui.days->setText(QString::number(plan.days));
-    ui.copies->setText(QString::number(plan.copies));
-    setTypedField(ui.cardSize, plan.cardSize);
-    setTypedField(ui.driveSize, plan.driveSize);
-    setTypedField(ui.offload, plan.offloadMbytesPerSec);
+    ui->days->setText(QString::number(plan.days));
+    ui->copies->setText(QString::number(plan.copies));
+    setTypedField(ui->cardSize, plan.cardSize);
+    setTypedField(ui->driveSize, plan.driveSize);
+    setTypedField(ui->offload, plan.offloadMbytesPerSec);
     proxy = plan.proxy;
     const std::optional<double> typedProxy = proxy ? kivPlanTypedMbps(*proxy) : std::nullopt;
-    ui.proxy->setText(typedProxy ? KivLocalNumbers().text(*typedProxy)
-                      : proxy    ? KivPlanCameraModel::sourceText(*proxy)
-                                 : QString());
-    ui.proxy->setToolTip(proxy && (!typedProxy || proxy->audio)
-                             ? KivPlanCameraModel::sourceText(*proxy)
-                             : QString());
+    ui->proxy->setText(typedProxy ? KivLocalNumbers().text(*typedProxy)
+                       : proxy    ? KivPlanCameraModel::sourceText(*proxy)
+                                  : QString());
+    ui->proxy->setToolTip(proxy && (!typedProxy || proxy->audio)
+                              ? KivPlanCameraModel::sourceText(*proxy)
+                              : QString());
     QList<KivPlanRow> rows;
     for (const KivPlanCamera &camera : plan.cameras) {
         KivPlanRow row;
@@ -183,7 +186,7 @@ void KivPlanner::setPlan(const KivPlan &plan, const QString &path)
         }
     }
     if (model->rowCount() > 0) {
-        ui.cameras->setCurrentIndex(model->index(0, 0));
+        ui->cameras->setCurrentIndex(model->index(0, 0));
     }
     recompute();
     setWindowModified(false);
@@ -200,7 +203,7 @@ void KivPlanner::seed(std::optional<double> mbps, std::optional<std::uint32_t> s
         model->setData(model->index(0, KivPlanCameraModel::Time), kivTimeText(*seconds));
     }
     if (cardSize) {
-        ui.cardSize->setText(KivLocalNumbers().text(*cardSize));
+        ui->cardSize->setText(KivLocalNumbers().text(*cardSize));
     }
     recompute();
     setWindowModified(false);
@@ -209,12 +212,12 @@ void KivPlanner::seed(std::optional<double> mbps, std::optional<std::uint32_t> s
 std::optional<KivPlan> KivPlanner::plan(QString *fault) const
 {
     KivPlan p;
-    p.units = KIV_CARD_UNITS[std::clamp(ui.units->currentIndex(), 0, 2)].units;
-    p.days = whole(ui.days->text());
-    p.copies = whole(ui.copies->text());
-    p.cardSize = fieldValue(ui.cardSize);
-    p.driveSize = fieldValue(ui.driveSize);
-    p.offloadMbytesPerSec = fieldValue(ui.offload);
+    p.units = KIV_CARD_UNITS[std::clamp(ui->units->currentIndex(), 0, 2)].units;
+    p.days = whole(ui->days->text());
+    p.copies = whole(ui->copies->text());
+    p.cardSize = fieldValue(ui->cardSize);
+    p.driveSize = fieldValue(ui->driveSize);
+    p.offloadMbytesPerSec = fieldValue(ui->offload);
     p.proxy = proxy;
     QString timeFault;
     for (int i = 0; i < model->rowCount(); ++i) {
@@ -256,7 +259,7 @@ std::optional<double> KivPlanner::fieldValue(QLineEdit *field) const
 
 void KivPlanner::on_units_currentIndexChanged(int)
 {
-    model->setUnits(KIV_CARD_UNITS[std::clamp(ui.units->currentIndex(), 0, 2)].units);
+    model->setUnits(KIV_CARD_UNITS[std::clamp(ui->units->currentIndex(), 0, 2)].units);
     edited();
 }
 
@@ -329,14 +332,15 @@ void KivPlanner::recompute()
         error.clear();
     }
     model->setAnswer(answer_);
-    const KivCardUnits units = KIV_CARD_UNITS[std::clamp(ui.units->currentIndex(), 0, 2)].units;
+    const KivCardUnits units = KIV_CARD_UNITS[std::clamp(ui->units->currentIndex(), 0, 2)].units;
     const QString gb = KivPlanReport::unit(units);
-    ui.cardSizeUnit->setText(gb);
-    ui.driveSizeUnit->setText(gb);
-    QLabel *const labels[] = {ui.perDayLabel, ui.shootLabel,  ui.withCopiesLabel, ui.proxyGbLabel,
-                              ui.totalLabel,  ui.drivesLabel, ui.offloadTimeLabel};
-    QLabel *const values[] = {ui.perDay, ui.shoot,  ui.withCopies, ui.proxyGb,
-                              ui.total,  ui.drives, ui.offloadTime};
+    ui->cardSizeUnit->setText(gb);
+    ui->driveSizeUnit->setText(gb);
+    QLabel *const labels[] = {ui->perDayLabel,     ui->shootLabel, ui->withCopiesLabel,
+                              ui->proxyGbLabel,    ui->totalLabel, ui->drivesLabel,
+                              ui->offloadTimeLabel};
+    QLabel *const values[] = {ui->perDay, ui->shoot,  ui->withCopies, ui->proxyGb,
+                              ui->total,  ui->drives, ui->offloadTime};
     const KivLocalNumbers numbers;
     for (int t = 0; t < KivPlanReport::Totals; ++t) {
         const auto total = KivPlanReport::Total(t);
@@ -352,7 +356,7 @@ void KivPlanner::recompute()
 void KivPlanner::showFault(const QString &fault)
 {
     fault_ = fault;
-    ui.fault->setText(fault);
+    ui->fault->setText(fault);
     for (QAction *mark : std::as_const(marks)) {
         mark->setVisible(false);
     }
@@ -374,12 +378,12 @@ void KivPlanner::showFault(const QString &fault)
     {
         const char *member;
         QLineEdit *field;
-    } fields[] = {{"days", ui.days},
-                  {"copies", ui.copies},
-                  {"card_size", ui.cardSize},
-                  {"drive_size", ui.driveSize},
-                  {"offload_mbyte_s", ui.offload},
-                  {"proxy", ui.proxy}};
+    } fields[] = {{"days", ui->days},
+                  {"copies", ui->copies},
+                  {"card_size", ui->cardSize},
+                  {"drive_size", ui->driveSize},
+                  {"offload_mbyte_s", ui->offload},
+                  {"proxy", ui->proxy}};
     for (const auto &f : fields) {
         if (place == QLatin1String(f.member) || place.startsWith(QLatin1String(f.member) + '.')) {
             marks[f.field]->setToolTip(fault);

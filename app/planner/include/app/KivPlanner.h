@@ -34,18 +34,24 @@
 
 #include "plan/KivPlan.h"
 #include "plan/KivPlanAnswer.h"
-#include "ui_KivPlanner.h"
 
 #include <QHash>
 #include <QMainWindow>
 #include <QUrl>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class KivClipChild;
+class QAction;
+class QLineEdit;
 struct KivClipMeasured;
 class KivPlanCameraModel;
+
+namespace Ui {
+class KivPlannerClass;
+}
 
 class KivPlanner : public QMainWindow
 {
@@ -128,7 +134,7 @@ private:
     std::optional<double> fieldValue(QLineEdit *field) const;
     QString title() const;
 
-    Ui::KivPlannerClass ui;
+    std::unique_ptr<Ui::KivPlannerClass> ui;
     KivPlanCameraModel *model;
     KivClipChild *clips;
     QString path;

@@ -4,9 +4,10 @@
 // The planner's cameras: added, removed, a format chosen for one, and clips
 // measured for one, dropped on its row or chosen, one camera at a time.
 #include "app/KivPlanner.h"
+#include "ui_KivPlanner.h"
 
-#include "KivClipChild.h"
 #include "KivPlanCameraModel.h"
+#include "app/KivClipChild.h"
 #include "app/KivFormatChooser.h"
 #include "calc/KivDisplay.h"
 
@@ -16,7 +17,7 @@
 
 void KivPlanner::on_actionAddCamera_triggered()
 {
-    const QModelIndex at = ui.cameras->currentIndex();
+    const QModelIndex at = ui->cameras->currentIndex();
     const int row = at.isValid() ? at.row() + 1 : model->rowCount();
     KivPlanRow camera;
     camera.name = tr("Camera %1").arg(model->rowCount() + 1);
@@ -24,14 +25,14 @@ void KivPlanner::on_actionAddCamera_triggered()
     camera.folder = QFileInfo(path).absolutePath();
     model->insertCamera(row, camera);
     const QModelIndex name = model->index(row, KivPlanCameraModel::Name);
-    ui.cameras->setFocus();
-    ui.cameras->setCurrentIndex(name);
-    ui.cameras->edit(name);
+    ui->cameras->setFocus();
+    ui->cameras->setCurrentIndex(name);
+    ui->cameras->edit(name);
 }
 
 void KivPlanner::on_actionRemoveCamera_triggered()
 {
-    const QModelIndex at = ui.cameras->currentIndex();
+    const QModelIndex at = ui->cameras->currentIndex();
     if (at.isValid()) {
         model->removeRows(at.row(), 1);
     }
@@ -39,7 +40,7 @@ void KivPlanner::on_actionRemoveCamera_triggered()
 
 void KivPlanner::on_actionChooseFormat_triggered()
 {
-    const QModelIndex at = ui.cameras->currentIndex();
+    const QModelIndex at = ui->cameras->currentIndex();
     if (at.isValid()) {
         chooseFormat(at.row());
     }
@@ -52,7 +53,7 @@ void KivPlanner::on_proxyFormat_clicked()
 
 void KivPlanner::on_actionMeasureClips_triggered()
 {
-    const QModelIndex at = ui.cameras->currentIndex();
+    const QModelIndex at = ui->cameras->currentIndex();
     if (!at.isValid()) {
         return;
     }
@@ -65,7 +66,7 @@ void KivPlanner::on_actionMeasureClips_triggered()
 
 void KivPlanner::on_actionMeasureFolder_triggered()
 {
-    const QModelIndex at = ui.cameras->currentIndex();
+    const QModelIndex at = ui->cameras->currentIndex();
     if (!at.isValid()) {
         return;
     }
@@ -99,8 +100,8 @@ void KivPlanner::chooseFormat(int row)
                                    choice->audio};
         if (id == 0) {
             proxy = chosen;
-            ui.proxy->setText(KivPlanCameraModel::sourceText(chosen));
-            ui.proxy->setToolTip(ui.proxy->text());
+            ui->proxy->setText(KivPlanCameraModel::sourceText(chosen));
+            ui->proxy->setToolTip(ui->proxy->text());
             edited();
         } else if (const int at = model->rowOf(id); at >= 0) {
             model->setSource(at, chosen);
@@ -111,7 +112,7 @@ void KivPlanner::chooseFormat(int row)
 
 bool KivPlanner::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != ui.cameras->viewport()) {
+    if (watched != ui->cameras->viewport()) {
         return QMainWindow::eventFilter(watched, event);
     }
     QList<QUrl> urls;
@@ -123,7 +124,7 @@ bool KivPlanner::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     // Below the rows, the clips make a camera of their own, named after them.
-    int row = ui.cameras->indexAt(at).row();
+    int row = ui->cameras->indexAt(at).row();
     if (row < 0) {
         KivPlanRow camera;
         camera.name = QFileInfo(QDir::cleanPath(urls.constFirst().path())).fileName();
@@ -132,7 +133,7 @@ bool KivPlanner::eventFilter(QObject *watched, QEvent *event)
         row = model->rowCount();
         model->insertCamera(row, camera);
     }
-    ui.cameras->setCurrentIndex(model->index(row, KivPlanCameraModel::Bitrate));
+    ui->cameras->setCurrentIndex(model->index(row, KivPlanCameraModel::Bitrate));
     measure(model->rows()[row].id, urls, true);
     return true;
 }

@@ -4,10 +4,11 @@
 // The planner's files: plans opened and saved, the answer exported, and
 // unsaved changes asked about before they would be lost.
 #include "app/KivPlanner.h"
+#include "ui_KivPlanner.h"
 
-#include "KivClipChild.h"
 #include "KivPlanCameraModel.h"
 #include "KivPlanReport.h"
+#include "app/KivClipChild.h"
 #include "plan/KivPlanFile.h"
 
 #include <QCloseEvent>

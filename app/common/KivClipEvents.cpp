@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-#include "KivClipEvents.h"
+#include "app/KivClipEvents.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

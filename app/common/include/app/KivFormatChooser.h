@@ -13,11 +13,15 @@
 #include "calc/KivAudio.h"
 #include "calc/KivTyped.h"
 #include "catalogue/KivFormatCatalogue.h"
-#include "ui_KivFormatChooser.h"
 
 #include <QDialog>
 
+#include <memory>
 #include <optional>
+
+namespace Ui {
+class KivFormatChooserClass;
+}
 
 class KivFormatChooser : public QDialog
 {
@@ -26,6 +30,7 @@ class KivFormatChooser : public QDialog
 public:
     // Reads the catalogue: the built-in one and the user's own file.
     explicit KivFormatChooser(QWidget *parent = nullptr);
+    ~KivFormatChooser() override;
 
     // The bitrate in Mbit/s of what is chosen, audio included, or nothing
     // while the choice gives none (a frame size or rate that cannot be read,
@@ -65,7 +70,7 @@ private:
     QString refusal(const KivFormat &format, const QString &frameText,
                     const QString &rateText) const;
 
-    Ui::KivFormatChooserClass ui;
+    std::unique_ptr<Ui::KivFormatChooserClass> ui;
     KivFormatCatalogue catalogue;
     std::optional<double> mbps_;
 };
