@@ -31,6 +31,7 @@ Examples:
   kivfilesize --format prores-422-hq --frame uhd --fps 25 --size 512
   kivfilesize --format "DNxHD 220x" --frame hd --audio 4 --time 1:00:00
   kivfilesize --clip DCIM/ --size 256
+  kivfilesize --format sony-xavc-s-4k-100m --free /media/card
   kivfilesize --plan shoot.json --json
   find . -name '*.MP4' -print0 | kivfilesize --clip-list - --size 256
 )";

@@ -10,6 +10,9 @@
 
 namespace {
 
+constexpr char TIME_LEFT_AT_A_BITRATE[] =
+    "%1 %2 gives the time left on its volume at a bitrate; give it --bitrate, --mbytes, --format "
+    "or --clip, and no --time";
 constexpr char FRAME_OF_A_FORMAT[] =
     "%1 %2 gives the frame of a recording format; give --format with it";
 
@@ -46,6 +49,11 @@ const KivOptionRow OPTIONS[] = {
      "bitrate", true, nullptr, nullptr, nullptr, nullptr, false},
     {"size", 0, "GB", true, "card size in GB", "card size", false, nullptr, nullptr, nullptr,
      nullptr, false},
+    {"free", 0, "PATH", true,
+     "card size: the space free on the mounted volume holding PATH (a card), for the time left "
+     "on it at the bitrate",
+     "card size", false, "bitrate mbytes format clip clip-list", TIME_LEFT_AT_A_BITRATE, "time",
+     TIME_LEFT_AT_A_BITRATE, false},
     {"time", 0, "H:M:S", true, "recording time: S, M:S or H:M:S", "time", false, nullptr, nullptr,
      nullptr, nullptr, false},
     {"units", 0, "UNITS", true, "how a GB is counted: %1", nullptr, false, nullptr, nullptr,
@@ -67,7 +75,8 @@ const KivOptionRow OPTIONS[] = {
     {"plan", 0, "FILE", true,
      "plan a whole shoot from a JSON plan file ('-' reads standard input): each camera's "
      "Mbit/s, GB a day, cards a day and GB, then the totals with copies, proxies, drives and "
-     "the offload time; takes only --json and --formats-file (see PLAN FILE in the manual)",
+     "the offload time, and with a day_length the cards to rent and when the offload is done; "
+     "takes only --json and --formats-file (see PLAN FILE in the manual)",
      "plan", false, nullptr, nullptr, nullptr, nullptr, true},
     {"help", 'h', nullptr, false, "print this help and exit (--help-all prints the same)", nullptr,
      false, nullptr, nullptr, nullptr, nullptr, false},

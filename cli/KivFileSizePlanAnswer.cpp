@@ -57,6 +57,9 @@ QString textOf(const KivPlan &plan, const KivPlanAnswer &answer)
     if (plan.cardSize) {
         headers << QStringLiteral("Cards/day") << QStringLiteral("Card time");
     }
+    if (answer.day) {
+        headers << QStringLiteral("Cards");
+    }
     rows.push_back(headers << gb);
     for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
         const KivPlanCameraAnswer &c = answer.cameras[i];
@@ -64,6 +67,9 @@ QString textOf(const KivPlan &plan, const KivPlanAnswer &answer)
                            kivNumberText(c.mbps), kivNumberText(c.gbPerDay)};
         if (c.cardsPerDay && c.cardSeconds) {
             row << kivNumberText(*c.cardsPerDay) << kivTimeText(*c.cardSeconds);
+        }
+        if (answer.day) {
+            row << QString::number(answer.day->cards[i]);
         }
         rows.push_back(row << kivNumberText(c.gb));
     }
@@ -90,6 +96,14 @@ QString textOf(const KivPlan &plan, const KivPlanAnswer &answer)
                               .arg(kivTimeText(*answer.offloadSeconds),
                                    kivNumberText(*plan.offloadMbytesPerSec))});
     }
+    if (const std::optional<KivPlanDay> &day = answer.day) {
+        totals.push_back({QStringLiteral("Cards to rent:"), QString::number(day->cardsTotal)});
+        totals.push_back({QStringLiteral("Offload done:"),
+                          QStringLiteral("%1 (%2 after wrap), %3, %4")
+                              .arg(kivTimeText(day->offloadDone), kivTimeText(day->afterWrap),
+                                   counted(plan.readers, "reader", "readers"),
+                                   QLatin1String(plan.verify ? "verified" : "not verified"))});
+    }
     qsizetype labels = 0;
     for (const QStringList &line : totals) {
         labels = std::max(labels, line[0].size());
@@ -97,6 +111,11 @@ QString textOf(const KivPlan &plan, const KivPlanAnswer &answer)
     QString out = title + table(rows) + QLatin1Char('\n');
     for (const QStringList &line : totals) {
         out += line[0].leftJustified(labels + 1) + line[1] + QLatin1Char('\n');
+    }
+    if (answer.day) {
+        for (const KivPlanDayWarning warning : answer.day->warnings) {
+            out += QStringLiteral("Warning: ") + kivPlanDayWarningText(warning) + QLatin1Char('\n');
+        }
     }
     return out;
 }
@@ -118,6 +137,9 @@ QString jsonOf(const KivPlan &plan, const KivPlanAnswer &answer)
         if (c.cardsPerDay && c.cardSeconds) {
             members << member("cards_per_day", kivJsonNumber(*c.cardsPerDay))
                     << member("card_time", kivJsonString(kivTimeText(*c.cardSeconds)));
+        }
+        if (answer.day) {
+            members << member("cards", QString::number(answer.day->cards[i]));
         }
         members << member("gb", kivJsonNumber(c.gb));
         cameras << QStringLiteral("  {") + members.join(QStringLiteral(", ")) + QLatin1Char('}');
@@ -141,6 +163,17 @@ QString jsonOf(const KivPlan &plan, const KivPlanAnswer &answer)
     if (answer.offloadSeconds) {
         members << member("offload_per_day", kivJsonString(kivTimeText(*answer.offloadSeconds)));
     }
+    QStringList warnings;
+    if (const std::optional<KivPlanDay> &day = answer.day) {
+        members << member("cards_total", QString::number(day->cardsTotal))
+                << member("offload_done", kivJsonString(kivTimeText(day->offloadDone)))
+                << member("after_wrap", kivJsonString(kivTimeText(day->afterWrap)));
+        for (const KivPlanDayWarning warning : day->warnings) {
+            warnings << kivJsonString(kivPlanDayWarningText(warning));
+        }
+    }
+    members << member("warnings",
+                      QLatin1Char('[') + warnings.join(QStringLiteral(", ")) + QLatin1Char(']'));
     return QLatin1Char('{') + members.join(QStringLiteral(", ")) + QStringLiteral("}\n");
 }
 

@@ -79,6 +79,19 @@ bool readAudio(const QString &value, KivFileSizeRequest &request, QString &error
     return true;
 }
 
+// The card size: typed with --size, or the free space of the volume holding
+// the path of --free, found when resolving.
+bool readCardSize(const QString &option, const QString &value, KivFileSizeRequest &request,
+                  QString &error)
+{
+    if (option == QLatin1String("--size")) {
+        return take(request.cardSize, request.cardSizeGiven, option, value, error);
+    }
+    request.free = value;
+    request.cardSizeGiven = {option, value};
+    return true;
+}
+
 // One source of the bitrate; any number of clips and lists of them pool
 // into one.
 bool readBitrate(const QString &option, const QString &value, KivFileSizeRequest &request,
@@ -133,8 +146,8 @@ bool readOptions(const QList<KivGivenOption> &given, KivFileSizeRequest &request
             ok = readUnits(value, request, error);
         } else if (g.name == QLatin1String("time")) {
             ok = readTime(value, request, error);
-        } else if (g.name == QLatin1String("size")) {
-            ok = take(request.cardSize, request.cardSizeGiven, option, value, error);
+        } else if (g.name == QLatin1String("size") || g.name == QLatin1String("free")) {
+            ok = readCardSize(option, value, request, error);
         } else if (g.name == QLatin1String("bitrate") || g.name == QLatin1String("mbytes") ||
                    g.name == QLatin1String("format") || g.name == QLatin1String("clip") ||
                    g.name == QLatin1String("clip-list")) {
@@ -212,9 +225,9 @@ bool checkRequest(const QList<KivGivenOption> &given, const KivFileSizeRequest &
     }
     if (request.count() == 3) {
         const KivGiven source = request.bitrateSource();
-        error = QStringLiteral("%1 %2, --size %3 and --time %4 are three quantities; give one "
+        error = QStringLiteral("%1 %2, %3 %4 and --time %5 are three quantities; give one "
                                "or two of them and the rest is calculated")
-                    .arg(source.option, kivQuoted(source.text),
+                    .arg(source.option, kivQuoted(source.text), request.cardSizeGiven.option,
                          kivQuoted(request.cardSizeGiven.text), kivQuoted(request.timeGiven.text));
         return false;
     }
