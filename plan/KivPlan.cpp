@@ -5,9 +5,9 @@
 
 #include "KivPlanRules.h"
 #include "calc/KivDisplay.h"
+#include "calc/KivFileName.h"
 
 #include <QDir>
-#include <QRegularExpression>
 
 namespace {
 
@@ -269,12 +269,10 @@ std::optional<KivFormatChoice> kivPlanChooseFormat(const KivFormatCatalogue &cat
 
 QStringList kivPlanClipPaths(const KivPlanClips &clips, const QString &folder)
 {
-    // A scheme of two or more letters before a ':' makes a URL, as the clip
-    // reader takes it; it goes as written.
-    static const QRegularExpression url(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    // A URL goes as written, as the clip reader takes it.
     QStringList paths;
     for (const QString &path : clips.paths) {
-        if (url.match(path).hasMatch() || QDir::isAbsolutePath(path)) {
+        if (kivIsUrl(path) || QDir::isAbsolutePath(path)) {
             paths << path;
         } else {
             paths << QDir::cleanPath(QDir(folder).absoluteFilePath(path));
