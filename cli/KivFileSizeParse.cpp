@@ -29,10 +29,8 @@ struct Parser
                                      ? QCommandLineOption(QLatin1String(row.name), QString(),
                                                           QStringLiteral("value"))
                                      : QCommandLineOption(QLatin1String(row.name)));
-                names << QLatin1String(row.name);
             }
         }
-        names << helpNames << versionNames;
     }
 
     bool wins(const QString &name) const
@@ -43,7 +41,6 @@ struct Parser
     QCommandLineParser parser;
     QStringList helpNames;
     QStringList versionNames;
-    QStringList names; // every name the parser takes
 };
 
 // The options the parser read, in the order given, each with its value.
@@ -147,7 +144,13 @@ KivParsedArguments kivParseArguments(const QStringList &arguments)
 
 QStringList kivFileSizeOptions()
 {
-    QStringList names = Parser().names;
+    const Parser read;
+    QStringList names = read.helpNames + read.versionNames;
+    for (const KivOptionRow &row : kivOptionRows()) {
+        if (row.letter == 0) {
+            names << QLatin1String(row.name);
+        }
+    }
     for (QString &name : names) {
         name.prepend(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"));
     }

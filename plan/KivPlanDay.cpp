@@ -17,6 +17,14 @@
 namespace {
 
 constexpr qint64 NS = 1000000000;
+
+// A non-negative count of ns that fits, rounded to the nearest: by hand, as
+// std::llround would bring the maths library into kivfilesize, whose start
+// then looks every symbol up in one library more.
+qint64 roundedNs(double ns)
+{
+    return static_cast<qint64>(ns + 0.5);
+}
 // An offload ending here or later is longer than the longest countable time;
 // below it every sum of a moment and a reading stays within qint64.
 constexpr qint64 LATEST = (qint64(KIV_LONGEST_SECONDS) + 1) * NS;
@@ -56,7 +64,7 @@ public:
     {
         // Below the day length: k < cards a day, so k x f < the day.
         const double at = double(k) * cardMbit * length / (c.mbps * c.seconds);
-        return std::llround(std::clamp(at, 0.0, length) * double(NS));
+        return roundedNs(std::clamp(at, 0.0, length) * double(NS));
     }
 
     // The ns to read `mbit` at the offload speed, or nothing beyond counting.
@@ -67,7 +75,7 @@ public:
         if (!kivIsCountable(seconds)) {
             return std::nullopt;
         }
-        return std::llround(seconds * double(NS));
+        return roundedNs(seconds * double(NS));
     }
 
     bool cameras(const QList<double> &cameraMbps, QString &error)
