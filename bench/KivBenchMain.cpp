@@ -12,6 +12,7 @@
 #define CALLGRIND_DUMP_STATS_AT(name) ((void)(name))
 #endif
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -84,8 +85,8 @@ private:
     std::map<std::string, bool> medians_;
 };
 
-// Runs each operation `count` times between callgrind's zeroing and a dump
-// named after it, and prints the allocations per operation.
+// Runs each operation its share of `count` times between callgrind's zeroing
+// and a dump named after it, and prints the runs and allocations per run.
 int countMode(const std::vector<KivBenchOp> &ops, long count, const char *filter)
 {
     for (const KivBenchOp &op : ops) {
@@ -93,18 +94,19 @@ int countMode(const std::vector<KivBenchOp> &ops, long count, const char *filter
         if (filter != nullptr && name.find(filter) == std::string::npos) {
             continue;
         }
-        for (long i = 0; i < count / 10 + 10; ++i) {
+        const long runs = std::max(1L, count / std::max(1L, op.share));
+        for (long i = 0; i < runs / 10 + (op.share > 1 ? 1 : 10); ++i) {
             op.run();
         }
         const std::uint64_t before = kivAllocations();
         CALLGRIND_ZERO_STATS;
-        for (long i = 0; i < count; ++i) {
+        for (long i = 0; i < runs; ++i) {
             op.run();
         }
         CALLGRIND_DUMP_STATS_AT(name.c_str());
         const std::uint64_t after = kivAllocations();
-        std::printf("op %s %ld %.2f\n", name.c_str(), count,
-                    static_cast<double>(after - before) / static_cast<double>(count));
+        std::printf("op %s %ld %.2f\n", name.c_str(), runs,
+                    static_cast<double>(after - before) / static_cast<double>(runs));
     }
     return 0;
 }

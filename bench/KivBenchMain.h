@@ -18,6 +18,10 @@ struct KivBenchOp
     std::string variant; // "kiv", or the standard equivalent's name
     std::function<void()> run;
     std::int64_t bytes = 0; // bytes processed per run, for a throughput figure
+    // What one run costs in runs of a library operation: the counting mode
+    // runs it count / share times (at least once), so that every program ends
+    // in about the same time under callgrind.
+    long share = 1;
 };
 
 // Defined by each benchmark program. May abort with a message when an

@@ -44,7 +44,7 @@ QString KivAudio::typed() const
         out += QLatin1Char(':') + QString::number(bits);
     }
     if (khz != 48) {
-        out += QLatin1Char(':') + QString::number(khz, 'f', QLocale::FloatingPointShortest);
+        out += QLatin1Char(':') + kivExactText(khz);
     }
     return out;
 }

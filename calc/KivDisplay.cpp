@@ -6,6 +6,8 @@
 #include "core/KivString.h"
 #include "time/KivTime.h"
 
+#include <QLocale>
+
 QString kivNumberText(double x)
 {
     return QString::number(x, 'g', 6);
@@ -67,4 +69,19 @@ QString kivEscaped(const QString &text, qsizetype longest)
 QString kivQuoted(const QString &text, qsizetype longest)
 {
     return QLatin1Char('"') + kivEscaped(text, longest) + QLatin1Char('"');
+}
+
+QString kivCannotRead(const QString &where, const QString &why)
+{
+    return QStringLiteral("%1: cannot be read (%2)").arg(where, why);
+}
+
+QString kivCannotWrite(const QString &where, const QString &why)
+{
+    return QStringLiteral("%1: cannot be written (%2)").arg(where, why);
+}
+
+QString kivExactText(double x)
+{
+    return QString::number(x, 'f', QLocale::FloatingPointShortest);
 }

@@ -136,3 +136,17 @@ bool kivHasRawBytes(QStringView name)
     }
     return false;
 }
+
+bool kivIsUrl(QStringView path)
+{
+    qsizetype scheme = 0;
+    for (; scheme < path.size(); ++scheme) {
+        const char16_t u = path[scheme].unicode();
+        const bool letter = (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
+        const bool later = (u >= u'0' && u <= u'9') || u == u'+' || u == u'-' || u == u'.';
+        if (!letter && !(scheme > 0 && later)) {
+            break;
+        }
+    }
+    return scheme >= 2 && scheme < path.size() && path[scheme] == u':';
+}

@@ -49,35 +49,35 @@ bool kivIsDigits(QStringView text)
     });
 }
 
-std::optional<double> kivReadNumber(const QString &text, QString &hint)
+std::optional<double> kivReadNumber(const QString &text, QString &error)
 {
     const QByteArray bytes = text.toLatin1();
     double value = 0.0;
     const char *first = bytes.constData();
     const char *last = first + bytes.size();
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error == std::errc::result_out_of_range) {
-        hint = QStringLiteral("beyond the range of numbers");
+    const auto [end, read] = std::from_chars(first, last, value);
+    if (read == std::errc::result_out_of_range) {
+        error = QStringLiteral("beyond the range of numbers");
         return std::nullopt;
     }
-    if (text.isEmpty() || error != std::errc() || end != last) {
-        hint = text.contains(QLatin1Char(','))
-                   ? QStringLiteral("not a number; write decimals with a point, as in 1.5")
-                   : QStringLiteral("not a number");
+    if (text.isEmpty() || read != std::errc() || end != last) {
+        error = text.contains(QLatin1Char(','))
+                    ? QStringLiteral("not a number; write decimals with a point, as in 1.5")
+                    : QStringLiteral("not a number");
         return std::nullopt;
     }
     if (!std::isfinite(value)) {
-        hint = QStringLiteral("not a finite number");
+        error = QStringLiteral("not a finite number");
         return std::nullopt;
     }
     if (value < 0.0) {
-        hint = QStringLiteral("negative");
+        error = QStringLiteral("negative");
         return std::nullopt;
     }
     return value + 0.0; // -0 reads as 0
 }
 
-std::optional<std::uint32_t> kivReadTime(const QString &text, QString &problem)
+std::optional<std::uint32_t> kivReadTime(const QString &text, QString &error)
 {
     const QStringList fields = text.split(QLatin1Char(':'));
     bool digitsOnly = fields.size() <= 3;
@@ -85,7 +85,7 @@ std::optional<std::uint32_t> kivReadTime(const QString &text, QString &problem)
         digitsOnly = digitsOnly && kivIsDigits(field);
     }
     if (!digitsOnly) {
-        problem = QStringLiteral("not a time; write S, M:S or H:M:S with digits only");
+        error = QStringLiteral("not a time; write S, M:S or H:M:S with digits only");
         return std::nullopt;
     }
     // From the right: seconds, minutes, hours.
@@ -101,13 +101,13 @@ std::optional<std::uint32_t> kivReadTime(const QString &text, QString &problem)
         }
         const std::uint64_t value = digits.size() > 10 ? UINT64_MAX : digits.toULongLong();
         if (!first && value >= 60) {
-            problem = QStringLiteral("not a time; minutes and seconds after hours or minutes "
-                                     "must be below 60");
+            error = QStringLiteral("not a time; minutes and seconds after hours or minutes "
+                                   "must be below 60");
             return std::nullopt;
         }
         if (value > KIV_LONGEST_SECONDS || value * UNITS[i] > KIV_LONGEST_SECONDS - total) {
-            problem = QStringLiteral("longer than %1, the longest time there is")
-                          .arg(kivTimeText(KIV_LONGEST_SECONDS));
+            error = QStringLiteral("longer than %1, the longest time there is")
+                        .arg(kivTimeText(KIV_LONGEST_SECONDS));
             return std::nullopt;
         }
         total += value * UNITS[i];

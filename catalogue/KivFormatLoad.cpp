@@ -77,16 +77,14 @@ int kivAddFormatsFile(KivFormatCatalogue &catalogue, const QString &path, QStrin
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        warnings << where + QLatin1String(": cannot be read (") + file.errorString() +
-                        QLatin1Char(')');
+        warnings << kivCannotRead(where, file.errorString());
         return 0;
     }
     // One byte more than allowed tells a file that is too large, also where
     // the size is unknown beforehand (pipes, devices).
     const QByteArray json = file.read(kivMaxFormatsFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        warnings << where + QLatin1String(": cannot be read (") + file.errorString() +
-                        QLatin1Char(')');
+        warnings << kivCannotRead(where, file.errorString());
         return 0;
     }
     if (json.size() > kivMaxFormatsFileBytes) {

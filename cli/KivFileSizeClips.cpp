@@ -14,16 +14,11 @@ template <typename T, typename F> QString jsonOrNull(const std::optional<T> &val
     return value ? text(*value) : QStringLiteral("null");
 }
 
-// "\"name\": value", one member of a JSON object.
-QString member(const char *name, const QString &value)
-{
-    return kivJsonString(QLatin1String(name)) + QStringLiteral(": ") + value;
-}
-
 QString event(const char *kind, const QStringList &members)
 {
     return QLatin1Char('{') +
-           (QStringList{member(KivClipMember::event, kivJsonString(QLatin1String(kind)))} + members)
+           (QStringList{kivJsonMember(KivClipMember::event, kivJsonString(QLatin1String(kind)))} +
+            members)
                .join(QStringLiteral(", ")) +
            QLatin1Char('}');
 }
@@ -35,18 +30,18 @@ QStringList clipMembers(const KivClip &clip)
     const auto frame = [](QSize s) {
         return QStringLiteral("\"%1x%2\"").arg(s.width()).arg(s.height());
     };
-    return {
-        member(M::path, kivJsonString(clip.path)),
-        member(M::bytes, QString::number(clip.bytes)),
-        member(M::seconds, kivJsonNumber(clip.seconds)),
-        member(M::mbps, kivJsonNumber(clip.mbps())),
-        member(M::codec, jsonOrNull(clip.videoFormat, kivJsonString)),
-        member(M::frame, jsonOrNull(clip.frameSize, frame)),
-        member(M::fps, jsonOrNull(clip.frameRate, kivJsonNumber)),
-        member(M::videoMbps, jsonOrNull(clip.videoMbps, kivJsonNumber)),
-        member(M::audioMbps, jsonOrNull(clip.audioMbps, kivJsonNumber)),
-        member(M::role, kivJsonString(QLatin1String(kivClipRoleName(clip.role)))),
-        member(M::recording, kivJsonString(clip.recording.isEmpty() ? clip.path : clip.recording))};
+    return {kivJsonMember(M::path, kivJsonString(clip.path)),
+            kivJsonMember(M::bytes, QString::number(clip.bytes)),
+            kivJsonMember(M::seconds, kivJsonNumber(clip.seconds)),
+            kivJsonMember(M::mbps, kivJsonNumber(clip.mbps())),
+            kivJsonMember(M::codec, jsonOrNull(clip.videoFormat, kivJsonString)),
+            kivJsonMember(M::frame, jsonOrNull(clip.frameSize, frame)),
+            kivJsonMember(M::fps, jsonOrNull(clip.frameRate, kivJsonNumber)),
+            kivJsonMember(M::videoMbps, jsonOrNull(clip.videoMbps, kivJsonNumber)),
+            kivJsonMember(M::audioMbps, jsonOrNull(clip.audioMbps, kivJsonNumber)),
+            kivJsonMember(M::role, kivJsonString(QLatin1String(kivClipRoleName(clip.role)))),
+            kivJsonMember(M::recording,
+                          kivJsonString(clip.recording.isEmpty() ? clip.path : clip.recording))};
 }
 
 // Whole seconds for the time text; a pooled duration beyond the longest
@@ -66,7 +61,7 @@ QString skippedReasons(const KivClipReport &report)
 {
     QStringList counts;
     for (const auto &[reason, count] : kivSkipCounts(report.skipped)) {
-        counts << member(kivClipReason(reason).code, QString::number(count));
+        counts << kivJsonMember(kivClipReason(reason).code, QString::number(count));
     }
     return QLatin1Char('{') + counts.join(QStringLiteral(", ")) + QLatin1Char('}');
 }
@@ -80,9 +75,9 @@ QString boolean(bool value)
 QStringList completeness(const KivClipReport &report)
 {
     namespace M = KivClipMember;
-    return {member(M::skippedReasons, skippedReasons(report)),
-            member(M::complete, boolean(report.complete())),
-            member(M::unmeasuredBytes, QString::number(report.unmeasuredBytes))};
+    return {kivJsonMember(M::skippedReasons, skippedReasons(report)),
+            kivJsonMember(M::complete, boolean(report.complete())),
+            kivJsonMember(M::unmeasuredBytes, QString::number(report.unmeasuredBytes))};
 }
 
 } // namespace
@@ -154,20 +149,23 @@ QString kivClipsJson(const KivClipReport &report)
         if (skip.fault) {
             const KivClipReasonText &reason = kivClipReason(skip.reason);
             faults << QLatin1Char('{') +
-                          QStringList{member(M::path, kivJsonString(skip.path)),
-                                      member(M::code, kivJsonString(QLatin1String(reason.code))),
-                                      member(M::reason, kivJsonString(QLatin1String(reason.text)))}
+                          QStringList{
+                              kivJsonMember(M::path, kivJsonString(skip.path)),
+                              kivJsonMember(M::code, kivJsonString(QLatin1String(reason.code))),
+                              kivJsonMember(M::reason, kivJsonString(QLatin1String(reason.text)))}
                               .join(QStringLiteral(", ")) +
                           QLatin1Char('}');
         }
     }
-    return (QStringList{member(M::recordings, QString::number(report.totals.recordings)),
-                        member(M::clips, QLatin1Char('[') + clips.join(QStringLiteral(", ")) +
-                                             QLatin1Char(']')),
-                        member(M::skippedCount, QString::number(report.skipped.size()))} +
+    return (QStringList{kivJsonMember(M::recordings, QString::number(report.totals.recordings)),
+                        kivJsonMember(M::clips, QLatin1Char('[') +
+                                                    clips.join(QStringLiteral(", ")) +
+                                                    QLatin1Char(']')),
+                        kivJsonMember(M::skippedCount, QString::number(report.skipped.size()))} +
             completeness(report) +
-            QStringList{member(M::faults, QLatin1Char('[') + faults.join(QStringLiteral(", ")) +
-                                              QLatin1Char(']'))})
+            QStringList{kivJsonMember(M::faults, QLatin1Char('[') +
+                                                     faults.join(QStringLiteral(", ")) +
+                                                     QLatin1Char(']'))})
         .join(QStringLiteral(", "));
 }
 
@@ -175,26 +173,27 @@ QString kivClipTotalEvent(const KivClipReport &report)
 {
     namespace M = KivClipMember;
     const KivClipTotals &totals = report.totals;
-    return event(KivClipEvent::total,
-                 QStringList{member(M::recordings, QString::number(totals.recordings)),
-                             member(M::clips, QString::number(totals.clips)),
-                             member(M::bytes, QString::number(totals.bytes)),
-                             member(M::seconds, kivJsonNumber(totals.seconds)),
-                             member(M::mbps, kivJsonNumber(totals.mbps())),
-                             member(M::videoMbps, jsonOrNull(totals.videoMbps, kivJsonNumber)),
-                             member(M::audioMbps, jsonOrNull(totals.audioMbps, kivJsonNumber)),
-                             member(M::skippedCount, QString::number(report.skipped.size()))} +
-                     completeness(report));
+    return event(
+        KivClipEvent::total,
+        QStringList{kivJsonMember(M::recordings, QString::number(totals.recordings)),
+                    kivJsonMember(M::clips, QString::number(totals.clips)),
+                    kivJsonMember(M::bytes, QString::number(totals.bytes)),
+                    kivJsonMember(M::seconds, kivJsonNumber(totals.seconds)),
+                    kivJsonMember(M::mbps, kivJsonNumber(totals.mbps())),
+                    kivJsonMember(M::videoMbps, jsonOrNull(totals.videoMbps, kivJsonNumber)),
+                    kivJsonMember(M::audioMbps, jsonOrNull(totals.audioMbps, kivJsonNumber)),
+                    kivJsonMember(M::skippedCount, QString::number(report.skipped.size()))} +
+            completeness(report));
 }
 
 void KivClipEventLines::reading(const QString &path)
 {
-    sink(event(KivClipEvent::reading, {member(KivClipMember::path, kivJsonString(path))}));
+    sink(event(KivClipEvent::reading, {kivJsonMember(KivClipMember::path, kivJsonString(path))}));
 }
 
 void KivClipEventLines::read(const QString &path)
 {
-    sink(event(KivClipEvent::read, {member(KivClipMember::path, kivJsonString(path))}));
+    sink(event(KivClipEvent::read, {kivJsonMember(KivClipMember::path, kivJsonString(path))}));
 }
 
 void KivClipEventLines::skipped(const KivClipSkip &skip)
@@ -202,18 +201,20 @@ void KivClipEventLines::skipped(const KivClipSkip &skip)
     namespace M = KivClipMember;
     const KivClipReasonText &reason = kivClipReason(skip.reason);
     sink(event(KivClipEvent::skipped,
-               {member(M::path, kivJsonString(skip.path)),
-                member(M::code, kivJsonString(QLatin1String(reason.code))),
-                member(M::reason, kivJsonString(QLatin1String(reason.text))),
-                member(M::refused, boolean(skip.refused)), member(M::fault, boolean(skip.fault))}));
+               {kivJsonMember(M::path, kivJsonString(skip.path)),
+                kivJsonMember(M::code, kivJsonString(QLatin1String(reason.code))),
+                kivJsonMember(M::reason, kivJsonString(QLatin1String(reason.text))),
+                kivJsonMember(M::refused, boolean(skip.refused)),
+                kivJsonMember(M::fault, boolean(skip.fault))}));
 }
 
 void KivClipEventLines::failed(KivClipReason reason)
 {
     namespace M = KivClipMember;
     const KivClipReasonText &text = kivClipReason(reason);
-    sink(event(KivClipEvent::failed, {member(M::code, kivJsonString(QLatin1String(text.code))),
-                                      member(M::reason, kivJsonString(QLatin1String(text.text)))}));
+    sink(event(KivClipEvent::failed,
+               {kivJsonMember(M::code, kivJsonString(QLatin1String(text.code))),
+                kivJsonMember(M::reason, kivJsonString(QLatin1String(text.text)))}));
 }
 
 void KivClipEventLines::measured(const KivClip &clip)

@@ -3,58 +3,23 @@
 
 #include "KivFileSizeHelp.h"
 
+#include "KivFileSizeOptions.h"
+
 #include "calc/KivUnits.h"
 
 #include <QStringList>
 
 namespace {
 
-// The help, around the list of ways of counting a gigabyte.
-const char HELP_BEFORE_UNITS[] = R"(Usage: kivfilesize [OPTION]...
+// The help, around the list of options.
+const char HELP_BEFORE_OPTIONS[] = R"(Usage: kivfilesize [OPTION]...
 Relates the bitrate, the card size and the recording time of a recording on a
 memory card. Give two of them and it prints the third; give one and it prints a
 table: a bitrate gives the time on common card sizes, a time the bitrate that
 fills them, a card size the time at common bitrates.
 
-  --bitrate MBIT   bitrate in Mbit/s
-  --mbytes MB      bitrate in MB/s (1 MB/s = 8 Mbit/s), instead of --bitrate
-  --format ID      bitrate of a recording format, instead of --bitrate: a codec
-                   (prores-422-hq, dnxhr-hq, v210: give --frame and --fps), a
-                   name editors say ("DNxHD 145", "prores hq") or a camera
-                   mode (sony-xavc-s-4k-100m); see --list-formats
-  --frame WxH      frame size for --format: WIDTHxHEIGHT, hd, uhd or dci4k
-  --fps N          frame rate for --format: 25, 29.97 or 30000/1001; fields
-                   of interlaced video with an i: 50i is 25 frames
-  --audio C[:B[:K]]
-                   add C channels of B-bit K kHz PCM (24-bit 48 kHz unless
-                   given) to --bitrate, --mbytes or a --format of video only
-  --clip PATH      bitrate measured from recorded clips, instead of --bitrate:
-                   a clip, or a folder and every clip below it (a card's
-                   DCIM/, say), grouped into recordings as the camera wrote
-                   them; repeat it to pool more; needs libmediainfo0v5
-  --clip-list FILE like --clip for each path in FILE, NUL-separated as
-                   xargs -0 reads them ('-': standard input)
-  --size GB        card size in GB
-  --time H:M:S     recording time: S, M:S or H:M:S
 )";
-const char HELP_AFTER_UNITS[] = R"(  --json           print JSON: an object, or an array for a table
-  --list-formats [WORD]
-                   list the recording formats, or those whose id, name or
-                   family holds WORD, with the nature and source of each
-                   figure; with --json also the figures themselves
-  --formats-file PATH
-                   add the formats of a JSON file to the built-in ones and the
-                   user's own, ~/.config/kivfilesizecalculator/formats.json
-  --clip-events    with --clip alone: print one JSON line per file as it is
-                   read and measured, then each clip and the totals
-  --plan FILE      plan a whole shoot from a JSON plan file ('-' reads standard
-                   input): each camera's Mbit/s, GB a day, cards a day and GB,
-                   then the totals with copies, proxies, drives and the
-                   offload time; takes only --json and --formats-file (see
-                   PLAN FILE in the manual)
-  -h, --help       print this help and exit (--help-all prints the same)
-  -v, --version    print the version and exit
-
+const char HELP_AFTER_OPTIONS[] = R"(
 Numbers take a decimal point. Times are truncated to whole seconds and shown in
 total hours. Exit status: 0 with an answer, 2 when the command line is refused.
 
@@ -66,6 +31,7 @@ Examples:
   kivfilesize --format prores-422-hq --frame uhd --fps 25 --size 512
   kivfilesize --format "DNxHD 220x" --frame hd --audio 4 --time 1:00:00
   kivfilesize --clip DCIM/ --size 256
+  kivfilesize --format sony-xavc-s-4k-100m --free /media/card
   kivfilesize --plan shoot.json --json
   find . -name '*.MP4' -print0 | kivfilesize --clip-list - --size 256
 )";
@@ -79,6 +45,10 @@ QString helpEntry(const QString &name, const QString &words)
     QString out = (QStringLiteral("  ") + name).leftJustified(COLUMN);
     qsizetype line = COLUMN;
     bool first = true;
+    if (out.size() > COLUMN - 1 && !out.endsWith(QLatin1Char(' '))) {
+        // A long name has its words on the next line.
+        out += QLatin1Char('\n') + QString(COLUMN, QLatin1Char(' '));
+    }
     for (const QString &word : words.split(QLatin1Char(' '))) {
         if (!first && line + 1 + word.size() > WIDTH) {
             out += QLatin1Char('\n') + QString(COLUMN, QLatin1Char(' '));
@@ -105,8 +75,21 @@ QString kivFileSizeHelp()
         ways << QStringLiteral("%1 (%2)").arg(QLatin1String(unit.name), QLatin1String(unit.counts));
     }
     const QString last = ways.takeLast();
-    const QString units =
-        QStringLiteral("how a GB is counted: %1 or %2").arg(ways.join(QStringLiteral(", ")), last);
-    return QLatin1String(HELP_BEFORE_UNITS) + helpEntry(QStringLiteral("--units UNITS"), units) +
-           QLatin1String(HELP_AFTER_UNITS);
+    const QString units = QStringLiteral("%1 or %2").arg(ways.join(QStringLiteral(", ")), last);
+    QString help = QLatin1String(HELP_BEFORE_OPTIONS);
+    for (const KivOptionRow &row : kivOptionRows()) {
+        QString name = QStringLiteral("--") + QLatin1String(row.name);
+        if (row.letter != 0) {
+            name = QStringLiteral("-%1, ").arg(QLatin1Char(row.letter)) + name;
+        }
+        if (row.valueName != nullptr) {
+            name += QLatin1Char(' ') + QLatin1String(row.valueName);
+        }
+        QString words = QLatin1String(row.description);
+        if (words.contains(QLatin1String("%1"))) {
+            words = words.arg(units);
+        }
+        help += helpEntry(name, words);
+    }
+    return help + QLatin1String(HELP_AFTER_OPTIONS);
 }

@@ -3,41 +3,39 @@
 
 #include "KivFileSizeParse.h"
 
+#include "KivFileSizeOptions.h"
+
 #include <QCommandLineParser>
 
 #include <algorithm>
 
 namespace {
 
-struct OptionRow
-{
-    const char *name;
-    bool takesValue;
-};
-
-// The options besides --help and --version, which Qt's parser adds itself.
-constexpr OptionRow OPTIONS[] = {
-    {"bitrate", true},      {"mbytes", true},    {"size", true},  {"time", true},
-    {"units", true},        {"format", true},    {"frame", true}, {"fps", true},
-    {"formats-file", true}, {"clip", true},      {"json", false}, {"list-formats", false},
-    {"clip-events", false}, {"clip-list", true}, {"plan", true},  {"audio", true},
-};
-
-// Qt's parser with every option, and the names of the options that answer
-// at once: Qt's help (with --help-all) and version.
+// Qt's parser with every option of the table, and the names of the options
+// that answer at once: Qt's help (with --help-all) and version. The help
+// comes from the table, so the parser needs no descriptions.
 struct Parser
 {
     Parser()
     {
-        helpNames = parser.addHelpOption().names();
-        helpNames << QStringLiteral("help-all");
-        versionNames = parser.addVersionOption().names();
-        for (const OptionRow &spec : OPTIONS) {
-            parser.addOption(spec.takesValue
-                                 ? QCommandLineOption(QLatin1String(spec.name), QString(),
-                                                      QStringLiteral("value"))
-                                 : QCommandLineOption(QLatin1String(spec.name)));
+        for (const KivOptionRow &row : kivOptionRows()) {
+            if (qstrcmp(row.name, "help") == 0) {
+                helpNames = parser.addHelpOption().names();
+                helpNames << QStringLiteral("help-all");
+            } else if (qstrcmp(row.name, "version") == 0) {
+                versionNames = parser.addVersionOption().names();
+            } else {
+                parser.addOption(row.takesValue
+                                     ? QCommandLineOption(QLatin1String(row.name), QString(),
+                                                          QStringLiteral("value"))
+                                     : QCommandLineOption(QLatin1String(row.name)));
+            }
         }
+    }
+
+    bool wins(const QString &name) const
+    {
+        return helpNames.contains(name) || versionNames.contains(name);
     }
 
     QCommandLineParser parser;
@@ -73,66 +71,52 @@ QList<KivGivenOption> givenInOrder(const QCommandLineParser &parser)
     return given;
 }
 
-bool takesValue(const QString &name)
+// Whether an argument as typed may be --help or --version (or hold -h or -v
+// among its letters); the parser decides whether it is, or a value.
+bool mayWin(const QString &argument, const Parser &read)
 {
-    for (const OptionRow &spec : OPTIONS) {
-        if (name == QLatin1String(spec.name)) {
-            return spec.takesValue;
+    if (argument.startsWith(QLatin1String("--"))) {
+        return read.wins(argument.mid(2));
+    }
+    if (!argument.startsWith(QLatin1Char('-'))) {
+        return false;
+    }
+    for (qsizetype j = 1; j < argument.size(); ++j) {
+        if (read.wins(argument.mid(j, 1))) {
+            return true;
         }
     }
     return false;
 }
 
-// Where the first --help or --version stands in `given`, if everything before
-// it on the command line is an option the parser knows, with its value where
-// it takes one: the arguments are walked beside the options the parser
-// registered, which follow the same order. -1 otherwise.
-qsizetype helpOrVersion(const QStringList &arguments, const QList<KivGivenOption> &given,
-                        const QStringList &helpNames, const QStringList &versionNames)
+// The first --help or --version, if everything before it is an option the
+// parser knows with its value where it takes one: `before` holds those
+// options. The parser reads the arguments again only up to each argument that
+// may be one, in pieces that follow each other, so at most once more in all.
+bool firstWinner(const QStringList &arguments, Parser &read, QList<KivGivenOption> &before,
+                 bool &helps)
 {
-    const auto wins = [&](const QString &name) {
-        return helpNames.contains(name) || versionNames.contains(name);
-    };
-    // Most command lines ask for neither: no walk then.
-    if (std::none_of(given.begin(), given.end(),
-                     [&](const KivGivenOption &g) { return wins(g.name); })) {
-        return -1;
-    }
-    qsizetype k = 0;
+    qsizetype start = 0;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (argument.startsWith(QLatin1String("--")) && argument.size() > 2) {
-            const qsizetype equals = argument.indexOf(QLatin1Char('='));
-            const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
-            if (k >= given.size() || given[k].name != name) {
-                return -1; // an option the parser does not know
-            }
-            if (wins(name)) {
-                return equals < 0 ? k : -1;
-            }
-            if (takesValue(name) && equals < 0) {
-                ++i; // its value, whatever it looks like
-            } else if (!takesValue(name) && equals >= 0) {
-                return -1;
-            }
-            ++k;
-        } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1 &&
-                   argument != QLatin1String("--")) {
-            // Single letters, possibly several in one argument (-hv).
-            for (qsizetype j = 1; j < argument.size(); ++j) {
-                if (k >= given.size() || given[k].name != argument.mid(j, 1)) {
-                    return -1;
-                }
-                if (wins(given[k].name)) {
-                    return k;
-                }
-                ++k;
-            }
-        } else {
-            return -1; // a value without its option, or "--"
+        if (!mayWin(arguments[i], read)) {
+            continue;
         }
+        if (!read.parser.parse(QStringList{QStringLiteral("kivfilesize")} +
+                               arguments.mid(start, i + 1 - start)) ||
+            !read.parser.positionalArguments().isEmpty()) {
+            return false; // an unknown option, a stray value or "--" before it
+        }
+        const QList<KivGivenOption> options = givenInOrder(read.parser);
+        for (const KivGivenOption &option : options) {
+            if (read.wins(option.name)) {
+                helps = read.helpNames.contains(option.name);
+                return true;
+            }
+            before.append(option);
+        }
+        start = i + 1; // it was the value of the option before it
     }
-    return -1;
+    return false;
 }
 
 } // namespace
@@ -147,9 +131,14 @@ KivParsedArguments kivParseArguments(const QStringList &arguments)
     }
     out.given = givenInOrder(read.parser);
     out.positional = read.parser.positionalArguments();
-    out.firstHelpOrVersion = helpOrVersion(arguments, out.given, read.helpNames, read.versionNames);
-    out.helps = out.firstHelpOrVersion >= 0 &&
-                read.helpNames.contains(out.given[out.firstHelpOrVersion].name);
+    // Most command lines ask for neither: nothing more to read then.
+    if (std::any_of(out.given.begin(), out.given.end(),
+                    [&read](const KivGivenOption &g) { return read.wins(g.name); })) {
+        QList<KivGivenOption> before;
+        if (firstWinner(arguments, read, before, out.helps)) {
+            out.firstHelpOrVersion = before.size();
+        }
+    }
     return out;
 }
 
@@ -157,8 +146,10 @@ QStringList kivFileSizeOptions()
 {
     const Parser read;
     QStringList names = read.helpNames + read.versionNames;
-    for (const OptionRow &spec : OPTIONS) {
-        names << QLatin1String(spec.name);
+    for (const KivOptionRow &row : kivOptionRows()) {
+        if (row.letter == 0) {
+            names << QLatin1String(row.name);
+        }
     }
     for (QString &name : names) {
         name.prepend(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"));

@@ -57,6 +57,9 @@ QString textOf(const KivPlan &plan, const KivPlanAnswer &answer)
     if (plan.cardSize) {
         headers << QStringLiteral("Cards/day") << QStringLiteral("Card time");
     }
+    if (answer.day) {
+        headers << QStringLiteral("Cards");
+    }
     rows.push_back(headers << gb);
     for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
         const KivPlanCameraAnswer &c = answer.cameras[i];
@@ -64,6 +67,9 @@ QString textOf(const KivPlan &plan, const KivPlanAnswer &answer)
                            kivNumberText(c.mbps), kivNumberText(c.gbPerDay)};
         if (c.cardsPerDay && c.cardSeconds) {
             row << kivNumberText(*c.cardsPerDay) << kivTimeText(*c.cardSeconds);
+        }
+        if (answer.day) {
+            row << QString::number(answer.day->cards[i]);
         }
         rows.push_back(row << kivNumberText(c.gb));
     }
@@ -90,6 +96,14 @@ QString textOf(const KivPlan &plan, const KivPlanAnswer &answer)
                               .arg(kivTimeText(*answer.offloadSeconds),
                                    kivNumberText(*plan.offloadMbytesPerSec))});
     }
+    if (const std::optional<KivPlanDay> &day = answer.day) {
+        totals.push_back({QStringLiteral("Cards to rent:"), QString::number(day->cardsTotal)});
+        totals.push_back({QStringLiteral("Offload done:"),
+                          QStringLiteral("%1 (%2 after wrap), %3, %4")
+                              .arg(kivTimeText(day->offloadDone), kivTimeText(day->afterWrap),
+                                   counted(plan.readers, "reader", "readers"),
+                                   QLatin1String(plan.verify ? "verified" : "not verified"))});
+    }
     qsizetype labels = 0;
     for (const QStringList &line : totals) {
         labels = std::max(labels, line[0].size());
@@ -98,12 +112,12 @@ QString textOf(const KivPlan &plan, const KivPlanAnswer &answer)
     for (const QStringList &line : totals) {
         out += line[0].leftJustified(labels + 1) + line[1] + QLatin1Char('\n');
     }
+    if (answer.day) {
+        for (const KivPlanDayWarning warning : answer.day->warnings) {
+            out += QStringLiteral("Warning: ") + kivPlanDayWarningText(warning) + QLatin1Char('\n');
+        }
+    }
     return out;
-}
-
-QString member(const char *name, const QString &value)
-{
-    return QStringLiteral("\"%1\": %2").arg(QLatin1String(name), value);
 }
 
 QString jsonOf(const KivPlan &plan, const KivPlanAnswer &answer)
@@ -111,36 +125,51 @@ QString jsonOf(const KivPlan &plan, const KivPlanAnswer &answer)
     QStringList cameras;
     for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
         const KivPlanCameraAnswer &c = answer.cameras[i];
-        QStringList members = {member("name", kivJsonString(plan.cameras[i].name)),
-                               member("count", QString::number(plan.cameras[i].count)),
-                               member("mbit_s", kivJsonNumber(c.mbps)),
-                               member("gb_per_day", kivJsonNumber(c.gbPerDay))};
+        QStringList members = {kivJsonMember("name", kivJsonString(plan.cameras[i].name)),
+                               kivJsonMember("count", QString::number(plan.cameras[i].count)),
+                               kivJsonMember("mbit_s", kivJsonNumber(c.mbps)),
+                               kivJsonMember("gb_per_day", kivJsonNumber(c.gbPerDay))};
         if (c.cardsPerDay && c.cardSeconds) {
-            members << member("cards_per_day", kivJsonNumber(*c.cardsPerDay))
-                    << member("card_time", kivJsonString(kivTimeText(*c.cardSeconds)));
+            members << kivJsonMember("cards_per_day", kivJsonNumber(*c.cardsPerDay))
+                    << kivJsonMember("card_time", kivJsonString(kivTimeText(*c.cardSeconds)));
         }
-        members << member("gb", kivJsonNumber(c.gb));
+        if (answer.day) {
+            members << kivJsonMember("cards", QString::number(answer.day->cards[i]));
+        }
+        members << kivJsonMember("gb", kivJsonNumber(c.gb));
         cameras << QStringLiteral("  {") + members.join(QStringLiteral(", ")) + QLatin1Char('}');
     }
     QStringList members = {
-        member("units", kivJsonString(QLatin1String(kivCardUnit(plan.units).name))),
-        member("days", QString::number(plan.days)),
-        member("copies", QString::number(plan.copies)),
-        member("cameras",
-               QStringLiteral("[\n") + cameras.join(QStringLiteral(",\n")) + QStringLiteral("\n]")),
-        member("gb_per_day", kivJsonNumber(answer.gbPerDay)),
-        member("gb", kivJsonNumber(answer.gb)),
-        member("gb_with_copies", kivJsonNumber(answer.gbWithCopies))};
+        kivJsonMember("units", kivJsonString(QLatin1String(kivCardUnit(plan.units).name))),
+        kivJsonMember("days", QString::number(plan.days)),
+        kivJsonMember("copies", QString::number(plan.copies)),
+        kivJsonMember("cameras", QStringLiteral("[\n") + cameras.join(QStringLiteral(",\n")) +
+                                     QStringLiteral("\n]")),
+        kivJsonMember("gb_per_day", kivJsonNumber(answer.gbPerDay)),
+        kivJsonMember("gb", kivJsonNumber(answer.gb)),
+        kivJsonMember("gb_with_copies", kivJsonNumber(answer.gbWithCopies))};
     if (answer.proxyGb) {
-        members << member("proxy_gb", kivJsonNumber(*answer.proxyGb));
+        members << kivJsonMember("proxy_gb", kivJsonNumber(*answer.proxyGb));
     }
-    members << member("total_gb", kivJsonNumber(answer.totalGb));
+    members << kivJsonMember("total_gb", kivJsonNumber(answer.totalGb));
     if (answer.drives) {
-        members << member("drives", kivJsonNumber(*answer.drives));
+        members << kivJsonMember("drives", kivJsonNumber(*answer.drives));
     }
     if (answer.offloadSeconds) {
-        members << member("offload_per_day", kivJsonString(kivTimeText(*answer.offloadSeconds)));
+        members << kivJsonMember("offload_per_day",
+                                 kivJsonString(kivTimeText(*answer.offloadSeconds)));
     }
+    QStringList warnings;
+    if (const std::optional<KivPlanDay> &day = answer.day) {
+        members << kivJsonMember("cards_total", QString::number(day->cardsTotal))
+                << kivJsonMember("offload_done", kivJsonString(kivTimeText(day->offloadDone)))
+                << kivJsonMember("after_wrap", kivJsonString(kivTimeText(day->afterWrap)));
+        for (const KivPlanDayWarning warning : day->warnings) {
+            warnings << kivJsonString(kivPlanDayWarningText(warning));
+        }
+    }
+    members << kivJsonMember("warnings", QLatin1Char('[') + warnings.join(QStringLiteral(", ")) +
+                                             QLatin1Char(']'));
     return QLatin1Char('{') + members.join(QStringLiteral(", ")) + QStringLiteral("}\n");
 }
 

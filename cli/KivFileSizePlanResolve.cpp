@@ -25,7 +25,7 @@ bool readPlan(const QString &path, KivPlan &plan, QString &folder, QString &erro
     if (path == QLatin1String("-")) {
         QFile in;
         if (!in.open(stdin, QIODevice::ReadOnly)) {
-            error = QStringLiteral("standard input: cannot be read (%1)").arg(in.errorString());
+            error = kivCannotRead(QStringLiteral("standard input"), in.errorString());
             return false;
         }
         folder = QDir::currentPath();

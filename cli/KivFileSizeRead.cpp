@@ -3,6 +3,7 @@
 
 #include "KivFileSizeRead.h"
 
+#include "KivFileSizeOptions.h"
 #include "KivFileSizeParse.h"
 
 #include "calc/KivDisplay.h"
@@ -13,20 +14,19 @@
 
 namespace {
 
-// The only options that go with --plan: the rest is in the plan file.
-constexpr const char *PLAN_OPTIONS[] = {"plan", "json", "formats-file"};
+// The first option given with `name`, or null.
+const KivGivenOption *givenOption(const QList<KivGivenOption> &given, const char *name)
+{
+    const auto it = std::find_if(given.begin(), given.end(), [name](const KivGivenOption &g) {
+        return g.name == QLatin1String(name);
+    });
+    return it == given.end() ? nullptr : &*it;
+}
 
-// Takes one number into the request, refusing repeats.
+// Takes one number into the request.
 bool take(std::optional<double> &slot, KivGiven &given, const QString &option, const QString &text,
           QString &error)
 {
-    if (slot.has_value()) {
-        error = QStringLiteral("%1 %2 and %3 %4 both give the %5; give it once")
-                    .arg(given.option, kivQuoted(given.text), option, kivQuoted(text),
-                         option == QLatin1String("--size") ? QStringLiteral("card size")
-                                                           : QStringLiteral("bitrate"));
-        return false;
-    }
     QString hint;
     const std::optional<double> value = kivReadNumber(text, hint);
     if (!value) {
@@ -57,11 +57,6 @@ bool readUnits(const QString &value, KivFileSizeRequest &request, QString &error
 
 bool readTime(const QString &value, KivFileSizeRequest &request, QString &error)
 {
-    if (request.seconds) {
-        error = QStringLiteral("--time %1 and --time %2 both give the time; give it once")
-                    .arg(kivQuoted(request.timeGiven.text), kivQuoted(value));
-        return false;
-    }
     QString problem;
     request.seconds = kivReadTime(value, problem);
     if (!request.seconds) {
@@ -74,11 +69,6 @@ bool readTime(const QString &value, KivFileSizeRequest &request, QString &error)
 
 bool readAudio(const QString &value, KivFileSizeRequest &request, QString &error)
 {
-    if (request.audio) {
-        error = QStringLiteral("--audio %1 and --audio %2: give it once")
-                    .arg(kivQuoted(request.audioGiven.text), kivQuoted(value));
-        return false;
-    }
     QString problem;
     request.audio = kivReadAudio(value, problem);
     if (!request.audio) {
@@ -89,6 +79,19 @@ bool readAudio(const QString &value, KivFileSizeRequest &request, QString &error
     return true;
 }
 
+// The card size: typed with --size, or the free space of the volume holding
+// the path of --free, found when resolving.
+bool readCardSize(const QString &option, const QString &value, KivFileSizeRequest &request,
+                  QString &error)
+{
+    if (option == QLatin1String("--size")) {
+        return take(request.cardSize, request.cardSizeGiven, option, value, error);
+    }
+    request.free = value;
+    request.cardSizeGiven = {option, value};
+    return true;
+}
+
 // One source of the bitrate; any number of clips and lists of them pool
 // into one.
 bool readBitrate(const QString &option, const QString &value, KivFileSizeRequest &request,
@@ -96,12 +99,6 @@ bool readBitrate(const QString &option, const QString &value, KivFileSizeRequest
 {
     const bool list = option == QLatin1String("--clip-list");
     const bool clip = list || option == QLatin1String("--clip");
-    if (request.hasBitrate() && !(clip && request.hasClips())) {
-        const KivGiven first = request.bitrateSource();
-        error = QStringLiteral("%1 %2 and %3 %4 both give the bitrate; give it once")
-                    .arg(first.option, kivQuoted(first.text), option, kivQuoted(value));
-        return false;
-    }
     if (option == QLatin1String("--format")) {
         request.format = value;
     } else if (list) {
@@ -119,9 +116,29 @@ bool readBitrate(const QString &option, const QString &value, KivFileSizeRequest
 bool readOptions(const QList<KivGivenOption> &given, KivFileSizeRequest &request, QString &error)
 {
     using Action = KivFileSizeRequest::Action;
+    // The first option that gave each thing given once.
+    struct Giver
+    {
+        const KivOptionRow *row;
+        QString option;
+        QString text;
+    };
+    QList<Giver> givers;
     for (const KivGivenOption &g : given) {
         const QString option = QStringLiteral("--") + g.name;
         const QString &value = g.value;
+        const KivOptionRow *row = kivFindOption(g.name);
+        if (row != nullptr && row->gives != nullptr) {
+            const auto first = std::find_if(givers.begin(), givers.end(), [row](const Giver &o) {
+                return qstrcmp(o.row->gives, row->gives) == 0;
+            });
+            if (first == givers.end()) {
+                givers.append({row, option, value});
+            } else if (!(first->row->pools && row->pools)) {
+                error = kivGivenTwice(first->option, first->text, option, value, row->gives);
+                return false;
+            }
+        }
         bool ok = true;
         if (g.name == QLatin1String("json")) {
             request.json = true;
@@ -129,21 +146,14 @@ bool readOptions(const QList<KivGivenOption> &given, KivFileSizeRequest &request
             ok = readUnits(value, request, error);
         } else if (g.name == QLatin1String("time")) {
             ok = readTime(value, request, error);
-        } else if (g.name == QLatin1String("size")) {
-            ok = take(request.cardSize, request.cardSizeGiven, option, value, error);
+        } else if (g.name == QLatin1String("size") || g.name == QLatin1String("free")) {
+            ok = readCardSize(option, value, request, error);
         } else if (g.name == QLatin1String("bitrate") || g.name == QLatin1String("mbytes") ||
                    g.name == QLatin1String("format") || g.name == QLatin1String("clip") ||
                    g.name == QLatin1String("clip-list")) {
             ok = readBitrate(option, value, request, error);
         } else if (g.name == QLatin1String("frame") || g.name == QLatin1String("fps")) {
-            std::optional<QString> &slot =
-                g.name == QLatin1String("frame") ? request.frame : request.fps;
-            if (slot) {
-                error = QStringLiteral("%1 %2 and %1 %3: give it once")
-                            .arg(option, kivQuoted(*slot), kivQuoted(value));
-                return false;
-            }
-            slot = value;
+            (g.name == QLatin1String("frame") ? request.frame : request.fps) = value;
         } else if (g.name == QLatin1String("audio")) {
             ok = readAudio(value, request, error);
         } else if (g.name == QLatin1String("formats-file")) {
@@ -153,11 +163,6 @@ bool readOptions(const QList<KivGivenOption> &given, KivFileSizeRequest &request
         } else if (g.name == QLatin1String("clip-events")) {
             request.action = Action::ClipEvents;
         } else if (g.name == QLatin1String("plan")) {
-            if (request.plan) {
-                error = QStringLiteral("--plan %1 and --plan %2: plan one shoot at a time")
-                            .arg(kivQuoted(*request.plan), kivQuoted(value));
-                return false;
-            }
             request.plan = value;
         }
         if (!ok) {
@@ -168,7 +173,7 @@ bool readOptions(const QList<KivGivenOption> &given, KivFileSizeRequest &request
 }
 
 // A plan takes its cameras, units and quantities from its file: any option
-// besides PLAN_OPTIONS is refused, whatever it is.
+// that does not go with --plan is refused, whatever it is.
 bool checkPlan(const QList<KivGivenOption> &given, KivFileSizeRequest &request, QString &error)
 {
     const QString file = kivQuoted(*request.plan);
@@ -178,8 +183,8 @@ bool checkPlan(const QList<KivGivenOption> &given, KivFileSizeRequest &request, 
         return false;
     }
     for (const KivGivenOption &g : given) {
-        if (std::none_of(std::begin(PLAN_OPTIONS), std::end(PLAN_OPTIONS),
-                         [&](const char *name) { return g.name == QLatin1String(name); })) {
+        const KivOptionRow *row = kivFindOption(g.name);
+        if (row == nullptr || !row->withPlan) {
             error = QStringLiteral("--plan %1 takes its cameras, units and quantities from the "
                                    "file; give it no --%2 (only --json and --formats-file)")
                         .arg(file, g.name);
@@ -191,7 +196,8 @@ bool checkPlan(const QList<KivGivenOption> &given, KivFileSizeRequest &request, 
 }
 
 // What the options read ask for, as a whole.
-bool checkRequest(const KivFileSizeRequest &request, QString &error)
+bool checkRequest(const QList<KivGivenOption> &given, const KivFileSizeRequest &request,
+                  QString &error)
 {
     using Action = KivFileSizeRequest::Action;
     if (request.audio && request.action != Action::Calculate) {
@@ -219,9 +225,9 @@ bool checkRequest(const KivFileSizeRequest &request, QString &error)
     }
     if (request.count() == 3) {
         const KivGiven source = request.bitrateSource();
-        error = QStringLiteral("%1 %2, --size %3 and --time %4 are three quantities; give one "
+        error = QStringLiteral("%1 %2, %3 %4 and --time %5 are three quantities; give one "
                                "or two of them and the rest is calculated")
-                    .arg(source.option, kivQuoted(source.text),
+                    .arg(source.option, kivQuoted(source.text), request.cardSizeGiven.option,
                          kivQuoted(request.cardSizeGiven.text), kivQuoted(request.timeGiven.text));
         return false;
     }
@@ -230,23 +236,27 @@ bool checkRequest(const KivFileSizeRequest &request, QString &error)
                                "--size and --time (see --help)");
         return false;
     }
-    if (request.audio && !request.clips.isEmpty()) {
-        error = QStringLiteral("--audio %1: clips measured with --clip hold their audio already")
-                    .arg(kivQuoted(request.audioGiven.text));
-        return false;
-    }
-    if (request.audio && !request.hasBitrate()) {
-        error = QStringLiteral("--audio %1 adds audio to a bitrate; give --bitrate, --mbytes or "
-                               "--format with it")
-                    .arg(kivQuoted(request.audioGiven.text));
-        return false;
-    }
-    if (request.format.isEmpty() && (request.frame || request.fps)) {
-        error = QStringLiteral("%1 %2 gives the frame of a recording format; give --format "
-                               "with it")
-                    .arg(request.frame ? QStringLiteral("--frame") : QStringLiteral("--fps"),
-                         kivQuoted(request.frame ? *request.frame : *request.fps));
-        return false;
+    // What an option must not be given with, then what it needs, as the
+    // option table says, in the table's order.
+    const auto givenWith = [&given](const char *names) {
+        return std::any_of(given.begin(), given.end(), [names](const KivGivenOption &g) {
+            return kivOptionListHas(names, g.name);
+        });
+    };
+    for (const bool needs : {false, true}) {
+        for (const KivOptionRow &row : kivOptionRows()) {
+            const KivGivenOption *g = givenOption(given, row.name);
+            if (g == nullptr) {
+                continue;
+            }
+            const bool refused =
+                needs ? row.needs != nullptr && !givenWith(row.needs) : givenWith(row.excludes);
+            if (refused) {
+                error = QString::fromLatin1(needs ? row.needsWhy : row.excludesWhy)
+                            .arg(QStringLiteral("--") + g->name, kivQuoted(g->value));
+                return false;
+            }
+        }
     }
     return true;
 }
@@ -305,5 +315,5 @@ bool kivReadArguments(const QStringList &arguments, KivFileSizeRequest &request,
     if (request.plan) {
         return checkPlan(given, request, error);
     }
-    return checkRequest(request, error);
+    return checkRequest(given, request, error);
 }

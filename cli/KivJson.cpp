@@ -32,3 +32,8 @@ QString kivJsonNumber(double x)
 {
     return QString::number(x, 'g', QLocale::FloatingPointShortest);
 }
+
+QString kivJsonMember(const char *name, const QString &value)
+{
+    return kivJsonString(QLatin1String(name)) + QStringLiteral(": ") + value;
+}

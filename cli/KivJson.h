@@ -12,3 +12,6 @@ QString kivJsonString(const QString &text);
 
 // `x` as the shortest JSON number that reads back as the same double.
 QString kivJsonNumber(double x);
+
+// "\"name\": value", one member of a JSON object, `value` written already.
+QString kivJsonMember(const char *name, const QString &value);

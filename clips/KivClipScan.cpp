@@ -227,14 +227,6 @@ private:
     }
 };
 
-bool isSchemeCharacter(QChar c, qsizetype position)
-{
-    const char16_t u = c.unicode();
-    const bool letter = (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
-    return letter ||
-           (position > 0 && ((u >= u'0' && u <= u'9') || u == u'+' || u == u'-' || u == u'.'));
-}
-
 // The current folder's name with its bytes.
 QString currentFolder()
 {
@@ -258,13 +250,8 @@ std::optional<QString> kivClipLocalPath(const QString &argument, KivClipReason *
         }
         return std::nullopt;
     };
-    qsizetype scheme = 0;
-    while (scheme < argument.size() && isSchemeCharacter(argument.at(scheme), scheme)) {
-        ++scheme;
-    }
     QString path = argument;
-    // One letter before a colon is a drive, not a scheme.
-    if (scheme >= 2 && scheme < argument.size() && argument.at(scheme) == u':') {
+    if (kivIsUrl(argument)) {
         // The URL's bytes, with blanks and those beyond ASCII %-escaped, so
         // that a name that is not UTF-8 survives the parsing.
         QByteArray encoded;

@@ -5,9 +5,9 @@
 
 #include "KivPlanRules.h"
 #include "calc/KivDisplay.h"
+#include "calc/KivFileName.h"
 
 #include <QDir>
-#include <QRegularExpression>
 
 namespace {
 
@@ -92,6 +92,36 @@ bool checkCamera(const KivPlanCamera &camera, const QString &place, QString &err
     return checkSource(camera.source, place, false, error);
 }
 
+// A day length and what it needs: a card size, an offload speed and no
+// camera recording longer than the day.
+bool checkDay(const KivPlan &plan, QString &error)
+{
+    const std::uint32_t day = *plan.dayLength;
+    const QString dayText = kivTimeText(day);
+    if (day == 0 || day > kivPlanMaxSecondsPerDay) {
+        error = QStringLiteral("day_length: ") +
+                (day == 0 ? QStringLiteral("a day of 00:00:00 plans nothing; give its length, as "
+                                           "\"10:00:00\"")
+                          : kivPlanLongerThanADay(dayText));
+        return false;
+    }
+    if (!plan.cardSize || !plan.offloadMbytesPerSec) {
+        error = QLatin1String(plan.cardSize ? "offload_mbyte_s" : "card_size") +
+                QStringLiteral(": missing; the day_length plans cards and their offload, give it");
+        return false;
+    }
+    for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
+        const std::uint32_t seconds = plan.cameras[i].secondsPerDay;
+        if (seconds > day) {
+            error = kivPlanPlace(kivPlanCameraPlace(i), QStringLiteral("time_per_day")) +
+                    QStringLiteral(": %1 is longer than the day_length %2")
+                        .arg(kivQuoted(kivTimeText(seconds)), dayText);
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 QString kivPlanPlace(const QString &object, const QString &member)
@@ -174,6 +204,15 @@ bool kivCheckPlan(const KivPlan &plan, QString &error)
             return fault(figure.member, kivPlanNumberRule(figure.lowest, figure.highest));
         }
     }
+    if (plan.readers < 1 || plan.readers > kivPlanMaxReaders) {
+        return fault("readers", kivPlanWholeRule(1, kivPlanMaxReaders));
+    }
+    if (plan.handoffSeconds > kivPlanMaxSecondsPerDay) {
+        return fault("handoff", kivPlanLongerThanADay(kivTimeText(plan.handoffSeconds)));
+    }
+    if (plan.dayLength && !checkDay(plan, error)) {
+        return false;
+    }
     if (plan.proxy && !checkSource(*plan.proxy, kivPlanProxyPlace(), true, error)) {
         return false;
     }
@@ -230,12 +269,10 @@ std::optional<KivFormatChoice> kivPlanChooseFormat(const KivFormatCatalogue &cat
 
 QStringList kivPlanClipPaths(const KivPlanClips &clips, const QString &folder)
 {
-    // A scheme of two or more letters before a ':' makes a URL, as the clip
-    // reader takes it; it goes as written.
-    static const QRegularExpression url(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    // A URL goes as written, as the clip reader takes it.
     QStringList paths;
     for (const QString &path : clips.paths) {
-        if (url.match(path).hasMatch() || QDir::isAbsolutePath(path)) {
+        if (kivIsUrl(path) || QDir::isAbsolutePath(path)) {
             paths << path;
         } else {
             paths << QDir::cleanPath(QDir(folder).absoluteFilePath(path));

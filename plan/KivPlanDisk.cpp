@@ -19,8 +19,7 @@ bool kivReadPlanDevice(QFile &file, const QString &origin, KivPlan &plan, QStrin
     while (json.size() <= kivMaxPlanFileBytes) {
         const QByteArray chunk = file.read(kivMaxPlanFileBytes + 1 - json.size());
         if (file.error() != QFileDevice::NoError) {
-            error = kivEscaped(origin) + QLatin1String(": cannot be read (") + file.errorString() +
-                    QLatin1Char(')');
+            error = kivCannotRead(kivEscaped(origin), file.errorString());
             return false;
         }
         if (chunk.isEmpty()) {
@@ -43,8 +42,7 @@ bool kivReadPlanFile(const QString &path, KivPlan &plan, QString &error)
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = kivEscaped(path) + QLatin1String(": cannot be read (") + file.errorString() +
-                QLatin1Char(')');
+        error = kivCannotRead(kivEscaped(path), file.errorString());
         return false;
     }
     return kivReadPlanDevice(file, path, plan, error);
@@ -57,14 +55,12 @@ bool kivWritePlanFile(const QString &path, const KivPlan &plan, QString &error)
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        error = kivEscaped(path) + QLatin1String(": cannot be written (") + file.errorString() +
-                QLatin1Char(')');
+        error = kivCannotWrite(kivEscaped(path), file.errorString());
         return false;
     }
     file.write(kivWritePlan(plan));
     if (!file.commit()) {
-        error = kivEscaped(path) + QLatin1String(": cannot be written (") + file.errorString() +
-                QLatin1Char(')');
+        error = kivCannotWrite(kivEscaped(path), file.errorString());
         return false;
     }
     return true;

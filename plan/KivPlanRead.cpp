@@ -18,8 +18,9 @@
 namespace {
 
 using Keys = std::initializer_list<const char *>;
-constexpr Keys planKeys = {"units",      "days",  "copies",  "card_size",
-                           "drive_size", "proxy", "cameras", "offload_mbyte_s"};
+constexpr Keys planKeys = {"units",      "days",    "copies",  "card_size",
+                           "drive_size", "proxy",   "cameras", "offload_mbyte_s",
+                           "day_length", "handoff", "readers", "verify"};
 constexpr Keys sourceKeys = {"bitrate", "mbytes", "format", "clips"};
 constexpr Keys formatKeys = {"frame", "fps"};
 constexpr Keys cameraKeys = {"name", "count", "time_per_day"};
@@ -44,7 +45,7 @@ public:
     {
         if (!known(object, QString(), {planKeys},
                    "a plan has units, days, copies, card_size, drive_size, offload_mbyte_s, "
-                   "proxy and cameras")) {
+                   "day_length, handoff, readers, verify, proxy and cameras")) {
             return false;
         }
         const QJsonValue units = object.value(QLatin1String("units"));
@@ -60,6 +61,7 @@ public:
             }
             plan.units = unit->units;
         }
+        std::optional<std::uint32_t> handoff;
         if (!whole(object, QString(), "days", kivPlanMaxDays, plan.days) ||
             !whole(object, QString(), "copies", kivPlanMaxCopies, plan.copies) ||
             !number(object, QString(), "card_size", kivPlanMinSize, kivPlanMaxSize,
@@ -67,9 +69,13 @@ public:
             !number(object, QString(), "drive_size", kivPlanMinSize, kivPlanMaxSize,
                     plan.driveSize) ||
             !number(object, QString(), "offload_mbyte_s", kivPlanMinOffload, kivPlanMaxOffload,
-                    plan.offloadMbytesPerSec)) {
+                    plan.offloadMbytesPerSec) ||
+            !time(object, "day_length", plan.dayLength) || !time(object, "handoff", handoff) ||
+            !whole(object, QString(), "readers", kivPlanMaxReaders, plan.readers) ||
+            !flag(object, "verify", plan.verify)) {
             return false;
         }
+        plan.handoffSeconds = handoff.value_or(0);
         const QJsonValue proxy = object.value(QLatin1String("proxy"));
         if (!proxy.isUndefined()) {
             const QString place = kivPlanProxyPlace();
@@ -154,6 +160,34 @@ private:
         }
         out = x;
         return true;
+    }
+
+    // An optional top-level time, "H:M:S"; absent keeps `out`.
+    bool time(const QJsonObject &object, const char *key, std::optional<std::uint32_t> &out)
+    {
+        const QJsonValue value = object.value(QLatin1String(key));
+        if (value.isUndefined()) {
+            return true;
+        }
+        if (!value.isString()) {
+            return fail(QLatin1String(key),
+                        QStringLiteral("must be a time in quotes, as \"10:00:00\""));
+        }
+        QString problem;
+        if (!(out = kivReadTime(value.toString(), problem))) {
+            return fail(QLatin1String(key), kivQuoted(value.toString(), kivShownLength) +
+                                                QLatin1String(" is ") + problem);
+        }
+        return true;
+    }
+
+    // An optional top-level true or false; absent keeps `out`.
+    bool flag(const QJsonObject &object, const char *key, bool &out)
+    {
+        const QJsonValue value = object.value(QLatin1String(key));
+        out = value.toBool(out);
+        return value.isUndefined() || value.isBool() ||
+               fail(QLatin1String(key), QStringLiteral("must be true or false"));
     }
 
     // A text member that must be there: `missing` says what it is, `what`

@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: MIT
 # SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 # Instruction counts: runs every benchmark operation COUNT times (default
-# 1000) under valgrind's callgrind and prints instructions per operation, the
-# ratio of each Kiv operation to each of its standard equivalents, and
-# allocations per operation. Instruction counts repeat from run to run where
+# 1000), or its share of them where one run costs as much as many (a pass over
+# 100,000 arguments runs COUNT / 1000 times), under valgrind's callgrind and
+# prints instructions per operation, the ratio of each Kiv operation to each
+# of its standard equivalents, and allocations per operation. Instruction counts repeat from run to run where
 # times do not, so these are the figures to record.
 #
 #   bash scripts/callgrind.sh [COUNT]
@@ -46,7 +47,7 @@ for program in "${programs[@]}"; do
     grep '^op ' "$work/$name.ops" >>"$work/ops"
 done
 
-echo "Instructions per operation under callgrind ($count runs of each, after warm-up):"
+echo "Instructions per operation under callgrind (runs of each after warm-up: $count, or its share):"
 awk 'NR == FNR { instructions[$1] = $2; next }
      {
          name = $2; runs = $3; allocs = $4

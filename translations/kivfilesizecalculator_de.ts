@@ -4,10 +4,6 @@
 <context>
     <name>KivClipChild</name>
     <message>
-        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
-        <translation>Aus Clips gemessen (Aufnahmen: %1, Dateien: %2, übersprungen: %3): %4, %5</translation>
-    </message>
-    <message>
         <source>Measuring clips…</source>
         <translation>Clips werden gemessen…</translation>
     </message>
@@ -24,16 +20,34 @@
         <translation>Clips werden gemessen</translation>
     </message>
     <message>
+        <source>Measuring clips… files read: %1</source>
+        <translation>Clips werden gemessen… gelesene Dateien: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Incomplete Measure</source>
+        <translation>Unvollständige Messung</translation>
+    </message>
+    <message>
+        <source>Use the measured rate all the same?</source>
+        <translation>Die gemessene Rate trotzdem verwenden?</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipProcess</name>
+    <message>
+        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
+        <translation>Aus Clips gemessen (Aufnahmen: %1, Dateien: %2, übersprungen: %3): %4, %5</translation>
+    </message>
+    <message>
         <source>Only files and folders on this computer can be measured; %1 is not one.</source>
         <translation>Nur Dateien und Ordner auf diesem Computer können gemessen werden; %1 gehört nicht dazu.</translation>
     </message>
     <message>
         <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
         <translation>Die Messung wurde abgebrochen: Das Leseprogramm der Clips hat eine Zeile gesendet, die länger als 64 KiB ist. Nichts wurde geändert.</translation>
-    </message>
-    <message>
-        <source>Measuring clips… files read: %1</source>
-        <translation>Clips werden gemessen… gelesene Dateien: %1</translation>
     </message>
     <message>
         <source>Nothing was measured: %1</source>
@@ -74,17 +88,6 @@
     <message>
         <source>Incomplete: camera media that could not be measured is left out (%1 MB).</source>
         <translation>Unvollständig: Kameramedien, die nicht gemessen werden konnten, fehlen (%1 MB).</translation>
-    </message>
-</context>
-<context>
-    <name>KivClipDrop</name>
-    <message>
-        <source>Incomplete Measure</source>
-        <translation>Unvollständige Messung</translation>
-    </message>
-    <message>
-        <source>Use the measured rate all the same?</source>
-        <translation>Die gemessene Rate trotzdem verwenden?</translation>
     </message>
 </context>
 <context>

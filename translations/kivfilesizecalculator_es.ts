@@ -4,10 +4,6 @@
 <context>
     <name>KivClipChild</name>
     <message>
-        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
-        <translation>Medido a partir de clips (grabaciones: %1, archivos: %2, omitidos: %3): %4, %5</translation>
-    </message>
-    <message>
         <source>Measuring clips…</source>
         <translation>Midiendo los clips…</translation>
     </message>
@@ -24,16 +20,34 @@
         <translation>Midiendo los clips</translation>
     </message>
     <message>
+        <source>Measuring clips… files read: %1</source>
+        <translation>Midiendo los clips… archivos leídos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Incomplete Measure</source>
+        <translation>Medición incompleta</translation>
+    </message>
+    <message>
+        <source>Use the measured rate all the same?</source>
+        <translation>¿Usar de todos modos la tasa medida?</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipProcess</name>
+    <message>
+        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
+        <translation>Medido a partir de clips (grabaciones: %1, archivos: %2, omitidos: %3): %4, %5</translation>
+    </message>
+    <message>
         <source>Only files and folders on this computer can be measured; %1 is not one.</source>
         <translation>Solo se pueden medir archivos y carpetas de este equipo; %1 no lo es.</translation>
     </message>
     <message>
         <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
         <translation>La medición se detuvo: el lector de los clips envió una línea de más de 64 KiB. No se cambió nada.</translation>
-    </message>
-    <message>
-        <source>Measuring clips… files read: %1</source>
-        <translation>Midiendo los clips… archivos leídos: %1</translation>
     </message>
     <message>
         <source>Nothing was measured: %1</source>
@@ -74,17 +88,6 @@
     <message>
         <source>Incomplete: camera media that could not be measured is left out (%1 MB).</source>
         <translation>Incompleto: se excluyen medios de cámara que no se pudieron medir (%1 MB).</translation>
-    </message>
-</context>
-<context>
-    <name>KivClipDrop</name>
-    <message>
-        <source>Incomplete Measure</source>
-        <translation>Medición incompleta</translation>
-    </message>
-    <message>
-        <source>Use the measured rate all the same?</source>
-        <translation>¿Usar de todos modos la tasa medida?</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>KivClipChild</name>
     <message>
-        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
-        <translation>Mesuré à partir de clips (enregistrements : %1, fichiers : %2, ignorés : %3) : %4, %5</translation>
-    </message>
-    <message>
         <source>Measuring clips…</source>
         <translation>Mesure des clips…</translation>
     </message>
@@ -24,16 +20,34 @@
         <translation>Mesure des clips</translation>
     </message>
     <message>
+        <source>Measuring clips… files read: %1</source>
+        <translation>Mesure des clips… fichiers lus : %1</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Incomplete Measure</source>
+        <translation>Mesure incomplète</translation>
+    </message>
+    <message>
+        <source>Use the measured rate all the same?</source>
+        <translation>Utiliser quand même le débit mesuré ?</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipProcess</name>
+    <message>
+        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
+        <translation>Mesuré à partir de clips (enregistrements : %1, fichiers : %2, ignorés : %3) : %4, %5</translation>
+    </message>
+    <message>
         <source>Only files and folders on this computer can be measured; %1 is not one.</source>
         <translation>Seuls les fichiers et dossiers de cet ordinateur peuvent être mesurés ; %1 n&apos;en fait pas partie.</translation>
     </message>
     <message>
         <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
         <translation>La mesure s&apos;est arrêtée : le lecteur des clips a envoyé une ligne de plus de 64 Kio. Rien n&apos;a été modifié.</translation>
-    </message>
-    <message>
-        <source>Measuring clips… files read: %1</source>
-        <translation>Mesure des clips… fichiers lus : %1</translation>
     </message>
     <message>
         <source>Nothing was measured: %1</source>
@@ -74,17 +88,6 @@
     <message>
         <source>Incomplete: camera media that could not be measured is left out (%1 MB).</source>
         <translation>Incomplet : les médias de caméra qui n&apos;ont pas pu être mesurés sont exclus (%1 Mo).</translation>
-    </message>
-</context>
-<context>
-    <name>KivClipDrop</name>
-    <message>
-        <source>Incomplete Measure</source>
-        <translation>Mesure incomplète</translation>
-    </message>
-    <message>
-        <source>Use the measured rate all the same?</source>
-        <translation>Utiliser quand même le débit mesuré ?</translation>
     </message>
 </context>
 <context>

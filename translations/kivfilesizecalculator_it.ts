@@ -4,10 +4,6 @@
 <context>
     <name>KivClipChild</name>
     <message>
-        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
-        <translation>Misurato dai clip (registrazioni: %1, file: %2, saltati: %3): %4, %5</translation>
-    </message>
-    <message>
         <source>Measuring clips…</source>
         <translation>Misurazione dei clip…</translation>
     </message>
@@ -24,16 +20,34 @@
         <translation>Misurazione dei clip</translation>
     </message>
     <message>
+        <source>Measuring clips… files read: %1</source>
+        <translation>Misurazione dei clip… file letti: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Incomplete Measure</source>
+        <translation>Misurazione incompleta</translation>
+    </message>
+    <message>
+        <source>Use the measured rate all the same?</source>
+        <translation>Usare comunque la velocità misurata?</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipProcess</name>
+    <message>
+        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
+        <translation>Misurato dai clip (registrazioni: %1, file: %2, saltati: %3): %4, %5</translation>
+    </message>
+    <message>
         <source>Only files and folders on this computer can be measured; %1 is not one.</source>
         <translation>Si possono misurare solo file e cartelle di questo computer; %1 non lo è.</translation>
     </message>
     <message>
         <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
         <translation>La misurazione si è interrotta: il lettore dei clip ha inviato una riga più lunga di 64 KiB. Non è stato cambiato nulla.</translation>
-    </message>
-    <message>
-        <source>Measuring clips… files read: %1</source>
-        <translation>Misurazione dei clip… file letti: %1</translation>
     </message>
     <message>
         <source>Nothing was measured: %1</source>
@@ -74,17 +88,6 @@
     <message>
         <source>Incomplete: camera media that could not be measured is left out (%1 MB).</source>
         <translation>Incompleto: i media della videocamera che non è stato possibile misurare sono esclusi (%1 MB).</translation>
-    </message>
-</context>
-<context>
-    <name>KivClipDrop</name>
-    <message>
-        <source>Incomplete Measure</source>
-        <translation>Misurazione incompleta</translation>
-    </message>
-    <message>
-        <source>Use the measured rate all the same?</source>
-        <translation>Usare comunque la velocità misurata?</translation>
     </message>
 </context>
 <context>

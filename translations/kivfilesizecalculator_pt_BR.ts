@@ -4,10 +4,6 @@
 <context>
     <name>KivClipChild</name>
     <message>
-        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
-        <translation>Medido a partir de clipes (gravações: %1, arquivos: %2, ignorados: %3): %4, %5</translation>
-    </message>
-    <message>
         <source>Measuring clips…</source>
         <translation>Medindo os clipes…</translation>
     </message>
@@ -24,16 +20,34 @@
         <translation>Medindo os clipes</translation>
     </message>
     <message>
+        <source>Measuring clips… files read: %1</source>
+        <translation>Medindo os clipes… arquivos lidos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Incomplete Measure</source>
+        <translation>Medição incompleta</translation>
+    </message>
+    <message>
+        <source>Use the measured rate all the same?</source>
+        <translation>Usar a taxa medida mesmo assim?</translation>
+    </message>
+</context>
+<context>
+    <name>KivClipProcess</name>
+    <message>
+        <source>Measured from clips (recordings: %1, files: %2, skipped: %3): %4, %5</source>
+        <translation>Medido a partir de clipes (gravações: %1, arquivos: %2, ignorados: %3): %4, %5</translation>
+    </message>
+    <message>
         <source>Only files and folders on this computer can be measured; %1 is not one.</source>
         <translation>Só é possível medir arquivos e pastas deste computador; %1 não é um deles.</translation>
     </message>
     <message>
         <source>Measuring stopped: the reader of the clips sent a line longer than 64 KiB. Nothing was changed.</source>
         <translation>A medição parou: o leitor dos clipes enviou uma linha com mais de 64 KiB. Nada foi alterado.</translation>
-    </message>
-    <message>
-        <source>Measuring clips… files read: %1</source>
-        <translation>Medindo os clipes… arquivos lidos: %1</translation>
     </message>
     <message>
         <source>Nothing was measured: %1</source>
@@ -74,17 +88,6 @@
     <message>
         <source>Incomplete: camera media that could not be measured is left out (%1 MB).</source>
         <translation>Incompleto: mídias da câmera que não puderam ser medidas ficaram de fora (%1 MB).</translation>
-    </message>
-</context>
-<context>
-    <name>KivClipDrop</name>
-    <message>
-        <source>Incomplete Measure</source>
-        <translation>Medição incompleta</translation>
-    </message>
-    <message>
-        <source>Use the measured rate all the same?</source>
-        <translation>Usar a taxa medida mesmo assim?</translation>
     </message>
 </context>
 <context>

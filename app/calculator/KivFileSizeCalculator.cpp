@@ -19,6 +19,21 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+namespace {
+
+// The time field in seconds as the dialog has always read it: pieces from the
+// right, each its first run of digits, so that "1:75" is 135 seconds.
+std::uint32_t typedSeconds(const QString &text)
+{
+    KivString_c bytes;
+    bytes.assign(text.toLatin1().constData(), -1, KIV_NO);
+    KivTime_c time;
+    time.parse(&bytes);
+    return time.seconds();
+}
+
+} // namespace
+
 KivFileSizeCalculator::KivFileSizeCalculator(QWidget *parent, Qt::WindowFlags flags)
     : QDialog(parent, flags)
 {
@@ -55,12 +70,11 @@ void KivFileSizeCalculator::openPlanner()
     const KivLocalNumbers numbers;
     const double mbps = numbers.read(ui->myBitrate1->text());
     const double size = numbers.read(ui->myCardSize1->text());
-    QString unused;
-    const std::optional<std::uint32_t> seconds = kivReadTime(ui->myTime1->text(), unused);
+    const std::uint32_t seconds = typedSeconds(ui->myTime1->text());
     auto *planner = new KivPlanner(this);
     planner->setAttribute(Qt::WA_DeleteOnClose);
     planner->seed(mbps > 0 ? std::optional<double>(mbps) : std::nullopt,
-                  seconds && *seconds > 0 ? seconds : std::nullopt,
+                  seconds > 0 ? std::optional<std::uint32_t>(seconds) : std::nullopt,
                   size > 0 ? std::optional<double>(size) : std::nullopt);
     planner->show();
 }
@@ -214,10 +228,8 @@ void KivFileSizeCalculator::calculate()
 
     bitrate = numbers.read(ui->myBitrate1->text());
     cardSize = numbers.read(ui->myCardSize1->text());
-    KivString_c text;
-    text.assign(ui->myTime1->text().toLatin1().constData(), -1, KIV_NO);
-    time.parse(&text);
-    const std::uint32_t seconds = time.seconds();
+    const std::uint32_t seconds = typedSeconds(ui->myTime1->text());
+    time.setSeconds(seconds, 0);
 
     switch (kivQuantityToCompute(quantityOf(lastEdited), quantityOf(previousEdited))) {
     case KivQuantity::CardSize:

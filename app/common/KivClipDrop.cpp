@@ -6,8 +6,10 @@
 #include "app/KivClipChild.h"
 #include "calc/KivTyped.h"
 
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 
 KivClipDrop::KivClipDrop(QWidget *window, QLineEdit *bitrate)
     : QObject(window), bitrate(bitrate), child(new KivClipChild(window))
@@ -32,18 +34,49 @@ KivClipDrop::~KivClipDrop() = default;
 
 QString KivClipDrop::measuringProgram()
 {
-    return KivClipChild::measuringProgram();
+    return KivClipProcess::measuringProgram();
 }
 
 QString KivClipDrop::words(KivClipReason reason)
 {
-    return KivClipChild::words(reason);
+    return KivClipProcess::words(reason);
+}
+
+bool KivClipDrop::takeDrop(QEvent *event, QList<QUrl> &dropped, QPoint *at)
+{
+    dropped.clear();
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (!drag->mimeData()->hasUrls()) {
+            return false;
+        }
+        drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QList<QUrl> urls = drop->mimeData()->urls();
+        if (urls.isEmpty()) {
+            return false;
+        }
+        drop->acceptProposedAction();
+        dropped = urls;
+        if (at != nullptr) {
+            *at = drop->position().toPoint();
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 bool KivClipDrop::eventFilter(QObject *, QEvent *event)
 {
     QList<QUrl> urls;
-    if (!KivClipChild::takeDrop(event, urls)) {
+    if (!takeDrop(event, urls)) {
         return false;
     }
     if (!urls.isEmpty()) {

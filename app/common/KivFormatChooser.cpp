@@ -163,9 +163,7 @@ bool KivFormatChooser::select(const QString &name, std::optional<KivFrameSize> f
         // every digit it needs ("29.970029970029969" for 30000/1001).
         const KivLocalNumbers numbers;
         const QString shown = numbers.text(*fps);
-        ui->rate->setCurrentText(numbers.frameRate(shown) == fps
-                                     ? shown
-                                     : QString::number(*fps, 'f', QLocale::FloatingPointShortest));
+        ui->rate->setCurrentText(numbers.frameRate(shown) == fps ? shown : kivExactText(*fps));
     }
     const int channels = audio ? audio->channels : 0;
     ui->audio->setCurrentIndex(std::max(0, ui->audio->findData(channels)));

@@ -8,6 +8,7 @@
 
 #include "KivPlanCameraModel.h"
 #include "app/KivClipChild.h"
+#include "app/KivClipDrop.h"
 #include "app/KivFormatChooser.h"
 #include "calc/KivDisplay.h"
 
@@ -117,7 +118,7 @@ bool KivPlanner::eventFilter(QObject *watched, QEvent *event)
     }
     QList<QUrl> urls;
     QPoint at;
-    if (!KivClipChild::takeDrop(event, urls, &at)) {
+    if (!KivClipDrop::takeDrop(event, urls, &at)) {
         return false;
     }
     if (urls.isEmpty()) {
@@ -169,7 +170,7 @@ void KivPlanner::measured(const KivClipMeasured &result)
             // As kivfilesize refuses a plan's clips where one is refused.
             const KivClipSkipped &skip = *result.firstRefused;
             model->setUnmeasured(done->id, kivEscaped(skip.path) + QStringLiteral(": ") +
-                                               (skip.reason ? KivClipChild::words(*skip.reason)
+                                               (skip.reason ? KivClipProcess::words(*skip.reason)
                                                             : tr("not measured")));
         } else {
             const auto &paths = std::get<KivPlanClips>(model->rows()[row].source.from).paths;

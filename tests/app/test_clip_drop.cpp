@@ -4,6 +4,7 @@
 // Clips dropped on the calculator: measured by a child kivfilesize, the rate
 // typed into the bitrate field, and every way the measuring can fail leaving
 // the fields as they were.
+#include "app/KivClipProcess.h"
 #include "app/KivFileSizeCalculator.h"
 
 #include <QFile>
@@ -26,6 +27,7 @@ class TestClipDrop : public QObject
 private slots:
     void drop_data();
     void drop();
+    void processAnswersFromTheEventLoop();
 };
 
 void TestClipDrop::drop_data()
@@ -191,8 +193,8 @@ void TestClipDrop::drop()
         QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
     }
     QTRY_VERIFY(dialog.findChild<QProcess *>() == nullptr);
+    QTRY_COMPARE(dialog.findChild<QMessageBox *>() != nullptr, !message.isEmpty());
     auto *box = dialog.findChild<QMessageBox *>();
-    QCOMPARE(box != nullptr, !message.isEmpty());
     if (box != nullptr) {
         QVERIFY2(box->text().startsWith(message), qPrintable(box->text()));
     }
@@ -204,6 +206,48 @@ void TestClipDrop::drop()
         texts << field(QLatin1String(name))->text();
     }
     QCOMPARE(texts, shown);
+}
+
+// measure() and cancel() return before anything of the child is signalled: a
+// failure comes from the event loop, and a cancelled child is killed, not
+// waited for, with nothing of it signalled.
+void TestClipDrop::processAnswersFromTheEventLoop()
+{
+    qputenv("KIVFILESIZE", KIV_STAND_IN);
+    qputenv("KIV_STAND_IN", "hang");
+    const QList<QUrl> remote = {QUrl(QStringLiteral("http://example.com/a.mp4"))};
+    const QList<QUrl> clip = {
+        QUrl::fromLocalFile(QStringLiteral(KIV_CLIP_FIXTURES "/h264-aac.mp4"))};
+    KivClipProcess process;
+    QSignalSpy failed(&process, &KivClipProcess::failed);
+    QSignalSpy measured(&process, &KivClipProcess::measured);
+
+    QVERIFY(process.measure(remote));
+    QCOMPARE(failed.count(), 0);
+    QVERIFY(process.busy());
+    QVERIFY(!process.measure(clip));
+    QTRY_COMPARE(failed.count(), 1);
+    QVERIFY(!process.busy());
+
+    // A failure waiting when cancelled never comes.
+    QVERIFY(process.measure(remote));
+    process.cancel();
+    QVERIFY(!process.busy());
+    QTest::qWait(50);
+    QCOMPARE(failed.count(), 1);
+
+    QVERIFY(process.measure(clip));
+    QProcess *child = process.findChild<QProcess *>();
+    QVERIFY(child != nullptr);
+    QVERIFY(child->waitForStarted(5000));
+    process.cancel();
+    QVERIFY(child->state() != QProcess::NotRunning); // killed, not yet reaped
+    QVERIFY(!process.busy());
+    QVERIFY(process.measure(clip)); // at once, beside the dying child
+    process.cancel();
+    QTRY_VERIFY(process.findChild<QProcess *>() == nullptr);
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(measured.count(), 0);
 }
 
 QTEST_MAIN(TestClipDrop)

@@ -957,15 +957,43 @@ void TestDialog::chooserBoxesKeepTheirHeight()
     KivFormatChooser chooser;
     chooser.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chooser));
-    chooser.findChild<QComboBox *>("family")->setCurrentText(QStringLiteral("Apple ProRes"));
-    chooser.findChild<QComboBox *>("format")->setCurrentText(QStringLiteral("ProRes 422 HQ"));
-    QCoreApplication::processEvents();
-    for (const char *name : {"family", "format", "frame", "rate", "audio"}) {
-        const QComboBox *box = chooser.findChild<QComboBox *>(name);
-        QVERIFY2(box->isVisible(), name);
-        QVERIFY2(box->height() >= box->sizeHint().height(), name);
-        QVERIFY2(box->width() >= box->minimumSizeHint().width(), name);
+    // Each family's items in turn, from long names to short and back: every
+    // box as wide and high as its items need, whether or not the box's own
+    // resize after new items (a timer) has come yet, and the same after it.
+    const QStringList families = {QStringLiteral("Apple ProRes"), QStringLiteral("Sony XAVC S"),
+                                  QStringLiteral("Apple ProRes")};
+    for (const QString &family : families) {
+        chooser.findChild<QComboBox *>("family")->setCurrentText(family);
+        if (family == families.last()) {
+            chooser.findChild<QComboBox *>("format")->setCurrentText(
+                QStringLiteral("ProRes 422 HQ"));
+        }
+        QCoreApplication::processEvents();
+        QHash<QString, QRect> laidOut;
+        for (const bool afterResize : {false, true}) {
+            for (const char *name : {"family", "format", "frame", "rate", "audio"}) {
+                const QComboBox *box = chooser.findChild<QComboBox *>(name);
+                const QString where = family + QLatin1Char(' ') + QLatin1String(name);
+                QComboBox fresh; // measured from these items alone
+                fresh.setSizeAdjustPolicy(QComboBox::AdjustToContents);
+                for (int i = 0; i < box->count(); ++i) {
+                    fresh.addItem(box->itemText(i));
+                }
+                if (!box->isVisible()) {
+                    continue;
+                }
+                QVERIFY2(box->height() >= fresh.sizeHint().height(), qPrintable(where));
+                QVERIFY2(box->width() >= fresh.sizeHint().width(), qPrintable(where));
+                QVERIFY2(box->width() >= box->minimumSizeHint().width(), qPrintable(where));
+                if (afterResize) {
+                    QCOMPARE(box->geometry(), laidOut.value(where));
+                }
+                laidOut.insert(where, box->geometry());
+            }
+            QTest::qWait(60);
+        }
     }
+    QVERIFY(chooser.findChild<QComboBox *>("frame")->isVisible());
     const QLabel *result = chooser.findChild<QLabel *>("result");
     QVERIFY(result->height() >= result->heightForWidth(result->width()));
 }

@@ -19,6 +19,7 @@ private slots:
     void chooser();
     void keyboard();
     void unsavedChangesAreAsked();
+    void fromTheCalculator_data();
     void fromTheCalculator();
 };
 
@@ -291,8 +292,23 @@ void TestPlanner::unsavedChangesAreAsked()
     QVERIFY(planner->close());
 }
 
+void TestPlanner::fromTheCalculator_data()
+{
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<int>("seconds"); // the first camera's time per day; -1 as new
+    // The time as the calculator reads it, however the planner would read the text.
+    QTest::newRow("no time") << "" << -1;
+    QTest::newRow("an hour") << "1:00:00" << 3600;
+    QTest::newRow("75 seconds") << "1:75" << 135;
+    QTest::newRow("90 minutes") << "2:90:00" << 12600;
+    QTest::newRow("no digits") << "x:y" << -1;
+    QTest::newRow("zero") << "0:00:00" << -1;
+}
+
 void TestPlanner::fromTheCalculator()
 {
+    QFETCH(QString, time);
+    QFETCH(int, seconds);
     KivFileSizeCalculator calculator;
     calculator.show();
     QVERIFY(QTest::qWaitForWindowExposed(&calculator));
@@ -300,6 +316,8 @@ void TestPlanner::fromTheCalculator()
         QTest::keyClicks(calculator.findChild<QLineEdit *>(QLatin1String(name)),
                          QLatin1String(text));
     }
+    // Set, not typed, as a third edit would empty the bitrate.
+    calculator.findChild<QLineEdit *>(QStringLiteral("myTime1"))->setText(time);
     // The bitrate field offers the format first, the others the planner.
     for (const char *name : {"myBitrate1", "myTime1"}) {
         calculator.findChild<QLineEdit *>(QLatin1String(name))->setFocus();
@@ -323,6 +341,12 @@ void TestPlanner::fromTheCalculator()
     QVERIFY2(opened->answer(), qPrintable(opened->fault()));
     QCOMPARE(std::get<KivPlanBitrate>(opened->plan()->cameras[0].source.from).mbps, 100.0);
     QCOMPARE(opened->plan()->cardSize, std::optional<double>(64));
+    KivPlanner untimed;
+    untimed.seed(100, std::nullopt, std::nullopt);
+    QVERIFY(untimed.plan());
+    QCOMPARE(opened->plan()->cameras[0].secondsPerDay,
+             seconds < 0 ? untimed.plan()->cameras[0].secondsPerDay
+                         : static_cast<std::uint32_t>(seconds));
     QVERIFY(!opened->isWindowModified());
 }
 

@@ -104,4 +104,31 @@ TEST(KivEscaped, ShowsRawBytesAndLoneSurrogatesOnOneLine)
     }
 }
 
+// A URL is a scheme of two or more characters before a colon; a drive letter
+// or a colon after anything else is a path.
+TEST(KivFileName, UrlsAreSchemesOfTwoOrMoreCharacters)
+{
+    const struct
+    {
+        const char *path;
+        bool url;
+    } rows[] = {
+        {"file:///card/C0001.MP4", true},
+        {"http://example.com/a.mp4", true},
+        {"svn+ssh://host/x", true},
+        {"a1.b-c:rest", true},
+        {"C:/clips/a.mp4", false},
+        {"c:", false},
+        {"1http://x", false},
+        {"/card/a:b.mp4", false},
+        {"clip.mp4", false},
+        {"http", false},
+        {"", false},
+        {"-x:y", false},
+    };
+    for (const auto &row : rows) {
+        EXPECT_EQ(kivIsUrl(QString::fromLatin1(row.path)), row.url) << row.path;
+    }
+}
+
 } // namespace

@@ -5,6 +5,7 @@
 // status, with figures checked by hand, through the function that main calls;
 // and main itself, run as the program, printing what that function answers.
 #include "KivFileSizeFormat.h"
+#include "KivFileSizeOptions.h"
 #include "catalogue/KivFormatLoad.h"
 #include "cli/KivFileSize.h"
 
@@ -230,7 +231,24 @@ const char PLAN_JSON[] =
     "\"cards_per_day\": 1, \"card_time\": \"379:10:20\", \"gb\": 4.0509281249999995}\n"
     "], \"gb_per_day\": 2625.32491875, \"gb\": 7875.97475625, \"gb_with_copies\": "
     "23627.92426875, \"proxy_gb\": 526.025390625, \"total_gb\": 24153.949659375, \"drives\": 3, "
-    "\"offload_per_day\": \"01:52:00\"}\n";
+    "\"offload_per_day\": \"01:52:00\", \"warnings\": []}\n";
+// The plans of a day on set (day.json, day-late.json): the issue's cameras.
+const std::string DAY_TABLE =
+    "Plan for 1 day, 1 copy, 256 GB cards; 1 GB = 1024 MB, 1 MB = 8 Mbit (kiv)\n"
+    "Camera  Count  Mbit/s   GB/day  Cards/day  Card time  Cards       GB\n";
+const std::string DAY_TOTALS = "\nGB per day:       2623.97\nGB for the shoot: 2623.97\n"
+                               "With 1 copy:      2623.97\nTotal GB:         2623.97\n";
+const std::string DAY_JSON =
+    "{\"units\": \"kiv\", \"days\": 1, \"copies\": 1, \"cameras\": [\n"
+    "  {\"name\": \"A\", \"count\": 2, \"mbit_s\": 737, \"gb_per_day\": 2591.015625, "
+    "\"cards_per_day\": 6, \"card_time\": \"00:47:25\", \"cards\": ";
+const std::string DAY_DRONE =
+    "  {\"name\": \"Drone\", \"count\": 1, \"mbit_s\": 150, \"gb_per_day\": 32.958984375, "
+    "\"cards_per_day\": 1, \"card_time\": \"03:53:01\", \"cards\": 1, \"gb\": 32.958984375}\n"
+    "], \"gb_per_day\": 2623.974609375, \"gb\": 2623.974609375, \"gb_with_copies\": "
+    "2623.974609375, \"total_gb\": 2623.974609375, ";
+const std::string FREE_NEEDS = " gives the time left on its volume at a bitrate; give it "
+                               "--bitrate, --mbytes, --format or --clip, and no --time";
 const std::string PLAN_ONLY = "\" takes its cameras, units and quantities from the file; give it "
                               "no ";
 
@@ -341,6 +359,12 @@ std::vector<Row> rows()
          refused("unexpected argument \"4\" (values follow their option, as in --size 64; see "
                  "--help)")},
         {"help_as_a_value", "--size --help", refused("--size \"--help\" is not a number")},
+        {"help_after_help_as_a_value", "--format --help --help", answer(helpText())},
+        {"help_among_letters_after_a_value", "--plan -v --json -hv", answer(helpText())},
+        {"letter_before_help_unknown", "--json -xh", refused("Unknown option 'x'.")},
+        {"help_after_the_end_of_options", "-- --help",
+         refused("unexpected argument \"--help\" (values follow their option, as in --size 64; "
+                 "see --help)")},
         {"letters_together", "-vh", answer("kivfilesize " KIV_VERSION "\n")},
         {"table_over_card_sizes", "--bitrate 100", answer(TABLE_BITRATE)},
         {"table_of_bitrates", "--time 1:00:00 --units decimal", answer(TABLE_TIME)},
@@ -410,10 +434,16 @@ std::vector<Row> rows()
                  "with it")},
         {"audio_on_clips", "--clip " + CLIPS + "/tone.wav --audio 2 --size 1",
          refused("--audio \"2\": clips measured with --clip hold their audio already")},
+        {"audio_on_a_clip_list", "--clip-list - --audio 2 --size 1",
+         refused("--audio \"2\": clips measured with --clip hold their audio already")},
+        {"frame_twice", "--frame hd --format v210 --frame uhd --size 1",
+         refused("--frame \"hd\" and --frame \"uhd\" both give the frame size; give it once")},
+        {"rate_and_frame_without_a_format", "--fps 25 --frame hd --bitrate 1",
+         refused("--frame \"hd\" gives the frame of a recording format; give --format with it")},
         {"audio_with_the_list", "--list-formats --audio 2",
          refused("--audio \"2\" adds audio to a bitrate; --list-formats calculates nothing")},
         {"audio_twice", "--audio 2 --audio 4 --bitrate 1",
-         refused("--audio \"2\" and --audio \"4\": give it once")},
+         refused("--audio \"2\" and --audio \"4\" both give the audio; give it once")},
         {"audio_channels_absurd", "--audio 65 --bitrate 1",
          refused("--audio \"65\": 1 to 64 channels")},
         {"audio_rate_absurd", "--audio 2:24:1000 --bitrate 1",
@@ -687,6 +717,52 @@ std::vector<Row> rows()
         // Plans: a format, a typed rate and measured clips; refusals name the place.
         {"plan_of_a_shoot", "--plan " + PLANS + "/shoot.json", answer(PLAN_TEXT)},
         {"plan_as_json", "--json --plan " + PLANS + "/shoot.json", answer(PLAN_JSON)},
+        // The issue's day on set: A carries 2 cards a body, the drone 1.
+        {"plan_a_day_on_set", "--plan " + PLANS + "/day.json",
+         answer(DAY_TABLE +
+                "A           2     737  2591.02          6   00:47:25      2  2591.02\n"
+                "Drone       1     150   32.959          1   03:53:01      1   32.959\n" +
+                DAY_TOTALS +
+                "Offload per day:  01:51:57 at 400 MB/s\nCards to rent:    5\n"
+                "Offload done:     10:32:23 (00:32:23 after wrap), 1 reader, not "
+                "verified\n")},
+        {"plan_a_day_as_json", "--plan " + PLANS + "/day.json --json",
+         answer(DAY_JSON + "2, \"gb\": 2591.015625},\n" + DAY_DRONE +
+                "\"offload_per_day\": \"01:51:57\", \"cards_total\": 5, \"offload_done\": "
+                "\"10:32:23\", \"after_wrap\": \"00:32:23\", \"warnings\": []}\n")},
+        // At 20 MB/s, verified on two readers, the station reads into the
+        // next day: A's bodies carry 5 cards each.
+        {"plan_a_day_late", "--plan " + PLANS + "/day-late.json",
+         answer(DAY_TABLE +
+                "A           2     737  2591.02          6   00:47:25      5  2591.02\n"
+                "Drone       1     150   32.959          1   03:53:01      1   32.959\n" +
+                DAY_TOTALS +
+                "Offload per day:  74:38:15 at 20 MB/s\nCards to rent:    11\n"
+                "Offload done:     40:00:48 (30:00:48 after wrap), 2 readers, "
+                "verified\nWarning: the offload does not finish before the next day\n")},
+        {"plan_a_day_late_as_json", "--json --plan " + PLANS + "/day-late.json",
+         answer(DAY_JSON + "5, \"gb\": 2591.015625},\n" + DAY_DRONE +
+                "\"offload_per_day\": \"74:38:15\", \"cards_total\": 11, \"offload_done\": "
+                "\"40:00:48\", \"after_wrap\": \"30:00:48\", \"warnings\": [\"the offload does "
+                "not finish before the next day\"]}\n")},
+        {"plan_a_day_bad_member", "--plan " + PLANS + "/day-readers.json",
+         refused("readers: must be a whole number from 1 to 64")},
+        {"free_missing", "--bitrate 100 --free /nonexistent/card",
+         refused("--free \"/nonexistent/card\": no such file or folder; give a path on the "
+                 "card")},
+        {"free_not_storage", "--free /proc --bitrate 100",
+         refused("--free \"/proc\": not on mounted storage")},
+        {"free_without_bitrate", "--free / --json", refused("--free \"/\"" + FREE_NEEDS)},
+        {"free_with_time", "--time 1:00 --free /", refused("--free \"/\"" + FREE_NEEDS)},
+        {"free_bitrate_and_time", "--free / --bitrate 1 --time 3",
+         refused("--bitrate \"1\", --free \"/\" and --time \"3\" are three quantities; give "
+                 "one or two of them and the rest is calculated")},
+        {"free_and_size", "--size 3 --free / --bitrate 1",
+         refused("--size \"3\" and --free \"/\" both give the card size; give it once")},
+        {"free_twice", "--free / --bitrate 1 --free /tmp",
+         refused("--free \"/\" and --free \"/tmp\" both give the card size; give it once")},
+        {"free_in_a_plan", "--plan p.json --free /",
+         refused("--plan \"p.json" + PLAN_ONLY + "--free (only --json and --formats-file)")},
         // 2 x (12.5 MB/s + 4 x 1.152) x 90 min / 8000, and the user's format at
         // 150 Mbit/s for 10 min; no card, drive, proxy or offload: no members.
         {"plan_with_audio_and_a_formats_file",
@@ -697,7 +773,8 @@ std::vector<Row> rows()
           "  {\"name\": \"Own format\", \"count\": 1, \"mbit_s\": 150, \"gb_per_day\": "
           "11.25, \"gb\": 22.5}\n"
           "], \"gb_per_day\": 152.47080000000003, \"gb\": 304.94160000000005, "
-          "\"gb_with_copies\": 304.94160000000005, \"total_gb\": 304.94160000000005}\n",
+          "\"gb_with_copies\": 304.94160000000005, \"total_gb\": 304.94160000000005, "
+          "\"warnings\": []}\n",
           REPLACES_AVCHD, 0}},
         {"plan_names_escaped_in_the_table",
          "--plan " + PLANS + "/audio.json --formats-file " + FORMATS + "/user.json",
@@ -737,7 +814,7 @@ std::vector<Row> rows()
          refused("--plan \"p.json" + PLAN_ONLY +
                  "--list-formats (only --json and --formats-file)")},
         {"plan_twice", "--plan a.json --plan b.json",
-         refused("--plan \"a.json\" and --plan \"b.json\": plan one shoot at a time")},
+         refused("--plan \"a.json\" and --plan \"b.json\" both give the plan; give it once")},
         {"plan_with_a_stray_word", "--plan p.json more",
          refused("unexpected argument \"more\" (values follow their option, as in --size 64; see "
                  "--help)")},
@@ -967,6 +1044,90 @@ TEST(KivFileSizeProgram, ReadsPathsFromListsWithTheirBytes)
     EXPECT_EQ(nothing.status, 2);
     EXPECT_EQ(nothing.err,
               "kivfilesize: no clip measured; skipped 2: 1 no media, 1 empty path in the list\n");
+}
+
+// Names of options as typed, found by `pattern` in each line of `text`.
+QStringList namesIn(const QString &text, const QRegularExpression &pattern)
+{
+    QStringList names;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        for (const QRegularExpressionMatch &m : pattern.globalMatch(line)) {
+            for (int i = 1; i <= m.lastCapturedIndex(); ++i) {
+                if (m.hasCaptured(i) && !m.captured(i).isEmpty()) {
+                    names << m.captured(i);
+                }
+            }
+        }
+    }
+    names.sort();
+    return names;
+}
+
+// The help's entries, the manual's list of options and the parser's options
+// are the option table's, each way round (the parser adds --help-all, which
+// the help names in its words).
+TEST(KivFileSizeHelp, HelpManualAndParserHoldTheTable)
+{
+    QStringList table;
+    for (const KivOptionRow &row : kivOptionRows()) {
+        table << QStringLiteral("--") + QLatin1String(row.name);
+        if (row.letter != 0) {
+            table << QStringLiteral("-") + QLatin1Char(row.letter);
+        }
+    }
+    table.sort();
+    // An entry starts at the third column: "  -h, --help", "  --audio C[:B[:K]]".
+    static const QRegularExpression entry(QStringLiteral("^  (?:(-\\w), )?(--?[\\w-]+)"));
+    EXPECT_EQ(namesIn(QString::fromStdString(helpText()), entry), table);
+
+    QFile page(QStringLiteral(KIV_MAN_PAGE));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString manual = QString::fromUtf8(page.readAll()).replace(QStringLiteral("\\-"), "-");
+    const qsizetype from = manual.indexOf(QStringLiteral(".SH OPTIONS"));
+    const qsizetype to = manual.indexOf(QStringLiteral("\n.SH "), from + 1);
+    ASSERT_GE(from, 0);
+    QString tagged; // the line after each .TP: the option and its value
+    const QStringList lines = manual.mid(from, to - from).split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        if (lines[i] == QLatin1String(".TP")) {
+            tagged += lines[i + 1] + QLatin1Char('\n');
+        }
+    }
+    static const QRegularExpression tag(QStringLiteral("(?:^\\.BR? | )(--?[a-z][a-z-]*)"));
+    EXPECT_EQ(namesIn(tagged, tag), table);
+
+    QStringList parsed = kivFileSizeOptions();
+    EXPECT_EQ(parsed.removeAll(QStringLiteral("--help-all")), 1);
+    parsed.sort();
+    EXPECT_EQ(parsed, table);
+}
+
+// The free space of a temporary folder's volume, as df reports it, is the
+// card size whose time is left at the bitrate.
+TEST(KivFileSizeProgram, FreeSpaceAgreesWithDf)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const Ran answer = run(
+        KIVFILESIZE, {"--free", dir.path(), "--bitrate", "100", "--units", "decimal", "--json"});
+    const Ran df = run("df", {"-B1", "--output=avail", dir.path()});
+    ASSERT_EQ(answer.status, 0) << answer.err.toStdString();
+    ASSERT_EQ(df.status, 0);
+    const QList<QByteArray> lines = df.out.trimmed().split('\n');
+    bool ok = false;
+    const double avail = lines.constLast().trimmed().toDouble(&ok);
+    ASSERT_TRUE(ok) << df.out.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(answer.out).object();
+    const double gb = json["free_gb"].toDouble(-1);
+    // Others write to the disk meanwhile: within 0.5% and 64 MiB.
+    EXPECT_NEAR(gb * 1e9, avail, 0.005 * avail + 64 * 1048576.0) << answer.out.toStdString();
+    EXPECT_EQ(json["card_size"].toDouble(), gb);
+    EXPECT_EQ(json["seconds"].toInteger(), qint64(gb * 8000 / 100));
+    EXPECT_FALSE(json["volume"].toString().isEmpty());
+    EXPECT_TRUE(dir.path().startsWith(json["mount"].toString())) << answer.out.toStdString();
+    const Ran text = run(KIVFILESIZE, {"--free", dir.path(), "--mbytes", "12.5"});
+    EXPECT_TRUE(text.out.startsWith("Free space: ")) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains("\nBitrate:    100 Mbit/s = 12.5 MB/s\n"));
 }
 
 TEST(KivFileSizeHelp, NamesEveryOptionAndExitsZero)

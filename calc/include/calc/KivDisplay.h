@@ -42,3 +42,13 @@ QString kivEscaped(const QString &text, qsizetype longest = -1);
 
 // kivEscaped(text, longest) in double quotes: "4\nkivfilesize: fake".
 QString kivQuoted(const QString &text, qsizetype longest = -1);
+
+// The shortest text in C form, without an exponent, that reads back as `x`
+// exactly: "44.1", "29.97002997002997".
+QString kivExactText(double x);
+
+// A file the system refused: "WHERE: cannot be read (WHY)" and "WHERE: cannot
+// be written (WHY)", `where` as shown (escaped already), `why` the system's
+// words.
+QString kivCannotRead(const QString &where, const QString &why);
+QString kivCannotWrite(const QString &where, const QString &why);

@@ -28,3 +28,8 @@ QByteArray kivEncodeFileName(QStringView name);
 // Whether `name` holds a byte that is not valid UTF-8, that is a lone
 // U+DC80..U+DCFF.
 bool kivHasRawBytes(QStringView name);
+
+// Whether `path` is written as a URL: a scheme of two or more characters, a
+// letter then letters, digits, '+', '-' or '.', before a ':'. One letter
+// before a colon is a drive ("C:"), not a scheme.
+bool kivIsUrl(QStringView path);

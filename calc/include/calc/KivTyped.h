@@ -19,14 +19,14 @@
 bool kivIsDigits(QStringView text);
 
 // A non-negative finite number in the C locale, digits with an optional
-// point and exponent; nothing else. `hint` gets why not, with advice for a
+// point and exponent; nothing else. `error` gets why not, with advice for a
 // near miss (a decimal comma): "not a number; write decimals with a point, as
 // in 1.5", "negative", "not a finite number", "beyond the range of numbers".
-std::optional<double> kivReadNumber(const QString &text, QString &hint);
+std::optional<double> kivReadNumber(const QString &text, QString &error);
 
 // A time of the form S, M:S or H:M:S, digits only, each field after a larger
-// one below 60, at most KIV_LONGEST_SECONDS in all; `problem` gets why not.
-std::optional<std::uint32_t> kivReadTime(const QString &text, QString &problem);
+// one below 60, at most KIV_LONGEST_SECONDS in all; `error` gets why not.
+std::optional<std::uint32_t> kivReadTime(const QString &text, QString &error);
 
 // Larger frame sides, and rates outside these limits, are refused as absurd.
 inline constexpr int kivMaxFrameSide = 65535;

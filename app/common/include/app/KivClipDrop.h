@@ -14,7 +14,10 @@
 
 #include "calc/KivClipProtocol.h"
 
+#include <QList>
 #include <QObject>
+#include <QPoint>
+#include <QUrl>
 
 class KivClipChild;
 struct KivClipMeasured;
@@ -37,6 +40,11 @@ public:
 
     // Why a path was not measured, in the user's language.
     static QString words(KivClipReason reason);
+
+    // Takes a drag or drop of files: accepts a drag that carries URLs, and
+    // on such a drop accepts it and gives its URLs and where it fell. False,
+    // and `dropped` empty, for any other event.
+    static bool takeDrop(QEvent *event, QList<QUrl> &dropped, QPoint *at = nullptr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
