@@ -34,8 +34,8 @@ bool KivPlanRowCommand::mergeWith(const QUndoCommand *other)
 
 KivPlanSettingsCommand::KivPlanSettingsCommand(KivPlanDocument *document,
                                                const KivPlanSettings &before,
-                                               const KivPlanSettings &after, int session,
-                                               int field, const QString &text)
+                                               const KivPlanSettings &after, int session, int field,
+                                               const QString &text)
     : QUndoCommand(text), document(document), before(before), after(after), session(session),
       field(field)
 {

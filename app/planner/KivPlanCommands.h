@@ -16,8 +16,8 @@ class KivPlanRowCommand : public QUndoCommand
 public:
     // `session` is the document's typing session, or -1 for an edit that
     // merges with none; `cell` the cell typed.
-    KivPlanRowCommand(KivPlanDocument *document, const KivPlanRow &before,
-                      const KivPlanRow &after, int session, int cell, const QString &text);
+    KivPlanRowCommand(KivPlanDocument *document, const KivPlanRow &before, const KivPlanRow &after,
+                      int session, int cell, const QString &text);
     void undo() override;
     void redo() override;
     int id() const override { return session < 0 ? -1 : 1; }

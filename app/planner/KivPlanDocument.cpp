@@ -20,9 +20,7 @@ bool isTyped(const KivPlanSource &source)
 
 } // namespace
 
-KivPlanDocument::KivPlanDocument(QObject *parent) : QObject(parent), stack(new QUndoStack(this))
-{
-}
+KivPlanDocument::KivPlanDocument(QObject *parent) : QObject(parent), stack(new QUndoStack(this)) {}
 
 KivPlanRow KivPlanDocument::newCamera(const QString &name, const QString &folder)
 {
@@ -54,8 +52,11 @@ int KivPlanDocument::whole(const QString &text)
 
 QString KivPlanDocument::cameraName(int row, const QString &name)
 {
-    return name.trimmed().isEmpty() ? tr("Camera %1").arg(row + 1)
-                                    : tr("Camera %1, %2").arg(row + 1).arg(kivEscaped(name, 80));
+    // A camera named after its row is not named twice.
+    const QString numbered = tr("Camera %1").arg(row + 1);
+    return name.trimmed().isEmpty() || name == numbered
+               ? numbered
+               : tr("Camera %1, %2").arg(row + 1).arg(kivEscaped(name, 80));
 }
 
 int KivPlanDocument::rowOf(int id) const
@@ -126,10 +127,10 @@ KivPlanSettings KivPlanDocument::settingsOf(const KivPlan &plan)
     settings.texts[KivPlanSettings::DriveSize] = text(plan.driveSize);
     settings.texts[KivPlanSettings::Offload] = text(plan.offloadMbytesPerSec);
     const std::optional<double> typed = plan.proxy ? kivPlanTypedMbps(*plan.proxy) : std::nullopt;
-    settings.texts[KivPlanSettings::Proxy] =
-        typed        ? numbers.text(*typed)
-        : plan.proxy ? KivPlanCameraModel::sourceText(*plan.proxy)
-                     : QString();
+    settings.texts[KivPlanSettings::Proxy] = typed ? numbers.text(*typed)
+                                             : plan.proxy
+                                                 ? KivPlanCameraModel::sourceText(*plan.proxy)
+                                                 : QString();
     return settings;
 }
 
@@ -255,9 +256,10 @@ bool KivPlanDocument::setCell(int row, int cell, const QString &text)
 
 void KivPlanDocument::cancelTyping()
 {
-    const auto *top = stack->index() > 0
-                          ? dynamic_cast<const KivPlanRowCommand *>(stack->command(stack->index() - 1))
-                          : nullptr;
+    const auto *top =
+        stack->index() > 0
+            ? dynamic_cast<const KivPlanRowCommand *>(stack->command(stack->index() - 1))
+            : nullptr;
     if (top != nullptr && top->typing() == session) {
         stack->push(new KivPlanRowCommand(this, top->start(), top->start(), session,
                                           top->typedCell(), QString()));
@@ -345,8 +347,7 @@ void KivPlanDocument::putRow(int id, const KivPlanRow &row)
     const KivPlanRow before = std::exchange(rows_[i], row);
     plan_.cameras[i] = row.camera;
     const bool changed[Cells] = {
-        before.camera.name != row.camera.name, before.count != row.count,
-        before.time != row.time,
+        before.camera.name != row.camera.name, before.count != row.count, before.time != row.time,
         before.rate != row.rate || before.camera.source != row.camera.source};
     int first = Cells;
     int last = -1;

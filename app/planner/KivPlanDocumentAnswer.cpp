@@ -75,7 +75,8 @@ bool KivPlanDocument::readable(QString &error) const
     }
     for (int i = 0; i < rows_.size(); ++i) {
         if (!rows_[i].timeProblem.isEmpty()) {
-            error = kivPlanCameraPlace(i) + QStringLiteral(".time_per_day: ") + rows_[i].timeProblem;
+            error =
+                kivPlanCameraPlace(i) + QStringLiteral(".time_per_day: ") + rows_[i].timeProblem;
             return false;
         }
     }

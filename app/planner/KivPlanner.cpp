@@ -15,13 +15,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QUndoStack>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QUndoStack>
 
 namespace {
 
@@ -168,7 +168,7 @@ void KivPlanner::setPlan(const KivPlan &plan, const QString &path)
 }
 
 void KivPlanner::showPlan(const KivPlanSettings &settings, const QList<KivPlanRow> &rows,
-                      const QString &path)
+                          const QString &path)
 {
     clips->cancel();
     waiting.clear();

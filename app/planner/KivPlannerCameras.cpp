@@ -162,8 +162,8 @@ void KivPlanner::measured(const KivClipMeasured &result)
             // As kivfilesize refuses a plan's clips where one is refused.
             const KivClipSkipped &skip = *result.firstRefused;
             document->setUnmeasured(done->id, kivEscaped(skip.path) + QStringLiteral(": ") +
-                                               (skip.reason ? KivClipChild::words(*skip.reason)
-                                                            : tr("not measured")));
+                                                  (skip.reason ? KivClipChild::words(*skip.reason)
+                                                               : tr("not measured")));
         } else {
             document->setMeasured(done->id, result.total.mbps, result.summary());
         }

@@ -18,6 +18,7 @@ private slots:
     void openBroken();
     void agreesWithCommandLine_data();
     void agreesWithCommandLine();
+    void failedSaveChangesNothing();
     void csv();
     void pdf();
 };
@@ -116,6 +117,20 @@ void TestPlannerFiles::drop()
     QVERIFY(cli.waitForFinished(30000));
     const QJsonObject json = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
     QCOMPARE(json["cameras"][camera]["mbit_s"].toDouble(), planner->answer()->cameras[camera].mbps);
+    // Undone, the camera is as it was (below the rows, not there); redone,
+    // the clips' rate is back without measuring them again.
+    const std::optional<KivPlanAnswer> measured = planner->answer();
+    for (int i = row < 0 ? 2 : 1; i > 0; --i) {
+        QTest::keySequence(planner.get(), QKeySequence::Undo);
+    }
+    QCOMPARE(planner->plan(), before);
+    for (int i = row < 0 ? 2 : 1; i > 0; --i) {
+        QTest::keySequence(planner.get(), QKeySequence::Redo);
+    }
+    QVERIFY(planner->findChild<QProcess *>() == nullptr);
+    QVERIFY2(planner->answer(), qPrintable(planner->fault()));
+    QCOMPARE(figures(*planner->answer()), figures(*measured));
+    QVERIFY(!planner->isWindowModified());
 }
 
 void TestPlannerFiles::openBroken_data()
@@ -203,6 +218,29 @@ void TestPlannerFiles::agreesWithCommandLine()
         QVERIFY(kivReadPlan(file.toUtf8(), QStringLiteral("in"), read, error));
         QCOMPARE(again.plan(), std::optional<KivPlan>(read));
     }
+}
+
+void TestPlannerFiles::failedSaveChangesNothing()
+{
+    QVERIFY(planner->openFile(PLANS + "/shoot.json"));
+    QTRY_VERIFY_WITH_TIMEOUT(planner->answer(), 30000);
+    run({"days=4"});
+    const std::optional<KivPlan> before = planner->plan();
+    const QString title = planner->windowTitle();
+    // A folder that is not there: nothing is written and the clips stay
+    // relative to the plan they came with.
+    QVERIFY(!planner->saveFile(work.filePath(QStringLiteral("none/plan.json"))));
+    QCOMPARE(planner->plan(), before);
+    QCOMPARE(planner->filePath(), PLANS + "/shoot.json");
+    QCOMPARE(planner->windowTitle(), title);
+    QVERIFY(planner->isWindowModified());
+    // Saved elsewhere, they are made absolute and still measure alike.
+    const QString saved = work.filePath(QStringLiteral("elsewhere.json"));
+    QVERIFY(planner->saveFile(saved));
+    const auto &clips = std::get<KivPlanClips>(planner->plan()->cameras[2].source.from).paths;
+    QCOMPARE(clips, QStringList{QDir::cleanPath(PLANS + "/../clips/tone.wav")});
+    QVERIFY(planner->answer());
+    QVERIFY(!planner->isWindowModified());
 }
 
 void TestPlannerFiles::csv()
