@@ -431,6 +431,60 @@
     </message>
 </context>
 <context>
+    <name>KivPlanDocument</name>
+    <message>
+        <source>Camera %1</source>
+        <translation>Kamera %1</translation>
+    </message>
+    <message>
+        <source>Camera %1, %2</source>
+        <translation>Kamera %1, %2</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Choose Format</source>
+        <translation>Format wählen</translation>
+    </message>
+    <message>
+        <source>Measure Clips</source>
+        <translation>Clips messen</translation>
+    </message>
+    <message>
+        <source>Add Camera</source>
+        <translation>Kamera hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Camera</source>
+        <translation>Kamera entfernen</translation>
+    </message>
+    <message>
+        <source>%1 (measuring its clips…)</source>
+        <translation>%1 (ihre Clips werden gemessen…)</translation>
+    </message>
+    <message>
+        <source>%1 (no bitrate yet)</source>
+        <translation>%1 (noch keine Bitrate)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n weitere</numerusform>
+            <numerusform>%n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The totals leave out %1.</source>
+        <translation>Die Summen lassen %1 aus.</translation>
+    </message>
+</context>
+<context>
     <name>KivPlanReport</name>
     <message>
         <source>GiB</source>
@@ -512,20 +566,12 @@
         <translation>das Messen wurde abgebrochen</translation>
     </message>
     <message>
-        <source>Measuring the clips of %1…</source>
-        <translation>Die Clips von %1 werden gemessen…</translation>
-    </message>
-    <message>
         <source>Plan a Shoot</source>
         <translation>Dreh planen</translation>
     </message>
     <message>
         <source>%1[*] – Plan a Shoot</source>
         <translation>%1[*] – Dreh planen</translation>
-    </message>
-    <message>
-        <source>Camera 1</source>
-        <translation>Kamera 1</translation>
     </message>
     <message>
         <source>Open Plan</source>
@@ -580,10 +626,6 @@
         <translation>Der Plan hat ungespeicherte Änderungen. Speichern?</translation>
     </message>
     <message>
-        <source>Camera %1</source>
-        <translation>Kamera %1</translation>
-    </message>
-    <message>
         <source>Measure Clips</source>
         <translation>Clips messen</translation>
     </message>
@@ -594,6 +636,18 @@
     <message>
         <source>not measured</source>
         <translation>nicht gemessen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
 </context>
 <context>

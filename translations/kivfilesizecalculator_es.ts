@@ -431,6 +431,60 @@
     </message>
 </context>
 <context>
+    <name>KivPlanDocument</name>
+    <message>
+        <source>Camera %1</source>
+        <translation>Cámara %1</translation>
+    </message>
+    <message>
+        <source>Camera %1, %2</source>
+        <translation>Cámara %1, %2</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Escritura</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Choose Format</source>
+        <translation>Elegir formato</translation>
+    </message>
+    <message>
+        <source>Measure Clips</source>
+        <translation>Medir clips</translation>
+    </message>
+    <message>
+        <source>Add Camera</source>
+        <translation>Añadir cámara</translation>
+    </message>
+    <message>
+        <source>Remove Camera</source>
+        <translation>Quitar cámara</translation>
+    </message>
+    <message>
+        <source>%1 (measuring its clips…)</source>
+        <translation>%1 (midiendo sus clips…)</translation>
+    </message>
+    <message>
+        <source>%1 (no bitrate yet)</source>
+        <translation>%1 (aún sin tasa de bits)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n más</numerusform>
+            <numerusform>%n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The totals leave out %1.</source>
+        <translation>Los totales no incluyen %1.</translation>
+    </message>
+</context>
+<context>
     <name>KivPlanReport</name>
     <message>
         <source>GiB</source>
@@ -512,20 +566,12 @@
         <translation>la medición se canceló</translation>
     </message>
     <message>
-        <source>Measuring the clips of %1…</source>
-        <translation>Midiendo los clips de %1…</translation>
-    </message>
-    <message>
         <source>Plan a Shoot</source>
         <translation>Planificar un rodaje</translation>
     </message>
     <message>
         <source>%1[*] – Plan a Shoot</source>
         <translation>%1[*] – Planificar un rodaje</translation>
-    </message>
-    <message>
-        <source>Camera 1</source>
-        <translation>Cámara 1</translation>
     </message>
     <message>
         <source>Open Plan</source>
@@ -580,10 +626,6 @@
         <translation>El plan tiene cambios sin guardar. ¿Guardarlos?</translation>
     </message>
     <message>
-        <source>Camera %1</source>
-        <translation>Cámara %1</translation>
-    </message>
-    <message>
         <source>Measure Clips</source>
         <translation>Medir clips</translation>
     </message>
@@ -594,6 +636,18 @@
     <message>
         <source>not measured</source>
         <translation>no medido</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
     </message>
 </context>
 <context>

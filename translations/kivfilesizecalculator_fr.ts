@@ -431,6 +431,60 @@
     </message>
 </context>
 <context>
+    <name>KivPlanDocument</name>
+    <message>
+        <source>Camera %1</source>
+        <translation>Caméra %1</translation>
+    </message>
+    <message>
+        <source>Camera %1, %2</source>
+        <translation>Caméra %1, %2</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Saisie</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Choose Format</source>
+        <translation>Choisir un format</translation>
+    </message>
+    <message>
+        <source>Measure Clips</source>
+        <translation>Mesurer des clips</translation>
+    </message>
+    <message>
+        <source>Add Camera</source>
+        <translation>Ajouter une caméra</translation>
+    </message>
+    <message>
+        <source>Remove Camera</source>
+        <translation>Supprimer la caméra</translation>
+    </message>
+    <message>
+        <source>%1 (measuring its clips…)</source>
+        <translation>%1 (mesure de ses clips…)</translation>
+    </message>
+    <message>
+        <source>%1 (no bitrate yet)</source>
+        <translation>%1 (pas encore de débit)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n autre</numerusform>
+            <numerusform>%n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The totals leave out %1.</source>
+        <translation>Les totaux ne comptent pas %1.</translation>
+    </message>
+</context>
+<context>
     <name>KivPlanReport</name>
     <message>
         <source>GiB</source>
@@ -512,20 +566,12 @@
         <translation>la mesure a été annulée</translation>
     </message>
     <message>
-        <source>Measuring the clips of %1…</source>
-        <translation>Mesure des clips de %1…</translation>
-    </message>
-    <message>
         <source>Plan a Shoot</source>
         <translation>Planifier un tournage</translation>
     </message>
     <message>
         <source>%1[*] – Plan a Shoot</source>
         <translation>%1[*] – Planifier un tournage</translation>
-    </message>
-    <message>
-        <source>Camera 1</source>
-        <translation>Caméra 1</translation>
     </message>
     <message>
         <source>Open Plan</source>
@@ -580,10 +626,6 @@
         <translation>Le plan a des modifications non enregistrées. Les enregistrer ?</translation>
     </message>
     <message>
-        <source>Camera %1</source>
-        <translation>Caméra %1</translation>
-    </message>
-    <message>
         <source>Measure Clips</source>
         <translation>Mesurer des clips</translation>
     </message>
@@ -594,6 +636,18 @@
     <message>
         <source>not measured</source>
         <translation>non mesuré</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
     </message>
 </context>
 <context>

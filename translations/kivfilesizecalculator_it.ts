@@ -431,6 +431,60 @@
     </message>
 </context>
 <context>
+    <name>KivPlanDocument</name>
+    <message>
+        <source>Camera %1</source>
+        <translation>Videocamera %1</translation>
+    </message>
+    <message>
+        <source>Camera %1, %2</source>
+        <translation>Videocamera %1, %2</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Digitazione</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Choose Format</source>
+        <translation>Scegli formato</translation>
+    </message>
+    <message>
+        <source>Measure Clips</source>
+        <translation>Misura i clip</translation>
+    </message>
+    <message>
+        <source>Add Camera</source>
+        <translation>Aggiungi videocamera</translation>
+    </message>
+    <message>
+        <source>Remove Camera</source>
+        <translation>Rimuovi videocamera</translation>
+    </message>
+    <message>
+        <source>%1 (measuring its clips…)</source>
+        <translation>%1 (misurazione dei clip…)</translation>
+    </message>
+    <message>
+        <source>%1 (no bitrate yet)</source>
+        <translation>%1 (ancora senza bitrate)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n altra</numerusform>
+            <numerusform>%n altre</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The totals leave out %1.</source>
+        <translation>I totali escludono %1.</translation>
+    </message>
+</context>
+<context>
     <name>KivPlanReport</name>
     <message>
         <source>GiB</source>
@@ -512,20 +566,12 @@
         <translation>la misurazione è stata annullata</translation>
     </message>
     <message>
-        <source>Measuring the clips of %1…</source>
-        <translation>Misurazione dei clip di %1…</translation>
-    </message>
-    <message>
         <source>Plan a Shoot</source>
         <translation>Pianifica le riprese</translation>
     </message>
     <message>
         <source>%1[*] – Plan a Shoot</source>
         <translation>%1[*] – Pianifica le riprese</translation>
-    </message>
-    <message>
-        <source>Camera 1</source>
-        <translation>Videocamera 1</translation>
     </message>
     <message>
         <source>Open Plan</source>
@@ -580,10 +626,6 @@
         <translation>Il piano ha modifiche non salvate. Salvarle?</translation>
     </message>
     <message>
-        <source>Camera %1</source>
-        <translation>Videocamera %1</translation>
-    </message>
-    <message>
         <source>Measure Clips</source>
         <translation>Misura i clip</translation>
     </message>
@@ -594,6 +636,18 @@
     <message>
         <source>not measured</source>
         <translation>non misurato</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
     </message>
 </context>
 <context>

@@ -431,6 +431,60 @@
     </message>
 </context>
 <context>
+    <name>KivPlanDocument</name>
+    <message>
+        <source>Camera %1</source>
+        <translation>Câmera %1</translation>
+    </message>
+    <message>
+        <source>Camera %1, %2</source>
+        <translation>Câmera %1, %2</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Digitação</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Choose Format</source>
+        <translation>Escolher formato</translation>
+    </message>
+    <message>
+        <source>Measure Clips</source>
+        <translation>Medir clipes</translation>
+    </message>
+    <message>
+        <source>Add Camera</source>
+        <translation>Adicionar câmera</translation>
+    </message>
+    <message>
+        <source>Remove Camera</source>
+        <translation>Remover câmera</translation>
+    </message>
+    <message>
+        <source>%1 (measuring its clips…)</source>
+        <translation>%1 (medindo seus clipes…)</translation>
+    </message>
+    <message>
+        <source>%1 (no bitrate yet)</source>
+        <translation>%1 (ainda sem taxa de bits)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>mais %n</numerusform>
+            <numerusform>mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The totals leave out %1.</source>
+        <translation>Os totais deixam de fora %1.</translation>
+    </message>
+</context>
+<context>
     <name>KivPlanReport</name>
     <message>
         <source>GiB</source>
@@ -512,20 +566,12 @@
         <translation>a medição foi cancelada</translation>
     </message>
     <message>
-        <source>Measuring the clips of %1…</source>
-        <translation>Medindo os clipes de %1…</translation>
-    </message>
-    <message>
         <source>Plan a Shoot</source>
         <translation>Planejar uma gravação</translation>
     </message>
     <message>
         <source>%1[*] – Plan a Shoot</source>
         <translation>%1[*] – Planejar uma gravação</translation>
-    </message>
-    <message>
-        <source>Camera 1</source>
-        <translation>Câmera 1</translation>
     </message>
     <message>
         <source>Open Plan</source>
@@ -580,10 +626,6 @@
         <translation>O plano tem alterações não salvas. Salvá-las?</translation>
     </message>
     <message>
-        <source>Camera %1</source>
-        <translation>Câmera %1</translation>
-    </message>
-    <message>
         <source>Measure Clips</source>
         <translation>Medir clipes</translation>
     </message>
@@ -594,6 +636,18 @@
     <message>
         <source>not measured</source>
         <translation>não medido</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
     </message>
 </context>
 <context>
