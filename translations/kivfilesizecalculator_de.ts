@@ -472,16 +472,13 @@
         <source>%1 (no bitrate yet)</source>
         <translation>%1 (noch keine Bitrate)</translation>
     </message>
-    <message numerus="yes">
-        <source>%n more</source>
-        <translation>
-            <numerusform>%n weitere</numerusform>
-            <numerusform>%n weitere</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The totals leave out %1.</source>
         <translation>Die Summen lassen %1 aus.</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 weitere</translation>
     </message>
 </context>
 <context>

@@ -472,16 +472,13 @@
         <source>%1 (no bitrate yet)</source>
         <translation>%1 (aún sin tasa de bits)</translation>
     </message>
-    <message numerus="yes">
-        <source>%n more</source>
-        <translation>
-            <numerusform>%n más</numerusform>
-            <numerusform>%n más</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The totals leave out %1.</source>
         <translation>Los totales no incluyen %1.</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 más</translation>
     </message>
 </context>
 <context>
@@ -639,7 +636,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Editar</translation>
+        <translation>Edició&amp;n</translation>
     </message>
     <message>
         <source>&amp;Undo</source>

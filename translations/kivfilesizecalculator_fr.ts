@@ -472,16 +472,13 @@
         <source>%1 (no bitrate yet)</source>
         <translation>%1 (pas encore de débit)</translation>
     </message>
-    <message numerus="yes">
-        <source>%n more</source>
-        <translation>
-            <numerusform>%n autre</numerusform>
-            <numerusform>%n autres</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The totals leave out %1.</source>
         <translation>Les totaux ne comptent pas %1.</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 de plus</translation>
     </message>
 </context>
 <context>
@@ -639,7 +636,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>É&amp;dition</translation>
+        <translation>Éd&amp;ition</translation>
     </message>
     <message>
         <source>&amp;Undo</source>

@@ -472,16 +472,13 @@
         <source>%1 (no bitrate yet)</source>
         <translation>%1 (ancora senza bitrate)</translation>
     </message>
-    <message numerus="yes">
-        <source>%n more</source>
-        <translation>
-            <numerusform>%n altra</numerusform>
-            <numerusform>%n altre</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The totals leave out %1.</source>
         <translation>I totali escludono %1.</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>altre %1</translation>
     </message>
 </context>
 <context>
@@ -639,7 +636,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Modifica</translation>
+        <translation>Modifi&amp;ca</translation>
     </message>
     <message>
         <source>&amp;Undo</source>

@@ -472,16 +472,13 @@
         <source>%1 (no bitrate yet)</source>
         <translation>%1 (ainda sem taxa de bits)</translation>
     </message>
-    <message numerus="yes">
-        <source>%n more</source>
-        <translation>
-            <numerusform>mais %n</numerusform>
-            <numerusform>mais %n</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The totals leave out %1.</source>
         <translation>Os totais deixam de fora %1.</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>mais %1</translation>
     </message>
 </context>
 <context>
@@ -639,7 +636,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Editar</translation>
+        <translation>Ediçã&amp;o</translation>
     </message>
     <message>
         <source>&amp;Undo</source>

@@ -275,7 +275,8 @@ bool KivPlanCameraModel::dash(int row) const
 
 void KivPlanCameraModel::remember()
 {
-    shown = document_->figures();
+    // Called before the figures are worked out again for the rows as they are.
+    shown = document_->figures().mid(0, rowCount());
     dashes.clear();
     for (int row = 0; row < shown.size(); ++row) {
         dashes << dash(row);

@@ -480,7 +480,7 @@ QString KivPlanDocument::incomplete() const
     const qsizetype more = left.size() - NAMED;
     if (more > 0) {
         left = left.mid(0, NAMED);
-        left << tr("%n more", nullptr, int(more));
+        left << tr("%1 more").arg(more);
     }
     return tr("The totals leave out %1.").arg(left.join(QStringLiteral("; ")));
 }
