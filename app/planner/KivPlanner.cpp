@@ -12,6 +12,7 @@
 #include "app/KivClipChild.h"
 #include "calc/KivDisplay.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -19,9 +20,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QUndoStack>
+#include <QWindow>
 
 namespace {
 
@@ -92,6 +96,14 @@ KivPlanner::KivPlanner(QWidget *parent)
 {
     ui = std::make_unique<Ui::KivPlannerClass>();
     ui->setupUi(this);
+    // At any font the window fits the screen and its contents scroll.
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidget(takeCentralWidget());
+    setCentralWidget(scroll);
     // The form lists the units in KIV_CARD_UNITS' order; the rest asks the item.
     for (int i = 0; i < ui->units->count() && i < int(std::size(KIV_CARD_UNITS)); ++i) {
         ui->units->setItemData(i, int(KIV_CARD_UNITS[i].units));
@@ -153,6 +165,9 @@ KivPlanner::KivPlanner(QWidget *parent)
     connect(clips, &KivClipChild::canceled, this,
             [this] { unmeasured(tr("measuring was cancelled"), true); });
     on_actionNew_triggered();
+    // The first field has the focus, framed as after a Tab (see eventFilter).
+    ui->units->installEventFilter(this);
+    ui->units->setFocus(Qt::TabFocusReason);
 }
 
 KivPlanner::~KivPlanner() = default;
@@ -251,6 +266,29 @@ void KivPlanner::on_units_currentIndexChanged(int index)
     }
 }
 
+void KivPlanner::showEvent(QShowEvent *event)
+{
+    // Shown the first time, the window's frame is known: window and frame
+    // fit the screen, the contents at their size where they can.
+    if (!fitted && windowHandle() != nullptr) {
+        fitted = true;
+        const auto *scroll = static_cast<QScrollArea *>(centralWidget());
+        const QSize bars = QSize(1, 1) * style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const QSize wanted = size() - scroll->size() + scroll->widget()->sizeHint() + bars;
+        const QMargins frame = windowHandle()->frameMargins();
+        const QSize margins(frame.left() + frame.right(), frame.top() + frame.bottom());
+        const QRect screen = windowHandle()->screen()->availableGeometry();
+        resize(wanted.boundedTo(screen.size() - margins));
+        // A top-level window moves by its frame.
+        const QSize outer = size() + margins;
+        move(std::clamp(x(), screen.left(),
+                        std::max(screen.left(), screen.right() + 1 - outer.width())),
+             std::clamp(y(), screen.top(),
+                        std::max(screen.top(), screen.bottom() + 1 - outer.height())));
+    }
+    QMainWindow::showEvent(event);
+}
+
 bool KivPlanner::eventFilter(QObject *watched, QEvent *event)
 {
     // Undo and redo are the plan's, not a field's own.
@@ -263,6 +301,13 @@ bool KivPlanner::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched == ui->cameras->viewport()) {
         return dropOnRows(event);
+    }
+    // Activating the window gives the focus back without the frame a Tab
+    // shows; keyboard users need to see where they are.
+    if (watched == ui->units && event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent *>(event)->reason() == Qt::ActiveWindowFocusReason) {
+        setAttribute(Qt::WA_KeyboardFocusChange);
+        ui->units->update();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -307,14 +352,33 @@ void KivPlanner::showAnswer()
             totals ? KivPlanReport::value(total, *totals,
                                           [&numbers](double x) { return numbers.text(x); })
                    : QString());
+        describe(values[t], values[t]->text());
     }
     const QString &fault = document->fault();
     ui->fault->setText(fault.isEmpty() ? document->incomplete() : fault);
+    const bool news = describe(ui->fault, ui->fault->text());
+    if (news && !fault.isEmpty()) {
+        // Heard at once, not only when the line is visited.
+        QAccessibleEvent alert(ui->fault, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
     const int field = document->faultPlace().field;
     for (int f = 0; f < marks.size(); ++f) {
         marks[f]->setVisible(f == field);
         marks[f]->setToolTip(f == field ? fault : QString());
+        describe(fields[f], f == field ? fault : QString());
     }
+}
+
+bool KivPlanner::describe(QWidget *widget, const QString &text)
+{
+    if (widget->accessibleDescription() == text) {
+        return false;
+    }
+    widget->setAccessibleDescription(text);
+    QAccessibleEvent changed(widget, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    return true;
 }
 
 QString KivPlanner::title() const

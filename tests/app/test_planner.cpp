@@ -19,6 +19,7 @@ private slots:
     void undo();
     void escape();
     void unfinished();
+    void heardAndSeen();
     void chooser_data();
     void chooser();
     void keyboard();
@@ -271,6 +272,41 @@ void TestPlanner::unfinished()
     QCOMPARE(planner->fault(), QString());
     QCOMPARE(child<QLabel>("fault")->text(),
              QStringLiteral("The totals leave out Camera 1 (no bitrate yet)."));
+}
+
+void TestPlanner::heardAndSeen()
+{
+    // The first field has the focus, framed as after a Tab.
+    QTRY_COMPARE(QApplication::focusWidget(), child("units"));
+    QTRY_VERIFY(planner->testAttribute(Qt::WA_KeyboardFocusChange));
+    // (The offscreen platform has no accessibility bridge to hear events.)
+    const auto heard = [](const char *name) {
+        return QAccessible::queryAccessibleInterface(
+                   QApplication::activeWindow()->findChild<QWidget *>(QLatin1String(name)))
+            ->text(QAccessible::Description);
+    };
+    run({"0:3=100"});
+    QCOMPARE(heard("total"), child<QLabel>("total")->text());
+    QVERIFY(!heard("total").isEmpty());
+    // A fault is heard at once, and at its field.
+    run({"copies=0"});
+    QCOMPARE(heard("fault"), planner->fault());
+    QCOMPARE(heard("copies"), planner->fault());
+    QCOMPARE(heard("total"), QString());
+    run({"copies=2"});
+    QCOMPARE(heard("copies"), QString());
+    // At twice the font the window still fits the screen, and scrolls.
+    const QFont font = QApplication::font();
+    QFont big = font;
+    big.setPointSizeF(font.pointSizeF() * 2);
+    QApplication::setFont(big);
+    KivPlanner large;
+    large.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&large));
+    QApplication::setFont(font);
+    QVERIFY2(large.screen()->availableGeometry().contains(large.frameGeometry()),
+             qPrintable(QDebug::toString(large.frameGeometry())));
+    QVERIFY(large.findChild<QScrollArea *>() != nullptr);
 }
 
 void TestPlanner::chooser_data()

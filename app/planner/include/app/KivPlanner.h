@@ -30,6 +30,11 @@
 // 48 kHz audio, so a format's other audio read from a file becomes the
 // chooser's only when a format is chosen again.
 //
+// The totals and the fault line carry their text as their accessible
+// description, and a field at fault its fault (Qt 6.4 has no invalid-entry
+// state to give it); a new fault is announced. The window fits the screen at
+// any font and scrolls inside; the first field starts with the focus, framed.
+//
 // Plan files are opened and saved with the plan library; a broken file is
 // refused with its fault named and the window left as it was. Unsaved changes
 // are asked about before they would be lost (New, Open, Close). Saving to
@@ -99,6 +104,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
@@ -129,6 +135,9 @@ private:
     bool dropOnRows(QEvent *event);
     void showSettings();
     void showAnswer();
+    // Gives `widget` the accessible description `text`, said to assistive
+    // tools; false where it had it already.
+    static bool describe(QWidget *widget, const QString &text);
     bool askToSave();
     QString askForPath(const QString &title, const QString &filter, const QString &suffix);
     void warn(const QString &title, const QString &text);
@@ -152,4 +161,5 @@ private:
     QList<QAction *> marks;    // the fault's mark at each field
     QList<Waiting> waiting;
     std::optional<Waiting> current; // being measured
+    bool fitted = false;            // to the screen, when first shown
 };
