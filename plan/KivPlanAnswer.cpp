@@ -3,6 +3,7 @@
 
 #include "plan/KivPlanAnswer.h"
 
+#include "KivPlanRules.h"
 #include "calc/KivDisplay.h"
 
 #include <cmath>
@@ -22,43 +23,49 @@ bool usableRate(double mbps)
     return mbps > 0 && mbps <= kivPlanMaxAnsweredMbps; // NaN is not
 }
 
-QString rateFault(const QString &place, double mbps)
+KivPlanFault rateFault(const KivPlanPlace &place, double mbps)
 {
-    return place + QStringLiteral(": a rate of %1 Mbit/s cannot be planned; it must be above 0 "
-                                  "and at most %2")
-                       .arg(kivNumberText(mbps), kivNumberText(kivPlanMaxAnsweredMbps));
+    KivPlanFault fault = kivPlanFault(place, KivPlanFaultKind::RateUnplannable);
+    fault.value = mbps;
+    fault.highest = kivPlanMaxAnsweredMbps;
+    return fault;
 }
 
-// "at 0.001 Mbit/s a 1e+06 GB card lasts longer than 1193046:28:15, ..."
-QString beyondTime(const QString &speed, const QString &what)
+// A time beyond the longest countable one at `speed`, for `amount` GB.
+KivPlanFault beyondTime(const KivPlanPlace &place, KivPlanFaultKind kind, double speed,
+                        double amount, KivCardUnits units)
 {
-    return QStringLiteral("at %1 %2 longer than %3, the longest time there is")
-        .arg(speed, what, kivTimeText(KIV_LONGEST_SECONDS));
+    KivPlanFault fault = kivPlanFault(place, kind);
+    fault.value = speed;
+    fault.amount = amount;
+    fault.units = units;
+    fault.highest = KIV_LONGEST_SECONDS;
+    return fault;
 }
 
 } // namespace
 
 bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,
-                   std::optional<double> proxyMbps, KivPlanAnswer &answer, QString &error)
+                   std::optional<double> proxyMbps, KivPlanAnswer &answer, KivPlanFault &fault)
 {
-    if (!kivCheckPlan(plan, error)) {
+    if (!kivCheckPlan(plan, fault)) {
         return false;
     }
     if (cameraMbps.size() != plan.cameras.size()) {
-        error = QStringLiteral("cameras: %1 rates for %2 cameras")
-                    .arg(cameraMbps.size())
-                    .arg(plan.cameras.size());
+        fault = kivPlanFault(KivPlanPlace::ofPlan().child(QStringLiteral("cameras")),
+                             KivPlanFaultKind::RatesMismatch);
+        fault.value = double(cameraMbps.size());
+        fault.amount = double(plan.cameras.size());
         return false;
     }
     const KivCardUnits units = plan.units;
-    const QString unit = QLatin1String(kivCardUnit(units).label);
     KivPlanAnswer out;
     double footageSeconds = 0; // exact: whole numbers far below 2^53
     for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
         const KivPlanCamera &camera = plan.cameras[i];
         const double mbps = cameraMbps[i];
         if (!usableRate(mbps)) {
-            error = rateFault(kivPlanCameraPlace(i), mbps);
+            fault = rateFault(KivPlanPlace::ofCamera(i), mbps);
             return false;
         }
         KivPlanCameraAnswer c;
@@ -69,10 +76,8 @@ bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,
         if (plan.cardSize) {
             const double holds = kivSecondsQuotient(*plan.cardSize, mbps, units);
             if (!kivIsCountable(holds)) {
-                error = kivPlanCameraPlace(i) + QLatin1String(": ") +
-                        beyondTime(kivNumberText(mbps) + QLatin1String(" Mbit/s"),
-                                   QStringLiteral("a %1 %2 card lasts")
-                                       .arg(kivNumberText(*plan.cardSize), unit));
+                fault = beyondTime(KivPlanPlace::ofCamera(i), KivPlanFaultKind::CardBeyond, mbps,
+                                   *plan.cardSize, units);
                 return false;
             }
             c.cardSeconds = static_cast<std::uint32_t>(holds);
@@ -86,7 +91,7 @@ bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,
     out.gbWithCopies = double(plan.copies) * out.gb;
     if (plan.proxy) {
         if (!proxyMbps || !usableRate(*proxyMbps)) {
-            error = rateFault(kivPlanProxyPlace(), proxyMbps.value_or(0.0));
+            fault = rateFault(KivPlanPlace::ofProxy(), proxyMbps.value_or(0.0));
             return false;
         }
         out.proxyGb = kivGigabytesAt(*proxyMbps, footageSeconds, units);
@@ -99,15 +104,21 @@ bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,
         const double seconds =
             kivSecondsQuotient(out.gbPerDay, kivMbitsPerSec(*plan.offloadMbytesPerSec), units);
         if (!kivIsCountable(seconds)) {
-            error =
-                QStringLiteral("offload_mbyte_s: ") +
-                beyondTime(
-                    kivNumberText(*plan.offloadMbytesPerSec) + QLatin1String(" MB/s"),
-                    QStringLiteral("a day's %1 %2 take").arg(kivNumberText(out.gbPerDay), unit));
+            fault = beyondTime(KivPlanPlace::ofPlan().child(QStringLiteral("offload_mbyte_s")),
+                               KivPlanFaultKind::OffloadBeyond, *plan.offloadMbytesPerSec,
+                               out.gbPerDay, units);
             return false;
         }
         out.offloadSeconds = static_cast<std::uint32_t>(seconds);
     }
     answer = std::move(out);
     return true;
+}
+
+bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,
+                   std::optional<double> proxyMbps, KivPlanAnswer &answer, QString &error)
+{
+    return kivPlanWorded(error, [&](KivPlanFault &fault) {
+        return kivPlanAnswer(plan, cameraMbps, proxyMbps, answer, fault);
+    });
 }

@@ -3,14 +3,27 @@
 
 // Plan files on disk: read whole within the size limit, written whole or not
 // at all.
-#include "calc/KivDisplay.h"
+#include "KivPlanRules.h"
 #include "plan/KivPlanFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-bool kivReadPlanDevice(QFile &file, const QString &origin, KivPlan &plan, QString &error)
+namespace {
+
+using K = KivPlanFaultKind;
+
+KivPlanFault fileFault(const QString &name, K kind, const QString &detail = QString())
+{
+    KivPlanFault fault = kivPlanFault(KivPlanPlace::ofFile(name), kind);
+    fault.detail = detail;
+    return fault;
+}
+
+} // namespace
+
+bool kivReadPlanDevice(QFile &file, const QString &origin, KivPlan &plan, KivPlanFault &fault)
 {
     // A pipe gives what it holds at the moment, so read on until its end; one
     // byte more than allowed tells a file that is too large without reading
@@ -19,8 +32,7 @@ bool kivReadPlanDevice(QFile &file, const QString &origin, KivPlan &plan, QStrin
     while (json.size() <= kivMaxPlanFileBytes) {
         const QByteArray chunk = file.read(kivMaxPlanFileBytes + 1 - json.size());
         if (file.error() != QFileDevice::NoError) {
-            error = kivEscaped(origin) + QLatin1String(": cannot be read (") + file.errorString() +
-                    QLatin1Char(')');
+            fault = fileFault(origin, K::Unreadable, file.errorString());
             return false;
         }
         if (chunk.isEmpty()) {
@@ -29,43 +41,59 @@ bool kivReadPlanDevice(QFile &file, const QString &origin, KivPlan &plan, QStrin
         json += chunk;
     }
     if (json.size() > kivMaxPlanFileBytes) {
-        error = kivEscaped(origin) + QLatin1String(": larger than 1 MiB; not read");
+        fault = fileFault(origin, K::TooLarge);
+        fault.highest = double(kivMaxPlanFileBytes);
         return false;
     }
-    return kivReadPlan(json, origin, plan, error);
+    return kivReadPlan(json, origin, plan, fault);
 }
 
-bool kivReadPlanFile(const QString &path, KivPlan &plan, QString &error)
+bool kivReadPlanDevice(QFile &file, const QString &origin, KivPlan &plan, QString &error)
+{
+    return kivPlanWorded(
+        error, [&](KivPlanFault &fault) { return kivReadPlanDevice(file, origin, plan, fault); });
+}
+
+bool kivReadPlanFile(const QString &path, KivPlan &plan, KivPlanFault &fault)
 {
     if (QFileInfo(path).isDir()) {
-        error = kivEscaped(path) + QLatin1String(": a folder, not a plan file");
+        fault = fileFault(path, K::Folder);
         return false;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = kivEscaped(path) + QLatin1String(": cannot be read (") + file.errorString() +
-                QLatin1Char(')');
+        fault = fileFault(path, K::Unreadable, file.errorString());
         return false;
     }
-    return kivReadPlanDevice(file, path, plan, error);
+    return kivReadPlanDevice(file, path, plan, fault);
 }
 
-bool kivWritePlanFile(const QString &path, const KivPlan &plan, QString &error)
+bool kivReadPlanFile(const QString &path, KivPlan &plan, QString &error)
 {
-    if (!kivCheckPlan(plan, error)) {
+    return kivPlanWorded(error,
+                         [&](KivPlanFault &fault) { return kivReadPlanFile(path, plan, fault); });
+}
+
+bool kivWritePlanFile(const QString &path, const KivPlan &plan, KivPlanFault &fault)
+{
+    if (!kivCheckPlan(plan, fault)) {
         return false;
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        error = kivEscaped(path) + QLatin1String(": cannot be written (") + file.errorString() +
-                QLatin1Char(')');
+        fault = fileFault(path, K::Unwritable, file.errorString());
         return false;
     }
     file.write(kivWritePlan(plan));
     if (!file.commit()) {
-        error = kivEscaped(path) + QLatin1String(": cannot be written (") + file.errorString() +
-                QLatin1Char(')');
+        fault = fileFault(path, K::Unwritable, file.errorString());
         return false;
     }
     return true;
+}
+
+bool kivWritePlanFile(const QString &path, const KivPlan &plan, QString &error)
+{
+    return kivPlanWorded(error,
+                         [&](KivPlanFault &fault) { return kivWritePlanFile(path, plan, fault); });
 }

@@ -7,14 +7,17 @@
 // and the planner window; files in KivPlanFile.h, answers in KivPlanAnswer.h.
 //
 // Every GB of a plan (card_size, drive_size and the answers) is counted as
-// its `units` count it. Faults are named by their place, as in the plan file:
-// "days", "cameras[1].fps" (cameras counted from 0), "proxy.format".
+// its `units` count it. Faults are values (KivPlanFault.h) naming their
+// place, worded in English as the plan file names it: "days",
+// "cameras[1].fps" (cameras counted from 0), "proxy.format". Each function
+// that refuses has a form giving the fault and one giving its English line.
 #pragma once
 
 #include "calc/KivAudio.h"
 #include "calc/KivTyped.h"
 #include "calc/KivUnits.h"
 #include "catalogue/KivFormatCatalogue.h"
+#include "plan/KivPlanFault.h"
 
 #include <QList>
 #include <QString>
@@ -102,15 +105,18 @@ struct KivPlan
     friend bool operator==(const KivPlan &, const KivPlan &) = default;
 };
 
-// "cameras[2]", the place of a camera.
+// "cameras[2]", the path of a camera (KivPlanPlace::ofCamera(2).path).
 QString kivPlanCameraPlace(qsizetype camera);
-// "proxy", the place of the proxy.
+// "proxy", the path of the proxy.
 QString kivPlanProxyPlace();
 
-// Whether every figure of `plan` lies within its limits (as reading a plan
-// file checks them). On a fault returns false and sets `error` to one line
-// naming the first faulty place: "cameras[1].count: must be a whole number
-// from 1 to 1000".
+// Whether every figure of `plan` lies within its limits. This is the one
+// check of the limits: reading a plan file checks the types of its members
+// and then this. On a fault returns false and sets `fault` to the first
+// faulty place (the plan's members in order, the proxy, then each camera),
+// or `error` to its line: "cameras[1].count: must be a whole number from 1
+// to 1000".
+bool kivCheckPlan(const KivPlan &plan, KivPlanFault &fault);
 bool kivCheckPlan(const KivPlan &plan, QString &error);
 
 // The Mbit/s of a typed source before its audio: the bitrate, or MB/s x 8;
@@ -122,10 +128,14 @@ double kivPlanWithAudio(const KivPlanSource &source, double mbps);
 
 // The format of a format source at its frame size and rate, looked up in
 // `catalogue` as kivChooseFormat looks it up. On a refusal returns nothing
-// and sets `error` to one line after `place` ("cameras[0]"):
+// and sets `fault` (FormatRefused, AudioIncluded, NotAFormat) at a member of
+// `place`, or `error` to its line after the path `place` ("cameras[0]"):
 //   cameras[0].format: unknown format "prores-422-hg"; did you mean ...
 //   cameras[0].audio: sony-xavc-s-4k-100m: its figure includes the audio already
 // A source of another kind is refused as "... is not a format".
+std::optional<KivFormatChoice> kivPlanChooseFormat(const KivFormatCatalogue &catalogue,
+                                                   const KivPlanSource &source,
+                                                   const KivPlanPlace &place, KivPlanFault &fault);
 std::optional<KivFormatChoice> kivPlanChooseFormat(const KivFormatCatalogue &catalogue,
                                                    const KivPlanSource &source,
                                                    const QString &place, QString &error);

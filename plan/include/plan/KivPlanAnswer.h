@@ -70,8 +70,10 @@ struct KivPlanAnswer
 // that lasts longer than the longest countable time at a camera's rate
 // (1193046:28:15) and an offload as long are refused too: the plan asks for
 // a card or a speed beyond use. On a refusal returns false, `answer`
-// unchanged, and `error` one line naming the place:
+// unchanged, and `fault` set (or `error` to its line):
 //   cameras[1]: at 0.001 Mbit/s a 1e+06 GB card lasts longer than 1193046:28:15,
 //   the longest time there is
+bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,
+                   std::optional<double> proxyMbps, KivPlanAnswer &answer, KivPlanFault &fault);
 bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,
                    std::optional<double> proxyMbps, KivPlanAnswer &answer, QString &error);
