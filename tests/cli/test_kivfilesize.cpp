@@ -667,8 +667,8 @@ std::vector<Row> rows()
                 "A           2     737  2591.02          6   00:47:25      2  2591.02\n"
                 "Drone       1     150   32.959          1   03:53:01      1   32.959\n" +
                 DAY_TOTALS +
-                "Offload per day:  01:51:57 at 400 MB/s\nCards to rent:    5\n"
-                "Offload done:     10:32:23 (00:32:23 after wrap), 1 reader, not "
+                "Offload per day:  01:51:57 at 400 MB/s\n\nCards to rent: 5\n"
+                "Offload done: 10:32:23 (00:32:23 after wrap), 1 reader, not "
                 "verified\n")},
         {"plan_a_day_as_json", "--plan " + PLANS + "/day.json --json",
          answer(DAY_JSON + "2, \"gb\": 2591.015625},\n" + DAY_DRONE +
@@ -681,8 +681,8 @@ std::vector<Row> rows()
                 "A           2     737  2591.02          6   00:47:25      5  2591.02\n"
                 "Drone       1     150   32.959          1   03:53:01      1   32.959\n" +
                 DAY_TOTALS +
-                "Offload per day:  74:38:15 at 20 MB/s\nCards to rent:    11\n"
-                "Offload done:     40:00:48 (30:00:48 after wrap), 2 readers, "
+                "Offload per day:  74:38:15 at 20 MB/s\n\nCards to rent: 11\n"
+                "Offload done: 40:00:48 (30:00:48 after wrap), 2 readers, "
                 "verified\nWarning: the offload does not finish before the next day\n")},
         {"plan_a_day_late_as_json", "--json --plan " + PLANS + "/day-late.json",
          answer(DAY_JSON + "5, \"gb\": 2591.015625},\n" + DAY_DRONE +
