@@ -3,7 +3,9 @@
 
 // Reading kivfilesize's command line: 100,000 arguments, as a drop of many
 // clips or a script gives them, read and answered in one pass, beside Qt's
-// parser reading the same arguments alone.
+// parser reading the same arguments alone. And the day on set of a large
+// shoot, 100 cameras of 10 bodies over 24 hours, beside the same plan without
+// its day.
 #include "KivBenchMain.h"
 
 #include "startup_cli_options.h"
@@ -11,6 +13,8 @@
 #include "cli/KivFileSize.h"
 
 #include <QCommandLineParser>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -58,6 +62,35 @@ void parsed(const QStringList &arguments)
                   parser.errorText().toStdString());
 }
 
+// A plan of 100 cameras of 10 bodies recording all day at 100 to 1090
+// Mbit/s on 64 GB cards (16 to 181 cards a body, 97,000 in all), verified on
+// 4 readers, with or without its 24-hour day; written once, its path kept.
+QString planFile(bool day)
+{
+    static QTemporaryDir folder;
+    const QString path =
+        folder.filePath(day ? QStringLiteral("day.json") : QStringLiteral("plain.json"));
+    if (!QFile::exists(path)) {
+        QString cameras;
+        for (int i = 0; i < 100; ++i) {
+            cameras += QStringLiteral("%1{\"name\": \"C%2\", \"count\": 10, "
+                                      "\"time_per_day\": \"24:00:00\", \"bitrate\": %3}")
+                           .arg(i == 0 ? "" : ",\n")
+                           .arg(i)
+                           .arg(100 + 10 * i);
+        }
+        QFile file(path);
+        kivBenchCheck(file.open(QIODevice::WriteOnly), "cannot write " + path.toStdString());
+        file.write((QStringLiteral("{\"card_size\": 64, \"offload_mbyte_s\": 400, ") +
+                    (day ? QStringLiteral("\"day_length\": \"24:00:00\", \"handoff\": "
+                                          "\"0:15:00\", \"readers\": 4, \"verify\": true, ")
+                         : QString()) +
+                    QStringLiteral("\"cameras\": [\n") + cameras + QStringLiteral("]}\n"))
+                       .toUtf8());
+    }
+    return path;
+}
+
 } // namespace
 
 std::vector<KivBenchOp> kivBenchOps(int &, char **)
@@ -78,9 +111,16 @@ std::vector<KivBenchOp> kivBenchOps(int &, char **)
     };
     const auto help = [] { answers(units, 0, QStringLiteral("Usage: kivfilesize")); };
     const auto answer = [] { answers(answered, 0, QStringLiteral("{\"units\": \"kiv\"")); };
+    const auto day = [] {
+        answers({QStringLiteral("--plan"), planFile(true)}, 0, QStringLiteral("Plan for 1 day"));
+    };
+    const auto plain = [] {
+        answers({QStringLiteral("--plan"), planFile(false)}, 0, QStringLiteral("Plan for 1 day"));
+    };
     nothing();
     help();
     answer();
+    day();
     // The bare start-up program reads the same options as kivfilesize.
     QStringList bare = {QStringLiteral("-?"),     QStringLiteral("-h"),
                         QStringLiteral("--help"), QStringLiteral("--help-all"),
@@ -106,5 +146,7 @@ std::vector<KivBenchOp> kivBenchOps(int &, char **)
         {"cli.help_after_100000", "qt_parser", [] { parsed(units); }},
         {"cli.answer_after_100000", "kiv", answer},
         {"cli.answer_after_100000", "qt_parser", [] { parsed(answered); }},
+        {"cli.plan_day_100x10_cameras", "kiv", day},
+        {"cli.plan_day_100x10_cameras", "without_day", plain},
     };
 }

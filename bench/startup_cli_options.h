@@ -6,6 +6,6 @@
 #pragma once
 
 inline constexpr const char *KIV_BARE_VALUE_OPTIONS[] = {
-    "bitrate", "mbytes", "size",      "time", "units", "format",      "frame",
-    "fps",     "clip",   "clip-list", "plan", "audio", "formats-file"};
+    "bitrate", "mbytes", "size",      "time", "units", "format",       "frame",
+    "fps",     "clip",   "clip-list", "plan", "audio", "formats-file", "free"};
 inline constexpr const char *KIV_BARE_FLAGS[] = {"json", "list-formats", "clip-events"};

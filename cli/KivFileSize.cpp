@@ -46,7 +46,7 @@ int kivFileSize(const QStringList &arguments, QString &out, QString &err, const 
                          request.action == Action::ClipEvents ? &events : nullptr);
     QString answer;
     if (ok && request.action == Action::Calculate) {
-        ok = kivAnswer(request, resolved.bitrate, answer, error);
+        ok = kivAnswer(request, resolved.bitrate, answer, error, resolved.volume);
     } else if (ok && request.action == Action::Plan) {
         ok = kivAnswerPlan(resolved, request.json, answer, error);
     }

@@ -278,14 +278,29 @@ SourceText sourceText(const KivBitrateSource &source, KivCardUnits units)
 
 } // namespace
 
-bool kivAnswer(const KivFileSizeRequest &request, const std::optional<KivBitrateSource> &source,
-               QString &out, QString &error)
+bool kivAnswer(const KivFileSizeRequest &asked, const std::optional<KivBitrateSource> &source,
+               QString &out, QString &error, const std::optional<KivVolume> &volume)
 {
+    KivFileSizeRequest request = asked;
+    if (volume) {
+        request.cardSize = kivGigabytes(volume->bytesFree, request.units);
+    }
     std::vector<Answer> answers;
     if (!answersOf(request, source, answers, error)) {
         return false;
     }
-    const SourceText added = source ? sourceText(*source, request.units) : SourceText();
+    SourceText added = source ? sourceText(*source, request.units) : SourceText();
+    if (volume) {
+        const QString named =
+            volume->name == volume->root ? QString() : kivQuoted(volume->name) + QLatin1Char(' ');
+        added.line += QStringLiteral("Free space: %1 %2 on the volume %3at %4\n")
+                          .arg(kivNumberText(*request.cardSize), sizeUnit(request.units), named,
+                               kivEscaped(volume->root));
+        added.members += (added.members.isEmpty() ? QString() : QStringLiteral(", ")) +
+                         QStringLiteral("\"free_gb\": %1, \"volume\": %2, \"mount\": %3")
+                             .arg(kivJsonNumber(*request.cardSize), kivJsonString(volume->name),
+                                  kivJsonString(volume->root));
+    }
     if (!request.json) {
         out = added.line + textOf(request, source ? &*source : nullptr, answers);
         return true;

@@ -35,6 +35,8 @@ fills them, a card size the time at common bitrates.
   --clip-list FILE like --clip for each path in FILE, NUL-separated as
                    xargs -0 reads them ('-': standard input)
   --size GB        card size in GB
+  --free PATH      card size: the space free on the mounted volume holding PATH
+                   (a card), for the time left on it at the bitrate
   --time H:M:S     recording time: S, M:S or H:M:S
 )";
 const char HELP_AFTER_UNITS[] = R"(  --json           print JSON: an object, or an array for a table
@@ -50,8 +52,9 @@ const char HELP_AFTER_UNITS[] = R"(  --json           print JSON: an object, or 
   --plan FILE      plan a whole shoot from a JSON plan file ('-' reads standard
                    input): each camera's Mbit/s, GB a day, cards a day and GB,
                    then the totals with copies, proxies, drives and the
-                   offload time; takes only --json and --formats-file (see
-                   PLAN FILE in the manual)
+                   offload time, and with a day_length the cards to rent and
+                   when the offload is done; takes only --json and
+                   --formats-file (see PLAN FILE in the manual)
   -h, --help       print this help and exit (--help-all prints the same)
   -v, --version    print the version and exit
 
@@ -66,6 +69,7 @@ Examples:
   kivfilesize --format prores-422-hq --frame uhd --fps 25 --size 512
   kivfilesize --format "DNxHD 220x" --frame hd --audio 4 --time 1:00:00
   kivfilesize --clip DCIM/ --size 256
+  kivfilesize --format sony-xavc-s-4k-100m --free /media/card
   kivfilesize --plan shoot.json --json
   find . -name '*.MP4' -print0 | kivfilesize --clip-list - --size 256
 )";

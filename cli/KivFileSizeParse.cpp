@@ -21,6 +21,7 @@ constexpr OptionRow OPTIONS[] = {
     {"units", true},        {"format", true},    {"frame", true}, {"fps", true},
     {"formats-file", true}, {"clip", true},      {"json", false}, {"list-formats", false},
     {"clip-events", false}, {"clip-list", true}, {"plan", true},  {"audio", true},
+    {"free", true},
 };
 
 // Qt's parser with every option, and the names of the options that answer

@@ -57,6 +57,9 @@ QString textOf(const KivPlan &plan, const KivPlanAnswer &answer)
     if (plan.cardSize) {
         headers << QStringLiteral("Cards/day") << QStringLiteral("Card time");
     }
+    if (answer.day) {
+        headers << QStringLiteral("Cards");
+    }
     rows.push_back(headers << gb);
     for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
         const KivPlanCameraAnswer &c = answer.cameras[i];
@@ -64,6 +67,9 @@ QString textOf(const KivPlan &plan, const KivPlanAnswer &answer)
                            kivNumberText(c.mbps), kivNumberText(c.gbPerDay)};
         if (c.cardsPerDay && c.cardSeconds) {
             row << kivNumberText(*c.cardsPerDay) << kivTimeText(*c.cardSeconds);
+        }
+        if (answer.day) {
+            row << QString::number(answer.day->cards[i]);
         }
         rows.push_back(row << kivNumberText(c.gb));
     }
@@ -98,6 +104,16 @@ QString textOf(const KivPlan &plan, const KivPlanAnswer &answer)
     for (const QStringList &line : totals) {
         out += line[0].leftJustified(labels + 1) + line[1] + QLatin1Char('\n');
     }
+    // The day on set, a paragraph of its own.
+    if (const std::optional<KivPlanDay> &day = answer.day) {
+        out += QStringLiteral("\nCards to rent: %1\nOffload done: %2 (%3 after wrap), %4, %5\n")
+                   .arg(QString::number(day->cardsTotal), kivTimeText(day->offloadDone),
+                        kivTimeText(day->afterWrap), counted(plan.readers, "reader", "readers"),
+                        QLatin1String(plan.verify ? "verified" : "not verified"));
+        for (const KivPlanDayWarning warning : day->warnings) {
+            out += QStringLiteral("Warning: ") + kivPlanDayWarningText(warning) + QLatin1Char('\n');
+        }
+    }
     return out;
 }
 
@@ -118,6 +134,9 @@ QString jsonOf(const KivPlan &plan, const KivPlanAnswer &answer)
         if (c.cardsPerDay && c.cardSeconds) {
             members << member("cards_per_day", kivJsonNumber(*c.cardsPerDay))
                     << member("card_time", kivJsonString(kivTimeText(*c.cardSeconds)));
+        }
+        if (answer.day) {
+            members << member("cards", QString::number(answer.day->cards[i]));
         }
         members << member("gb", kivJsonNumber(c.gb));
         cameras << QStringLiteral("  {") + members.join(QStringLiteral(", ")) + QLatin1Char('}');
@@ -141,6 +160,17 @@ QString jsonOf(const KivPlan &plan, const KivPlanAnswer &answer)
     if (answer.offloadSeconds) {
         members << member("offload_per_day", kivJsonString(kivTimeText(*answer.offloadSeconds)));
     }
+    QStringList warnings;
+    if (const std::optional<KivPlanDay> &day = answer.day) {
+        members << member("cards_total", QString::number(day->cardsTotal))
+                << member("offload_done", kivJsonString(kivTimeText(day->offloadDone)))
+                << member("after_wrap", kivJsonString(kivTimeText(day->afterWrap)));
+        for (const KivPlanDayWarning warning : day->warnings) {
+            warnings << kivJsonString(kivPlanDayWarningText(warning));
+        }
+    }
+    members << member("warnings",
+                      QLatin1Char('[') + warnings.join(QStringLiteral(", ")) + QLatin1Char(']'));
     return QLatin1Char('{') + members.join(QStringLiteral(", ")) + QStringLiteral("}\n");
 }
 

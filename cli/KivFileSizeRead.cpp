@@ -16,15 +16,21 @@ namespace {
 // The only options that go with --plan: the rest is in the plan file.
 constexpr const char *PLAN_OPTIONS[] = {"plan", "json", "formats-file"};
 
+// The refusal of `option` `text` after `given` gave the same quantity.
+QString bothGive(const KivGiven &given, const QString &option, const QString &text)
+{
+    const bool size = option == QLatin1String("--size") || option == QLatin1String("--free");
+    return QStringLiteral("%1 %2 and %3 %4 both give the %5; give it once")
+        .arg(given.option, kivQuoted(given.text), option, kivQuoted(text),
+             size ? QStringLiteral("card size") : QStringLiteral("bitrate"));
+}
+
 // Takes one number into the request, refusing repeats.
 bool take(std::optional<double> &slot, KivGiven &given, const QString &option, const QString &text,
           QString &error)
 {
     if (slot.has_value()) {
-        error = QStringLiteral("%1 %2 and %3 %4 both give the %5; give it once")
-                    .arg(given.option, kivQuoted(given.text), option, kivQuoted(text),
-                         option == QLatin1String("--size") ? QStringLiteral("card size")
-                                                           : QStringLiteral("bitrate"));
+        error = bothGive(given, option, text);
         return false;
     }
     QString hint;
@@ -89,6 +95,23 @@ bool readAudio(const QString &value, KivFileSizeRequest &request, QString &error
     return true;
 }
 
+// The card size: typed with --size, or the free space of the volume holding
+// the path of --free, found when resolving.
+bool readCardSize(const QString &option, const QString &value, KivFileSizeRequest &request,
+                  QString &error)
+{
+    if (request.cardSize || request.free) {
+        error = bothGive(request.cardSizeGiven, option, value);
+        return false;
+    }
+    if (option == QLatin1String("--size")) {
+        return take(request.cardSize, request.cardSizeGiven, option, value, error);
+    }
+    request.free = value;
+    request.cardSizeGiven = {option, value};
+    return true;
+}
+
 // One source of the bitrate; any number of clips and lists of them pool
 // into one.
 bool readBitrate(const QString &option, const QString &value, KivFileSizeRequest &request,
@@ -129,8 +152,8 @@ bool readOptions(const QList<KivGivenOption> &given, KivFileSizeRequest &request
             ok = readUnits(value, request, error);
         } else if (g.name == QLatin1String("time")) {
             ok = readTime(value, request, error);
-        } else if (g.name == QLatin1String("size")) {
-            ok = take(request.cardSize, request.cardSizeGiven, option, value, error);
+        } else if (g.name == QLatin1String("size") || g.name == QLatin1String("free")) {
+            ok = readCardSize(option, value, request, error);
         } else if (g.name == QLatin1String("bitrate") || g.name == QLatin1String("mbytes") ||
                    g.name == QLatin1String("format") || g.name == QLatin1String("clip") ||
                    g.name == QLatin1String("clip-list")) {
@@ -219,15 +242,21 @@ bool checkRequest(const KivFileSizeRequest &request, QString &error)
     }
     if (request.count() == 3) {
         const KivGiven source = request.bitrateSource();
-        error = QStringLiteral("%1 %2, --size %3 and --time %4 are three quantities; give one "
+        error = QStringLiteral("%1 %2, %3 %4 and --time %5 are three quantities; give one "
                                "or two of them and the rest is calculated")
-                    .arg(source.option, kivQuoted(source.text),
+                    .arg(source.option, kivQuoted(source.text), request.cardSizeGiven.option,
                          kivQuoted(request.cardSizeGiven.text), kivQuoted(request.timeGiven.text));
         return false;
     }
     if (request.count() == 0) {
         error = QStringLiteral("nothing to calculate; give one or two of --bitrate (or --mbytes), "
                                "--size and --time (see --help)");
+        return false;
+    }
+    if (request.free && (!request.hasBitrate() || request.seconds)) {
+        error = QStringLiteral("--free %1 gives the time left on its volume at a bitrate; give "
+                               "it --bitrate, --mbytes, --format or --clip, and no --time")
+                    .arg(kivQuoted(*request.free));
         return false;
     }
     if (request.audio && !request.clips.isEmpty()) {

@@ -67,6 +67,8 @@ struct KivFileSizeRequest
     QString listWord;
     // The plan file of --plan ('-' for standard input).
     std::optional<QString> plan;
+    // The path of --free, whose volume's free space is the card size.
+    std::optional<QString> free;
 
     // Whether a bitrate was given, typed or to come from a format or clips.
     bool hasBitrate() const { return bitrate || !format.isEmpty() || hasClips(); }
@@ -76,8 +78,16 @@ struct KivFileSizeRequest
 
     int count() const
     {
-        return int(hasBitrate()) + int(cardSize.has_value()) + int(seconds.has_value());
+        return int(hasBitrate()) + int(cardSize || free) + int(seconds.has_value());
     }
+};
+
+// The volume holding the path of --free, as resolving found it.
+struct KivVolume
+{
+    qint64 bytesFree = 0; // available to the user
+    QString name;         // its label, or where it is mounted when it has none
+    QString root;         // where it is mounted
 };
 
 // The bitrate, resolved: typed (nothing more to say), a format's, or measured

@@ -8,6 +8,9 @@
 #include "calc/KivTyped.h"
 #include "catalogue/KivFormatLoad.h"
 
+#include <QFileInfo>
+#include <QStorageInfo>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -125,6 +128,26 @@ bool resolveClips(const KivFileSizeRequest &request, KivResolved &resolved, QStr
     return resolved.bitrate.has_value();
 }
 
+// The volume holding `path`, as the system reports it now.
+bool resolveVolume(const QString &path, KivResolved &resolved, QString &error)
+{
+    const auto refuse = [&](const char *why) {
+        error = QStringLiteral("--free %1: %2").arg(kivQuoted(path), QLatin1String(why));
+        return false;
+    };
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
+        return refuse("no such file or folder; give a path on the card");
+    }
+    const QStorageInfo storage(path);
+    const qint64 free = storage.bytesAvailable();
+    // A file system of no size (/proc, /sys) stores nothing.
+    if (!storage.isValid() || !storage.isReady() || free < 0 || storage.bytesTotal() <= 0) {
+        return refuse("not on mounted storage");
+    }
+    resolved.volume = KivVolume{free, storage.displayName(), storage.rootPath()};
+    return true;
+}
+
 } // namespace
 
 std::optional<KivBitrateSource> kivMeasuredSource(const QStringList &paths, const KivGiven &given,
@@ -169,6 +192,9 @@ bool kivResolve(const KivFileSizeRequest &request, KivResolved &resolved, QStrin
     case Action::ClipEvents:
     case Action::Calculate:
         break;
+    }
+    if (request.free && !resolveVolume(*request.free, resolved, error)) {
+        return false;
     }
     if (request.hasClips()) {
         return resolveClips(request, resolved, error, observer);

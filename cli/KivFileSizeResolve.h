@@ -28,10 +28,13 @@ struct KivResolved
     std::optional<KivPlan> plan;
     QList<KivBitrateSource> cameras;
     std::optional<KivBitrateSource> proxy;
+    // The volume of --free.
+    std::optional<KivVolume> volume;
 };
 
-// Resolves `request`. Clips are measured with `observer` hearing of each file
-// as it goes. On a refusal returns false with `error` set to one line;
+// Resolves `request`: with --free first the volume holding its path, refused
+// where the path is missing or not on mounted storage. Clips are measured with `observer` hearing
+// of each file as it goes. On a refusal returns false with `error` set to one line;
 // `resolved.warnings` holds what was found on the way all the same.
 bool kivResolve(const KivFileSizeRequest &request, KivResolved &resolved, QString &error,
                 KivClipObserver *observer = nullptr);

@@ -96,6 +96,41 @@ bool checkCamera(const KivPlanCamera &camera, const KivPlanPlace &place, KivPlan
     return checkSource(camera.source, place, fault);
 }
 
+// A day length and what it needs: a card size, an offload speed and no
+// camera recording longer than the day.
+bool checkDay(const KivPlan &plan, KivPlanFault &fault)
+{
+    const KivPlanPlace top = KivPlanPlace::ofPlan();
+    const std::uint32_t day = *plan.dayLength;
+    if (day == 0) {
+        fault = kivPlanFault(top.child(QStringLiteral("day_length")), K::DayOfNothing);
+        return false;
+    }
+    if (day > kivPlanMaxSecondsPerDay) {
+        fault = kivPlanFault(top.child(QStringLiteral("day_length")), K::LongerThanADay);
+        fault.text = kivTimeText(day);
+        fault.highest = kivPlanMaxSecondsPerDay;
+        return false;
+    }
+    if (!plan.cardSize || !plan.offloadMbytesPerSec) {
+        fault =
+            kivPlanFault(top.child(QLatin1String(plan.cardSize ? "offload_mbyte_s" : "card_size")),
+                         K::NeededByDay);
+        return false;
+    }
+    for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
+        const std::uint32_t seconds = plan.cameras[i].secondsPerDay;
+        if (seconds > day) {
+            fault = kivPlanFault(KivPlanPlace::ofCamera(i).child(QStringLiteral("time_per_day")),
+                                 K::LongerThanDayLength);
+            fault.text = kivTimeText(seconds);
+            fault.other = kivTimeText(day);
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 QString kivPlanCameraPlace(qsizetype camera)
@@ -141,6 +176,19 @@ bool kivCheckPlan(const KivPlan &plan, KivPlanFault &fault)
             fault = kivPlanLimitFault(top.child(QLatin1String(figure.member)), figure.limit);
             return false;
         }
+    }
+    if (plan.readers < 1 || plan.readers > kivPlanMaxReaders) {
+        fault = kivPlanLimitFault(top.child(QStringLiteral("readers")), kivPlanReadersLimit);
+        return false;
+    }
+    if (plan.handoffSeconds > kivPlanMaxSecondsPerDay) {
+        fault = kivPlanFault(top.child(QStringLiteral("handoff")), K::LongerThanADay);
+        fault.text = kivTimeText(plan.handoffSeconds);
+        fault.highest = kivPlanMaxSecondsPerDay;
+        return false;
+    }
+    if (plan.dayLength && !checkDay(plan, fault)) {
+        return false;
     }
     if (plan.proxy && !checkSource(*plan.proxy, KivPlanPlace::ofProxy(), fault)) {
         return false;

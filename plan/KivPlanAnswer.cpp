@@ -8,22 +8,24 @@
 
 #include <cmath>
 
-namespace {
-
-// Whole things that hold `quotient` of them, rounded up; a quotient within
-// a billionth of itself above a whole number counts as that number.
-double wholeCount(double quotient)
+double kivPlanWholeCount(double quotient)
 {
     const double down = std::floor(quotient);
     return quotient - down <= 1e-9 * quotient ? down : std::ceil(quotient);
 }
 
-bool usableRate(double mbps)
+double kivPlanBodyCards(const KivPlan &plan, double mbps, std::uint32_t seconds)
+{
+    return kivPlanWholeCount(kivGigabytesAt(mbps, double(seconds), plan.units) /
+                             plan.cardSize.value_or(1.0));
+}
+
+bool kivPlanUsableRate(double mbps)
 {
     return mbps > 0 && mbps <= kivPlanMaxAnsweredMbps; // NaN is not
 }
 
-KivPlanFault rateFault(const KivPlanPlace &place, double mbps)
+KivPlanFault kivPlanRateFault(const KivPlanPlace &place, double mbps)
 {
     KivPlanFault fault = kivPlanFault(place, KivPlanFaultKind::RateUnplannable);
     fault.value = mbps;
@@ -31,9 +33,31 @@ KivPlanFault rateFault(const KivPlanPlace &place, double mbps)
     return fault;
 }
 
-// A time beyond the longest countable one at `speed`, for `amount` GB.
-KivPlanFault beyondTime(const KivPlanPlace &place, KivPlanFaultKind kind, double speed,
-                        double amount, KivCardUnits units)
+bool kivPlanCheckRates(const KivPlan &plan, const QList<double> &cameraMbps, KivPlanFault &fault)
+{
+    if (cameraMbps.size() != plan.cameras.size()) {
+        fault = kivPlanFault(KivPlanPlace::ofPlan().child(QStringLiteral("cameras")),
+                             KivPlanFaultKind::RatesMismatch);
+        fault.value = double(cameraMbps.size());
+        fault.amount = double(plan.cameras.size());
+        return false;
+    }
+    for (qsizetype i = 0; i < cameraMbps.size(); ++i) {
+        if (!kivPlanUsableRate(cameraMbps[i])) {
+            fault = kivPlanRateFault(KivPlanPlace::ofCamera(i), cameraMbps[i]);
+            return false;
+        }
+    }
+    return true;
+}
+
+double kivPlanPasses(const KivPlan &plan)
+{
+    return plan.verify ? 2.0 : 1.0;
+}
+
+KivPlanFault kivPlanBeyondTime(const KivPlanPlace &place, KivPlanFaultKind kind, double speed,
+                               double amount, KivCardUnits units)
 {
     KivPlanFault fault = kivPlanFault(place, kind);
     fault.value = speed;
@@ -43,19 +67,10 @@ KivPlanFault beyondTime(const KivPlanPlace &place, KivPlanFaultKind kind, double
     return fault;
 }
 
-} // namespace
-
 bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,
                    std::optional<double> proxyMbps, KivPlanAnswer &answer, KivPlanFault &fault)
 {
-    if (!kivCheckPlan(plan, fault)) {
-        return false;
-    }
-    if (cameraMbps.size() != plan.cameras.size()) {
-        fault = kivPlanFault(KivPlanPlace::ofPlan().child(QStringLiteral("cameras")),
-                             KivPlanFaultKind::RatesMismatch);
-        fault.value = double(cameraMbps.size());
-        fault.amount = double(plan.cameras.size());
+    if (!kivCheckPlan(plan, fault) || !kivPlanCheckRates(plan, cameraMbps, fault)) {
         return false;
     }
     const KivCardUnits units = plan.units;
@@ -64,10 +79,6 @@ bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,
     for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
         const KivPlanCamera &camera = plan.cameras[i];
         const double mbps = cameraMbps[i];
-        if (!usableRate(mbps)) {
-            fault = rateFault(KivPlanPlace::ofCamera(i), mbps);
-            return false;
-        }
         KivPlanCameraAnswer c;
         c.mbps = mbps;
         const double bodySeconds = double(camera.secondsPerDay);
@@ -76,12 +87,12 @@ bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,
         if (plan.cardSize) {
             const double holds = kivSecondsQuotient(*plan.cardSize, mbps, units);
             if (!kivIsCountable(holds)) {
-                fault = beyondTime(KivPlanPlace::ofCamera(i), KivPlanFaultKind::CardBeyond, mbps,
-                                   *plan.cardSize, units);
+                fault = kivPlanBeyondTime(KivPlanPlace::ofCamera(i), KivPlanFaultKind::CardBeyond,
+                                          mbps, *plan.cardSize, units);
                 return false;
             }
             c.cardSeconds = static_cast<std::uint32_t>(holds);
-            c.cardsPerDay = wholeCount(kivGigabytesAt(mbps, bodySeconds, units) / *plan.cardSize);
+            c.cardsPerDay = kivPlanBodyCards(plan, mbps, camera.secondsPerDay);
         }
         out.gbPerDay += c.gbPerDay;
         footageSeconds += double(camera.count) * bodySeconds * double(plan.days);
@@ -90,26 +101,30 @@ bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,
     out.gb = double(plan.days) * out.gbPerDay;
     out.gbWithCopies = double(plan.copies) * out.gb;
     if (plan.proxy) {
-        if (!proxyMbps || !usableRate(*proxyMbps)) {
-            fault = rateFault(KivPlanPlace::ofProxy(), proxyMbps.value_or(0.0));
+        if (!proxyMbps || !kivPlanUsableRate(*proxyMbps)) {
+            fault = kivPlanRateFault(KivPlanPlace::ofProxy(), proxyMbps.value_or(0.0));
             return false;
         }
         out.proxyGb = kivGigabytesAt(*proxyMbps, footageSeconds, units);
     }
     out.totalGb = out.gbWithCopies + out.proxyGb.value_or(0.0);
     if (plan.driveSize) {
-        out.drives = double(plan.copies) * wholeCount(out.gb / *plan.driveSize);
+        out.drives = double(plan.copies) * kivPlanWholeCount(out.gb / *plan.driveSize);
     }
     if (plan.offloadMbytesPerSec) {
         const double seconds =
+            kivPlanPasses(plan) *
             kivSecondsQuotient(out.gbPerDay, kivMbitsPerSec(*plan.offloadMbytesPerSec), units);
         if (!kivIsCountable(seconds)) {
-            fault = beyondTime(KivPlanPlace::ofPlan().child(QStringLiteral("offload_mbyte_s")),
-                               KivPlanFaultKind::OffloadBeyond, *plan.offloadMbytesPerSec,
-                               out.gbPerDay, units);
+            fault = kivPlanBeyondTime(
+                KivPlanPlace::ofPlan().child(QStringLiteral("offload_mbyte_s")),
+                KivPlanFaultKind::OffloadBeyond, *plan.offloadMbytesPerSec, out.gbPerDay, units);
             return false;
         }
         out.offloadSeconds = static_cast<std::uint32_t>(seconds);
+    }
+    if (plan.dayLength && !kivPlanDay(plan, cameraMbps, out.day.emplace(), fault)) {
+        return false;
     }
     answer = std::move(out);
     return true;

@@ -182,7 +182,9 @@ QString kivPlanFaultProblem(const KivPlanFault &f)
     case K::TimeMissing:
         return QStringLiteral("missing; every camera has a time per day, as \"4:00:00\"");
     case K::TimeNotText:
-        return QStringLiteral("must be a time in quotes, as \"4:00:00\"");
+        return QStringLiteral("must be a time in quotes, as \"%1\"")
+            .arg(QLatin1String(f.place.member == QLatin1String("time_per_day") ? "4:00:00"
+                                                                               : "10:00:00"));
     case K::TimeUnreadable:
         return quoted + QLatin1String(" is ") + f.detail;
     case K::LongerThanADay:
@@ -246,6 +248,32 @@ QString kivPlanFaultProblem(const KivPlanFault &f)
     case K::RatesMismatch:
         return QStringLiteral("%1 rates for %2 cameras")
             .arg(limitText(f.value), limitText(f.amount));
+    case K::NotTrueOrFalse:
+        return QStringLiteral("must be true or false");
+    case K::DayOfNothing:
+        return QStringLiteral("a day of 00:00:00 plans nothing; give its length, as \"10:00:00\"");
+    case K::NeededByDay:
+        return QStringLiteral("missing; the day_length plans cards and their offload, give it");
+    case K::LongerThanDayLength:
+        return QStringLiteral("%1 is longer than the day_length %2").arg(quoted, f.other);
+    case K::DayMissing:
+        return QStringLiteral("missing; the day is planned over a day length");
+    case K::BodyCardsBeyond:
+        return QStringLiteral("fills %1 cards a day per body; a day is planned for at most %2")
+            .arg(kivNumberText(f.value), limitText(f.highest));
+    case K::DayCardsBeyond:
+        return QStringLiteral("%1 cards a day in all; a day is planned for at most %2")
+            .arg(limitText(f.value), limitText(f.highest));
+    case K::DayMemory:
+        return QStringLiteral("not enough memory to plan %1 cards a day").arg(limitText(f.value));
+    case K::CardOffloadBeyond:
+        return longerThan(
+            f, kivNumberText(f.value) + QLatin1String(" MB/s"),
+            QStringLiteral("a %1 %2 card takes")
+                .arg(kivNumberText(f.amount), QLatin1String(kivCardUnit(f.units).label)));
+    case K::DayOffloadBeyond:
+        return longerThan(f, kivNumberText(f.value) + QLatin1String(" MB/s"),
+                          QStringLiteral("the day's offload ends"));
     }
     return QString();
 }

@@ -69,14 +69,20 @@ public:
             }
             plan.units = unit->units;
         }
+        std::optional<std::uint32_t> handoff;
         if (!whole(object, top, "days", kivPlanDaysLimit, plan.days) ||
             !whole(object, top, "copies", kivPlanCopiesLimit, plan.copies) ||
             !number(object, top, "card_size", kivPlanSizeLimit, plan.cardSize) ||
             !number(object, top, "drive_size", kivPlanSizeLimit, plan.driveSize) ||
             !number(object, top, "offload_mbyte_s", kivPlanOffloadLimit,
-                    plan.offloadMbytesPerSec)) {
+                    plan.offloadMbytesPerSec) ||
+            !time(object, top, "day_length", plan.dayLength) ||
+            !time(object, top, "handoff", handoff) ||
+            !whole(object, top, "readers", kivPlanReadersLimit, plan.readers) ||
+            !flag(object, top, "verify", plan.verify)) {
             return false;
         }
+        plan.handoffSeconds = handoff.value_or(0);
         const QJsonValue proxy = object.value(QLatin1String("proxy"));
         if (!proxy.isUndefined()) {
             const Place place = Place::ofProxy();
@@ -167,6 +173,34 @@ private:
         }
         out = value.toDouble();
         return true;
+    }
+
+    // An optional time, "H:M:S"; absent keeps `out`.
+    bool time(const QJsonObject &object, const Place &place, const char *key,
+              std::optional<std::uint32_t> &out)
+    {
+        const QJsonValue value = object.value(QLatin1String(key));
+        if (value.isUndefined()) {
+            return true;
+        }
+        const Place at = place.child(QLatin1String(key));
+        if (!value.isString()) {
+            return fail(at, K::TimeNotText);
+        }
+        QString problem;
+        if (!(out = kivReadTime(value.toString(), problem))) {
+            return failText(at, K::TimeUnreadable, value.toString(), problem);
+        }
+        return true;
+    }
+
+    // An optional true or false; absent keeps `out`.
+    bool flag(const QJsonObject &object, const Place &place, const char *key, bool &out)
+    {
+        const QJsonValue value = object.value(QLatin1String(key));
+        out = value.toBool(out);
+        return value.isUndefined() || value.isBool() ||
+               fail(place.child(QLatin1String(key)), K::NotTrueOrFalse);
     }
 
     // A text member that must be there.

@@ -74,6 +74,20 @@ QByteArray kivWritePlan(const KivPlan &plan)
             lines << member(figure.key, *figure.value);
         }
     }
+    // The day's members with a day length, else those not at their default.
+    const bool day = plan.dayLength.has_value();
+    if (day) {
+        lines << member("day_length", kivTimeText(*plan.dayLength));
+    }
+    if (day || plan.handoffSeconds != 0) {
+        lines << member("handoff", kivTimeText(plan.handoffSeconds));
+    }
+    if (day || plan.readers != 1) {
+        lines << member("readers", plan.readers);
+    }
+    if (day || plan.verify) {
+        lines << member("verify", plan.verify);
+    }
     if (plan.proxy) {
         lines << QStringLiteral("\"proxy\": ") + object(sourceMembers(*plan.proxy));
     }

@@ -69,6 +69,13 @@
     </message>
 </context>
 <context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Time left on this card at that rate: %1 (%2 GB free)</source>
+        <translation>Verbleibende Zeit auf dieser Karte bei dieser Rate: %1 (%2 GB frei)</translation>
+    </message>
+</context>
+<context>
     <name>KivClipReason</name>
     <message>
         <source>not a local file: only paths and file:// URLs of this machine can be measured</source>
@@ -373,6 +380,30 @@
     <message>
         <source>Plan a shoot…</source>
         <translation>Dreh planen…</translation>
+    </message>
+    <message>
+        <source>Free space of a mounted card…</source>
+        <translation>Freier Platz einer eingehängten Karte…</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 unter %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 GB free of %3 GB</source>
+        <translation>%1: %2 GB von %3 GB frei</translation>
+    </message>
+    <message>
+        <source>Free Space of a Card</source>
+        <translation>Freier Platz einer Karte</translation>
+    </message>
+    <message>
+        <source>No mounted volume was found.</source>
+        <translation>Es wurde kein eingehängtes Laufwerk gefunden.</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Laufwerk:</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,13 @@
     </message>
 </context>
 <context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Time left on this card at that rate: %1 (%2 GB free)</source>
+        <translation>Tiempo restante en esta tarjeta a esa tasa: %1 (%2 GB libres)</translation>
+    </message>
+</context>
+<context>
     <name>KivClipReason</name>
     <message>
         <source>not a local file: only paths and file:// URLs of this machine can be measured</source>
@@ -373,6 +380,30 @@
     <message>
         <source>Plan a shoot…</source>
         <translation>Planificar un rodaje…</translation>
+    </message>
+    <message>
+        <source>Free space of a mounted card…</source>
+        <translation>Espacio libre de una tarjeta montada…</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 GB free of %3 GB</source>
+        <translation>%1: %2 GB libres de %3 GB</translation>
+    </message>
+    <message>
+        <source>Free Space of a Card</source>
+        <translation>Espacio libre de una tarjeta</translation>
+    </message>
+    <message>
+        <source>No mounted volume was found.</source>
+        <translation>No se encontró ningún volumen montado.</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volumen:</translation>
     </message>
 </context>
 <context>

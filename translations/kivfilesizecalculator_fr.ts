@@ -69,6 +69,13 @@
     </message>
 </context>
 <context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Time left on this card at that rate: %1 (%2 GB free)</source>
+        <translation>Temps restant sur cette carte à ce débit : %1 (%2 Go libres)</translation>
+    </message>
+</context>
+<context>
     <name>KivClipReason</name>
     <message>
         <source>not a local file: only paths and file:// URLs of this machine can be measured</source>
@@ -373,6 +380,30 @@
     <message>
         <source>Plan a shoot…</source>
         <translation>Planifier un tournage…</translation>
+    </message>
+    <message>
+        <source>Free space of a mounted card…</source>
+        <translation>Espace libre d&apos;une carte montée…</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 GB free of %3 GB</source>
+        <translation>%1 : %2 Go libres sur %3 Go</translation>
+    </message>
+    <message>
+        <source>Free Space of a Card</source>
+        <translation>Espace libre d&apos;une carte</translation>
+    </message>
+    <message>
+        <source>No mounted volume was found.</source>
+        <translation>Aucun volume monté n&apos;a été trouvé.</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume :</translation>
     </message>
 </context>
 <context>

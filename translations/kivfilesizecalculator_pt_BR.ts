@@ -69,6 +69,13 @@
     </message>
 </context>
 <context>
+    <name>KivClipDrop</name>
+    <message>
+        <source>Time left on this card at that rate: %1 (%2 GB free)</source>
+        <translation>Tempo restante neste cartão a essa taxa: %1 (%2 GB livres)</translation>
+    </message>
+</context>
+<context>
     <name>KivClipReason</name>
     <message>
         <source>not a local file: only paths and file:// URLs of this machine can be measured</source>
@@ -373,6 +380,30 @@
     <message>
         <source>Plan a shoot…</source>
         <translation>Planejar uma gravação…</translation>
+    </message>
+    <message>
+        <source>Free space of a mounted card…</source>
+        <translation>Espaço livre de um cartão montado…</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 em %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 GB free of %3 GB</source>
+        <translation>%1: %2 GB livres de %3 GB</translation>
+    </message>
+    <message>
+        <source>Free Space of a Card</source>
+        <translation>Espaço livre de um cartão</translation>
+    </message>
+    <message>
+        <source>No mounted volume was found.</source>
+        <translation>Nenhum volume montado foi encontrado.</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume:</translation>
     </message>
 </context>
 <context>

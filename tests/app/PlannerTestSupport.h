@@ -70,6 +70,9 @@ inline QJsonObject asJson(const KivPlan &plan, const KivPlanAnswer &a)
             camera["cards_per_day"] = *c.cardsPerDay;
             camera["card_time"] = kivTimeText(*c.cardSeconds);
         }
+        if (a.day) {
+            camera["cards"] = a.day->cards[i];
+        }
         cameras << camera;
     }
     QJsonObject out{{"units", QLatin1String(kivCardUnit(plan.units).name)},
@@ -89,6 +92,16 @@ inline QJsonObject asJson(const KivPlan &plan, const KivPlanAnswer &a)
     if (a.offloadSeconds) {
         out["offload_per_day"] = kivTimeText(*a.offloadSeconds);
     }
+    QJsonArray warnings;
+    if (a.day) {
+        out["cards_total"] = a.day->cardsTotal;
+        out["offload_done"] = kivTimeText(a.day->offloadDone);
+        out["after_wrap"] = kivTimeText(a.day->afterWrap);
+        for (const KivPlanDayWarning warning : a.day->warnings) {
+            warnings << kivPlanDayWarningText(warning);
+        }
+    }
+    out["warnings"] = warnings;
     return out;
 }
 

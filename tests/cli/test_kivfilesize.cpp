@@ -229,7 +229,31 @@ const char PLAN_JSON[] =
     "\"cards_per_day\": 1, \"card_time\": \"379:10:20\", \"gb\": 4.0509281249999995}\n"
     "], \"gb_per_day\": 2625.32491875, \"gb\": 7875.97475625, \"gb_with_copies\": "
     "23627.92426875, \"proxy_gb\": 526.025390625, \"total_gb\": 24153.949659375, \"drives\": 3, "
-    "\"offload_per_day\": \"01:52:00\"}\n";
+    "\"offload_per_day\": \"01:52:00\", \"warnings\": []}\n";
+// The plans of a day on set (day.json, day-late.json): the issue's cameras.
+// Their table with A's cards a body, then the offload and the day's lines.
+std::string dayText(const char *cardsOfA, const std::string &offload)
+{
+    return std::string("Plan for 1 day, 1 copy, 256 GB cards; 1 GB = 1024 MB, 1 MB = 8 Mbit "
+                       "(kiv)\nCamera  Count  Mbit/s   GB/day  Cards/day  Card time  Cards       "
+                       "GB\nA           2     737  2591.02          6   00:47:25      ") +
+           cardsOfA +
+           "  2591.02\nDrone       1     150   32.959          1   03:53:01      1   32.959\n"
+           "\nGB per day:       2623.97\nGB for the shoot: 2623.97\nWith 1 copy:      "
+           "2623.97\nTotal GB:         2623.97\nOffload per day:  " +
+           offload;
+}
+const std::string DAY_JSON =
+    "{\"units\": \"kiv\", \"days\": 1, \"copies\": 1, \"cameras\": [\n"
+    "  {\"name\": \"A\", \"count\": 2, \"mbit_s\": 737, \"gb_per_day\": 2591.015625, "
+    "\"cards_per_day\": 6, \"card_time\": \"00:47:25\", \"cards\": ";
+const std::string DAY_DRONE =
+    "  {\"name\": \"Drone\", \"count\": 1, \"mbit_s\": 150, \"gb_per_day\": 32.958984375, "
+    "\"cards_per_day\": 1, \"card_time\": \"03:53:01\", \"cards\": 1, \"gb\": 32.958984375}\n"
+    "], \"gb_per_day\": 2623.974609375, \"gb\": 2623.974609375, \"gb_with_copies\": "
+    "2623.974609375, \"total_gb\": 2623.974609375, ";
+const std::string FREE_NEEDS = " gives the time left on its volume at a bitrate; give it "
+                               "--bitrate, --mbytes, --format or --clip, and no --time";
 const std::string PLAN_ONLY = "\" takes its cameras, units and quantities from the file; give it "
                               "no ";
 
@@ -644,6 +668,43 @@ std::vector<Row> rows()
         // Plans: a format, a typed rate and measured clips; refusals name the place.
         {"plan_of_a_shoot", "--plan " + PLANS + "/shoot.json", answer(PLAN_TEXT)},
         {"plan_as_json", "--json --plan " + PLANS + "/shoot.json", answer(PLAN_JSON)},
+        // The issue's day on set: A carries 2 cards a body, the drone 1.
+        {"plan_a_day_on_set", "--plan " + PLANS + "/day.json",
+         answer(dayText("2", "01:51:57 at 400 MB/s\n\nCards to rent: 5\nOffload done: "
+                             "10:32:23 (00:32:23 after wrap), 1 reader, not verified\n"))},
+        {"plan_a_day_as_json", "--plan " + PLANS + "/day.json --json",
+         answer(DAY_JSON + "2, \"gb\": 2591.015625},\n" + DAY_DRONE +
+                "\"offload_per_day\": \"01:51:57\", \"cards_total\": 5, \"offload_done\": "
+                "\"10:32:23\", \"after_wrap\": \"00:32:23\", \"warnings\": []}\n")},
+        // At 20 MB/s, verified on two readers, the station reads into the
+        // next day: A's bodies carry 5 cards each.
+        {"plan_a_day_late", "--plan " + PLANS + "/day-late.json",
+         answer(dayText("5", "74:38:15 at 20 MB/s\n\nCards to rent: 11\nOffload done: "
+                             "40:00:48 (30:00:48 after wrap), 2 readers, verified\nWarning: the "
+                             "offload does not finish before the next day\n"))},
+        {"plan_a_day_late_as_json", "--json --plan " + PLANS + "/day-late.json",
+         answer(DAY_JSON + "5, \"gb\": 2591.015625},\n" + DAY_DRONE +
+                "\"offload_per_day\": \"74:38:15\", \"cards_total\": 11, \"offload_done\": "
+                "\"40:00:48\", \"after_wrap\": \"30:00:48\", \"warnings\": [\"the offload does "
+                "not finish before the next day\"]}\n")},
+        {"plan_a_day_bad_member", "--plan " + PLANS + "/day-readers.json",
+         refused("readers: must be a whole number from 1 to 64")},
+        {"free_missing", "--bitrate 100 --free /nonexistent/card",
+         refused("--free \"/nonexistent/card\": no such file or folder; give a path on the "
+                 "card")},
+        {"free_not_storage", "--free /proc --bitrate 100",
+         refused("--free \"/proc\": not on mounted storage")},
+        {"free_without_bitrate", "--free / --json", refused("--free \"/\"" + FREE_NEEDS)},
+        {"free_with_time", "--time 1:00 --free /", refused("--free \"/\"" + FREE_NEEDS)},
+        {"free_bitrate_and_time", "--free / --bitrate 1 --time 3",
+         refused("--bitrate \"1\", --free \"/\" and --time \"3\" are three quantities; give "
+                 "one or two of them and the rest is calculated")},
+        {"free_and_size", "--size 3 --free / --bitrate 1",
+         refused("--size \"3\" and --free \"/\" both give the card size; give it once")},
+        {"free_twice", "--free / --bitrate 1 --free /tmp",
+         refused("--free \"/\" and --free \"/tmp\" both give the card size; give it once")},
+        {"free_in_a_plan", "--plan p.json --free /",
+         refused("--plan \"p.json" + PLAN_ONLY + "--free (only --json and --formats-file)")},
         // 2 x (12.5 MB/s + 4 x 1.152) x 90 min / 8000, and the user's format at
         // 150 Mbit/s for 10 min; no card, drive, proxy or offload: no members.
         {"plan_with_audio_and_a_formats_file",
@@ -654,7 +715,8 @@ std::vector<Row> rows()
           "  {\"name\": \"Own format\", \"count\": 1, \"mbit_s\": 150, \"gb_per_day\": "
           "11.25, \"gb\": 22.5}\n"
           "], \"gb_per_day\": 152.47080000000003, \"gb\": 304.94160000000005, "
-          "\"gb_with_copies\": 304.94160000000005, \"total_gb\": 304.94160000000005}\n",
+          "\"gb_with_copies\": 304.94160000000005, \"total_gb\": 304.94160000000005, "
+          "\"warnings\": []}\n",
           REPLACES_AVCHD, 0}},
         {"plan_names_escaped_in_the_table",
          "--plan " + PLANS + "/audio.json --formats-file " + FORMATS + "/user.json",
@@ -906,6 +968,34 @@ TEST(KivFileSizeProgram, ReadsPathsFromListsWithTheirBytes)
     EXPECT_EQ(inList.status, 0);
     EXPECT_TRUE(inList.out.startsWith("1 recording (1 file), 00:00:01,"))
         << inList.out.toStdString();
+}
+
+// The free space of a temporary folder's volume, as df reports it, is the
+// card size whose time is left at the bitrate.
+TEST(KivFileSizeProgram, FreeSpaceAgreesWithDf)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const Ran answer = run(
+        KIVFILESIZE, {"--free", dir.path(), "--bitrate", "100", "--units", "decimal", "--json"});
+    const Ran df = run("df", {"-B1", "--output=avail", dir.path()});
+    ASSERT_EQ(answer.status, 0) << answer.err.toStdString();
+    ASSERT_EQ(df.status, 0);
+    const QList<QByteArray> lines = df.out.trimmed().split('\n');
+    bool ok = false;
+    const double avail = lines.constLast().trimmed().toDouble(&ok);
+    ASSERT_TRUE(ok) << df.out.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(answer.out).object();
+    const double gb = json["free_gb"].toDouble(-1);
+    // Others write to the disk meanwhile: within 0.5% and 64 MiB.
+    EXPECT_NEAR(gb * 1e9, avail, 0.005 * avail + 64 * 1048576.0) << answer.out.toStdString();
+    EXPECT_EQ(json["card_size"].toDouble(), gb);
+    EXPECT_EQ(json["seconds"].toInteger(), qint64(gb * 8000 / 100));
+    EXPECT_FALSE(json["volume"].toString().isEmpty());
+    EXPECT_TRUE(dir.path().startsWith(json["mount"].toString())) << answer.out.toStdString();
+    const Ran text = run(KIVFILESIZE, {"--free", dir.path(), "--mbytes", "12.5"});
+    EXPECT_TRUE(text.out.startsWith("Free space: ")) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains("\nBitrate:    100 Mbit/s = 12.5 MB/s\n"));
 }
 
 TEST(KivFileSizeHelp, NamesEveryOptionAndExitsZero)

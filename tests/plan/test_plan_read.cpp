@@ -35,6 +35,8 @@ const std::string SIZE = "must be a number from 0.001 to 1000000";
 const std::string BITRATE = "must be a number from 0.001 to 10000000";
 const std::string FPS = "must be a frame rate from 0.001 to 1000000 frames per second, as 25 or "
                         "\"30000/1001\"";
+const std::string DAY_NEEDS = R"("card_size": 64, "offload_mbyte_s": 400, )";
+const std::string DAY_PLANS = "the day_length plans cards and their offload, give it";
 const std::string AUDIO_FORM = "write CHANNELS[:BITS[:KHZ]] in digits, as in 4, 2:16 or 8:24:48";
 
 std::vector<Refusal> refusals()
@@ -52,7 +54,7 @@ std::vector<Refusal> refusals()
          "plan.json:1:71: not valid JSON (illegal number)"},
         {"unknown_member", one(CAM + R"("bitrate": 1)", R"("dayz": 3)"),
          "dayz: unknown member; a plan has units, days, copies, card_size, drive_size, "
-         "offload_mbyte_s, proxy and cameras"},
+         "offload_mbyte_s, day_length, handoff, readers, verify, proxy and cameras"},
         {"member_twice", one(CAM + R"("bitrate": 1)", R"("days": 1, "days": 2)"),
          "days: given twice; give it once"},
         {"member_twice_escaped", one(CAM + R"("bitrate": 1)", R"("days": 1, "d\u0061ys": 2)"),
@@ -70,6 +72,37 @@ std::vector<Refusal> refusals()
         {"card_size_zero", one(CAM + R"("bitrate": 1)", R"("card_size": 0)"), "card_size: " + SIZE},
         {"drive_size_negative", one(CAM + R"("bitrate": 1)", R"("drive_size": -1)"),
          "drive_size: " + SIZE},
+        {"day_length_a_number", one(CAM + R"("bitrate": 1)", R"("day_length": 36000)"),
+         "day_length: must be a time in quotes, as \"10:00:00\""},
+        {"day_length_not_a_time", one(CAM + R"("bitrate": 1)", R"("day_length": "10h")"),
+         "day_length: \"10h\" is not a time; write S, M:S or H:M:S with digits only"},
+        {"day_length_zero", one(CAM + R"("bitrate": 1)", DAY_NEEDS + R"("day_length": "0:00")"),
+         "day_length: a day of 00:00:00 plans nothing; give its length, as \"10:00:00\""},
+        {"day_length_over_a_day",
+         one(CAM + R"("bitrate": 1)", DAY_NEEDS + R"("day_length": "24:00:01")"),
+         "day_length: \"24:00:01\" is longer than a day (24:00:00)"},
+        {"day_length_without_offload",
+         one(CAM + R"("bitrate": 1)", R"("card_size": 64, "day_length": "10:00:00")"),
+         "offload_mbyte_s: missing; " + DAY_PLANS},
+        {"day_length_without_card_size",
+         one(CAM + R"("bitrate": 1)", R"("offload_mbyte_s": 400, "day_length": "10:00:00")"),
+         "card_size: missing; " + DAY_PLANS},
+        {"time_per_day_beyond_the_day", "{" + DAY_NEEDS + R"("day_length": "10:00:00", "cameras": [
+             {"name": "A", "time_per_day": "10:00:00", "bitrate": 1},
+             {"name": "B", "time_per_day": "10:00:01", "bitrate": 1}]})",
+         "cameras[1].time_per_day: \"10:00:01\" is longer than the day_length 10:00:00"},
+        {"handoff_over_a_day", one(CAM + R"("bitrate": 1)", R"("handoff": "25:00:00")"),
+         "handoff: \"25:00:00\" is longer than a day (24:00:00)"},
+        {"readers_zero", one(CAM + R"("bitrate": 1)", R"("readers": 0)"),
+         "readers: must be a whole number from 1 to 64"},
+        {"readers_beyond", one(CAM + R"("bitrate": 1)", R"("readers": 65)"),
+         "readers: must be a whole number from 1 to 64"},
+        {"readers_fraction", one(CAM + R"("bitrate": 1)", R"("readers": 1.5)"),
+         "readers: must be a whole number from 1 to 64"},
+        {"verify_text", one(CAM + R"("bitrate": 1)", R"("verify": "yes")"),
+         "verify: must be true or false"},
+        {"verify_number", one(CAM + R"("bitrate": 1)", R"("verify": 1)"),
+         "verify: must be true or false"},
         {"no_cameras", R"({"days": 1})", "cameras: missing; must list 1 to 1000 cameras"},
         {"empty_cameras", R"({"cameras": []})", "cameras: must list 1 to 1000 cameras"},
         {"camera_not_an_object", twoCams + R"("bitrate": 1}, 5]})",

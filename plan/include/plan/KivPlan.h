@@ -39,6 +39,7 @@ inline constexpr double kivPlanMinMbps = 0.001; // typed bitrates; MB/s are an e
 inline constexpr double kivPlanMaxMbps = 1e7;
 inline constexpr double kivPlanMinOffload = 0.001; // MB/s
 inline constexpr double kivPlanMaxOffload = 1e6;
+inline constexpr int kivPlanMaxReaders = 64;
 
 // A rate typed in Mbit/s ("bitrate").
 struct KivPlanBitrate
@@ -102,6 +103,13 @@ struct KivPlan
     std::optional<double> offloadMbytesPerSec; // MB/s of 10^6 bytes
     std::optional<KivPlanSource> proxy;        // never clips
     QList<KivPlanCamera> cameras;              // 1 to kivPlanMaxCameras
+    // The day on set (KivPlanDay.h), planned only with a day length, which
+    // needs card_size and offload_mbyte_s and no camera's time per day
+    // longer than itself.
+    std::optional<std::uint32_t> dayLength = std::nullopt; // "day_length", to 24:00:00
+    std::uint32_t handoffSeconds = 0; // "handoff", to the station and back; to a day
+    int readers = 1;                  // cards offloaded at once, 1 to kivPlanMaxReaders
+    bool verify = false;              // each card read again after its copy
     friend bool operator==(const KivPlan &, const KivPlan &) = default;
 };
 

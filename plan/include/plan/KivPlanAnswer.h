@@ -19,7 +19,9 @@
 //                the proxy, made once for the editor, is not on them); with
 //                an offload speed, the time a day's camera GB takes to read
 //                once at it (the copies are written at once, in parallel;
-//                the proxy is made later)
+//                the proxy is made later; twice as long with verify)
+//   the day      with a day length, the cards each camera carries and when
+//                the offload ends (KivPlanDay.h)
 //
 // Whole counts (cards, drives) are rounded up, except that a quotient within
 // a billionth of itself above a whole number counts as that number: a day
@@ -31,6 +33,7 @@
 #pragma once
 
 #include "plan/KivPlan.h"
+#include "plan/KivPlanDay.h"
 
 #include <QList>
 #include <QString>
@@ -61,16 +64,17 @@ struct KivPlanAnswer
     double totalGb = 0;
     std::optional<double> drives;                // with drive_size
     std::optional<std::uint32_t> offloadSeconds; // with offload_mbyte_s
+    std::optional<KivPlanDay> day;               // with day_length
 };
 
 // Computes `plan`'s answer from `cameraMbps` (one rate per camera, in order,
 // audio included) and `proxyMbps` (needed where the plan has a proxy). The
 // plan must pass kivCheckPlan and every rate be above 0 and at most
-// kivPlanMaxAnsweredMbps. A card
-// that lasts longer than the longest countable time at a camera's rate
-// (1193046:28:15) and an offload as long are refused too: the plan asks for
-// a card or a speed beyond use. On a refusal returns false, `answer`
-// unchanged, and `fault` set (or `error` to its line):
+// kivPlanMaxAnsweredMbps. A card that lasts longer than the longest countable
+// time at a camera's rate (1193046:28:15) and an offload as long are refused
+// too: the plan asks for a card or a speed beyond use; so is a day that
+// kivPlanDay refuses. On a refusal returns false, `answer` unchanged, and
+// `fault` set (or `error` to its line):
 //   cameras[1]: at 0.001 Mbit/s a 1e+06 GB card lasts longer than 1193046:28:15,
 //   the longest time there is
 bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,

@@ -11,6 +11,11 @@
 //     "card_size": 256,            GB, 0.001 to 10^6; optional
 //     "drive_size": 8192,          GB, 0.001 to 10^6; optional
 //     "offload_mbyte_s": 400,      MB/s of 10^6 bytes, 0.001 to 10^6; optional
+//     "day_length": "10:00:00",    "H:M:S", 00:00:01 to 24:00:00; optional, and
+//                                  then card_size and offload_mbyte_s are needed
+//     "handoff": "0:15:00",        "H:M:S", to 24:00:00; default 0
+//     "readers": 1,                whole, 1 to 64; default 1
+//     "verify": false,             true or false; default false
 //     "proxy": SOURCE,             optional; not clips
 //     "cameras": [CAMERA, ...]     1 to 1000
 //   }
@@ -63,8 +68,9 @@ bool kivReadPlanFile(const QString &path, KivPlan &plan, QString &error);
 
 // The plan file of `plan`, one camera a line: reading it back gives `plan`
 // again when kivCheckPlan accepts it. The frame is written as WIDTHxHEIGHT,
-// the time per day as HH:MM:SS, the audio in its shortest text, and the
-// members that have defaults always.
+// times as HH:MM:SS, the audio in its shortest text, units, days and copies
+// always, and the day's members (handoff, readers, verify) with a day length
+// or where they are not at their default.
 QByteArray kivWritePlan(const KivPlan &plan);
 
 // Writes kivWritePlan(plan) to `path` whole or not at all (the old file stays
