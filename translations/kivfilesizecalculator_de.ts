@@ -460,6 +460,10 @@
         <source>Measuring clips…</source>
         <translation>Clips werden gemessen…</translation>
     </message>
+    <message>
+        <source>Cards per body</source>
+        <translation>Karten je Gerät</translation>
+    </message>
 </context>
 <context>
     <name>KivPlanDocument</name>
@@ -510,6 +514,10 @@
     <message>
         <source>%1 more</source>
         <translation>%1 weitere</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verifizieren</translation>
     </message>
 </context>
 <context>
@@ -585,6 +593,42 @@
     <message>
         <source>Kiv File Size Calculator, %1</source>
         <translation>Kiv-Dateigrößenrechner, %1</translation>
+    </message>
+    <message>
+        <source>Cards to rent</source>
+        <translation>Zu mietende Karten</translation>
+    </message>
+    <message>
+        <source>Offload done</source>
+        <translation>Offload fertig</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>the offload does not finish before the next day</source>
+        <translation>der Offload endet nicht vor dem nächsten Tag</translation>
+    </message>
+    <message>
+        <source>%1 (%2 after wrap), %3, %4</source>
+        <translation>%1 (%2 nach Drehschluss), %3, %4</translation>
+    </message>
+    <message>
+        <source>1 reader</source>
+        <translation>1 Lesegerät</translation>
+    </message>
+    <message>
+        <source>%1 readers</source>
+        <translation>%1 Lesegeräte</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verifiziert</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>nicht verifiziert</translation>
     </message>
 </context>
 <context>
@@ -883,6 +927,66 @@
     <message>
         <source>Measure a Card F&amp;older…</source>
         <translation>&amp;Ordner einer Karte messen…</translation>
+    </message>
+    <message>
+        <source>Day len&amp;gth:</source>
+        <translation>Taglän&amp;ge:</translation>
+    </message>
+    <message>
+        <source>Length of the shooting day, hours, minutes and seconds</source>
+        <translation>Länge des Drehtags, Stunden, Minuten und Sekunden</translation>
+    </message>
+    <message>
+        <source>The span of a shooting day, as 10:00:00; each camera records its time per day spread over it. Empty: no day planned</source>
+        <translation>Die Dauer eines Drehtags, etwa 10:00:00; jede Kamera verteilt ihre Zeit pro Tag darüber. Leer: kein Tag geplant</translation>
+    </message>
+    <message>
+        <source>&amp;Handoff:</source>
+        <translation>Übergabe&amp;zeit:</translation>
+    </message>
+    <message>
+        <source>Handoff time to the offload station and back, hours, minutes and seconds</source>
+        <translation>Übergabezeit zur Offload-Station und zurück, Stunden, Minuten und Sekunden</translation>
+    </message>
+    <message>
+        <source>The time a full card takes to reach the offload station, and again to come back to its camera</source>
+        <translation>Die Zeit, die eine volle Karte bis zur Offload-Station braucht, und noch einmal zurück zu ihrer Kamera</translation>
+    </message>
+    <message>
+        <source>Card reader&amp;s:</source>
+        <translation>Kartenle&amp;ser:</translation>
+    </message>
+    <message>
+        <source>Card readers at the offload station, 1 to 64</source>
+        <translation>Kartenleser an der Offload-Station, 1 bis 64</translation>
+    </message>
+    <message>
+        <source>Cards offloaded at the same time, each at the offload speed</source>
+        <translation>Gleichzeitig ausgelesene Karten, jede mit der Offload-Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Ver&amp;ify each card after its copy</source>
+        <translation>Jede Karte nach dem Kopieren &amp;verifizieren</translation>
+    </message>
+    <message>
+        <source>Each card is read a second time after its copy, so its offload takes twice as long</source>
+        <translation>Jede Karte wird nach dem Kopieren ein zweites Mal gelesen, ihr Offload dauert also doppelt so lange</translation>
+    </message>
+    <message>
+        <source>Verify each card after its copy</source>
+        <translation>Jede Karte nach dem Kopieren verifizieren</translation>
+    </message>
+    <message>
+        <source>Cards to rent for all bodies</source>
+        <translation>Zu mietende Karten für alle Geräte</translation>
+    </message>
+    <message>
+        <source>Offload done, from the start of the day</source>
+        <translation>Offload fertig, ab Beginn des Tages</translation>
+    </message>
+    <message>
+        <source>Warning of the day</source>
+        <translation>Warnung zum Tag</translation>
     </message>
 </context>
 </TS>

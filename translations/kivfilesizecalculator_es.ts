@@ -460,6 +460,10 @@
         <source>Measuring clips…</source>
         <translation>Midiendo los clips…</translation>
     </message>
+    <message>
+        <source>Cards per body</source>
+        <translation>Tarjetas por cuerpo</translation>
+    </message>
 </context>
 <context>
     <name>KivPlanDocument</name>
@@ -510,6 +514,10 @@
     <message>
         <source>%1 more</source>
         <translation>%1 más</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verificar</translation>
     </message>
 </context>
 <context>
@@ -585,6 +593,42 @@
     <message>
         <source>Kiv File Size Calculator, %1</source>
         <translation>Calculadora de tamaño de archivo Kiv, %1</translation>
+    </message>
+    <message>
+        <source>Cards to rent</source>
+        <translation>Tarjetas que alquilar</translation>
+    </message>
+    <message>
+        <source>Offload done</source>
+        <translation>Descarga terminada</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>the offload does not finish before the next day</source>
+        <translation>la descarga no termina antes del día siguiente</translation>
+    </message>
+    <message>
+        <source>%1 (%2 after wrap), %3, %4</source>
+        <translation>%1 (%2 tras el final del rodaje), %3, %4</translation>
+    </message>
+    <message>
+        <source>1 reader</source>
+        <translation>1 lector</translation>
+    </message>
+    <message>
+        <source>%1 readers</source>
+        <translation>%1 lectores</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificado</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>sin verificar</translation>
     </message>
 </context>
 <context>
@@ -883,6 +927,66 @@
     <message>
         <source>Measure a Card F&amp;older…</source>
         <translation>Medir la &amp;carpeta de una tarjeta…</translation>
+    </message>
+    <message>
+        <source>Day len&amp;gth:</source>
+        <translation>Duración de la &amp;jornada:</translation>
+    </message>
+    <message>
+        <source>Length of the shooting day, hours, minutes and seconds</source>
+        <translation>Duración de la jornada de rodaje, horas, minutos y segundos</translation>
+    </message>
+    <message>
+        <source>The span of a shooting day, as 10:00:00; each camera records its time per day spread over it. Empty: no day planned</source>
+        <translation>La duración de una jornada de rodaje, como 10:00:00; cada cámara reparte en ella su tiempo por día. Vacío: ninguna jornada planificada</translation>
+    </message>
+    <message>
+        <source>&amp;Handoff:</source>
+        <translation>Tiempo de entre&amp;ga:</translation>
+    </message>
+    <message>
+        <source>Handoff time to the offload station and back, hours, minutes and seconds</source>
+        <translation>Tiempo de entrega a la estación de descarga y de vuelta, horas, minutos y segundos</translation>
+    </message>
+    <message>
+        <source>The time a full card takes to reach the offload station, and again to come back to its camera</source>
+        <translation>El tiempo que tarda una tarjeta llena en llegar a la estación de descarga, y otra vez en volver a su cámara</translation>
+    </message>
+    <message>
+        <source>Card reader&amp;s:</source>
+        <translation>&amp;Lectores de tarjetas:</translation>
+    </message>
+    <message>
+        <source>Card readers at the offload station, 1 to 64</source>
+        <translation>Lectores de tarjetas en la estación de descarga, de 1 a 64</translation>
+    </message>
+    <message>
+        <source>Cards offloaded at the same time, each at the offload speed</source>
+        <translation>Tarjetas descargadas a la vez, cada una a la velocidad de descarga</translation>
+    </message>
+    <message>
+        <source>Ver&amp;ify each card after its copy</source>
+        <translation>Verificar cada tarjeta des&amp;pués de copiarla</translation>
+    </message>
+    <message>
+        <source>Each card is read a second time after its copy, so its offload takes twice as long</source>
+        <translation>Cada tarjeta se lee una segunda vez tras su copia, así que su descarga tarda el doble</translation>
+    </message>
+    <message>
+        <source>Verify each card after its copy</source>
+        <translation>Verificar cada tarjeta después de copiarla</translation>
+    </message>
+    <message>
+        <source>Cards to rent for all bodies</source>
+        <translation>Tarjetas que alquilar para todos los cuerpos</translation>
+    </message>
+    <message>
+        <source>Offload done, from the start of the day</source>
+        <translation>Descarga terminada, desde el inicio de la jornada</translation>
+    </message>
+    <message>
+        <source>Warning of the day</source>
+        <translation>Aviso de la jornada</translation>
     </message>
 </context>
 </TS>

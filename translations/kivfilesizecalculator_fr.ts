@@ -460,6 +460,10 @@
         <source>Measuring clips…</source>
         <translation>Mesure des clips…</translation>
     </message>
+    <message>
+        <source>Cards per body</source>
+        <translation>Cartes par boîtier</translation>
+    </message>
 </context>
 <context>
     <name>KivPlanDocument</name>
@@ -510,6 +514,10 @@
     <message>
         <source>%1 more</source>
         <translation>%1 de plus</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Vérifier</translation>
     </message>
 </context>
 <context>
@@ -585,6 +593,42 @@
     <message>
         <source>Kiv File Size Calculator, %1</source>
         <translation>Calculateur de taille de fichier Kiv, %1</translation>
+    </message>
+    <message>
+        <source>Cards to rent</source>
+        <translation>Cartes à louer</translation>
+    </message>
+    <message>
+        <source>Offload done</source>
+        <translation>Déchargement terminé</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>the offload does not finish before the next day</source>
+        <translation>le déchargement ne finit pas avant le jour suivant</translation>
+    </message>
+    <message>
+        <source>%1 (%2 after wrap), %3, %4</source>
+        <translation>%1 (%2 après la fin du tournage), %3, %4</translation>
+    </message>
+    <message>
+        <source>1 reader</source>
+        <translation>1 lecteur</translation>
+    </message>
+    <message>
+        <source>%1 readers</source>
+        <translation>%1 lecteurs</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>vérifié</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>non vérifié</translation>
     </message>
 </context>
 <context>
@@ -883,6 +927,66 @@
     <message>
         <source>Measure a Card F&amp;older…</source>
         <translation>Mesurer le &amp;dossier d&apos;une carte…</translation>
+    </message>
+    <message>
+        <source>Day len&amp;gth:</source>
+        <translation>Durée du jour de tourna&amp;ge :</translation>
+    </message>
+    <message>
+        <source>Length of the shooting day, hours, minutes and seconds</source>
+        <translation>Durée du jour de tournage, heures, minutes et secondes</translation>
+    </message>
+    <message>
+        <source>The span of a shooting day, as 10:00:00; each camera records its time per day spread over it. Empty: no day planned</source>
+        <translation>La durée d&apos;un jour de tournage, comme 10:00:00 ; chaque caméra y répartit son temps par jour. Vide : aucun jour planifié</translation>
+    </message>
+    <message>
+        <source>&amp;Handoff:</source>
+        <translation>Temps de &amp;navette :</translation>
+    </message>
+    <message>
+        <source>Handoff time to the offload station and back, hours, minutes and seconds</source>
+        <translation>Temps de navette jusqu&apos;au poste de déchargement et retour, heures, minutes et secondes</translation>
+    </message>
+    <message>
+        <source>The time a full card takes to reach the offload station, and again to come back to its camera</source>
+        <translation>Le temps qu&apos;une carte pleine met pour atteindre le poste de déchargement, puis pour revenir à sa caméra</translation>
+    </message>
+    <message>
+        <source>Card reader&amp;s:</source>
+        <translation>&amp;Lecteurs de cartes :</translation>
+    </message>
+    <message>
+        <source>Card readers at the offload station, 1 to 64</source>
+        <translation>Lecteurs de cartes au poste de déchargement, de 1 à 64</translation>
+    </message>
+    <message>
+        <source>Cards offloaded at the same time, each at the offload speed</source>
+        <translation>Cartes déchargées en même temps, chacune à la vitesse de déchargement</translation>
+    </message>
+    <message>
+        <source>Ver&amp;ify each card after its copy</source>
+        <translation>&amp;Vérifier chaque carte après sa copie</translation>
+    </message>
+    <message>
+        <source>Each card is read a second time after its copy, so its offload takes twice as long</source>
+        <translation>Chaque carte est relue après sa copie : son déchargement prend deux fois plus de temps</translation>
+    </message>
+    <message>
+        <source>Verify each card after its copy</source>
+        <translation>Vérifier chaque carte après sa copie</translation>
+    </message>
+    <message>
+        <source>Cards to rent for all bodies</source>
+        <translation>Cartes à louer pour tous les boîtiers</translation>
+    </message>
+    <message>
+        <source>Offload done, from the start of the day</source>
+        <translation>Déchargement terminé, depuis le début du jour</translation>
+    </message>
+    <message>
+        <source>Warning of the day</source>
+        <translation>Avertissement du jour</translation>
     </message>
 </context>
 </TS>

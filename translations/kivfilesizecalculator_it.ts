@@ -460,6 +460,10 @@
         <source>Measuring clips…</source>
         <translation>Misurazione dei clip…</translation>
     </message>
+    <message>
+        <source>Cards per body</source>
+        <translation>Schede per corpo</translation>
+    </message>
 </context>
 <context>
     <name>KivPlanDocument</name>
@@ -510,6 +514,10 @@
     <message>
         <source>%1 more</source>
         <translation>altre %1</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verifica</translation>
     </message>
 </context>
 <context>
@@ -585,6 +593,42 @@
     <message>
         <source>Kiv File Size Calculator, %1</source>
         <translation>Calcolatore di dimensione file Kiv, %1</translation>
+    </message>
+    <message>
+        <source>Cards to rent</source>
+        <translation>Schede da noleggiare</translation>
+    </message>
+    <message>
+        <source>Offload done</source>
+        <translation>Scarico finito</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>the offload does not finish before the next day</source>
+        <translation>lo scarico non finisce prima del giorno dopo</translation>
+    </message>
+    <message>
+        <source>%1 (%2 after wrap), %3, %4</source>
+        <translation>%1 (%2 dopo la fine delle riprese), %3, %4</translation>
+    </message>
+    <message>
+        <source>1 reader</source>
+        <translation>1 lettore</translation>
+    </message>
+    <message>
+        <source>%1 readers</source>
+        <translation>%1 lettori</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificato</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>non verificato</translation>
     </message>
 </context>
 <context>
@@ -883,6 +927,66 @@
     <message>
         <source>Measure a Card F&amp;older…</source>
         <translation>Misura la &amp;cartella di una scheda…</translation>
+    </message>
+    <message>
+        <source>Day len&amp;gth:</source>
+        <translation>Durata della gior&amp;nata:</translation>
+    </message>
+    <message>
+        <source>Length of the shooting day, hours, minutes and seconds</source>
+        <translation>Durata della giornata di riprese, ore, minuti e secondi</translation>
+    </message>
+    <message>
+        <source>The span of a shooting day, as 10:00:00; each camera records its time per day spread over it. Empty: no day planned</source>
+        <translation>La durata di una giornata di riprese, come 10:00:00; ogni videocamera vi distribuisce il suo tempo al giorno. Vuoto: nessuna giornata pianificata</translation>
+    </message>
+    <message>
+        <source>&amp;Handoff:</source>
+        <translation>Tempo di &amp;passaggio:</translation>
+    </message>
+    <message>
+        <source>Handoff time to the offload station and back, hours, minutes and seconds</source>
+        <translation>Tempo di passaggio alla postazione di scarico e ritorno, ore, minuti e secondi</translation>
+    </message>
+    <message>
+        <source>The time a full card takes to reach the offload station, and again to come back to its camera</source>
+        <translation>Il tempo che una scheda piena impiega per raggiungere la postazione di scarico, e di nuovo per tornare alla sua videocamera</translation>
+    </message>
+    <message>
+        <source>Card reader&amp;s:</source>
+        <translation>&amp;Lettori di schede:</translation>
+    </message>
+    <message>
+        <source>Card readers at the offload station, 1 to 64</source>
+        <translation>Lettori di schede alla postazione di scarico, da 1 a 64</translation>
+    </message>
+    <message>
+        <source>Cards offloaded at the same time, each at the offload speed</source>
+        <translation>Schede scaricate contemporaneamente, ciascuna alla velocità di scarico</translation>
+    </message>
+    <message>
+        <source>Ver&amp;ify each card after its copy</source>
+        <translation>Verifica ogni sc&amp;heda dopo la copia</translation>
+    </message>
+    <message>
+        <source>Each card is read a second time after its copy, so its offload takes twice as long</source>
+        <translation>Ogni scheda viene letta una seconda volta dopo la copia, quindi il suo scarico dura il doppio</translation>
+    </message>
+    <message>
+        <source>Verify each card after its copy</source>
+        <translation>Verifica ogni scheda dopo la copia</translation>
+    </message>
+    <message>
+        <source>Cards to rent for all bodies</source>
+        <translation>Schede da noleggiare per tutti i corpi</translation>
+    </message>
+    <message>
+        <source>Offload done, from the start of the day</source>
+        <translation>Scarico finito, dall&apos;inizio della giornata</translation>
+    </message>
+    <message>
+        <source>Warning of the day</source>
+        <translation>Avviso della giornata</translation>
     </message>
 </context>
 </TS>

@@ -460,6 +460,10 @@
         <source>Measuring clips…</source>
         <translation>Medindo os clipes…</translation>
     </message>
+    <message>
+        <source>Cards per body</source>
+        <translation>Cartões por corpo</translation>
+    </message>
 </context>
 <context>
     <name>KivPlanDocument</name>
@@ -510,6 +514,10 @@
     <message>
         <source>%1 more</source>
         <translation>mais %1</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verificar</translation>
     </message>
 </context>
 <context>
@@ -585,6 +593,42 @@
     <message>
         <source>Kiv File Size Calculator, %1</source>
         <translation>Calculadora de tamanho de arquivo Kiv, %1</translation>
+    </message>
+    <message>
+        <source>Cards to rent</source>
+        <translation>Cartões a alugar</translation>
+    </message>
+    <message>
+        <source>Offload done</source>
+        <translation>Descarga concluída</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>the offload does not finish before the next day</source>
+        <translation>a descarga não termina antes do dia seguinte</translation>
+    </message>
+    <message>
+        <source>%1 (%2 after wrap), %3, %4</source>
+        <translation>%1 (%2 após o fim da filmagem), %3, %4</translation>
+    </message>
+    <message>
+        <source>1 reader</source>
+        <translation>1 leitor</translation>
+    </message>
+    <message>
+        <source>%1 readers</source>
+        <translation>%1 leitores</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificado</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>não verificado</translation>
     </message>
 </context>
 <context>
@@ -883,6 +927,66 @@
     <message>
         <source>Measure a Card F&amp;older…</source>
         <translation>Medir a &amp;pasta de um cartão…</translation>
+    </message>
+    <message>
+        <source>Day len&amp;gth:</source>
+        <translation>Duração da &amp;jornada:</translation>
+    </message>
+    <message>
+        <source>Length of the shooting day, hours, minutes and seconds</source>
+        <translation>Duração da jornada de filmagem, horas, minutos e segundos</translation>
+    </message>
+    <message>
+        <source>The span of a shooting day, as 10:00:00; each camera records its time per day spread over it. Empty: no day planned</source>
+        <translation>A duração de uma jornada de filmagem, como 10:00:00; cada câmera distribui nela seu tempo por dia. Vazio: nenhuma jornada planejada</translation>
+    </message>
+    <message>
+        <source>&amp;Handoff:</source>
+        <translation>Tempo de entre&amp;ga:</translation>
+    </message>
+    <message>
+        <source>Handoff time to the offload station and back, hours, minutes and seconds</source>
+        <translation>Tempo de entrega até a estação de descarga e de volta, horas, minutos e segundos</translation>
+    </message>
+    <message>
+        <source>The time a full card takes to reach the offload station, and again to come back to its camera</source>
+        <translation>O tempo que um cartão cheio leva para chegar à estação de descarga, e de novo para voltar à sua câmera</translation>
+    </message>
+    <message>
+        <source>Card reader&amp;s:</source>
+        <translation>&amp;Leitores de cartão:</translation>
+    </message>
+    <message>
+        <source>Card readers at the offload station, 1 to 64</source>
+        <translation>Leitores de cartão na estação de descarga, de 1 a 64</translation>
+    </message>
+    <message>
+        <source>Cards offloaded at the same time, each at the offload speed</source>
+        <translation>Cartões descarregados ao mesmo tempo, cada um na velocidade de descarga</translation>
+    </message>
+    <message>
+        <source>Ver&amp;ify each card after its copy</source>
+        <translation>Verificar cada cartão apó&amp;s a cópia</translation>
+    </message>
+    <message>
+        <source>Each card is read a second time after its copy, so its offload takes twice as long</source>
+        <translation>Cada cartão é lido uma segunda vez após a cópia, então sua descarga leva o dobro do tempo</translation>
+    </message>
+    <message>
+        <source>Verify each card after its copy</source>
+        <translation>Verificar cada cartão após a cópia</translation>
+    </message>
+    <message>
+        <source>Cards to rent for all bodies</source>
+        <translation>Cartões a alugar para todos os corpos</translation>
+    </message>
+    <message>
+        <source>Offload done, from the start of the day</source>
+        <translation>Descarga concluída, desde o início da jornada</translation>
+    </message>
+    <message>
+        <source>Warning of the day</source>
+        <translation>Aviso da jornada</translation>
     </message>
 </context>
 </TS>

@@ -94,6 +94,8 @@ QString KivPlanCameraModel::header(int column, KivCardUnits units)
         return tr("Cards per day");
     case CardTime:
         return tr("Card time");
+    case Cards:
+        return tr("Cards per body");
     case Gb:
         return gb;
     default:
@@ -193,6 +195,11 @@ QVariant KivPlanCameraModel::data(const QModelIndex &index, int role) const
         return c->cardsPerDay ? numbers.text(*c->cardsPerDay) : QString();
     case CardTime:
         return c->cardSeconds ? kivTimeText(*c->cardSeconds) : QString();
+    case Cards: {
+        const QList<std::optional<int>> &cards = document_->dayCards();
+        return index.row() < cards.size() && cards[index.row()] ? numbers.text(*cards[index.row()])
+                                                                : QString();
+    }
     case Gb:
         return numbers.text(c->gb);
     default:
@@ -247,14 +254,17 @@ void KivPlanCameraModel::answered()
                        a->cardsPerDay == b->cardsPerDay && a->cardSeconds == b->cardSeconds));
     };
     const QList<std::optional<KivPlanCameraAnswer>> &now = document_->figures();
+    const QList<std::optional<int>> &cards = document_->dayCards();
     QList<bool> nowDashes;
     for (int row = 0; row < now.size(); ++row) {
         nowDashes << dash(row);
-        if (!same(now[row], shown.value(row)) || nowDashes[row] != dashes.value(row)) {
+        if (!same(now[row], shown.value(row)) || nowDashes[row] != dashes.value(row) ||
+            row >= shownCards.size() || cards[row] != shownCards[row]) {
             emit dataChanged(index(row, Mbps), index(row, Gb));
         }
     }
     shown = now;
+    shownCards = cards;
     dashes = nowDashes;
     const KivPlanDocument::Place before = std::exchange(fault_, document_->faultPlace());
     const QString text = std::exchange(faultText, document_->fault());
@@ -277,6 +287,7 @@ void KivPlanCameraModel::remember()
 {
     // Called before the figures are worked out again for the rows as they are.
     shown = document_->figures().mid(0, rowCount());
+    shownCards = document_->dayCards().mid(0, rowCount());
     dashes.clear();
     for (int row = 0; row < shown.size(); ++row) {
         dashes << dash(row);

@@ -4,7 +4,8 @@
 // The planner's table of cameras over the plan document: what each camera
 // is as typed (name, count, time per day, bitrate: typed, a recording
 // format or measured clips), then its figures (Mbit/s, GB a day, cards a
-// day, the time one card holds, GB), "-" for an unfinished camera's. Edits
+// day, the time one card holds, with a day length the cards each body
+// carries, GB), "-" for an unfinished camera's. Edits
 // go to the document (and so on its undo stack); each change the document
 // makes is signalled for exactly the cells it changes.
 #pragma once
@@ -34,6 +35,7 @@ public:
         GbPerDay,
         CardsPerDay,
         CardTime,
+        Cards,
         Gb,
         Columns
     };
@@ -73,6 +75,7 @@ private:
     // What the figure columns and the fault mark showed, so that only the
     // cells that change are signalled.
     QList<std::optional<KivPlanCameraAnswer>> shown;
+    QList<std::optional<int>> shownCards;
     QList<bool> dashes;
     KivPlanDocument::Place fault_;
     QString faultText;

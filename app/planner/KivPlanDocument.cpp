@@ -126,6 +126,11 @@ KivPlanSettings KivPlanDocument::settingsOf(const KivPlan &plan)
     settings.texts[KivPlanSettings::CardSize] = text(plan.cardSize);
     settings.texts[KivPlanSettings::DriveSize] = text(plan.driveSize);
     settings.texts[KivPlanSettings::Offload] = text(plan.offloadMbytesPerSec);
+    settings.texts[KivPlanSettings::DayLength] =
+        plan.dayLength ? kivTimeText(*plan.dayLength) : QString();
+    settings.texts[KivPlanSettings::Handoff] =
+        plan.handoffSeconds != 0 || plan.dayLength ? kivTimeText(plan.handoffSeconds) : QString();
+    settings.texts[KivPlanSettings::Readers] = QString::number(plan.readers);
     const std::optional<double> typed = plan.proxy ? kivPlanTypedMbps(*plan.proxy) : std::nullopt;
     settings.texts[KivPlanSettings::Proxy] = typed ? numbers.text(*typed)
                                              : plan.proxy
@@ -156,6 +161,7 @@ void KivPlanDocument::setField(KivPlanSettings::Field field, const QString &text
 {
     KivPlanSettings after = settings_;
     after.texts[field] = text;
+    after.problems[field].clear();
     KivPlan &p = after.plan;
     const bool empty = text.trimmed().isEmpty();
     const std::optional<double> number =
@@ -176,6 +182,23 @@ void KivPlanDocument::setField(KivPlanSettings::Field field, const QString &text
     case KivPlanSettings::Offload:
         p.offloadMbytesPerSec = number;
         break;
+    case KivPlanSettings::DayLength:
+    case KivPlanSettings::Handoff: {
+        // An empty day length plans no day; an empty handoff is none.
+        std::optional<std::uint32_t> seconds;
+        if (!empty) {
+            seconds = kivReadTime(text, after.problems[field]);
+        }
+        if (field == KivPlanSettings::DayLength) {
+            p.dayLength = seconds;
+        } else {
+            p.handoffSeconds = seconds.value_or(0);
+        }
+        break;
+    }
+    case KivPlanSettings::Readers:
+        p.readers = whole(text);
+        break;
     default: {
         // A typed proxy keeps the audio a typed one had; a format's goes.
         const std::optional<KivAudio> audio =
@@ -195,6 +218,13 @@ void KivPlanDocument::setUnits(KivCardUnits units)
     KivPlanSettings after = settings_;
     after.plan.units = units;
     editSettings(after, -1, tr("Units"));
+}
+
+void KivPlanDocument::setVerify(bool verify)
+{
+    KivPlanSettings after = settings_;
+    after.plan.verify = verify;
+    editSettings(after, -1, tr("Verify"));
 }
 
 void KivPlanDocument::setProxySource(const std::optional<KivPlanSource> &source)

@@ -54,10 +54,15 @@ struct KivPlanSettings
         DriveSize,
         Offload,
         Proxy,
+        DayLength,
+        Handoff,
+        Readers,
         Fields
     };
     KivPlan plan;
     std::array<QString, Fields> texts;
+    // Why a field's text cannot be read (a time as "ten hours"), or empty.
+    std::array<QString, Fields> problems;
     friend bool operator==(const KivPlanSettings &, const KivPlanSettings &) = default;
 };
 
@@ -123,6 +128,7 @@ public:
     // Edits, each undoable.
     void setField(KivPlanSettings::Field field, const QString &text);
     void setUnits(KivCardUnits units);
+    void setVerify(bool verify);
     void setProxySource(const std::optional<KivPlanSource> &source);
     bool setCell(int row, int cell, const QString &text);
     void setSource(int row, const KivPlanSource &source);
@@ -158,6 +164,9 @@ public:
     const std::optional<KivPlanAnswer> &answer() const { return answer_; }
     const QList<std::optional<KivPlanCameraAnswer>> &figures() const { return figures_; }
     const std::optional<KivPlanAnswer> &totals() const { return totals_; }
+    // The cards each body of a camera carries through the day, with a day
+    // length; per row, none where the camera has no figures.
+    const QList<std::optional<int>> &dayCards() const { return dayCards_; }
     // The first fault and its place, or empty.
     const QString &fault() const { return fault_; }
     const Place &faultPlace() const { return faultPlace_; }
@@ -201,6 +210,8 @@ private:
     QStringList clipPaths(int row) const;
     const Measure *measure(int row) const;
     void recompute();
+    // Whether each time field can be read; else the first fault.
+    bool readableFields(QString &error) const;
     bool rate(const KivPlanSource &source, int row, std::optional<double> &mbps);
     const KivFormatCatalogue &catalogue();
 
@@ -216,6 +227,7 @@ private:
     std::optional<KivPlanAnswer> answer_;
     std::optional<KivPlanAnswer> totals_;
     QList<std::optional<KivPlanCameraAnswer>> figures_;
+    QList<std::optional<int>> dayCards_;
     QString fault_;
     Place faultPlace_;
 };

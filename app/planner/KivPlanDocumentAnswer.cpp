@@ -32,7 +32,8 @@ KivPlanDocument::Place placeOf(const QString &fault)
         return place;
     }
     const char *const members[] = {"days",       "copies",          "card_size",
-                                   "drive_size", "offload_mbyte_s", "proxy"};
+                                   "drive_size", "offload_mbyte_s", "proxy",
+                                   "day_length", "handoff",         "readers"};
     for (int f = 0; f < KivPlanSettings::Fields; ++f) {
         const QLatin1String member(members[f]);
         if (where == member || where.startsWith(member + QLatin1Char('.'))) {
@@ -68,9 +69,22 @@ bool KivPlanDocument::rate(const KivPlanSource &source, int row, std::optional<d
     return choice.has_value();
 }
 
+bool KivPlanDocument::readableFields(QString &error) const
+{
+    static const char *const members[] = {"day_length", "handoff"};
+    const KivPlanSettings::Field times[] = {KivPlanSettings::DayLength, KivPlanSettings::Handoff};
+    for (int t = 0; t < 2; ++t) {
+        if (!settings_.problems[times[t]].isEmpty()) {
+            error = QLatin1String(members[t]) + QLatin1String(": ") + settings_.problems[times[t]];
+            return false;
+        }
+    }
+    return true;
+}
+
 bool KivPlanDocument::readable(QString &error) const
 {
-    if (!kivCheckPlan(plan_, error)) {
+    if (!kivCheckPlan(plan_, error) || !readableFields(error)) {
         return false;
     }
     for (int i = 0; i < rows_.size(); ++i) {
@@ -88,6 +102,7 @@ void KivPlanDocument::recompute()
     answer_.reset();
     totals_.reset();
     figures_ = QList<std::optional<KivPlanCameraAnswer>>(rows_.size());
+    dayCards_ = QList<std::optional<int>>(rows_.size());
     fault_.clear();
     faultPlace_ = Place();
     // Unfinished cameras are checked with a rate that passes, then left out.
@@ -105,7 +120,7 @@ void KivPlanDocument::recompute()
     }
     QList<double> rates;
     std::optional<double> proxyRate;
-    bool ok = kivCheckPlan(checked, fault_);
+    bool ok = readableFields(fault_) && kivCheckPlan(checked, fault_);
     if (ok) {
         for (int i = 0; i < rows_.size(); ++i) {
             if (!rows_[i].timeProblem.isEmpty()) {
@@ -144,6 +159,9 @@ void KivPlanDocument::recompute()
         totals_ = answer;
         for (qsizetype j = 0; j < finishedRows.size(); ++j) {
             figures_[finishedRows[j]] = answer.cameras[j];
+            if (answer.day) {
+                dayCards_[finishedRows[j]] = answer.day->cards.value(j);
+            }
         }
         if (finishedRows.size() == rows_.size()) {
             answer_ = answer;

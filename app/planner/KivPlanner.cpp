@@ -13,6 +13,7 @@
 #include "calc/KivDisplay.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -145,7 +146,8 @@ KivPlanner::KivPlanner(QWidget *parent)
     connect(stack, &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
 
-    fields = {ui->days, ui->copies, ui->cardSize, ui->driveSize, ui->offload, ui->proxy};
+    fields = {ui->days,  ui->copies,    ui->cardSize, ui->driveSize, ui->offload,
+              ui->proxy, ui->dayLength, ui->handoff,  ui->readers};
     const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (int f = 0; f < KivPlanSettings::Fields; ++f) {
         QLineEdit *field = fields[f];
@@ -158,6 +160,11 @@ KivPlanner::KivPlanner(QWidget *parent)
         });
         connect(field, &QLineEdit::editingFinished, document, &KivPlanDocument::endTyping);
     }
+    connect(ui->verify, &QCheckBox::toggled, this, [this](bool verify) {
+        if (verify != document->plan().verify) {
+            document->setVerify(verify);
+        }
+    });
     connect(document, &KivPlanDocument::settingsChanged, this, &KivPlanner::showSettings);
     connect(document, &KivPlanDocument::answered, this, &KivPlanner::showAnswer);
     connect(clips, &KivClipChild::measured, this, &KivPlanner::measured);
@@ -326,6 +333,10 @@ void KivPlanner::showSettings()
     ui->proxy->setToolTip(proxy && (!kivPlanTypedMbps(*proxy) || proxy->audio)
                               ? KivPlanCameraModel::sourceText(*proxy)
                               : QString());
+    if (ui->verify->isChecked() != settings.plan.verify) {
+        const QSignalBlocker blocker(ui->verify);
+        ui->verify->setChecked(settings.plan.verify);
+    }
     const int at = ui->units->findData(int(settings.plan.units));
     if (at >= 0 && at != ui->units->currentIndex()) {
         const QSignalBlocker blocker(ui->units);
@@ -339,17 +350,20 @@ void KivPlanner::showAnswer()
     const QString gb = KivPlanReport::unit(units());
     ui->cardSizeUnit->setText(gb);
     ui->driveSizeUnit->setText(gb);
-    QLabel *const labels[] = {ui->perDayLabel,     ui->shootLabel, ui->withCopiesLabel,
-                              ui->proxyGbLabel,    ui->totalLabel, ui->drivesLabel,
-                              ui->offloadTimeLabel};
-    QLabel *const values[] = {ui->perDay, ui->shoot,  ui->withCopies, ui->proxyGb,
-                              ui->total,  ui->drives, ui->offloadTime};
+    QLabel *const labels[] = {ui->perDayLabel,      ui->shootLabel,      ui->withCopiesLabel,
+                              ui->proxyGbLabel,     ui->totalLabel,      ui->drivesLabel,
+                              ui->offloadTimeLabel, ui->cardsTotalLabel, ui->offloadDoneLabel,
+                              ui->dayWarningLabel};
+    QLabel *const values[] = {ui->perDay,      ui->shoot,     ui->withCopies,  ui->proxyGb,
+                              ui->total,       ui->drives,    ui->offloadTime, ui->cardsTotal,
+                              ui->offloadDone, ui->dayWarning};
+    static_assert(std::size(values) == KivPlanReport::Totals);
     const KivLocalNumbers numbers;
     for (int t = 0; t < KivPlanReport::Totals; ++t) {
         const auto total = KivPlanReport::Total(t);
         labels[t]->setText(KivPlanReport::label(total, units()) + ':');
         values[t]->setText(
-            totals ? KivPlanReport::value(total, *totals,
+            totals ? KivPlanReport::value(total, document->plan(), *totals,
                                           [&numbers](double x) { return numbers.text(x); })
                    : QString());
         describe(values[t], values[t]->text());

@@ -384,13 +384,14 @@ void TestPlanner::keyboard()
     // Tab visits the fields in reading order; mnemonics reach them.
     child<QComboBox>("units")->setFocus();
     QStringList order;
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 16; ++i) {
         order << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(order,
              (QStringList{"units", "days", "copies", "cardSize", "driveSize", "offload", "proxy",
-                          "proxyFormat", "cameras", "addCamera", "removeCamera", "chooseFormat"}));
+                          "proxyFormat", "dayLength", "handoff", "readers", "verify", "cameras",
+                          "addCamera", "removeCamera", "chooseFormat"}));
     QTest::keyClick(planner.get(), Qt::Key_Z, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget(), child("cardSize"));
     QTest::keyClick(planner.get(), Qt::Key_M, Qt::AltModifier);

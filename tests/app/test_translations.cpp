@@ -9,6 +9,7 @@
 #include "app/KivPlanner.h"
 #include "app/KivTranslations.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -54,6 +55,10 @@ QMap<QString, QString> plannerTexts(const KivPlanner &planner)
     }
     for (const QMenu *menu : planner.findChildren<QMenu *>()) {
         texts[menu->objectName()] = menu->title();
+    }
+    for (const QCheckBox *box : planner.findChildren<QCheckBox *>()) {
+        texts[box->objectName()] = box->text();
+        texts[box->objectName() + QStringLiteral(" tip")] = box->toolTip();
     }
     const auto *view = planner.findChild<QTableView *>();
     texts[QStringLiteral("table name")] = view->accessibleName();
@@ -261,9 +266,9 @@ void TestTranslations::planner()
             keys << text.mid(amp + 1, 1).toLower();
         }
     }
-    QCOMPARE(keys.size(), 15);
+    QCOMPARE(keys.size(), 19);
     keys.removeDuplicates();
-    QCOMPARE(keys.size(), 15);
+    QCOMPARE(keys.size(), 19);
     // Figures as the language writes them.
     KivPlan plan;
     plan.cameras << KivPlanCamera{QStringLiteral("A"), 1, 3600, {KivPlanBitrate{2.5}, {}}};
