@@ -56,6 +56,13 @@ void TestPlanner::typing_data()
         << R"({"card_size": 0.5, "cameras": [{"name": "A and B", "count": 2,
                "time_per_day": "4:00:00", "bitrate": 12.5}]})"
         << "";
+    QTest::newRow("the day on set")
+        << typed + QStringList{"cardSize=256",    "offload=400", "dayLength=10:00:00",
+                               "handoff=0:15:00", "readers=2",   "verify"}
+        << R"({"card_size": 256, "offload_mbyte_s": 400, "day_length": "10:00:00",
+               "handoff": "0:15:00", "readers": 2, "verify": true, "cameras": [{"name": "A and B",
+               "count": 2, "time_per_day": "4:00:00", "bitrate": 150}]})"
+        << "";
     // Faults name their place and leave no figure.
     QTest::newRow("count 0") << typed + QStringList{"0:1=0"} << ""
                              << "cameras[0].count: must be a whole number from 1 to 1000";
@@ -77,6 +84,19 @@ void TestPlanner::typing_data()
                                             << "card_size: must be a number from 0.001 to 1000000";
     QTest::newRow("proxy 0") << typed + QStringList{"proxy=0"} << ""
                              << "proxy.bitrate: must be a number from 0.001 to 10000000";
+    QTest::newRow("a day length that is none")
+        << typed + QStringList{"cardSize=256", "offload=400", "dayLength=ten hours"} << ""
+        << "day_length: ";
+    QTest::newRow("a day without an offload speed")
+        << typed + QStringList{"cardSize=256", "dayLength=10:00:00"} << ""
+        << "offload_mbyte_s: missing; the day_length plans cards and their offload, give it";
+    QTest::newRow("readers beyond")
+        << typed + QStringList{"cardSize=256", "offload=400", "dayLength=10:00:00", "readers=65"}
+        << ""
+        << "readers: must be a whole number from 1 to 64";
+    QTest::newRow("a camera longer than the day")
+        << typed + QStringList{"cardSize=256", "offload=400", "dayLength=3:00:00"} << ""
+        << "cameras[0].time_per_day: \"04:00:00\" is longer than the day_length 03:00:00";
     QTest::newRow("a card that lasts beyond any time")
         << QStringList{"0:3=0.001", "cardSize=1000000"} << ""
         << "cameras[0]: at 0.001 Mbit/s a 1e+06 GB card lasts longer than 1193046:28:15";
@@ -186,6 +206,9 @@ void TestPlanner::undo_data()
     QTest::newRow("a camera added") << QStringList{"add"} << 1;
     QTest::newRow("a camera added and named") << QStringList{"add", "1:0=Drone"} << 2;
     QTest::newRow("a camera removed") << QStringList{"remove"} << 1;
+    QTest::newRow("the day's fields")
+        << QStringList{"offload=400", "dayLength=10:00:00", "handoff=0:15:00", "readers=2"} << 4;
+    QTest::newRow("verify") << QStringList{"offload=400", "verify"} << 2;
 }
 
 void TestPlanner::undo()
