@@ -19,6 +19,15 @@ bool within(double x, const KivPlanLimit &limit)
     return x >= limit.lowest && x <= limit.highest; // NaN is not
 }
 
+// A time at `place` longer than a day.
+bool longerThanADay(const KivPlanPlace &place, std::uint32_t seconds, KivPlanFault &fault)
+{
+    fault = kivPlanFault(place, K::LongerThanADay);
+    fault.text = kivTimeText(seconds);
+    fault.highest = kivPlanMaxSecondsPerDay;
+    return false;
+}
+
 // One source's figures; `fault` gets the first at a member of `place`.
 bool checkSource(const KivPlanSource &source, const KivPlanPlace &place, KivPlanFault &fault)
 {
@@ -88,10 +97,8 @@ bool checkCamera(const KivPlanCamera &camera, const KivPlanPlace &place, KivPlan
         return false;
     }
     if (camera.secondsPerDay > kivPlanMaxSecondsPerDay) {
-        fault = kivPlanFault(place.child(QStringLiteral("time_per_day")), K::LongerThanADay);
-        fault.text = kivTimeText(camera.secondsPerDay);
-        fault.highest = kivPlanMaxSecondsPerDay;
-        return false;
+        return longerThanADay(place.child(QStringLiteral("time_per_day")), camera.secondsPerDay,
+                              fault);
     }
     return checkSource(camera.source, place, fault);
 }
@@ -107,10 +114,7 @@ bool checkDay(const KivPlan &plan, KivPlanFault &fault)
         return false;
     }
     if (day > kivPlanMaxSecondsPerDay) {
-        fault = kivPlanFault(top.child(QStringLiteral("day_length")), K::LongerThanADay);
-        fault.text = kivTimeText(day);
-        fault.highest = kivPlanMaxSecondsPerDay;
-        return false;
+        return longerThanADay(top.child(QStringLiteral("day_length")), day, fault);
     }
     if (!plan.cardSize || !plan.offloadMbytesPerSec) {
         fault =
@@ -182,10 +186,7 @@ bool kivCheckPlan(const KivPlan &plan, KivPlanFault &fault)
         return false;
     }
     if (plan.handoffSeconds > kivPlanMaxSecondsPerDay) {
-        fault = kivPlanFault(top.child(QStringLiteral("handoff")), K::LongerThanADay);
-        fault.text = kivTimeText(plan.handoffSeconds);
-        fault.highest = kivPlanMaxSecondsPerDay;
-        return false;
+        return longerThanADay(top.child(QStringLiteral("handoff")), plan.handoffSeconds, fault);
     }
     if (plan.dayLength && !checkDay(plan, fault)) {
         return false;
