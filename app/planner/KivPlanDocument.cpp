@@ -6,9 +6,7 @@
 #include "KivPlanCameraModel.h"
 #include "KivPlanCommands.h"
 #include "calc/KivDisplay.h"
-#include "catalogue/KivFormatLoad.h"
 
-#include <QDir>
 #include <QUndoStack>
 
 namespace {
@@ -425,62 +423,4 @@ void KivPlanDocument::setUnmeasured(int id, const QString &problem)
         emit cameraChanged(row, Bitrate, Bitrate);
         recompute();
     }
-}
-
-KivPlan KivPlanDocument::planIn(const QString &folder) const
-{
-    KivPlan p = plan_;
-    for (qsizetype i = 0; i < rows_.size(); ++i) {
-        if (auto *clips = std::get_if<KivPlanClips>(&p.cameras[i].source.from)) {
-            if (QDir(rows_[i].folder) != QDir(folder)) {
-                clips->paths = kivPlanClipPaths(*clips, rows_[i].folder);
-            }
-        }
-    }
-    return p;
-}
-
-void KivPlanDocument::moveClipsTo(const QString &folder)
-{
-    const KivPlan moved = planIn(folder);
-    for (qsizetype i = 0; i < rows_.size(); ++i) {
-        const bool changed = rows_[i].camera != moved.cameras[i];
-        rows_[i].camera = moved.cameras[i];
-        rows_[i].folder = folder;
-        if (changed) {
-            emit cameraChanged(int(i), Bitrate, Bitrate);
-        }
-    }
-    plan_.cameras = moved.cameras;
-}
-
-const KivFormatCatalogue &KivPlanDocument::catalogue()
-{
-    if (!formats) {
-        formats = kivLoadFormats().catalogue;
-    }
-    return *formats;
-}
-
-QString KivPlanDocument::incomplete() const
-{
-    QStringList left;
-    for (int i = 0; i < rows_.size(); ++i) {
-        if (unfinished(i)) {
-            const QString name = cameraName(i, rows_[i].camera.name);
-            left << (measuring(i) ? tr("%1 (measuring its clips…)").arg(name)
-                                  : tr("%1 (no bitrate yet)").arg(name));
-        }
-    }
-    if (left.isEmpty()) {
-        return QString();
-    }
-    // A long list stays one readable line.
-    constexpr int NAMED = 3;
-    const qsizetype more = left.size() - NAMED;
-    if (more > 0) {
-        left = left.mid(0, NAMED);
-        left << tr("%1 more").arg(more);
-    }
-    return tr("The totals leave out %1.").arg(left.join(QStringLiteral("; ")));
 }

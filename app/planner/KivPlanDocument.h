@@ -158,7 +158,9 @@ public:
     const std::optional<KivPlanAnswer> &answer() const { return answer_; }
     const QList<std::optional<KivPlanCameraAnswer>> &figures() const { return figures_; }
     const std::optional<KivPlanAnswer> &totals() const { return totals_; }
-    // The first fault and its place, or empty.
+    // `fault` in the user's language, its camera named as its row shows it.
+    QString words(const KivPlanFault &fault) const;
+    // The first fault in the user's language and its place, or empty.
     const QString &fault() const { return fault_; }
     const Place &faultPlace() const { return faultPlace_; }
     // What the totals leave out, in words, or empty.
@@ -201,7 +203,10 @@ private:
     QStringList clipPaths(int row) const;
     const Measure *measure(int row) const;
     void recompute();
-    bool rate(const KivPlanSource &source, int row, std::optional<double> &mbps);
+    bool rate(const KivPlanSource &source, int row, std::optional<double> &mbps,
+              KivPlanFault &fault);
+    // Whether every typed time could be read; else false with the fault.
+    bool timesRead(KivPlanFault &fault) const;
     const KivFormatCatalogue &catalogue();
 
     KivPlan plan_;

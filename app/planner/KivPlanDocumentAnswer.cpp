@@ -2,51 +2,69 @@
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
 // The document's answer: each rate resolved as kivfilesize resolves it, the
-// finished cameras answered, the first fault and its place.
+// finished cameras answered, the first fault and its place; the plan as it
+// is saved elsewhere.
 #include "KivPlanDocument.h"
 
+#include "KivPlanFaultWords.h"
 #include "calc/KivDisplay.h"
+#include "catalogue/KivFormatLoad.h"
 
-#include <QRegularExpression>
+#include <QDir>
 
 namespace {
 
 // A rate any check takes, standing in for an unfinished camera's.
 constexpr double STAND_IN_MBPS = 1;
 
-// Where the plan library's one-line fault lies: the text before its first
-// ": " names the place.
-KivPlanDocument::Place placeOf(const QString &fault)
+// Where a fault lies in the window.
+KivPlanDocument::Place placeOf(const KivPlanFault &fault)
 {
     KivPlanDocument::Place place;
-    const QString where = fault.left(fault.indexOf(QStringLiteral(": ")));
-    static const QRegularExpression cameraPlace(
-        QStringLiteral("^cameras\\[(\\d+)\\](?:\\.([a-z_]+))?"));
-    const QRegularExpressionMatch match = cameraPlace.match(where);
-    if (match.hasMatch()) {
-        const QString member = match.captured(2);
-        place.row = match.captured(1).toInt();
-        place.cell = member == QLatin1String("count")          ? KivPlanDocument::Count
+    const QString &member = fault.place.member;
+    switch (fault.place.object) {
+    case KivPlanPlace::Object::Camera:
+        place.row = int(fault.place.camera);
+        place.cell = member == QLatin1String("name")           ? KivPlanDocument::Name
+                     : member == QLatin1String("count")        ? KivPlanDocument::Count
                      : member == QLatin1String("time_per_day") ? KivPlanDocument::Time
                                                                : KivPlanDocument::Bitrate;
-        return place;
-    }
-    const char *const members[] = {"days",       "copies",          "card_size",
-                                   "drive_size", "offload_mbyte_s", "proxy"};
-    for (int f = 0; f < KivPlanSettings::Fields; ++f) {
-        const QLatin1String member(members[f]);
-        if (where == member || where.startsWith(member + QLatin1Char('.'))) {
-            place.field = f;
+        break;
+    case KivPlanPlace::Object::Proxy:
+        place.field = KivPlanSettings::Proxy;
+        break;
+    case KivPlanPlace::Object::Plan: {
+        const char *const members[] = {"days", "copies", "card_size", "drive_size",
+                                       "offload_mbyte_s"};
+        for (int f = 0; f < int(std::size(members)); ++f) {
+            if (member == QLatin1String(members[f])) {
+                place.field = f;
+            }
         }
+        break;
+    }
+    default:
+        break;
     }
     return place;
 }
 
+// The fault at the camera `row` of the whole plan, of one at another index.
+KivPlanPlace movedTo(const KivPlanPlace &place, int row)
+{
+    KivPlanPlace moved = KivPlanPlace::ofCamera(row);
+    if (!place.member.isEmpty()) {
+        moved = moved.child(place.member);
+    }
+    return place.element >= 0 ? moved.at(place.element) : moved;
+}
+
 } // namespace
 
-bool KivPlanDocument::rate(const KivPlanSource &source, int row, std::optional<double> &mbps)
+bool KivPlanDocument::rate(const KivPlanSource &source, int row, std::optional<double> &mbps,
+                           KivPlanFault &fault)
 {
-    const QString place = row < 0 ? kivPlanProxyPlace() : kivPlanCameraPlace(row);
+    const KivPlanPlace place = row < 0 ? KivPlanPlace::ofProxy() : KivPlanPlace::ofCamera(row);
     if (const std::optional<double> typed = kivPlanTypedMbps(source)) {
         mbps = kivPlanWithAudio(source, *typed);
         return true;
@@ -57,28 +75,49 @@ bool KivPlanDocument::rate(const KivPlanSource &source, int row, std::optional<d
             mbps = m->mbps;
             return true;
         }
-        fault_ = place + QStringLiteral(".clips: ") + (m != nullptr ? m->problem : QString());
+        fault.place = place.child(QStringLiteral("clips"));
+        fault.kind = KivPlanFaultKind::ClipsRefused;
+        fault.detail = m != nullptr ? m->problem : QString();
         return false;
     }
     const std::optional<KivFormatChoice> choice =
-        kivPlanChooseFormat(catalogue(), source, place, fault_);
+        kivPlanChooseFormat(catalogue(), source, place, fault);
     if (choice) {
         mbps = kivPlanWithAudio(source, choice->rate.mbps);
     }
     return choice.has_value();
 }
 
-bool KivPlanDocument::readable(QString &error) const
+bool KivPlanDocument::timesRead(KivPlanFault &fault) const
 {
-    if (!kivCheckPlan(plan_, error)) {
-        return false;
-    }
     for (int i = 0; i < rows_.size(); ++i) {
         if (!rows_[i].timeProblem.isEmpty()) {
-            error =
-                kivPlanCameraPlace(i) + QStringLiteral(".time_per_day: ") + rows_[i].timeProblem;
+            fault = KivPlanFault();
+            fault.place = KivPlanPlace::ofCamera(i).child(QStringLiteral("time_per_day"));
+            fault.kind = KivPlanFaultKind::TimeUnreadable;
+            fault.text = rows_[i].time;
+            fault.detail = rows_[i].timeProblem;
             return false;
         }
+    }
+    return true;
+}
+
+QString KivPlanDocument::words(const KivPlanFault &fault) const
+{
+    const qsizetype row = fault.place.camera;
+    const bool shown =
+        fault.place.object == KivPlanPlace::Object::Camera && row >= 0 && row < rows_.size();
+    return KivPlanFaultWords::text(
+        fault, cameraName(int(row), shown ? rows_[row].camera.name : QString()));
+}
+
+bool KivPlanDocument::readable(QString &error) const
+{
+    KivPlanFault fault;
+    if (!kivCheckPlan(plan_, fault) || !timesRead(fault)) {
+        error = words(fault);
+        return false;
     }
     return true;
 }
@@ -105,41 +144,30 @@ void KivPlanDocument::recompute()
     }
     QList<double> rates;
     std::optional<double> proxyRate;
-    bool ok = kivCheckPlan(checked, fault_);
-    if (ok) {
-        for (int i = 0; i < rows_.size(); ++i) {
-            if (!rows_[i].timeProblem.isEmpty()) {
-                fault_ = kivPlanCameraPlace(i) + QStringLiteral(".time_per_day: ") +
-                         rows_[i].timeProblem;
-                ok = false;
-                break;
-            }
-        }
-    }
-    ok = ok && (!plan_.proxy || rate(*plan_.proxy, -1, proxyRate));
+    KivPlanFault fault;
+    bool ok = kivCheckPlan(checked, fault) && timesRead(fault) &&
+              (!plan_.proxy || rate(*plan_.proxy, -1, proxyRate, fault));
     for (qsizetype j = 0; ok && j < finishedRows.size(); ++j) {
         std::optional<double> mbps;
-        ok = rate(plan_.cameras[finishedRows[j]].source, finishedRows[j], mbps);
+        ok = rate(plan_.cameras[finishedRows[j]].source, finishedRows[j], mbps, fault);
         if (ok) {
             rates << *mbps;
         }
     }
     KivPlanAnswer answer;
     if (ok && !finishedRows.isEmpty() &&
-        !kivPlanAnswer(finished, rates, proxyRate, answer, fault_)) {
+        !kivPlanAnswer(finished, rates, proxyRate, answer, fault)) {
         ok = false;
         // The finished cameras' places are theirs in the whole plan.
-        for (qsizetype j = 0; j < finishedRows.size(); ++j) {
-            const QString place = kivPlanCameraPlace(j);
-            const QChar after = fault_.size() > place.size() ? fault_[place.size()] : QChar();
-            if (fault_.startsWith(place) && (after == ':' || after == '.')) {
-                fault_ = kivPlanCameraPlace(finishedRows[j]) + fault_.mid(place.size());
-                break;
-            }
+        const qsizetype j = fault.place.camera;
+        if (fault.place.object == KivPlanPlace::Object::Camera && j >= 0 &&
+            j < finishedRows.size()) {
+            fault.place = movedTo(fault.place, finishedRows[j]);
         }
     }
     if (!ok) {
-        faultPlace_ = placeOf(fault_);
+        fault_ = words(fault);
+        faultPlace_ = placeOf(fault);
     } else if (!finishedRows.isEmpty()) {
         totals_ = answer;
         for (qsizetype j = 0; j < finishedRows.size(); ++j) {
@@ -150,4 +178,62 @@ void KivPlanDocument::recompute()
         }
     }
     emit answered();
+}
+
+KivPlan KivPlanDocument::planIn(const QString &folder) const
+{
+    KivPlan p = plan_;
+    for (qsizetype i = 0; i < rows_.size(); ++i) {
+        if (auto *clips = std::get_if<KivPlanClips>(&p.cameras[i].source.from)) {
+            if (QDir(rows_[i].folder) != QDir(folder)) {
+                clips->paths = kivPlanClipPaths(*clips, rows_[i].folder);
+            }
+        }
+    }
+    return p;
+}
+
+void KivPlanDocument::moveClipsTo(const QString &folder)
+{
+    const KivPlan moved = planIn(folder);
+    for (qsizetype i = 0; i < rows_.size(); ++i) {
+        const bool changed = rows_[i].camera != moved.cameras[i];
+        rows_[i].camera = moved.cameras[i];
+        rows_[i].folder = folder;
+        if (changed) {
+            emit cameraChanged(int(i), Bitrate, Bitrate);
+        }
+    }
+    plan_.cameras = moved.cameras;
+}
+
+const KivFormatCatalogue &KivPlanDocument::catalogue()
+{
+    if (!formats) {
+        formats = kivLoadFormats().catalogue;
+    }
+    return *formats;
+}
+
+QString KivPlanDocument::incomplete() const
+{
+    QStringList left;
+    for (int i = 0; i < rows_.size(); ++i) {
+        if (unfinished(i)) {
+            const QString name = cameraName(i, rows_[i].camera.name);
+            left << (measuring(i) ? tr("%1 (measuring its clips…)").arg(name)
+                                  : tr("%1 (no bitrate yet)").arg(name));
+        }
+    }
+    if (left.isEmpty()) {
+        return QString();
+    }
+    // A long list stays one readable line.
+    constexpr int NAMED = 3;
+    const qsizetype more = left.size() - NAMED;
+    if (more > 0) {
+        left = left.mid(0, NAMED);
+        left << tr("%1 more").arg(more);
+    }
+    return tr("The totals leave out %1.").arg(left.join(QStringLiteral("; ")));
 }

@@ -58,28 +58,30 @@ void TestPlanner::typing_data()
         << "";
     // Faults name their place and leave no figure.
     QTest::newRow("count 0") << typed + QStringList{"0:1=0"} << ""
-                             << "cameras[0].count: must be a whole number from 1 to 1000";
-    QTest::newRow("count not whole") << typed + QStringList{"0:1=1.5"} << ""
-                                     << "cameras[0].count: must be a whole number from 1 to 1000";
+                             << "Camera 1, A and B, Count: must be a whole number from 1 to 1000";
+    QTest::newRow("count not whole")
+        << typed + QStringList{"0:1=1.5"} << ""
+        << "Camera 1, A and B, Count: must be a whole number from 1 to 1000";
     QTest::newRow("a time past a day") << typed + QStringList{"0:2=25:00:00"} << ""
-                                       << "cameras[0].time_per_day: \"25:00:00\" is longer than "
-                                          "a day (24:00:00)";
-    QTest::newRow("a time that is none") << typed + QStringList{"0:2=four hours"} << ""
-                                         << "cameras[0].time_per_day: ";
+                                       << "Camera 1, A and B, Time per day: \"25:00:00\" is longer "
+                                          "than a day (24:00:00)";
+    QTest::newRow("a time that is none")
+        << typed + QStringList{"0:2=four hours"} << ""
+        << "Camera 1, A and B, Time per day: \"four hours\" cannot be read";
     // A camera without a bitrate is unfinished, not at fault.
     QTest::newRow("no bitrate") << typed + QStringList{"0:3="} << ""
                                 << "The totals leave out Camera 1, A and B (no bitrate yet).";
     QTest::newRow("days 0") << typed + QStringList{"days=0"} << ""
-                            << "days: must be a whole number from 1 to 10000";
+                            << "Days: must be a whole number from 1 to 10000";
     QTest::newRow("copies beyond") << typed + QStringList{"copies=101"} << ""
-                                   << "copies: must be a whole number from 1 to 100";
+                                   << "Copies: must be a whole number from 1 to 100";
     QTest::newRow("card size not a number") << typed + QStringList{"cardSize=big"} << ""
-                                            << "card_size: must be a number from 0.001 to 1000000";
+                                            << "Card size: must be a number from 0.001 to 1000000";
     QTest::newRow("proxy 0") << typed + QStringList{"proxy=0"} << ""
-                             << "proxy.bitrate: must be a number from 0.001 to 10000000";
+                             << "Proxy: must be a number from 0.001 to 10000000";
     QTest::newRow("a card that lasts beyond any time")
         << QStringList{"0:3=0.001", "cardSize=1000000"} << ""
-        << "cameras[0]: at 0.001 Mbit/s a 1e+06 GB card lasts longer than 1193046:28:15";
+        << "Camera 1: at 0.001 Mbit/s a 1000000 GB card lasts longer than 1193046:28:15";
 }
 
 void TestPlanner::typing()
@@ -259,12 +261,12 @@ void TestPlanner::unfinished()
              QStringLiteral("The totals leave out Camera 2, Drone (no bitrate yet)."));
     // A fault elsewhere is shown, and no figure.
     run({"days=0"});
-    QVERIFY(planner->fault().startsWith(QLatin1String("days: ")));
+    QVERIFY(planner->fault().startsWith(QLatin1String("Days: ")));
     QCOMPARE(view->model()->index(0, 5).data().toString(), QString());
     QCOMPARE(view->model()->index(1, 5).data().toString(), QString());
     // A fault of a finished camera after the unfinished one names its row.
     run({"days=1", "add", "2:3=0.001", "cardSize=1000000"});
-    QVERIFY2(planner->fault().startsWith(QLatin1String("cameras[2]: at 0.001 Mbit/s")),
+    QVERIFY2(planner->fault().startsWith(QLatin1String("Camera 3: at 0.001 Mbit/s")),
              qPrintable(planner->fault()));
     // A new plan shows no fault.
     planner->setWindowModified(false);
