@@ -221,6 +221,7 @@ bool KivPlanDocument::setCell(int row, int cell, const QString &text)
         return false;
     }
     KivPlanRow after = rows_[row];
+    bool stopped = false; // measuring the camera's clips
     switch (cell) {
     case Name:
         after.camera.name = text;
@@ -244,11 +245,11 @@ bool KivPlanDocument::setCell(int row, int cell, const QString &text)
         const std::optional<KivAudio> audio = isTyped(source) ? source.audio : std::nullopt;
         after.camera.source = KivPlanSource{KivPlanBitrate{KivLocalNumbers().read(text)}, audio};
         after.rate = text;
-        measures[after.id].measuring = false;
+        stopped = std::exchange(measures[after.id].measuring, false);
         break;
     }
     }
-    editRow(row, after, cell, tr("Typing"));
+    editRow(row, after, cell, tr("Typing"), stopped);
     return true;
 }
 
@@ -273,8 +274,8 @@ void KivPlanDocument::setSource(int row, const KivPlanSource &source)
     KivPlanRow after = rows_[row];
     after.camera.source = source;
     after.rate = isTyped(source) ? KivLocalNumbers().text(*kivPlanTypedMbps(source)) : QString();
-    measures[after.id].measuring = false;
-    editRow(row, after, -1, tr("Choose Format"));
+    const bool stopped = std::exchange(measures[after.id].measuring, false);
+    editRow(row, after, -1, tr("Choose Format"), stopped);
 }
 
 void KivPlanDocument::setClips(int id, const QStringList &paths, double mbps, const QString &note)
@@ -292,17 +293,18 @@ void KivPlanDocument::setClips(int id, const QStringList &paths, double mbps, co
         emit cameraChanged(row, Bitrate, Bitrate);
         recompute();
     } else {
-        editRow(row, after, -1, tr("Measure Clips"));
+        editRow(row, after, -1, tr("Measure Clips"), false);
     }
 }
 
-void KivPlanDocument::editRow(int row, const KivPlanRow &after, int cell, const QString &text)
+void KivPlanDocument::editRow(int row, const KivPlanRow &after, int cell, const QString &text,
+                              bool stopped)
 {
     if (after != rows_[row]) {
         stack->push(
             new KivPlanRowCommand(this, rows_[row], after, cell < 0 ? -1 : session, cell, text));
-    } else {
-        // Not an edit, but what shows may have changed (measuring stopped).
+    } else if (stopped) {
+        // Not an edit, but the camera no longer waits for its clips.
         emit cameraChanged(row, Bitrate, Bitrate);
         recompute();
     }

@@ -198,7 +198,8 @@ private:
     void putSettings(const KivPlanSettings &settings);
     void putRows(int at, const QList<KivPlanRow> &rows);
     void takeRows(int at, int count);
-    void editRow(int row, const KivPlanRow &after, int cell, const QString &text);
+    // An edit of the camera at `row`; `stopped` says its measuring stopped.
+    void editRow(int row, const KivPlanRow &after, int cell, const QString &text, bool stopped);
     void editSettings(const KivPlanSettings &after, int field, const QString &text);
     QStringList clipPaths(int row) const;
     const Measure *measure(int row) const;

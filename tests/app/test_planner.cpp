@@ -18,6 +18,8 @@ private slots:
     void undo_data();
     void undo();
     void escape();
+    void exactSignals_data();
+    void exactSignals();
     void unfinished();
     void heardAndSeen();
     void chooser_data();
@@ -243,6 +245,42 @@ void TestPlanner::escape()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(std::holds_alternative<KivPlanFormat>(planner->plan()->cameras[0].source.from));
     QVERIFY(!planner->isWindowModified());
+}
+
+void TestPlanner::exactSignals_data()
+{
+    QTest::addColumn<QStringList>("edits");
+    QTest::addColumn<QStringList>("changed"); // row:first-last, each once
+    QTest::newRow("a name") << QStringList{"1:0=Drone"} << QStringList{"1:0-0"};
+    QTest::newRow("days: the shoot's GB") << QStringList{"days=3"} << QStringList{"0:8-8", "1:8-8"};
+    QTest::newRow("a count of one camera")
+        << QStringList{"1:1=2"} << QStringList{"1:1-1", "1:5-5", "1:8-8"};
+    QTest::newRow("a card size: cards and card time")
+        << QStringList{"cardSize=64"} << QStringList{"0:6-7", "1:6-7"};
+    QTest::newRow("a fault: no figure, the cell marked")
+        << QStringList{"1:1=0"} << QStringList{"0:4-5", "0:8-8", "1:1-1", "1:4-5", "1:8-8"};
+}
+
+void TestPlanner::exactSignals()
+{
+    QFETCH(QStringList, edits);
+    QFETCH(QStringList, changed);
+    run({"0:3=100", "add", "1:3=50"});
+    QAbstractItemModel *model = child<QTableView>("cameras")->model();
+    QStringList seen;
+    connect(model, &QAbstractItemModel::dataChanged, this,
+            [&seen](const QModelIndex &first, const QModelIndex &last) {
+                QCOMPARE(first.row(), last.row());
+                seen << QStringLiteral("%1:%2-%3")
+                            .arg(first.row())
+                            .arg(first.column())
+                            .arg(last.column());
+            });
+    run(edits);
+    seen.removeDuplicates();
+    seen.sort();
+    changed.sort();
+    QCOMPARE(seen, changed);
 }
 
 void TestPlanner::unfinished()
