@@ -166,7 +166,7 @@ void KivPlanner::setPlan(const KivPlan &plan, const QString &path)
         KivPlanRow row;
         row.name = camera.name;
         row.count = QString::number(camera.count);
-        row.time = kivTimeText(camera.secondsPerDay);
+        row.time = camera.secondsPerDay ? kivTimeText(*camera.secondsPerDay) : QString();
         const std::optional<double> typed = kivPlanTypedMbps(camera.source);
         row.rate = typed ? KivLocalNumbers().text(*typed) : QString();
         row.source = camera.source;

@@ -673,6 +673,8 @@ std::vector<Row> rows()
         {"plan_fault_names_its_place", "--plan " + PLANS + "/bad-fps.json",
          refused("cameras[1].fps: must be a frame rate from 0.001 to 1000000 frames per second, "
                  "as 25 or \"30000/1001\"")},
+        {"plan_unfinished_camera", "--plan " + PLANS + "/unfinished.json",
+         refused("cameras[1]: no rate; give one of bitrate, mbytes, format and clips")},
         {"plan_proxy_format_unknown", "--plan " + PLANS + "/unknown-format.json",
          refused("proxy.format: unknown format \"prores-422-proxi\"; did you mean "
                  "prores-422-proxy, prores-422-lt or prores-422-hq?")},

@@ -16,7 +16,9 @@
 //   }
 //   CAMERA: {"name": TEXT, "count": 1 to 1000 (default 1),
 //            "time_per_day": "H:M:S" (or "M:S", "S"; up to 24:00:00), SOURCE}
-//   SOURCE, exactly one of:
+//            A camera without its time per day or its source is unfinished:
+//            read and written as it is, left out of the answers.
+//   SOURCE, exactly one of (a proxy must have one):
 //     "bitrate": Mbit/s, 0.001 to 10^7
 //     "mbytes": MB/s, 0.000125 to 1.25 x 10^6
 //     "format": id or name of a recording format, with "frame" ("uhd",
