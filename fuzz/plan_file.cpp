@@ -49,6 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!kivReadPlan(json, QStringLiteral("fuzz.json"), plan, error)) {
         FUZZ_CHECK(oneLine(error));
         FUZZ_CHECK(plan == before);
+        // The fault as data words as the line, its place first.
+        KivPlanFault fault;
+        FUZZ_CHECK(!kivReadPlan(json, QStringLiteral("fuzz.json"), plan, fault));
+        FUZZ_CHECK(kivPlanFaultText(fault) == error);
+        FUZZ_CHECK(fault.place.object == KivPlanPlace::Object::File ||
+                   error.startsWith(fault.place.path));
         return 0;
     }
     FUZZ_CHECK(kivCheckPlan(plan, error));

@@ -58,8 +58,10 @@ bool kivReadPlan(const QByteArray &json, const QString &origin, KivPlan &plan, Q
 bool kivReadPlanDevice(QFile &file, const QString &origin, KivPlan &plan, KivPlanFault &fault);
 bool kivReadPlanDevice(QFile &file, const QString &origin, KivPlan &plan, QString &error);
 
-// Opens `path` and reads it as above; a folder or a file that cannot be read
-// is refused with its path.
+// Opens `path` by its bytes (kivOpenRegularFile: a name that is not UTF-8
+// opens as given) and reads it as above. A folder, a FIFO or a device is
+// refused at once, without waiting on it (Folder, NotRegularFile), as is a
+// file that cannot be read (Unreadable), each with its path.
 bool kivReadPlanFile(const QString &path, KivPlan &plan, KivPlanFault &fault);
 bool kivReadPlanFile(const QString &path, KivPlan &plan, QString &error);
 
@@ -69,8 +71,9 @@ bool kivReadPlanFile(const QString &path, KivPlan &plan, QString &error);
 // members that have defaults always.
 QByteArray kivWritePlan(const KivPlan &plan);
 
-// Writes kivWritePlan(plan) to `path` whole or not at all (the old file stays
-// if anything fails). A plan that kivCheckPlan refuses is not written. On a
+// Writes kivWritePlan(plan) to `path`, by its bytes, whole or not at all
+// (kivWriteFileWhole: the old file stays if anything fails). An unfinished
+// plan is written as it is. A plan that kivCheckPlan refuses is not written. On a
 // refusal returns false with `fault` (or `error`) set.
 bool kivWritePlanFile(const QString &path, const KivPlan &plan, KivPlanFault &fault);
 bool kivWritePlanFile(const QString &path, const KivPlan &plan, QString &error);
