@@ -284,6 +284,30 @@ INSTANTIATE_TEST_SUITE_P(
     }),
     [](const testing::TestParamInfo<AnswerRefusal> &info) { return std::string(info.param.name); });
 
+// A fault made by hand (a window's, say) words without undefined behaviour:
+// a time beyond any count shows as the longest there is.
+TEST(PlanFaultText, WordsFaultsMadeByHand)
+{
+    KivPlanFault fault;
+    fault.place = KivPlanPlace::ofCamera(2).child(QStringLiteral("time_per_day"));
+    fault.kind = KivPlanFaultKind::LongerThanADay;
+    fault.text = QStringLiteral("9\n9");
+    const struct
+    {
+        double highest;
+        const char *text;
+    } rows[] = {
+        {86400, "cameras[2].time_per_day: \"9\\n9\" is longer than a day (24:00:00)"},
+        {NaN, "cameras[2].time_per_day: \"9\\n9\" is longer than a day (1193046:28:15)"},
+        {-1, "cameras[2].time_per_day: \"9\\n9\" is longer than a day (1193046:28:15)"},
+        {1e300, "cameras[2].time_per_day: \"9\\n9\" is longer than a day (1193046:28:15)"},
+    };
+    for (const auto &row : rows) {
+        fault.highest = row.highest;
+        EXPECT_EQ(kivPlanFaultText(fault).toStdString(), row.text);
+    }
+}
+
 TEST(PlanClipPaths, JoinRelativePathsToThePlansFolder)
 {
     const KivPlanClips clips{{QStringLiteral("day0/gimbal"), QStringLiteral("../b.mp4"),
