@@ -43,18 +43,56 @@ KivPlanFault beyondTime(const KivPlanPlace &place, KivPlanFaultKind kind, double
     return fault;
 }
 
+// One camera's figures at its rate; a fault where it has none.
+KivPlanCameraAnswer cameraAnswer(const KivPlan &plan, qsizetype i, const KivPlanRate &rate)
+{
+    KivPlanCameraAnswer c;
+    const KivPlanCamera &camera = plan.cameras[i];
+    const KivPlanPlace place = KivPlanPlace::ofCamera(i);
+    KivPlanFault fault;
+    if (!kivPlanCameraFinished(plan, i, fault)) {
+        c.fault = fault;
+        return c;
+    }
+    if (!rate.mbps) {
+        c.fault = rate.fault.value_or(kivPlanFault(place, KivPlanFaultKind::NoRate));
+        return c;
+    }
+    const double mbps = *rate.mbps;
+    if (!usableRate(mbps)) {
+        c.fault = rateFault(place, mbps);
+        return c;
+    }
+    const KivCardUnits units = plan.units;
+    c.mbps = mbps;
+    const double bodySeconds = double(*camera.secondsPerDay);
+    c.gbPerDay = kivGigabytesAt(mbps, double(camera.count) * bodySeconds, units);
+    c.gb = double(plan.days) * c.gbPerDay;
+    if (plan.cardSize) {
+        const double holds = kivSecondsQuotient(*plan.cardSize, mbps, units);
+        if (!kivIsCountable(holds)) {
+            c.fault = beyondTime(place, KivPlanFaultKind::CardBeyond, mbps, *plan.cardSize, units);
+            c.gbPerDay = c.gb = 0;
+            return c;
+        }
+        c.cardSeconds = static_cast<std::uint32_t>(holds);
+        c.cardsPerDay = wholeCount(kivGigabytesAt(mbps, bodySeconds, units) / *plan.cardSize);
+    }
+    return c;
+}
+
 } // namespace
 
-bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,
-                   std::optional<double> proxyMbps, KivPlanAnswer &answer, KivPlanFault &fault)
+bool kivPlanAnswer(const KivPlan &plan, const KivPlanRates &rates, KivPlanAnswer &answer,
+                   KivPlanFault &fault)
 {
     if (!kivCheckPlan(plan, fault)) {
         return false;
     }
-    if (cameraMbps.size() != plan.cameras.size()) {
+    if (rates.cameras.size() != plan.cameras.size()) {
         fault = kivPlanFault(KivPlanPlace::ofPlan().child(QStringLiteral("cameras")),
                              KivPlanFaultKind::RatesMismatch);
-        fault.value = double(cameraMbps.size());
+        fault.value = double(rates.cameras.size());
         fault.amount = double(plan.cameras.size());
         return false;
     }
@@ -62,39 +100,30 @@ bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,
     KivPlanAnswer out;
     double footageSeconds = 0; // exact: whole numbers far below 2^53
     for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
-        const KivPlanCamera &camera = plan.cameras[i];
-        const double mbps = cameraMbps[i];
-        if (!usableRate(mbps)) {
-            fault = rateFault(KivPlanPlace::ofCamera(i), mbps);
-            return false;
+        const KivPlanCameraAnswer c = cameraAnswer(plan, i, rates.cameras[i]);
+        if (c.fault) {
+            out.incomplete << i;
+        } else {
+            const KivPlanCamera &camera = plan.cameras[i];
+            out.gbPerDay += c.gbPerDay;
+            footageSeconds +=
+                double(camera.count) * double(*camera.secondsPerDay) * double(plan.days);
         }
-        KivPlanCameraAnswer c;
-        c.mbps = mbps;
-        const double bodySeconds = double(camera.secondsPerDay);
-        c.gbPerDay = kivGigabytesAt(mbps, double(camera.count) * bodySeconds, units);
-        c.gb = double(plan.days) * c.gbPerDay;
-        if (plan.cardSize) {
-            const double holds = kivSecondsQuotient(*plan.cardSize, mbps, units);
-            if (!kivIsCountable(holds)) {
-                fault = beyondTime(KivPlanPlace::ofCamera(i), KivPlanFaultKind::CardBeyond, mbps,
-                                   *plan.cardSize, units);
-                return false;
-            }
-            c.cardSeconds = static_cast<std::uint32_t>(holds);
-            c.cardsPerDay = wholeCount(kivGigabytesAt(mbps, bodySeconds, units) / *plan.cardSize);
-        }
-        out.gbPerDay += c.gbPerDay;
-        footageSeconds += double(camera.count) * bodySeconds * double(plan.days);
         out.cameras << c;
     }
     out.gb = double(plan.days) * out.gbPerDay;
     out.gbWithCopies = double(plan.copies) * out.gb;
     if (plan.proxy) {
-        if (!proxyMbps || !usableRate(*proxyMbps)) {
-            fault = rateFault(KivPlanPlace::ofProxy(), proxyMbps.value_or(0.0));
+        const KivPlanRate proxy = rates.proxy.value_or(KivPlanRate());
+        if (proxy.fault) {
+            fault = *proxy.fault;
             return false;
         }
-        out.proxyGb = kivGigabytesAt(*proxyMbps, footageSeconds, units);
+        if (!proxy.mbps || !usableRate(*proxy.mbps)) {
+            fault = rateFault(KivPlanPlace::ofProxy(), proxy.mbps.value_or(0.0));
+            return false;
+        }
+        out.proxyGb = kivGigabytesAt(*proxy.mbps, footageSeconds, units);
     }
     out.totalGb = out.gbWithCopies + out.proxyGb.value_or(0.0);
     if (plan.driveSize) {
@@ -113,6 +142,34 @@ bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,
     }
     answer = std::move(out);
     return true;
+}
+
+bool kivPlanWholeAnswer(const KivPlan &plan, const KivPlanRates &rates, KivPlanAnswer &answer,
+                        KivPlanFault &fault)
+{
+    KivPlanAnswer out;
+    if (!kivPlanAnswer(plan, rates, out, fault)) {
+        return false;
+    }
+    if (!out.incomplete.isEmpty()) {
+        fault = *out.cameras[out.incomplete.first()].fault;
+        return false;
+    }
+    answer = std::move(out);
+    return true;
+}
+
+bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,
+                   std::optional<double> proxyMbps, KivPlanAnswer &answer, KivPlanFault &fault)
+{
+    KivPlanRates rates;
+    for (const double mbps : cameraMbps) {
+        rates.cameras << KivPlanRate{mbps, 0, std::nullopt, std::nullopt};
+    }
+    if (plan.proxy) {
+        rates.proxy = KivPlanRate{proxyMbps, 0, std::nullopt, std::nullopt};
+    }
+    return kivPlanWholeAnswer(plan, rates, answer, fault);
 }
 
 bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,

@@ -287,7 +287,7 @@ void KivPlanCameraModel::answered()
 bool KivPlanCameraModel::dash(int row) const
 {
     return !document_->figures().value(row) && document_->unfinished(row) &&
-           document_->fault().isEmpty();
+           !document_->planFault();
 }
 
 void KivPlanCameraModel::remember()

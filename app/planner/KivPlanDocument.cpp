@@ -34,7 +34,7 @@ KivPlanRow KivPlanDocument::row(const KivPlanCamera &camera, const QString &fold
     KivPlanRow row;
     row.camera = camera;
     row.count = QString::number(camera.count);
-    row.time = kivTimeText(camera.secondsPerDay);
+    row.time = camera.secondsPerDay ? kivTimeText(*camera.secondsPerDay) : QString();
     const std::optional<double> typed = kivPlanTypedMbps(camera.source);
     row.rate = typed ? KivLocalNumbers().text(*typed) : QString();
     row.folder = folder;
@@ -97,11 +97,9 @@ QString KivPlanDocument::measuredNote(int row) const
 bool KivPlanDocument::unfinished(int row) const
 {
     const KivPlanSource &source = rows_[row].camera.source;
-    if (measuring(row)) {
+    if (measuring(row) || std::holds_alternative<KivPlanNoRate>(source.from) ||
+        (!rows_[row].camera.secondsPerDay && rows_[row].timeProblem.isEmpty())) {
         return true;
-    }
-    if (isTyped(source)) {
-        return rows_[row].rate.trimmed().isEmpty();
     }
     if (std::holds_alternative<KivPlanClips>(source.from)) {
         const Measure *m = measure(row);
@@ -231,19 +229,25 @@ bool KivPlanDocument::setCell(int row, int cell, const QString &text)
         after.camera.count = whole(text);
         break;
     case Time: {
+        // No time yet leaves the camera unfinished; one that cannot be read
+        // is a fault, kept as typed.
         after.time = text;
         QString problem;
-        const std::optional<std::uint32_t> seconds = kivReadTime(text, problem);
-        after.camera.secondsPerDay = seconds.value_or(0);
+        const std::optional<std::uint32_t> seconds =
+            text.trimmed().isEmpty() ? std::nullopt : kivReadTime(text, problem);
+        after.camera.secondsPerDay = seconds;
         after.timeProblem = seconds ? QString() : problem;
         break;
     }
     default: {
         // A typed bitrate keeps the audio a typed one had; a format's or
-        // clips' go with them.
+        // clips' go with them. None typed is no rate yet.
         const KivPlanSource &source = after.camera.source;
         const std::optional<KivAudio> audio = isTyped(source) ? source.audio : std::nullopt;
-        after.camera.source = KivPlanSource{KivPlanBitrate{KivLocalNumbers().read(text)}, audio};
+        after.camera.source =
+            text.trimmed().isEmpty()
+                ? KivPlanSource{KivPlanNoRate{}, std::nullopt}
+                : KivPlanSource{KivPlanBitrate{KivLocalNumbers().read(text)}, audio};
         after.rate = text;
         stopped = std::exchange(measures[after.id].measuring, false);
         break;

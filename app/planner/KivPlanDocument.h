@@ -160,6 +160,8 @@ public:
     const std::optional<KivPlanAnswer> &totals() const { return totals_; }
     // `fault` in the user's language, its camera named as its row shows it.
     QString words(const KivPlanFault &fault) const;
+    // Whether the fault is the plan's as a whole (no camera has figures).
+    bool planFault() const { return wholeFault; }
     // The first fault in the user's language and its place, or empty.
     const QString &fault() const { return fault_; }
     const Place &faultPlace() const { return faultPlace_; }
@@ -204,8 +206,6 @@ private:
     QStringList clipPaths(int row) const;
     const Measure *measure(int row) const;
     void recompute();
-    bool rate(const KivPlanSource &source, int row, std::optional<double> &mbps,
-              KivPlanFault &fault);
     // Whether every typed time could be read; else false with the fault.
     bool timesRead(KivPlanFault &fault) const;
     const KivFormatCatalogue &catalogue();
@@ -224,4 +224,5 @@ private:
     QList<std::optional<KivPlanCameraAnswer>> figures_;
     QString fault_;
     Place faultPlace_;
+    bool wholeFault = false; // the plan's, not one camera's
 };

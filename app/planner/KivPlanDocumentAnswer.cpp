@@ -9,13 +9,11 @@
 #include "KivPlanFaultWords.h"
 #include "calc/KivDisplay.h"
 #include "catalogue/KivFormatLoad.h"
+#include "plan/KivPlanRate.h"
 
 #include <QDir>
 
 namespace {
-
-// A rate any check takes, standing in for an unfinished camera's.
-constexpr double STAND_IN_MBPS = 1;
 
 // Where a fault lies in the window.
 KivPlanDocument::Place placeOf(const KivPlanFault &fault)
@@ -49,44 +47,7 @@ KivPlanDocument::Place placeOf(const KivPlanFault &fault)
     return place;
 }
 
-// The fault at the camera `row` of the whole plan, of one at another index.
-KivPlanPlace movedTo(const KivPlanPlace &place, int row)
-{
-    KivPlanPlace moved = KivPlanPlace::ofCamera(row);
-    if (!place.member.isEmpty()) {
-        moved = moved.child(place.member);
-    }
-    return place.element >= 0 ? moved.at(place.element) : moved;
-}
-
 } // namespace
-
-bool KivPlanDocument::rate(const KivPlanSource &source, int row, std::optional<double> &mbps,
-                           KivPlanFault &fault)
-{
-    const KivPlanPlace place = row < 0 ? KivPlanPlace::ofProxy() : KivPlanPlace::ofCamera(row);
-    if (const std::optional<double> typed = kivPlanTypedMbps(source)) {
-        mbps = kivPlanWithAudio(source, *typed);
-        return true;
-    }
-    if (std::holds_alternative<KivPlanClips>(source.from)) {
-        const Measure *m = row < 0 ? nullptr : measure(row);
-        if (m != nullptr && m->mbps) {
-            mbps = m->mbps;
-            return true;
-        }
-        fault.place = place.child(QStringLiteral("clips"));
-        fault.kind = KivPlanFaultKind::ClipsRefused;
-        fault.detail = m != nullptr ? m->problem : QString();
-        return false;
-    }
-    const std::optional<KivFormatChoice> choice =
-        kivPlanChooseFormat(catalogue(), source, place, fault);
-    if (choice) {
-        mbps = kivPlanWithAudio(source, choice->rate.mbps);
-    }
-    return choice.has_value();
-}
 
 bool KivPlanDocument::timesRead(KivPlanFault &fault) const
 {
@@ -129,53 +90,42 @@ void KivPlanDocument::recompute()
     figures_ = QList<std::optional<KivPlanCameraAnswer>>(rows_.size());
     fault_.clear();
     faultPlace_ = Place();
-    // Unfinished cameras are checked with a rate that passes, then left out.
-    KivPlan checked = plan_;
-    KivPlan finished = plan_;
-    finished.cameras.clear();
-    QList<int> finishedRows;
+    wholeFault = false;
+    // What is known of each camera's clips; none while they are measured.
+    QList<std::optional<KivPlanMeasuredClips>> clips(rows_.size());
     for (int i = 0; i < rows_.size(); ++i) {
-        if (unfinished(i)) {
-            checked.cameras[i].source = KivPlanSource{KivPlanBitrate{STAND_IN_MBPS}, {}};
-        } else {
-            finished.cameras << plan_.cameras[i];
-            finishedRows << i;
+        const Measure *m = measure(i);
+        if (!measuring(i) && m != nullptr && (m->mbps || !m->problem.isEmpty())) {
+            clips[i] = KivPlanMeasuredClips{m->mbps, m->problem};
         }
     }
-    QList<double> rates;
-    std::optional<double> proxyRate;
+    const KivPlanRates rates = kivPlanRates(
+        plan_, [this]() -> const KivFormatCatalogue & { return catalogue(); },
+        [&clips](qsizetype i) { return clips[i] ? &*clips[i] : nullptr; });
     KivPlanFault fault;
-    bool ok = kivCheckPlan(checked, fault) && timesRead(fault) &&
-              (!plan_.proxy || rate(*plan_.proxy, -1, proxyRate, fault));
-    for (qsizetype j = 0; ok && j < finishedRows.size(); ++j) {
-        std::optional<double> mbps;
-        ok = rate(plan_.cameras[finishedRows[j]].source, finishedRows[j], mbps, fault);
-        if (ok) {
-            rates << *mbps;
-        }
-    }
     KivPlanAnswer answer;
-    if (ok && !finishedRows.isEmpty() &&
-        !kivPlanAnswer(finished, rates, proxyRate, answer, fault)) {
-        ok = false;
-        // The finished cameras' places are theirs in the whole plan.
-        const qsizetype j = fault.place.camera;
-        if (fault.place.object == KivPlanPlace::Object::Camera && j >= 0 &&
-            j < finishedRows.size()) {
-            fault.place = movedTo(fault.place, finishedRows[j]);
-        }
-    }
-    if (!ok) {
+    if (!timesRead(fault) || !kivPlanAnswer(plan_, rates, answer, fault)) {
+        wholeFault = true;
         fault_ = words(fault);
         faultPlace_ = placeOf(fault);
-    } else if (!finishedRows.isEmpty()) {
+        emit answered();
+        return;
+    }
+    for (int i = 0; i < rows_.size(); ++i) {
+        const std::optional<KivPlanFault> &left = answer.cameras.value(i).fault;
+        if (!left) {
+            figures_[i] = answer.cameras[i];
+        } else if (!unfinished(i) && fault_.isEmpty()) {
+            // The first camera at fault is shown; the others keep their figures.
+            fault_ = words(*left);
+            faultPlace_ = placeOf(*left);
+        }
+    }
+    if (answer.incomplete.size() < rows_.size()) {
         totals_ = answer;
-        for (qsizetype j = 0; j < finishedRows.size(); ++j) {
-            figures_[finishedRows[j]] = answer.cameras[j];
-        }
-        if (finishedRows.size() == rows_.size()) {
-            answer_ = answer;
-        }
+    }
+    if (answer.incomplete.isEmpty()) {
+        answer_ = answer;
     }
     emit answered();
 }

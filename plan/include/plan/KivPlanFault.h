@@ -70,11 +70,11 @@ enum class KivPlanFaultKind : std::uint8_t
     NotRegularFile, // a FIFO, a device, a socket: refused without opening
     Unreadable,     // detail: the system's reason
     Unwritable,     // detail: the system's reason
-    // A member as written.
-    GivenTwice,    // one member twice in one object
-    UnknownMember, // place.member is the unknown one; the words list those of place.object
-    NotAnObject,   // the proxy or a camera is not an object
-    UnitsUnknown,  // text: the units written
+                    // A member as written.
+    GivenTwice,     // one member twice in one object
+    UnknownMember,  // place.member is the unknown one; the words list those of place.object
+    NotAnObject,    // the proxy or a camera is not an object
+    UnitsUnknown,   // text: the units written
     UnitsNotText,
     WholeNumber,    // lowest, highest (days, copies, count)
     Number,         // lowest, highest (card_size, drive_size, offload_mbyte_s, bitrate, mbytes)
@@ -100,7 +100,7 @@ enum class KivPlanFaultKind : std::uint8_t
     ProxyClips,      // a proxy of clips
     AudioNotText,    // neither channels nor a text
     AudioUnreadable, // text, detail
-    // Resolving a rate and answering.
+                     // Resolving a rate and answering.
     FormatRefused,   // detail: the catalogue's words (unknown format, frame or rate it lacks)
     AudioIncluded,   // text: the format's id, whose figure includes audio
     NotAFormat,      // a format asked of a source of another kind
