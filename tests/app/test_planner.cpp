@@ -306,6 +306,21 @@ void TestPlanner::unfinished()
     run({"days=1", "add", "2:3=0.001", "cardSize=1000000"});
     QVERIFY2(planner->fault().startsWith(QLatin1String("Camera 3: at 0.001 Mbit/s")),
              qPrintable(planner->fault()));
+    // A camera at fault of its own leaves the others their figures.
+    run({"1:3=50"});
+    QCOMPARE(view->model()->index(0, 5).data().toString(), gb);
+    QCOMPARE(view->model()->index(2, 5).data().toString(), QString());
+    QVERIFY(!child<QLabel>("perDay")->text().isEmpty());
+    // Unfinished, a plan is saved as typed and opened again so.
+    run({"2:3=", "1:2="});
+    const QString saved = work.filePath(QStringLiteral("unfinished.json"));
+    QVERIFY2(planner->saveFile(saved), qPrintable(planner->fault()));
+    KivPlanner again;
+    QVERIFY(again.openFile(saved));
+    QCOMPARE(again.plan(), planner->plan());
+    QCOMPARE(again.plan()->cameras[1].secondsPerDay, std::optional<std::uint32_t>());
+    QVERIFY(std::holds_alternative<KivPlanNoRate>(again.plan()->cameras[2].source.from));
+    QCOMPARE(again.fault(), QString());
     // A new plan shows no fault.
     planner->setWindowModified(false);
     QTest::keySequence(planner.get(), QKeySequence::New);
