@@ -182,14 +182,10 @@ bool kivAnswerPlan(const KivResolved &resolved, bool json, QString &out, QString
         error = QStringLiteral("no plan to answer");
         return false;
     }
-    QList<double> rates;
-    for (const KivBitrateSource &camera : resolved.cameras) {
-        rates << camera.mbps;
-    }
-    const std::optional<double> proxy =
-        resolved.proxy ? std::optional<double>(resolved.proxy->mbps) : std::nullopt;
     KivPlanAnswer answer;
-    if (!kivPlanAnswer(*resolved.plan, rates, proxy, answer, error)) {
+    KivPlanFault fault;
+    if (!kivPlanWholeAnswer(*resolved.plan, resolved.rates, answer, fault)) {
+        error = kivPlanFaultText(fault);
         return false;
     }
     out = json ? jsonOf(*resolved.plan, answer) : textOf(*resolved.plan, answer);

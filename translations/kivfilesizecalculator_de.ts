@@ -521,6 +521,133 @@
     </message>
 </context>
 <context>
+    <name>KivPlanFaultWords</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Kopien</translation>
+    </message>
+    <message>
+        <source>Card size</source>
+        <translation>Kartengröße</translation>
+    </message>
+    <message>
+        <source>Drive size</source>
+        <translation>Laufwerksgröße</translation>
+    </message>
+    <message>
+        <source>Offload speed</source>
+        <translation>Kopiergeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Kameras</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: not a plan file (%3)</source>
+        <translation>Zeile %1, Spalte %2: keine Plandatei (%3)</translation>
+    </message>
+    <message>
+        <source>not a plan file</source>
+        <translation>keine Plandatei</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB; not read</source>
+        <translation>größer als %1 MiB; nicht gelesen</translation>
+    </message>
+    <message>
+        <source>a folder, not a plan file</source>
+        <translation>ein Ordner, keine Plandatei</translation>
+    </message>
+    <message>
+        <source>not a regular file; not read</source>
+        <translation>keine reguläre Datei; nicht gelesen</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1)</source>
+        <translation>kann nicht geschrieben werden (%1)</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>muss eine ganze Zahl von %1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>muss eine Zahl von %1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>a plan has 1 to %1 cameras</source>
+        <translation>ein Plan hat 1 bis %1 Kameras</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a time (%2)</source>
+        <translation>%1 ist als Zeit nicht lesbar (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is longer than a day (%2)</source>
+        <translation>%1 ist länger als ein Tag (%2)</translation>
+    </message>
+    <message>
+        <source>no bitrate yet</source>
+        <translation>noch keine Bitrate</translation>
+    </message>
+    <message>
+        <source>the frame rate must be from %1 to %2 frames per second</source>
+        <translation>die Bildrate muss zwischen %1 und %2 Bildern pro Sekunde liegen</translation>
+    </message>
+    <message>
+        <source>the format cannot be used (%1)</source>
+        <translation>das Format ist nicht verwendbar (%1)</translation>
+    </message>
+    <message>
+        <source>the figure of %1 includes its audio already</source>
+        <translation>die Zahl von %1 enthält den Ton bereits</translation>
+    </message>
+    <message>
+        <source>the clips were not measured (%1)</source>
+        <translation>die Clips wurden nicht gemessen (%1)</translation>
+    </message>
+    <message>
+        <source>the clips are being measured</source>
+        <translation>die Clips werden gemessen</translation>
+    </message>
+    <message>
+        <source>a rate of %1 Mbit/s cannot be planned; it must be above 0 and at most %2</source>
+        <translation>eine Rate von %1 Mbit/s lässt sich nicht planen; sie muss über 0 und höchstens %2 sein</translation>
+    </message>
+    <message>
+        <source>at %1 Mbit/s a %2 %3 card lasts longer than %4, the longest time there is</source>
+        <translation>bei %1 Mbit/s reicht eine Karte mit %2 %3 länger als %4, die längste Zeit, die es gibt</translation>
+    </message>
+    <message>
+        <source>at %1 MB/s a day&apos;s %2 %3 take longer than %4, the longest time there is</source>
+        <translation>bei %1 MB/s dauern die %2 %3 eines Tages länger als %4, die längste Zeit, die es gibt</translation>
+    </message>
+</context>
+<context>
     <name>KivPlanReport</name>
     <message>
         <source>GiB</source>

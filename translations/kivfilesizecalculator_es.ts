@@ -521,6 +521,133 @@
     </message>
 </context>
 <context>
+    <name>KivPlanFaultWords</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Días</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Copias</translation>
+    </message>
+    <message>
+        <source>Card size</source>
+        <translation>Tamaño de tarjeta</translation>
+    </message>
+    <message>
+        <source>Drive size</source>
+        <translation>Tamaño de disco</translation>
+    </message>
+    <message>
+        <source>Offload speed</source>
+        <translation>Velocidad de descarga</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Cámaras</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: not a plan file (%3)</source>
+        <translation>línea %1, columna %2: no es un archivo de plan (%3)</translation>
+    </message>
+    <message>
+        <source>not a plan file</source>
+        <translation>no es un archivo de plan</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB; not read</source>
+        <translation>más de %1 MiB; no se leyó</translation>
+    </message>
+    <message>
+        <source>a folder, not a plan file</source>
+        <translation>una carpeta, no un archivo de plan</translation>
+    </message>
+    <message>
+        <source>not a regular file; not read</source>
+        <translation>no es un archivo normal; no se leyó</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>no se puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1)</source>
+        <translation>no se puede escribir (%1)</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>debe ser un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>debe ser un número de %1 a %2</translation>
+    </message>
+    <message>
+        <source>a plan has 1 to %1 cameras</source>
+        <translation>un plan tiene de 1 a %1 cámaras</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a time (%2)</source>
+        <translation>%1 no se puede leer como tiempo (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is longer than a day (%2)</source>
+        <translation>%1 es más de un día (%2)</translation>
+    </message>
+    <message>
+        <source>no bitrate yet</source>
+        <translation>aún sin tasa de bits</translation>
+    </message>
+    <message>
+        <source>the frame rate must be from %1 to %2 frames per second</source>
+        <translation>la frecuencia de fotogramas debe ir de %1 a %2 fotogramas por segundo</translation>
+    </message>
+    <message>
+        <source>the format cannot be used (%1)</source>
+        <translation>el formato no se puede usar (%1)</translation>
+    </message>
+    <message>
+        <source>the figure of %1 includes its audio already</source>
+        <translation>la cifra de %1 ya incluye su audio</translation>
+    </message>
+    <message>
+        <source>the clips were not measured (%1)</source>
+        <translation>los clips no se midieron (%1)</translation>
+    </message>
+    <message>
+        <source>the clips are being measured</source>
+        <translation>se están midiendo los clips</translation>
+    </message>
+    <message>
+        <source>a rate of %1 Mbit/s cannot be planned; it must be above 0 and at most %2</source>
+        <translation>una tasa de %1 Mbit/s no se puede planificar; debe ser mayor que 0 y como mucho %2</translation>
+    </message>
+    <message>
+        <source>at %1 Mbit/s a %2 %3 card lasts longer than %4, the longest time there is</source>
+        <translation>a %1 Mbit/s una tarjeta de %2 %3 dura más de %4, el tiempo más largo que existe</translation>
+    </message>
+    <message>
+        <source>at %1 MB/s a day&apos;s %2 %3 take longer than %4, the longest time there is</source>
+        <translation>a %1 MB/s los %2 %3 de un día tardan más de %4, el tiempo más largo que existe</translation>
+    </message>
+</context>
+<context>
     <name>KivPlanReport</name>
     <message>
         <source>GiB</source>

@@ -521,6 +521,133 @@
     </message>
 </context>
 <context>
+    <name>KivPlanFaultWords</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Copies</translation>
+    </message>
+    <message>
+        <source>Card size</source>
+        <translation>Taille de la carte</translation>
+    </message>
+    <message>
+        <source>Drive size</source>
+        <translation>Taille du disque</translation>
+    </message>
+    <message>
+        <source>Offload speed</source>
+        <translation>Vitesse de déchargement</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Caméras</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: not a plan file (%3)</source>
+        <translation>ligne %1, colonne %2 : pas un fichier de plan (%3)</translation>
+    </message>
+    <message>
+        <source>not a plan file</source>
+        <translation>pas un fichier de plan</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB; not read</source>
+        <translation>plus de %1 Mio ; non lu</translation>
+    </message>
+    <message>
+        <source>a folder, not a plan file</source>
+        <translation>un dossier, pas un fichier de plan</translation>
+    </message>
+    <message>
+        <source>not a regular file; not read</source>
+        <translation>pas un fichier ordinaire ; non lu</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>ne peut pas être lu (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1)</source>
+        <translation>ne peut pas être écrit (%1)</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>doit être un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>doit être un nombre de %1 à %2</translation>
+    </message>
+    <message>
+        <source>a plan has 1 to %1 cameras</source>
+        <translation>un plan a de 1 à %1 caméras</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a time (%2)</source>
+        <translation>%1 ne se lit pas comme une durée (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is longer than a day (%2)</source>
+        <translation>%1 dépasse une journée (%2)</translation>
+    </message>
+    <message>
+        <source>no bitrate yet</source>
+        <translation>pas encore de débit</translation>
+    </message>
+    <message>
+        <source>the frame rate must be from %1 to %2 frames per second</source>
+        <translation>la cadence doit être de %1 à %2 images par seconde</translation>
+    </message>
+    <message>
+        <source>the format cannot be used (%1)</source>
+        <translation>le format ne peut pas être utilisé (%1)</translation>
+    </message>
+    <message>
+        <source>the figure of %1 includes its audio already</source>
+        <translation>le débit de %1 comprend déjà son audio</translation>
+    </message>
+    <message>
+        <source>the clips were not measured (%1)</source>
+        <translation>les clips n’ont pas été mesurés (%1)</translation>
+    </message>
+    <message>
+        <source>the clips are being measured</source>
+        <translation>les clips sont en cours de mesure</translation>
+    </message>
+    <message>
+        <source>a rate of %1 Mbit/s cannot be planned; it must be above 0 and at most %2</source>
+        <translation>un débit de %1 Mbit/s ne peut pas être planifié ; il doit être supérieur à 0 et au plus %2</translation>
+    </message>
+    <message>
+        <source>at %1 Mbit/s a %2 %3 card lasts longer than %4, the longest time there is</source>
+        <translation>à %1 Mbit/s une carte de %2 %3 dure plus de %4, la plus longue durée qui soit</translation>
+    </message>
+    <message>
+        <source>at %1 MB/s a day&apos;s %2 %3 take longer than %4, the longest time there is</source>
+        <translation>à %1 Mo/s les %2 %3 d’une journée prennent plus de %4, la plus longue durée qui soit</translation>
+    </message>
+</context>
+<context>
     <name>KivPlanReport</name>
     <message>
         <source>GiB</source>

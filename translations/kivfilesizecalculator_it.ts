@@ -521,6 +521,133 @@
     </message>
 </context>
 <context>
+    <name>KivPlanFaultWords</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Giorni</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Copie</translation>
+    </message>
+    <message>
+        <source>Card size</source>
+        <translation>Dimensione scheda</translation>
+    </message>
+    <message>
+        <source>Drive size</source>
+        <translation>Dimensione disco</translation>
+    </message>
+    <message>
+        <source>Offload speed</source>
+        <translation>Velocità di scarico</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Videocamere</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: not a plan file (%3)</source>
+        <translation>riga %1, colonna %2: non è un file di piano (%3)</translation>
+    </message>
+    <message>
+        <source>not a plan file</source>
+        <translation>non è un file di piano</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB; not read</source>
+        <translation>più di %1 MiB; non letto</translation>
+    </message>
+    <message>
+        <source>a folder, not a plan file</source>
+        <translation>una cartella, non un file di piano</translation>
+    </message>
+    <message>
+        <source>not a regular file; not read</source>
+        <translation>non è un file normale; non letto</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>non si può leggere (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1)</source>
+        <translation>non si può scrivere (%1)</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>deve essere un numero intero da %1 a %2</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>deve essere un numero da %1 a %2</translation>
+    </message>
+    <message>
+        <source>a plan has 1 to %1 cameras</source>
+        <translation>un piano ha da 1 a %1 videocamere</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a time (%2)</source>
+        <translation>%1 non si legge come durata (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is longer than a day (%2)</source>
+        <translation>%1 supera un giorno (%2)</translation>
+    </message>
+    <message>
+        <source>no bitrate yet</source>
+        <translation>ancora senza bitrate</translation>
+    </message>
+    <message>
+        <source>the frame rate must be from %1 to %2 frames per second</source>
+        <translation>la frequenza deve essere da %1 a %2 fotogrammi al secondo</translation>
+    </message>
+    <message>
+        <source>the format cannot be used (%1)</source>
+        <translation>il formato non si può usare (%1)</translation>
+    </message>
+    <message>
+        <source>the figure of %1 includes its audio already</source>
+        <translation>il valore di %1 include già l’audio</translation>
+    </message>
+    <message>
+        <source>the clips were not measured (%1)</source>
+        <translation>i clip non sono stati misurati (%1)</translation>
+    </message>
+    <message>
+        <source>the clips are being measured</source>
+        <translation>misurazione dei clip in corso</translation>
+    </message>
+    <message>
+        <source>a rate of %1 Mbit/s cannot be planned; it must be above 0 and at most %2</source>
+        <translation>un bitrate di %1 Mbit/s non si può pianificare; deve essere sopra 0 e al massimo %2</translation>
+    </message>
+    <message>
+        <source>at %1 Mbit/s a %2 %3 card lasts longer than %4, the longest time there is</source>
+        <translation>a %1 Mbit/s una scheda da %2 %3 dura più di %4, il tempo più lungo che esista</translation>
+    </message>
+    <message>
+        <source>at %1 MB/s a day&apos;s %2 %3 take longer than %4, the longest time there is</source>
+        <translation>a %1 MB/s i %2 %3 di un giorno richiedono più di %4, il tempo più lungo che esista</translation>
+    </message>
+</context>
+<context>
     <name>KivPlanReport</name>
     <message>
         <source>GiB</source>

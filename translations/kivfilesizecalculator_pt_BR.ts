@@ -521,6 +521,133 @@
     </message>
 </context>
 <context>
+    <name>KivPlanFaultWords</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Dias</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Cópias</translation>
+    </message>
+    <message>
+        <source>Card size</source>
+        <translation>Tamanho do cartão</translation>
+    </message>
+    <message>
+        <source>Drive size</source>
+        <translation>Tamanho do disco</translation>
+    </message>
+    <message>
+        <source>Offload speed</source>
+        <translation>Velocidade de descarga</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Câmeras</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: not a plan file (%3)</source>
+        <translation>linha %1, coluna %2: não é um arquivo de plano (%3)</translation>
+    </message>
+    <message>
+        <source>not a plan file</source>
+        <translation>não é um arquivo de plano</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB; not read</source>
+        <translation>maior que %1 MiB; não lido</translation>
+    </message>
+    <message>
+        <source>a folder, not a plan file</source>
+        <translation>uma pasta, não um arquivo de plano</translation>
+    </message>
+    <message>
+        <source>not a regular file; not read</source>
+        <translation>não é um arquivo comum; não lido</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>não pode ser lido (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1)</source>
+        <translation>não pode ser gravado (%1)</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>deve ser um número inteiro de %1 a %2</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>deve ser um número de %1 a %2</translation>
+    </message>
+    <message>
+        <source>a plan has 1 to %1 cameras</source>
+        <translation>um plano tem de 1 a %1 câmeras</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a time (%2)</source>
+        <translation>%1 não pode ser lido como tempo (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is longer than a day (%2)</source>
+        <translation>%1 passa de um dia (%2)</translation>
+    </message>
+    <message>
+        <source>no bitrate yet</source>
+        <translation>ainda sem taxa de bits</translation>
+    </message>
+    <message>
+        <source>the frame rate must be from %1 to %2 frames per second</source>
+        <translation>a taxa de quadros deve ser de %1 a %2 quadros por segundo</translation>
+    </message>
+    <message>
+        <source>the format cannot be used (%1)</source>
+        <translation>o formato não pode ser usado (%1)</translation>
+    </message>
+    <message>
+        <source>the figure of %1 includes its audio already</source>
+        <translation>o valor de %1 já inclui o áudio</translation>
+    </message>
+    <message>
+        <source>the clips were not measured (%1)</source>
+        <translation>os clipes não foram medidos (%1)</translation>
+    </message>
+    <message>
+        <source>the clips are being measured</source>
+        <translation>os clipes estão sendo medidos</translation>
+    </message>
+    <message>
+        <source>a rate of %1 Mbit/s cannot be planned; it must be above 0 and at most %2</source>
+        <translation>uma taxa de %1 Mbit/s não pode ser planejada; deve ser maior que 0 e no máximo %2</translation>
+    </message>
+    <message>
+        <source>at %1 Mbit/s a %2 %3 card lasts longer than %4, the longest time there is</source>
+        <translation>a %1 Mbit/s um cartão de %2 %3 dura mais que %4, o maior tempo que existe</translation>
+    </message>
+    <message>
+        <source>at %1 MB/s a day&apos;s %2 %3 take longer than %4, the longest time there is</source>
+        <translation>a %1 MB/s os %2 %3 de um dia levam mais que %4, o maior tempo que existe</translation>
+    </message>
+</context>
+<context>
     <name>KivPlanReport</name>
     <message>
         <source>GiB</source>

@@ -69,14 +69,15 @@ private:
     // Whether the camera at `row` shows "-" for its figures: unfinished, in
     // a plan without a fault.
     bool dash(int row) const;
+    // The figure in `column` of the camera at `row` as shown; all of them.
+    QString figure(int row, int column) const;
+    QStringList figures(int row) const;
 
     KivPlanDocument *document_;
     KivCardUnits units_;
     // What the figure columns and the fault mark showed, so that only the
     // cells that change are signalled.
-    QList<std::optional<KivPlanCameraAnswer>> shown;
-    QList<std::optional<int>> shownCards;
-    QList<bool> dashes;
+    QList<QStringList> shown;
     KivPlanDocument::Place fault_;
     QString faultText;
 };

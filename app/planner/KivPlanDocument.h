@@ -167,7 +167,11 @@ public:
     // The cards each body of a camera carries through the day, with a day
     // length; per row, none where the camera has no figures.
     const QList<std::optional<int>> &dayCards() const { return dayCards_; }
-    // The first fault and its place, or empty.
+    // `fault` in the user's language, its camera named as its row shows it.
+    QString words(const KivPlanFault &fault) const;
+    // Whether the fault is the plan's as a whole (no camera has figures).
+    bool planFault() const { return wholeFault; }
+    // The first fault in the user's language and its place, or empty.
     const QString &fault() const { return fault_; }
     const Place &faultPlace() const { return faultPlace_; }
     // What the totals leave out, in words, or empty.
@@ -205,14 +209,14 @@ private:
     void putSettings(const KivPlanSettings &settings);
     void putRows(int at, const QList<KivPlanRow> &rows);
     void takeRows(int at, int count);
-    void editRow(int row, const KivPlanRow &after, int cell, const QString &text);
+    // An edit of the camera at `row`; `stopped` says its measuring stopped.
+    void editRow(int row, const KivPlanRow &after, int cell, const QString &text, bool stopped);
     void editSettings(const KivPlanSettings &after, int field, const QString &text);
     QStringList clipPaths(int row) const;
     const Measure *measure(int row) const;
     void recompute();
-    // Whether each time field can be read; else the first fault.
-    bool readableFields(QString &error) const;
-    bool rate(const KivPlanSource &source, int row, std::optional<double> &mbps);
+    // Whether every typed time could be read; else false with the fault.
+    bool timesRead(KivPlanFault &fault) const;
     const KivFormatCatalogue &catalogue();
 
     KivPlan plan_;
@@ -230,4 +234,5 @@ private:
     QList<std::optional<int>> dayCards_;
     QString fault_;
     Place faultPlace_;
+    bool wholeFault = false; // the plan's, not one camera's
 };

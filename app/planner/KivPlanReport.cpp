@@ -150,7 +150,7 @@ QList<QStringList> KivPlanReport::table(const KivPlan &plan, const KivPlanAnswer
         const KivPlanCameraAnswer &c = answer.cameras[i];
         lines << QStringList{camera.name,
                              QString::number(camera.count),
-                             kivTimeText(camera.secondsPerDay),
+                             kivTimeText(camera.secondsPerDay.value_or(0)),
                              QString(),
                              number(c.mbps),
                              number(c.gbPerDay),

@@ -138,7 +138,7 @@ void TestPlannerFiles::openBroken_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("fault"); // after "The plan was not opened: "
     QTest::newRow("a faulty fps") << PLANS + "/bad-fps.json"
-                                  << "cameras[1].fps: ";
+                                  << "Camera 2, Bitrate: the frame rate must be from ";
     QTest::newRow("not a file") << PLANS << PLANS + ": a folder, not a plan file";
     QTest::newRow("missing") << PLANS + "/none.json" << PLANS + "/none.json: cannot be read";
     QTest::newRow("not JSON") << QStringLiteral(KIV_FORMATS_FILES "/not-json.json")

@@ -275,6 +275,21 @@ void TestTranslations::planner()
     planner.setPlan(plan, QString());
     QCOMPARE(planner.findChild<QLabel *>(QStringLiteral("perDay"))->text(),
              inLocale({QStringLiteral("1.09863")}).constFirst());
+    // Faults in the language, naming the field or the camera as its row does.
+    plan.days = 0;
+    planner.setPlan(plan, QString());
+    const QString rule = translations[QStringLiteral("must be a whole number from %1 to %2")];
+    QVERIFY(!rule.isEmpty());
+    QCOMPARE(planner.fault(), translations[QStringLiteral("%1: %2")].arg(
+                                  translations[QStringLiteral("Days")], rule.arg(1).arg(10000)));
+    plan.days = 1;
+    plan.cameras[0].count = 0;
+    planner.setPlan(plan, QString());
+    const QString camera = translations[QStringLiteral("Camera %1, %2")].arg(1).arg("A");
+    QCOMPARE(planner.fault(),
+             translations[QStringLiteral("%1: %2")].arg(
+                 translations[QStringLiteral("%1, %2")].arg(camera, texts["column 1"]),
+                 rule.arg(1).arg(1000)));
 }
 
 QTEST_MAIN(TestTranslations)
