@@ -646,6 +646,34 @@
         <source>at %1 MB/s a day&apos;s %2 %3 take longer than %4, the longest time there is</source>
         <translation>bei %1 MB/s dauern die %2 %3 eines Tages länger als %4, die längste Zeit, die es gibt</translation>
     </message>
+    <message>
+        <source>Day length</source>
+        <translation>Taglänge</translation>
+    </message>
+    <message>
+        <source>Handoff</source>
+        <translation>Übergabezeit</translation>
+    </message>
+    <message>
+        <source>Card readers</source>
+        <translation>Kartenleser</translation>
+    </message>
+    <message>
+        <source>a day of 00:00:00 plans nothing; give its length, as 10:00:00</source>
+        <translation>ein Tag von 00:00:00 plant nichts; seine Länge angeben, etwa 10:00:00</translation>
+    </message>
+    <message>
+        <source>missing; the day length plans cards and their offload, give it</source>
+        <translation>fehlt; die Taglänge plant Karten und ihren Offload, bitte angeben</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the day length %2</source>
+        <translation>%1 ist länger als die Taglänge %2</translation>
+    </message>
+    <message>
+        <source>fills %1 cards a day per body; a day is planned for at most %2</source>
+        <translation>füllt %1 Karten pro Tag je Gerät; ein Tag wird für höchstens %2 geplant</translation>
+    </message>
 </context>
 <context>
     <name>KivPlanReport</name>

@@ -646,6 +646,34 @@
         <source>at %1 MB/s a day&apos;s %2 %3 take longer than %4, the longest time there is</source>
         <translation>a %1 MB/s los %2 %3 de un día tardan más de %4, el tiempo más largo que existe</translation>
     </message>
+    <message>
+        <source>Day length</source>
+        <translation>Duración de la jornada</translation>
+    </message>
+    <message>
+        <source>Handoff</source>
+        <translation>Tiempo de entrega</translation>
+    </message>
+    <message>
+        <source>Card readers</source>
+        <translation>Lectores de tarjetas</translation>
+    </message>
+    <message>
+        <source>a day of 00:00:00 plans nothing; give its length, as 10:00:00</source>
+        <translation>una jornada de 00:00:00 no planifica nada; indique su duración, como 10:00:00</translation>
+    </message>
+    <message>
+        <source>missing; the day length plans cards and their offload, give it</source>
+        <translation>falta; la duración de la jornada planifica las tarjetas y su descarga, indíquelo</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the day length %2</source>
+        <translation>%1 es más largo que la duración de la jornada %2</translation>
+    </message>
+    <message>
+        <source>fills %1 cards a day per body; a day is planned for at most %2</source>
+        <translation>llena %1 tarjetas al día por cuerpo; una jornada se planifica para %2 como máximo</translation>
+    </message>
 </context>
 <context>
     <name>KivPlanReport</name>

@@ -646,6 +646,34 @@
         <source>at %1 MB/s a day&apos;s %2 %3 take longer than %4, the longest time there is</source>
         <translation>à %1 Mo/s les %2 %3 d’une journée prennent plus de %4, la plus longue durée qui soit</translation>
     </message>
+    <message>
+        <source>Day length</source>
+        <translation>Durée du jour de tournage</translation>
+    </message>
+    <message>
+        <source>Handoff</source>
+        <translation>Temps de navette</translation>
+    </message>
+    <message>
+        <source>Card readers</source>
+        <translation>Lecteurs de cartes</translation>
+    </message>
+    <message>
+        <source>a day of 00:00:00 plans nothing; give its length, as 10:00:00</source>
+        <translation>un jour de 00:00:00 ne planifie rien ; indiquez sa durée, comme 10:00:00</translation>
+    </message>
+    <message>
+        <source>missing; the day length plans cards and their offload, give it</source>
+        <translation>manquant ; la durée du jour planifie les cartes et leur déchargement, indiquez-le</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the day length %2</source>
+        <translation>%1 est plus long que la durée du jour %2</translation>
+    </message>
+    <message>
+        <source>fills %1 cards a day per body; a day is planned for at most %2</source>
+        <translation>remplit %1 cartes par jour et par boîtier ; un jour se planifie pour %2 au plus</translation>
+    </message>
 </context>
 <context>
     <name>KivPlanReport</name>

@@ -646,6 +646,34 @@
         <source>at %1 MB/s a day&apos;s %2 %3 take longer than %4, the longest time there is</source>
         <translation>a %1 MB/s i %2 %3 di un giorno richiedono più di %4, il tempo più lungo che esista</translation>
     </message>
+    <message>
+        <source>Day length</source>
+        <translation>Durata della giornata</translation>
+    </message>
+    <message>
+        <source>Handoff</source>
+        <translation>Tempo di passaggio</translation>
+    </message>
+    <message>
+        <source>Card readers</source>
+        <translation>Lettori di schede</translation>
+    </message>
+    <message>
+        <source>a day of 00:00:00 plans nothing; give its length, as 10:00:00</source>
+        <translation>una giornata di 00:00:00 non pianifica nulla; indicarne la durata, come 10:00:00</translation>
+    </message>
+    <message>
+        <source>missing; the day length plans cards and their offload, give it</source>
+        <translation>mancante; la durata della giornata pianifica le schede e il loro scarico, indicarlo</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the day length %2</source>
+        <translation>%1 è più lungo della durata della giornata %2</translation>
+    </message>
+    <message>
+        <source>fills %1 cards a day per body; a day is planned for at most %2</source>
+        <translation>riempie %1 schede al giorno per corpo; una giornata si pianifica per al massimo %2</translation>
+    </message>
 </context>
 <context>
     <name>KivPlanReport</name>

@@ -646,6 +646,34 @@
         <source>at %1 MB/s a day&apos;s %2 %3 take longer than %4, the longest time there is</source>
         <translation>a %1 MB/s os %2 %3 de um dia levam mais que %4, o maior tempo que existe</translation>
     </message>
+    <message>
+        <source>Day length</source>
+        <translation>Duração da jornada</translation>
+    </message>
+    <message>
+        <source>Handoff</source>
+        <translation>Tempo de entrega</translation>
+    </message>
+    <message>
+        <source>Card readers</source>
+        <translation>Leitores de cartão</translation>
+    </message>
+    <message>
+        <source>a day of 00:00:00 plans nothing; give its length, as 10:00:00</source>
+        <translation>uma jornada de 00:00:00 não planeja nada; informe sua duração, como 10:00:00</translation>
+    </message>
+    <message>
+        <source>missing; the day length plans cards and their offload, give it</source>
+        <translation>ausente; a duração da jornada planeja os cartões e sua descarga, informe-o</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the day length %2</source>
+        <translation>%1 é maior que a duração da jornada %2</translation>
+    </message>
+    <message>
+        <source>fills %1 cards a day per body; a day is planned for at most %2</source>
+        <translation>enche %1 cartões por dia por corpo; uma jornada é planejada para no máximo %2</translation>
+    </message>
 </context>
 <context>
     <name>KivPlanReport</name>

@@ -56,7 +56,8 @@ QString KivPlanFaultWords::place(const KivPlanFault &fault, const QString &camer
         {"units", QT_TR_NOOP("Units")},           {"days", QT_TR_NOOP("Days")},
         {"copies", QT_TR_NOOP("Copies")},         {"card_size", QT_TR_NOOP("Card size")},
         {"drive_size", QT_TR_NOOP("Drive size")}, {"offload_mbyte_s", QT_TR_NOOP("Offload speed")},
-        {"cameras", QT_TR_NOOP("Cameras")}};
+        {"cameras", QT_TR_NOOP("Cameras")},       {"day_length", QT_TR_NOOP("Day length")},
+        {"handoff", QT_TR_NOOP("Handoff")},       {"readers", QT_TR_NOOP("Card readers")}};
     for (const auto &f : fields) {
         if (member == QLatin1String(f.member)) {
             return tr(f.words);
@@ -123,6 +124,15 @@ QString KivPlanFaultWords::problem(const KivPlanFault &f)
     case K::OffloadBeyond:
         return tr("at %1 MB/s a day's %2 %3 take longer than %4, the longest time there is")
             .arg(number(f.value), number(f.amount), gb, kivTimeText(std::uint32_t(f.highest)));
+    case K::DayOfNothing:
+        return tr("a day of 00:00:00 plans nothing; give its length, as 10:00:00");
+    case K::NeededByDay:
+        return tr("missing; the day length plans cards and their offload, give it");
+    case K::LongerThanDayLength:
+        return tr("%1 is longer than the day length %2").arg(quoted, f.other);
+    case K::BodyCardsBeyond:
+        return tr("fills %1 cards a day per body; a day is planned for at most %2")
+            .arg(number(f.value), number(f.highest));
     default:
         return kivPlanFaultProblem(f);
     }

@@ -90,17 +90,17 @@ void TestPlanner::typing_data()
                              << "Proxy: must be a number from 0.001 to 10000000";
     QTest::newRow("a day length that is none")
         << typed + QStringList{"cardSize=256", "offload=400", "dayLength=ten hours"} << ""
-        << "day_length: ";
+        << "Day length: ";
     QTest::newRow("a day without an offload speed")
         << typed + QStringList{"cardSize=256", "dayLength=10:00:00"} << ""
-        << "Offload speed: missing; the day_length plans cards and their offload, give it";
+        << "Offload speed: missing; the day length plans cards and their offload, give it";
     QTest::newRow("readers beyond")
         << typed + QStringList{"cardSize=256", "offload=400", "dayLength=10:00:00", "readers=65"}
         << ""
-        << "readers: must be a whole number from 1 to 64";
+        << "Card readers: must be a whole number from 1 to 64";
     QTest::newRow("a camera longer than the day")
         << typed + QStringList{"cardSize=256", "offload=400", "dayLength=3:00:00"} << ""
-        << "Camera 1, A and B, Time per day: \"04:00:00\" is longer than the day_length "
+        << "Camera 1, A and B, Time per day: \"04:00:00\" is longer than the day length "
            "03:00:00";
     QTest::newRow("a card that lasts beyond any time")
         << QStringList{"0:3=0.001", "cardSize=1000000"} << ""
