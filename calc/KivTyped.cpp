@@ -150,7 +150,7 @@ bool kivIsFrameRate(double fps)
     return fps >= kivMinFrameRate && fps <= kivMaxFrameRate;
 }
 
-std::optional<double> kivReadFrameRate(const QString &text, QString &error)
+std::optional<double> kivReadFrameRate(const QString &text, QString &error, bool checkRange)
 {
     // Fields per second, as interlaced video is named ("50i"), are two a frame.
     QString t = text.trimmed();
@@ -192,7 +192,7 @@ std::optional<double> kivReadFrameRate(const QString &text, QString &error)
     if (fields) {
         fps /= 2;
     }
-    if (!kivIsFrameRate(fps)) {
+    if (checkRange && !kivIsFrameRate(fps)) {
         error =
             start + QStringLiteral("must be from %1 to %2 frames per second")
                         .arg(kivFrameRateText(kivMinFrameRate), kivFrameRateText(kivMaxFrameRate));

@@ -96,14 +96,6 @@ QString textOf(const KivPlan &plan, const KivPlanAnswer &answer)
                               .arg(kivTimeText(*answer.offloadSeconds),
                                    kivNumberText(*plan.offloadMbytesPerSec))});
     }
-    if (const std::optional<KivPlanDay> &day = answer.day) {
-        totals.push_back({QStringLiteral("Cards to rent:"), QString::number(day->cardsTotal)});
-        totals.push_back({QStringLiteral("Offload done:"),
-                          QStringLiteral("%1 (%2 after wrap), %3, %4")
-                              .arg(kivTimeText(day->offloadDone), kivTimeText(day->afterWrap),
-                                   counted(plan.readers, "reader", "readers"),
-                                   QLatin1String(plan.verify ? "verified" : "not verified"))});
-    }
     qsizetype labels = 0;
     for (const QStringList &line : totals) {
         labels = std::max(labels, line[0].size());
@@ -112,8 +104,13 @@ QString textOf(const KivPlan &plan, const KivPlanAnswer &answer)
     for (const QStringList &line : totals) {
         out += line[0].leftJustified(labels + 1) + line[1] + QLatin1Char('\n');
     }
-    if (answer.day) {
-        for (const KivPlanDayWarning warning : answer.day->warnings) {
+    // The day on set, a paragraph of its own.
+    if (const std::optional<KivPlanDay> &day = answer.day) {
+        out += QStringLiteral("\nCards to rent: %1\nOffload done: %2 (%3 after wrap), %4, %5\n")
+                   .arg(QString::number(day->cardsTotal), kivTimeText(day->offloadDone),
+                        kivTimeText(day->afterWrap), counted(plan.readers, "reader", "readers"),
+                        QLatin1String(plan.verify ? "verified" : "not verified"));
+        for (const KivPlanDayWarning warning : day->warnings) {
             out += QStringLiteral("Warning: ") + kivPlanDayWarningText(warning) + QLatin1Char('\n');
         }
     }
@@ -181,14 +178,10 @@ bool kivAnswerPlan(const KivResolved &resolved, bool json, QString &out, QString
         error = QStringLiteral("no plan to answer");
         return false;
     }
-    QList<double> rates;
-    for (const KivBitrateSource &camera : resolved.cameras) {
-        rates << camera.mbps;
-    }
-    const std::optional<double> proxy =
-        resolved.proxy ? std::optional<double>(resolved.proxy->mbps) : std::nullopt;
     KivPlanAnswer answer;
-    if (!kivPlanAnswer(*resolved.plan, rates, proxy, answer, error)) {
+    KivPlanFault fault;
+    if (!kivPlanWholeAnswer(*resolved.plan, resolved.rates, answer, fault)) {
+        error = kivPlanFaultText(fault);
         return false;
     }
     out = json ? jsonOf(*resolved.plan, answer) : textOf(*resolved.plan, answer);

@@ -6,116 +6,133 @@
 #include "KivPlanRules.h"
 #include "calc/KivDisplay.h"
 #include "calc/KivFileName.h"
+#include "calc/KivTyped.h"
 
 #include <QDir>
 
 namespace {
 
-QString limitText(double x)
+using K = KivPlanFaultKind;
+
+bool within(double x, const KivPlanLimit &limit)
 {
-    return QString::number(x, 'g', 12);
+    return x >= limit.lowest && x <= limit.highest; // NaN is not
 }
 
-bool within(double x, double lowest, double highest)
+// A time at `place` longer than a day.
+bool longerThanADay(const KivPlanPlace &place, std::uint32_t seconds, KivPlanFault &fault)
 {
-    return x >= lowest && x <= highest; // NaN is not
+    fault = kivPlanFault(place, K::LongerThanADay);
+    fault.text = kivTimeText(seconds);
+    fault.highest = kivPlanMaxSecondsPerDay;
+    return false;
 }
 
-// One source's figures; `error` gets the first fault with its place.
-bool checkSource(const KivPlanSource &source, const QString &place, bool proxy, QString &error)
+// One source's figures; `fault` gets the first at a member of `place`.
+bool checkSource(const KivPlanSource &source, const KivPlanPlace &place, KivPlanFault &fault)
 {
-    const auto fault = [&](const char *member, const QString &problem) {
-        error = kivPlanPlace(place, QLatin1String(member)) + QLatin1String(": ") + problem;
+    const auto fail = [&](const char *member, K kind) {
+        fault = kivPlanFault(place.child(QLatin1String(member)), kind);
         return false;
     };
+    const auto outside = [&](const char *member, const KivPlanLimit &limit) {
+        fault = kivPlanLimitFault(place.child(QLatin1String(member)), limit);
+        return false;
+    };
+    const bool proxy = place.object == KivPlanPlace::Object::Proxy;
+    if (proxy && std::holds_alternative<KivPlanNoRate>(source.from)) {
+        fault = kivPlanFault(place, K::NoRate);
+        return false;
+    }
     if (const auto *rate = std::get_if<KivPlanBitrate>(&source.from)) {
-        if (!within(rate->mbps, kivPlanMinMbps, kivPlanMaxMbps)) {
-            return fault("bitrate", kivPlanNumberRule(kivPlanMinMbps, kivPlanMaxMbps));
+        if (!within(rate->mbps, kivPlanBitrateLimit)) {
+            return outside("bitrate", kivPlanBitrateLimit);
         }
     } else if (const auto *mbytes = std::get_if<KivPlanMbytes>(&source.from)) {
-        const double lowest = kivMbytesPerSec(kivPlanMinMbps);
-        const double highest = kivMbytesPerSec(kivPlanMaxMbps);
-        if (!within(mbytes->mbytesPerSec, lowest, highest)) {
-            return fault("mbytes", kivPlanNumberRule(lowest, highest));
+        if (!within(mbytes->mbytesPerSec, kivPlanMbytesLimit())) {
+            return outside("mbytes", kivPlanMbytesLimit());
         }
     } else if (const auto *format = std::get_if<KivPlanFormat>(&source.from)) {
         if (format->name.trimmed().isEmpty()) {
-            return fault("format", QStringLiteral("must name a recording format"));
+            return fail("format", K::NoFormatName);
         }
         if (format->frame && !format->frame->isValid()) {
-            return fault("frame", QStringLiteral("frame size %1: width and height must be 1 to "
-                                                 "%2 pixels")
-                                      .arg(kivQuoted(format->frame->text()))
-                                      .arg(kivMaxFrameSide));
+            fail("frame", K::FrameSize);
+            fault.text = format->frame->text();
+            kivReadFrameSize(fault.text, fault.detail);
+            return false;
         }
         if (format->fps && !kivIsFrameRate(*format->fps)) {
-            return fault("fps", kivPlanFpsRule());
+            fail("fps", K::FrameRate);
+            fault.lowest = kivMinFrameRate;
+            fault.highest = kivMaxFrameRate;
+            return false;
         }
     } else if (const auto *clips = std::get_if<KivPlanClips>(&source.from)) {
         if (proxy) {
-            return fault("clips", kivPlanProxyClips());
+            return fail("clips", K::ProxyClips);
         }
         if (clips->paths.isEmpty()) {
-            return fault("clips", QStringLiteral("must list one or more paths"));
+            return fail("clips", K::NoClips);
         }
         for (qsizetype i = 0; i < clips->paths.size(); ++i) {
             if (clips->paths[i].isEmpty()) {
-                error = kivPlanPlace(place, QLatin1String("clips")) +
-                        QStringLiteral("[%1]: must be a path, not empty").arg(i);
+                fault = kivPlanFault(place.child(QStringLiteral("clips")).at(i), K::EmptyClip);
                 return false;
             }
         }
         if (source.audio) {
-            return fault("audio", kivPlanAudioWithClips());
+            return fail("audio", K::AudioWithClips);
         }
     }
     if (source.audio && !source.audio->isValid()) {
-        QString problem;
-        kivReadAudio(source.audio->typed(), problem);
-        return fault("audio", problem);
+        fail("audio", K::AudioUnreadable);
+        fault.text = source.audio->typed();
+        kivReadAudio(fault.text, fault.detail);
+        return false;
     }
     return true;
 }
 
-bool checkCamera(const KivPlanCamera &camera, const QString &place, QString &error)
+bool checkCamera(const KivPlanCamera &camera, const KivPlanPlace &place, KivPlanFault &fault)
 {
-    if (camera.count < 1 || camera.count > kivPlanMaxCount) {
-        error = kivPlanPlace(place, QStringLiteral("count")) + QLatin1String(": ") +
-                kivPlanWholeRule(1, kivPlanMaxCount);
+    if (!within(camera.count, kivPlanCountLimit)) {
+        fault = kivPlanLimitFault(place.child(QStringLiteral("count")), kivPlanCountLimit);
         return false;
     }
-    if (camera.secondsPerDay > kivPlanMaxSecondsPerDay) {
-        error = kivPlanPlace(place, QStringLiteral("time_per_day")) + QLatin1String(": ") +
-                kivPlanLongerThanADay(kivTimeText(camera.secondsPerDay));
-        return false;
+    if (camera.secondsPerDay && *camera.secondsPerDay > kivPlanMaxSecondsPerDay) {
+        return longerThanADay(place.child(QStringLiteral("time_per_day")), *camera.secondsPerDay,
+                              fault);
     }
-    return checkSource(camera.source, place, false, error);
+    return checkSource(camera.source, place, fault);
 }
 
 // A day length and what it needs: a card size, an offload speed and no
 // camera recording longer than the day.
-bool checkDay(const KivPlan &plan, QString &error)
+bool checkDay(const KivPlan &plan, KivPlanFault &fault)
 {
+    const KivPlanPlace top = KivPlanPlace::ofPlan();
     const std::uint32_t day = *plan.dayLength;
-    const QString dayText = kivTimeText(day);
-    if (day == 0 || day > kivPlanMaxSecondsPerDay) {
-        error = QStringLiteral("day_length: ") +
-                (day == 0 ? QStringLiteral("a day of 00:00:00 plans nothing; give its length, as "
-                                           "\"10:00:00\"")
-                          : kivPlanLongerThanADay(dayText));
+    if (day == 0) {
+        fault = kivPlanFault(top.child(QStringLiteral("day_length")), K::DayOfNothing);
         return false;
     }
+    if (day > kivPlanMaxSecondsPerDay) {
+        return longerThanADay(top.child(QStringLiteral("day_length")), day, fault);
+    }
     if (!plan.cardSize || !plan.offloadMbytesPerSec) {
-        error = QLatin1String(plan.cardSize ? "offload_mbyte_s" : "card_size") +
-                QStringLiteral(": missing; the day_length plans cards and their offload, give it");
+        fault =
+            kivPlanFault(top.child(QLatin1String(plan.cardSize ? "offload_mbyte_s" : "card_size")),
+                         K::NeededByDay);
         return false;
     }
     for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
-        const std::uint32_t seconds = plan.cameras[i].secondsPerDay;
+        const std::uint32_t seconds = plan.cameras[i].secondsPerDay.value_or(0);
         if (seconds > day) {
-            error = kivPlanPlace(kivPlanCameraPlace(i), QStringLiteral("time_per_day")) +
-                    QStringLiteral(": %1 is longer than the day_length %2")
-                        .arg(kivQuoted(kivTimeText(seconds)), dayText);
+            fault = kivPlanFault(KivPlanPlace::ofCamera(i).child(QStringLiteral("time_per_day")),
+                                 K::LongerThanDayLength);
+            fault.text = kivTimeText(seconds);
+            fault.other = kivTimeText(day);
             return false;
         }
     }
@@ -124,147 +141,104 @@ bool checkDay(const KivPlan &plan, QString &error)
 
 } // namespace
 
-QString kivPlanPlace(const QString &object, const QString &member)
-{
-    const QString shown = kivEscaped(member, kivShownLength);
-    return object.isEmpty() ? shown : object + QLatin1Char('.') + shown;
-}
-
-QString kivPlanWholeRule(int lowest, int highest)
-{
-    return QStringLiteral("must be a whole number from %1 to %2").arg(lowest).arg(highest);
-}
-
-QString kivPlanNumberRule(double lowest, double highest)
-{
-    return QStringLiteral("must be a number from %1 to %2")
-        .arg(limitText(lowest), limitText(highest));
-}
-
-QString kivPlanFpsRule()
-{
-    return QStringLiteral("must be a frame rate from %1 to %2 frames per second, as 25 or "
-                          "\"30000/1001\"")
-        .arg(kivFrameRateText(kivMinFrameRate), kivFrameRateText(kivMaxFrameRate));
-}
-
-QString kivPlanAudioWithClips()
-{
-    return QStringLiteral("measured clips carry their own audio; give audio with a bitrate, "
-                          "mbytes or a format");
-}
-
-QString kivPlanProxyClips()
-{
-    return QStringLiteral("a proxy is made from the footage, not recorded; give it a bitrate, "
-                          "mbytes or a format");
-}
-
-QString kivPlanLongerThanADay(const QString &time)
-{
-    return QStringLiteral("%1 is longer than a day (24:00:00)")
-        .arg(kivQuoted(time, kivShownLength));
-}
-
 QString kivPlanCameraPlace(qsizetype camera)
 {
-    return QStringLiteral("cameras[%1]").arg(camera);
+    return KivPlanPlace::ofCamera(camera).path;
 }
 
 QString kivPlanProxyPlace()
 {
-    return QStringLiteral("proxy");
+    return KivPlanPlace::ofProxy().path;
 }
 
-bool kivCheckPlan(const KivPlan &plan, QString &error)
+bool kivCheckPlan(const KivPlan &plan, KivPlanFault &fault)
 {
-    const auto fault = [&](const char *member, const QString &problem) {
-        error = QLatin1String(member) + QLatin1String(": ") + problem;
-        return false;
+    const KivPlanPlace top = KivPlanPlace::ofPlan();
+    const struct
+    {
+        const char *member;
+        double value;
+        const KivPlanLimit &limit;
+    } wholes[] = {
+        {"days", double(plan.days), kivPlanDaysLimit},
+        {"copies", double(plan.copies), kivPlanCopiesLimit},
     };
-    if (plan.days < 1 || plan.days > kivPlanMaxDays) {
-        return fault("days", kivPlanWholeRule(1, kivPlanMaxDays));
-    }
-    if (plan.copies < 1 || plan.copies > kivPlanMaxCopies) {
-        return fault("copies", kivPlanWholeRule(1, kivPlanMaxCopies));
+    for (const auto &figure : wholes) {
+        if (!within(figure.value, figure.limit)) {
+            fault = kivPlanLimitFault(top.child(QLatin1String(figure.member)), figure.limit);
+            return false;
+        }
     }
     const struct
     {
         const char *member;
         const std::optional<double> &value;
-        double lowest;
-        double highest;
+        const KivPlanLimit &limit;
     } figures[] = {
-        {"card_size", plan.cardSize, kivPlanMinSize, kivPlanMaxSize},
-        {"drive_size", plan.driveSize, kivPlanMinSize, kivPlanMaxSize},
-        {"offload_mbyte_s", plan.offloadMbytesPerSec, kivPlanMinOffload, kivPlanMaxOffload},
+        {"card_size", plan.cardSize, kivPlanSizeLimit},
+        {"drive_size", plan.driveSize, kivPlanSizeLimit},
+        {"offload_mbyte_s", plan.offloadMbytesPerSec, kivPlanOffloadLimit},
     };
     for (const auto &figure : figures) {
-        if (figure.value && !within(*figure.value, figure.lowest, figure.highest)) {
-            return fault(figure.member, kivPlanNumberRule(figure.lowest, figure.highest));
+        if (figure.value && !within(*figure.value, figure.limit)) {
+            fault = kivPlanLimitFault(top.child(QLatin1String(figure.member)), figure.limit);
+            return false;
         }
     }
     if (plan.readers < 1 || plan.readers > kivPlanMaxReaders) {
-        return fault("readers", kivPlanWholeRule(1, kivPlanMaxReaders));
-    }
-    if (plan.handoffSeconds > kivPlanMaxSecondsPerDay) {
-        return fault("handoff", kivPlanLongerThanADay(kivTimeText(plan.handoffSeconds)));
-    }
-    if (plan.dayLength && !checkDay(plan, error)) {
+        fault = kivPlanLimitFault(top.child(QStringLiteral("readers")), kivPlanReadersLimit);
         return false;
     }
-    if (plan.proxy && !checkSource(*plan.proxy, kivPlanProxyPlace(), true, error)) {
+    if (plan.handoffSeconds > kivPlanMaxSecondsPerDay) {
+        return longerThanADay(top.child(QStringLiteral("handoff")), plan.handoffSeconds, fault);
+    }
+    if (plan.dayLength && !checkDay(plan, fault)) {
+        return false;
+    }
+    if (plan.proxy && !checkSource(*plan.proxy, KivPlanPlace::ofProxy(), fault)) {
         return false;
     }
     if (plan.cameras.isEmpty() || plan.cameras.size() > kivPlanMaxCameras) {
-        return fault("cameras", QStringLiteral("must list 1 to %1 cameras").arg(kivPlanMaxCameras));
+        fault = kivPlanFault(top.child(QStringLiteral("cameras")), K::CameraCount);
+        fault.highest = kivPlanMaxCameras;
+        return false;
     }
     for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
-        if (!checkCamera(plan.cameras[i], kivPlanCameraPlace(i), error)) {
+        if (!checkCamera(plan.cameras[i], KivPlanPlace::ofCamera(i), fault)) {
             return false;
         }
     }
     return true;
 }
 
-std::optional<double> kivPlanTypedMbps(const KivPlanSource &source)
+bool kivCheckPlan(const KivPlan &plan, QString &error)
 {
-    if (const auto *rate = std::get_if<KivPlanBitrate>(&source.from)) {
-        return rate->mbps;
-    }
-    if (const auto *mbytes = std::get_if<KivPlanMbytes>(&source.from)) {
-        return kivMbitsPerSec(mbytes->mbytesPerSec);
-    }
-    return std::nullopt;
+    return kivPlanWorded(error, [&](KivPlanFault &fault) { return kivCheckPlan(plan, fault); });
 }
 
-double kivPlanWithAudio(const KivPlanSource &source, double mbps)
+bool kivPlanCameraFinished(const KivPlan &plan, qsizetype index, KivPlanFault &fault)
 {
-    return source.audio ? mbps + source.audio->mbps() : mbps;
+    const KivPlanCamera &camera = plan.cameras[index];
+    const KivPlanPlace place = KivPlanPlace::ofCamera(index);
+    if (!camera.secondsPerDay) {
+        fault = kivPlanFault(place.child(QStringLiteral("time_per_day")), K::TimeMissing);
+        return false;
+    }
+    if (std::holds_alternative<KivPlanNoRate>(camera.source.from)) {
+        fault = kivPlanFault(place, K::NoRate);
+        return false;
+    }
+    return true;
 }
 
-std::optional<KivFormatChoice> kivPlanChooseFormat(const KivFormatCatalogue &catalogue,
-                                                   const KivPlanSource &source,
-                                                   const QString &place, QString &error)
+bool kivPlanFinished(const KivPlan &plan, KivPlanFault &fault)
 {
-    const auto *format = std::get_if<KivPlanFormat>(&source.from);
-    if (format == nullptr) {
-        error = kivPlanPlace(place, QStringLiteral("format")) + QLatin1String(": is not a format");
-        return std::nullopt;
+    for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
+        if (!kivPlanCameraFinished(plan, i, fault)) {
+            return false;
+        }
     }
-    QString problem;
-    std::optional<KivFormatChoice> choice =
-        kivChooseFormat(catalogue, format->name, format->frame, format->fps, problem);
-    if (!choice) {
-        error = kivPlanPlace(place, QStringLiteral("format")) + QLatin1String(": ") + problem;
-        return std::nullopt;
-    }
-    if (source.audio && choice->format.audio) {
-        error = kivPlanPlace(place, QStringLiteral("audio")) + QLatin1String(": ") +
-                choice->format.id + QLatin1String(": its figure includes the audio already");
-        return std::nullopt;
-    }
-    return choice;
+    return true;
 }
 
 QStringList kivPlanClipPaths(const KivPlanClips &clips, const QString &folder)

@@ -29,6 +29,16 @@ qint64 roundedNs(double ns)
 // below it every sum of a moment and a reading stays within qint64.
 constexpr qint64 LATEST = (qint64(KIV_LONGEST_SECONDS) + 1) * NS;
 
+KivPlanPlace offloadPlace()
+{
+    return KivPlanPlace::ofPlan().child(QStringLiteral("offload_mbyte_s"));
+}
+
+KivPlanPlace camerasPlace()
+{
+    return KivPlanPlace::ofPlan().child(QStringLiteral("cameras"));
+}
+
 // One camera's cards a day, per body.
 struct Camera
 {
@@ -78,21 +88,20 @@ public:
         return roundedNs(seconds * double(NS));
     }
 
-    bool cameras(const QList<double> &cameraMbps, QString &error)
+    bool cameras(const QList<double> &cameraMbps, KivPlanFault &fault)
     {
         qint64 total = 0;
         for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
             Camera c;
             c.mbps = cameraMbps[i];
-            c.seconds = double(plan.cameras[i].secondsPerDay);
+            c.seconds = double(plan.cameras[i].secondsPerDay.value_or(0));
             c.count = plan.cameras[i].count;
-            const double cards = kivPlanBodyCards(plan, c.mbps, plan.cameras[i].secondsPerDay);
+            const double cards =
+                kivPlanBodyCards(plan, c.mbps, plan.cameras[i].secondsPerDay.value_or(0));
             if (!(cards <= double(kivPlanDayMaxBodyCards))) {
-                error = kivPlanCameraPlace(i) +
-                        QStringLiteral(": fills %1 cards a day per body; a day is planned for at "
-                                       "most %2")
-                            .arg(kivNumberText(cards))
-                            .arg(kivPlanDayMaxBodyCards);
+                fault = kivPlanFault(KivPlanPlace::ofCamera(i), KivPlanFaultKind::BodyCardsBeyond);
+                fault.value = cards;
+                fault.highest = double(kivPlanDayMaxBodyCards);
                 return false;
             }
             c.cards = qint64(cards);
@@ -100,12 +109,8 @@ public:
             const std::optional<qint64> full = reading(cardMbit);
             const std::optional<qint64> last = reading(std::clamp(rest, 0.0, cardMbit));
             if (c.cards > 0 && (!last || (c.cards > 1 && !full))) {
-                error = QStringLiteral("offload_mbyte_s: ") +
-                        kivPlanBeyondTime(kivNumberText(*plan.offloadMbytesPerSec) +
-                                              QLatin1String(" MB/s"),
-                                          QStringLiteral("a %1 %2 card takes")
-                                              .arg(kivNumberText(*plan.cardSize),
-                                                   QLatin1String(kivCardUnit(plan.units).label)));
+                fault = kivPlanBeyondTime(offloadPlace(), KivPlanFaultKind::CardOffloadBeyond,
+                                          *plan.offloadMbytesPerSec, *plan.cardSize, plan.units);
                 return false;
             }
             c.full = full.value_or(0);
@@ -116,10 +121,9 @@ public:
             list << c;
         }
         if (total > kivPlanDayMaxCards) {
-            error =
-                QStringLiteral("cameras: %1 cards a day in all; a day is planned for at most %2")
-                    .arg(total)
-                    .arg(kivPlanDayMaxCards);
+            fault = kivPlanFault(camerasPlace(), KivPlanFaultKind::DayCardsBeyond);
+            fault.value = double(total);
+            fault.highest = double(kivPlanDayMaxCards);
             return false;
         }
         cardsInAll = total;
@@ -127,7 +131,7 @@ public:
     }
 
     // Runs the station; `returns` gets when each card is back in its body.
-    bool station(qint64 *returns, Arrival *queue, qint64 &done, QString &error) const
+    bool station(qint64 *returns, Arrival *queue, qint64 &done, KivPlanFault &fault) const
     {
         const qint64 handoff = qint64(plan.handoffSeconds) * NS;
         const qint64 end = qint64(*plan.dayLength) * NS;
@@ -155,10 +159,8 @@ public:
                 std::pop_heap(readers, readers + r, later);
                 const qint64 finish = std::max(readers[r - 1].first, queue[a].at) + read;
                 if (finish >= LATEST) {
-                    error = QStringLiteral("offload_mbyte_s: ") +
-                            kivPlanBeyondTime(kivNumberText(*plan.offloadMbytesPerSec) +
-                                                  QLatin1String(" MB/s"),
-                                              QStringLiteral("the day's offload ends"));
+                    fault = kivPlanBeyondTime(offloadPlace(), KivPlanFaultKind::DayOffloadBeyond,
+                                              *plan.offloadMbytesPerSec, 0, plan.units);
                     return false;
                 }
                 readers[r - 1].first = finish;
@@ -210,28 +212,29 @@ QString kivPlanDayWarningText(KivPlanDayWarning warning)
 }
 
 bool kivPlanDay(const KivPlan &plan, const QList<double> &cameraMbps, KivPlanDay &day,
-                QString &error)
+                KivPlanFault &fault)
 {
-    if (!kivCheckPlan(plan, error) || !kivPlanCheckRates(plan, cameraMbps, error)) {
+    if (!kivCheckPlan(plan, fault) || !kivPlanCheckRates(plan, cameraMbps, fault)) {
         return false;
     }
     if (!plan.dayLength) {
-        error = QStringLiteral("day_length: missing; the day is planned over a day length");
+        fault = kivPlanFault(KivPlanPlace::ofPlan().child(QStringLiteral("day_length")),
+                             KivPlanFaultKind::DayMissing);
         return false;
     }
     Day model(plan);
-    if (!model.cameras(cameraMbps, error)) {
+    if (!model.cameras(cameraMbps, fault)) {
         return false;
     }
     const std::unique_ptr<qint64[]> returns(new (std::nothrow) qint64[model.cardsInAll + 1]);
     const std::unique_ptr<Arrival[]> queue(new (std::nothrow) Arrival[model.arrivals + 1]);
     if (!returns || !queue) {
-        error = QStringLiteral("cameras: not enough memory to plan %1 cards a day")
-                    .arg(model.cardsInAll);
+        fault = kivPlanFault(camerasPlace(), KivPlanFaultKind::DayMemory);
+        fault.value = double(model.cardsInAll);
         return false;
     }
     qint64 done = 0;
-    if (!model.station(returns.get(), queue.get(), done, error)) {
+    if (!model.station(returns.get(), queue.get(), done, fault)) {
         return false;
     }
     KivPlanDay out;
@@ -246,4 +249,11 @@ bool kivPlanDay(const KivPlan &plan, const QList<double> &cameraMbps, KivPlanDay
     }
     day = std::move(out);
     return true;
+}
+
+bool kivPlanDay(const KivPlan &plan, const QList<double> &cameraMbps, KivPlanDay &day,
+                QString &error)
+{
+    return kivPlanWorded(
+        error, [&](KivPlanFault &fault) { return kivPlanDay(plan, cameraMbps, day, fault); });
 }

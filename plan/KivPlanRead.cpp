@@ -14,18 +14,14 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 
 namespace {
 
-using Keys = std::initializer_list<const char *>;
-constexpr Keys planKeys = {"units",      "days",    "copies",  "card_size",
-                           "drive_size", "proxy",   "cameras", "offload_mbyte_s",
-                           "day_length", "handoff", "readers", "verify"};
-constexpr Keys sourceKeys = {"bitrate", "mbytes", "format", "clips"};
-constexpr Keys formatKeys = {"frame", "fps"};
-constexpr Keys cameraKeys = {"name", "count", "time_per_day"};
+using K = KivPlanFaultKind;
+using Place = KivPlanPlace;
 
-bool contains(Keys keys, const QString &key)
+bool contains(KivPlanKeys keys, const QString &key)
 {
     for (const char *k : keys) {
         if (key == QLatin1String(k)) {
@@ -35,17 +31,30 @@ bool contains(Keys keys, const QString &key)
     return false;
 }
 
-// Reads the members of one plan into a plan; the first fault ends it.
+// A whole number held in an int; one beyond the int's range is clamped,
+// still outside every limit, for kivCheckPlan to refuse.
+int clampedWhole(double x)
+{
+    if (x <= double(std::numeric_limits<int>::min())) {
+        return std::numeric_limits<int>::min();
+    }
+    if (x >= double(std::numeric_limits<int>::max())) {
+        return std::numeric_limits<int>::max();
+    }
+    return static_cast<int>(x);
+}
+
+// Reads the members of one plan into a plan, checking their types; their
+// limits are kivCheckPlan's. The first fault ends it.
 class Reader
 {
 public:
-    QString error;
+    KivPlanFault fault;
 
     bool plan(const QJsonObject &object, KivPlan &plan)
     {
-        if (!known(object, QString(), {planKeys},
-                   "a plan has units, days, copies, card_size, drive_size, offload_mbyte_s, "
-                   "day_length, handoff, readers, verify, proxy and cameras")) {
+        const Place top = Place::ofPlan();
+        if (!known(object, top, {kivPlanKeys})) {
             return false;
         }
         const QJsonValue units = object.value(QLatin1String("units"));
@@ -53,53 +62,49 @@ public:
             const KivCardUnit *unit =
                 units.isString() ? kivFindCardUnit(units.toString().toStdString()) : nullptr;
             if (unit == nullptr) {
-                return fail(QStringLiteral("units"),
-                            units.isString()
-                                ? kivQuoted(units.toString(), kivShownLength) +
-                                      QLatin1String(" is not one of kiv, decimal and gib")
-                                : QStringLiteral("must be one of kiv, decimal and gib"));
+                fail(top.child(QStringLiteral("units")),
+                     units.isString() ? K::UnitsUnknown : K::UnitsNotText);
+                fault.text = units.toString();
+                return false;
             }
             plan.units = unit->units;
         }
         std::optional<std::uint32_t> handoff;
-        if (!whole(object, QString(), "days", kivPlanMaxDays, plan.days) ||
-            !whole(object, QString(), "copies", kivPlanMaxCopies, plan.copies) ||
-            !number(object, QString(), "card_size", kivPlanMinSize, kivPlanMaxSize,
-                    plan.cardSize) ||
-            !number(object, QString(), "drive_size", kivPlanMinSize, kivPlanMaxSize,
-                    plan.driveSize) ||
-            !number(object, QString(), "offload_mbyte_s", kivPlanMinOffload, kivPlanMaxOffload,
+        if (!whole(object, top, "days", kivPlanDaysLimit, plan.days) ||
+            !whole(object, top, "copies", kivPlanCopiesLimit, plan.copies) ||
+            !number(object, top, "card_size", kivPlanSizeLimit, plan.cardSize) ||
+            !number(object, top, "drive_size", kivPlanSizeLimit, plan.driveSize) ||
+            !number(object, top, "offload_mbyte_s", kivPlanOffloadLimit,
                     plan.offloadMbytesPerSec) ||
-            !time(object, "day_length", plan.dayLength) || !time(object, "handoff", handoff) ||
-            !whole(object, QString(), "readers", kivPlanMaxReaders, plan.readers) ||
-            !flag(object, "verify", plan.verify)) {
+            !time(object, top, "day_length", plan.dayLength) ||
+            !time(object, top, "handoff", handoff) ||
+            !whole(object, top, "readers", kivPlanReadersLimit, plan.readers) ||
+            !flag(object, top, "verify", plan.verify)) {
             return false;
         }
         plan.handoffSeconds = handoff.value_or(0);
         const QJsonValue proxy = object.value(QLatin1String("proxy"));
         if (!proxy.isUndefined()) {
-            const QString place = kivPlanProxyPlace();
+            const Place place = Place::ofProxy();
             if (!proxy.isObject()) {
-                return fail(place, QStringLiteral("must be an object with a bitrate, mbytes or a "
-                                                  "format"));
+                return fail(place, K::NotAnObject);
             }
             const QJsonObject p = proxy.toObject();
-            if (!known(p, place, {sourceKeys, formatKeys, {"audio"}},
-                       "a proxy has one of bitrate, mbytes and format (with frame and fps), and "
-                       "audio") ||
-                !source(p, place, true, plan.proxy.emplace())) {
+            if (!known(p, place, {kivPlanSourceKeys, kivPlanFormatKeys, {"audio"}}) ||
+                !source(p, place, plan.proxy.emplace())) {
                 return false;
             }
         }
         const QJsonValue cameras = object.value(QLatin1String("cameras"));
         const QJsonArray list = cameras.toArray();
         if (!cameras.isArray() || list.isEmpty() || list.size() > kivPlanMaxCameras) {
-            return fail(QStringLiteral("cameras"),
-                        (cameras.isUndefined() ? QStringLiteral("missing; ") : QString()) +
-                            QStringLiteral("must list 1 to %1 cameras").arg(kivPlanMaxCameras));
+            fail(top.child(QStringLiteral("cameras")),
+                 cameras.isUndefined() ? K::CamerasMissing : K::CameraCount);
+            fault.highest = kivPlanMaxCameras;
+            return false;
         }
         for (qsizetype i = 0; i < list.size(); ++i) {
-            if (!camera(list[i], kivPlanCameraPlace(i), plan.cameras.emplace_back())) {
+            if (!camera(list[i], Place::ofCamera(i), plan.cameras.emplace_back())) {
                 return false;
             }
         }
@@ -107,171 +112,168 @@ public:
     }
 
 private:
-    bool fail(const QString &place, const QString &problem)
+    bool fail(const Place &place, K kind)
     {
-        error = place + QLatin1String(": ") + problem;
+        fault = kivPlanFault(place, kind);
+        return false;
+    }
+
+    // The fault of a text read by a lower library, with its words.
+    bool failText(const Place &place, K kind, const QString &text, const QString &detail)
+    {
+        fail(place, kind);
+        fault.text = text;
+        fault.detail = detail;
         return false;
     }
 
     // Refuses the first member of `object` not in `keys`.
-    bool known(const QJsonObject &object, const QString &place, std::initializer_list<Keys> keys,
-               const char *listed)
+    bool known(const QJsonObject &object, const Place &place,
+               std::initializer_list<KivPlanKeys> keys)
     {
         for (auto it = object.begin(); it != object.end(); ++it) {
             bool found = false;
-            for (Keys k : keys) {
+            for (KivPlanKeys k : keys) {
                 found = found || contains(k, it.key());
             }
             if (!found) {
-                return fail(kivPlanPlace(place, it.key()),
-                            QLatin1String("unknown member; ") + QLatin1String(listed));
+                return fail(place.child(it.key()), K::UnknownMember);
             }
         }
         return true;
     }
 
-    // An optional whole number from 1 to `highest`; absent keeps `out`.
-    bool whole(const QJsonObject &object, const QString &place, const char *key, int highest,
-               int &out)
+    // An optional whole number; absent keeps `out`.
+    bool whole(const QJsonObject &object, const Place &place, const char *key,
+               const KivPlanLimit &limit, int &out)
     {
         const QJsonValue value = object.value(QLatin1String(key));
         if (value.isUndefined()) {
             return true;
         }
         const double x = value.toDouble();
-        if (!value.isDouble() || !(x >= 1 && x <= highest) || x != std::floor(x)) {
-            return fail(kivPlanPlace(place, QLatin1String(key)), kivPlanWholeRule(1, highest));
+        if (!value.isDouble() || x != std::floor(x)) {
+            fault = kivPlanLimitFault(place.child(QLatin1String(key)), limit);
+            return false;
         }
-        out = static_cast<int>(x);
+        out = clampedWhole(x);
         return true;
     }
 
-    bool number(const QJsonObject &object, const QString &place, const char *key, double lowest,
-                double highest, std::optional<double> &out)
+    bool number(const QJsonObject &object, const Place &place, const char *key,
+                const KivPlanLimit &limit, std::optional<double> &out)
     {
         const QJsonValue value = object.value(QLatin1String(key));
         if (value.isUndefined()) {
             return true;
         }
-        const double x = value.toDouble();
-        if (!value.isDouble() || !(x >= lowest && x <= highest)) {
-            return fail(kivPlanPlace(place, QLatin1String(key)),
-                        kivPlanNumberRule(lowest, highest));
+        if (!value.isDouble()) {
+            fault = kivPlanLimitFault(place.child(QLatin1String(key)), limit);
+            return false;
         }
-        out = x;
+        out = value.toDouble();
         return true;
     }
 
-    // An optional top-level time, "H:M:S"; absent keeps `out`.
-    bool time(const QJsonObject &object, const char *key, std::optional<std::uint32_t> &out)
+    // An optional time, "H:M:S"; absent keeps `out`.
+    bool time(const QJsonObject &object, const Place &place, const char *key,
+              std::optional<std::uint32_t> &out)
     {
         const QJsonValue value = object.value(QLatin1String(key));
         if (value.isUndefined()) {
             return true;
         }
+        const Place at = place.child(QLatin1String(key));
         if (!value.isString()) {
-            return fail(QLatin1String(key),
-                        QStringLiteral("must be a time in quotes, as \"10:00:00\""));
+            return fail(at, K::TimeNotText);
         }
         QString problem;
         if (!(out = kivReadTime(value.toString(), problem))) {
-            return fail(QLatin1String(key), kivQuoted(value.toString(), kivShownLength) +
-                                                QLatin1String(" is ") + problem);
+            return failText(at, K::TimeUnreadable, value.toString(), problem);
         }
         return true;
     }
 
-    // An optional top-level true or false; absent keeps `out`.
-    bool flag(const QJsonObject &object, const char *key, bool &out)
+    // An optional true or false; absent keeps `out`.
+    bool flag(const QJsonObject &object, const Place &place, const char *key, bool &out)
     {
         const QJsonValue value = object.value(QLatin1String(key));
         out = value.toBool(out);
         return value.isUndefined() || value.isBool() ||
-               fail(QLatin1String(key), QStringLiteral("must be true or false"));
+               fail(place.child(QLatin1String(key)), K::NotTrueOrFalse);
     }
 
-    // A text member that must be there: `missing` says what it is, `what`
-    // what it must be.
-    bool text(const QJsonObject &object, const QString &place, const char *key, const char *missing,
-              const char *what, QString &out)
+    // A text member that must be there.
+    bool text(const QJsonObject &object, const Place &place, const char *key, K missing, K notText,
+              QString &out)
     {
         const QJsonValue value = object.value(QLatin1String(key));
         if (!value.isString()) {
-            return fail(kivPlanPlace(place, QLatin1String(key)),
-                        QLatin1String(value.isUndefined() ? missing : what));
+            return fail(place.child(QLatin1String(key)), value.isUndefined() ? missing : notText);
         }
         out = value.toString();
         return true;
     }
 
-    bool camera(const QJsonValue &value, const QString &place, KivPlanCamera &camera)
+    bool camera(const QJsonValue &value, const Place &place, KivPlanCamera &camera)
     {
         if (!value.isObject()) {
-            return fail(place, QStringLiteral("must be an object with a name, a time_per_day and "
-                                              "a source"));
+            return fail(place, K::NotAnObject);
         }
         const QJsonObject object = value.toObject();
-        QString time;
-        if (!known(object, place, {cameraKeys, sourceKeys, formatKeys, {"audio"}},
-                   "a camera has name, count, time_per_day, one of bitrate, mbytes, format (with "
-                   "frame and fps) and clips, and audio") ||
-            !text(object, place, "name", "missing; every camera has a name", "must be a text",
-                  camera.name) ||
-            !whole(object, place, "count", kivPlanMaxCount, camera.count) ||
-            !text(object, place, "time_per_day",
-                  "missing; every camera has a time per day, as \"4:00:00\"",
-                  "must be a time in quotes, as \"4:00:00\"", time)) {
+        if (!known(object, place,
+                   {kivPlanCameraKeys, kivPlanSourceKeys, kivPlanFormatKeys, {"audio"}}) ||
+            !text(object, place, "name", K::NameMissing, K::NotText, camera.name) ||
+            !whole(object, place, "count", kivPlanCountLimit, camera.count)) {
             return false;
         }
-        QString problem;
-        const std::optional<std::uint32_t> seconds = kivReadTime(time, problem);
-        const QString timePlace = kivPlanPlace(place, QStringLiteral("time_per_day"));
-        if (!seconds) {
-            return fail(timePlace,
-                        kivQuoted(time, kivShownLength) + QLatin1String(" is ") + problem);
+        // An unfinished camera is read as it is, without its time or its rate.
+        const QJsonValue time = object.value(QLatin1String("time_per_day"));
+        const Place timePlace = place.child(QStringLiteral("time_per_day"));
+        if (time.isString()) {
+            QString problem;
+            if (!(camera.secondsPerDay = kivReadTime(time.toString(), problem))) {
+                return failText(timePlace, K::TimeUnreadable, time.toString(), problem);
+            }
+        } else if (!time.isUndefined()) {
+            return fail(timePlace, K::TimeNotText);
         }
-        if (*seconds > kivPlanMaxSecondsPerDay) {
-            return fail(timePlace, kivPlanLongerThanADay(time));
-        }
-        camera.secondsPerDay = *seconds;
-        return source(object, place, false, camera.source);
+        return source(object, place, camera.source);
     }
 
-    bool source(const QJsonObject &object, const QString &place, bool proxy, KivPlanSource &out)
+    bool source(const QJsonObject &object, const Place &place, KivPlanSource &out)
     {
         QStringList given;
-        for (const char *key : sourceKeys) {
+        for (const char *key : kivPlanSourceKeys) {
             if (object.contains(QLatin1String(key))) {
                 given << QLatin1String(key);
             }
         }
-        if (given.isEmpty()) {
-            return fail(place, proxy ? QStringLiteral("no rate; give a bitrate, mbytes or a format")
-                                     : QStringLiteral("no rate; give one of bitrate, mbytes, "
-                                                      "format and clips"));
+        const bool proxy = place.object == Place::Object::Proxy;
+        if (given.isEmpty() && proxy) {
+            return fail(place, K::NoRate);
         }
         if (given.size() > 1) {
-            return fail(
-                place,
-                QStringLiteral("%1 and %2 both give the rate; give one").arg(given[0], given[1]));
+            fail(place, K::TwoRates);
+            fault.text = given[0];
+            fault.other = given[1];
+            return false;
         }
-        const QString kind = given.first();
-        for (const char *key : formatKeys) {
+        const QString kind = given.value(0);
+        for (const char *key : kivPlanFormatKeys) {
             if (object.contains(QLatin1String(key)) && kind != QLatin1String("format")) {
-                return fail(kivPlanPlace(place, QLatin1String(key)),
-                            QStringLiteral("goes with a format; give \"format\" with it"));
+                return fail(place.child(QLatin1String(key)), K::GoesWithFormat);
             }
         }
         if (kind == QLatin1String("bitrate")) {
             std::optional<double> mbps;
-            if (!number(object, place, "bitrate", kivPlanMinMbps, kivPlanMaxMbps, mbps)) {
+            if (!number(object, place, "bitrate", kivPlanBitrateLimit, mbps)) {
                 return false;
             }
             out.from = KivPlanBitrate{*mbps};
         } else if (kind == QLatin1String("mbytes")) {
             std::optional<double> mbytes;
-            if (!number(object, place, "mbytes", kivMbytesPerSec(kivPlanMinMbps),
-                        kivMbytesPerSec(kivPlanMaxMbps), mbytes)) {
+            if (!number(object, place, "mbytes", kivPlanMbytesLimit(), mbytes)) {
                 return false;
             }
             out.from = KivPlanMbytes{*mbytes};
@@ -281,11 +283,13 @@ private:
                 return false;
             }
             out.from = format;
+        } else if (kind.isEmpty()) {
+            out.from = KivPlanNoRate();
         } else if (proxy) {
-            return fail(kivPlanPlace(place, kind), kivPlanProxyClips());
+            return fail(place.child(kind), K::ProxyClips);
         } else {
             KivPlanClips clips;
-            if (!readClips(object.value(kind), kivPlanPlace(place, kind), clips)) {
+            if (!readClips(object.value(kind), place.child(kind), clips)) {
                 return false;
             }
             out.from = clips;
@@ -293,67 +297,68 @@ private:
         return audio(object, place, kind, out.audio);
     }
 
-    bool readFormat(const QJsonObject &object, const QString &place, KivPlanFormat &format)
+    bool readFormat(const QJsonObject &object, const Place &place, KivPlanFormat &format)
     {
         const QJsonValue name = object.value(QLatin1String("format"));
         format.name = name.toString();
         if (format.name.trimmed().isEmpty()) {
-            return fail(kivPlanPlace(place, QStringLiteral("format")),
-                        QStringLiteral("must name a recording format"));
+            return fail(place.child(QStringLiteral("format")), K::NoFormatName);
         }
         QString problem;
         const QJsonValue frame = object.value(QLatin1String("frame"));
-        const QString framePlace = kivPlanPlace(place, QStringLiteral("frame"));
+        const Place framePlace = place.child(QStringLiteral("frame"));
         if (!frame.isUndefined()) {
             if (!frame.isString()) {
-                return fail(framePlace, QStringLiteral("must be a frame size in quotes, as "
-                                                       "\"uhd\" or \"1920x1080\""));
+                return fail(framePlace, K::FrameNotText);
             }
             if (!(format.frame = kivReadFrameSize(frame.toString(), problem))) {
-                return fail(framePlace, problem);
+                return failText(framePlace, K::FrameSize, frame.toString(), problem);
             }
         }
+        // A rate written as a number or a text is held to its limits by
+        // kivCheckPlan, in the same words.
         const QJsonValue fps = object.value(QLatin1String("fps"));
-        const QString fpsPlace = kivPlanPlace(place, QStringLiteral("fps"));
+        const Place fpsPlace = place.child(QStringLiteral("fps"));
         if (fps.isString()) {
-            if (!(format.fps = kivReadFrameRate(fps.toString(), problem))) {
-                return fail(fpsPlace, problem);
+            if (!(format.fps = kivReadFrameRate(fps.toString(), problem, false))) {
+                return failText(fpsPlace, K::FrameRateText, fps.toString(), problem);
             }
-        } else if (!fps.isUndefined()) {
-            if (!fps.isDouble() || !kivIsFrameRate(fps.toDouble())) {
-                return fail(fpsPlace, kivPlanFpsRule());
-            }
+        } else if (fps.isDouble()) {
             format.fps = fps.toDouble();
+        } else if (!fps.isUndefined()) {
+            fail(fpsPlace, K::FrameRate);
+            fault.lowest = kivMinFrameRate;
+            fault.highest = kivMaxFrameRate;
+            return false;
         }
         return true;
     }
 
-    bool readClips(const QJsonValue &value, const QString &place, KivPlanClips &clips)
+    bool readClips(const QJsonValue &value, const Place &place, KivPlanClips &clips)
     {
         const QJsonArray list = value.toArray();
         if (!value.isArray() || list.isEmpty()) {
-            return fail(place, QStringLiteral("must list one or more paths"));
+            return fail(place, K::NoClips);
         }
         for (qsizetype i = 0; i < list.size(); ++i) {
             if (!list[i].isString() || list[i].toString().isEmpty()) {
-                return fail(place + QStringLiteral("[%1]").arg(i),
-                            QStringLiteral("must be a path, not empty"));
+                return fail(place.at(i), K::EmptyClip);
             }
             clips.paths << list[i].toString();
         }
         return true;
     }
 
-    bool audio(const QJsonObject &object, const QString &place, const QString &kind,
+    bool audio(const QJsonObject &object, const Place &place, const QString &kind,
                std::optional<KivAudio> &out)
     {
         const QJsonValue value = object.value(QLatin1String("audio"));
         if (value.isUndefined()) {
             return true;
         }
-        const QString audioPlace = kivPlanPlace(place, QStringLiteral("audio"));
+        const Place audioPlace = place.child(QStringLiteral("audio"));
         if (kind == QLatin1String("clips")) {
-            return fail(audioPlace, kivPlanAudioWithClips());
+            return fail(audioPlace, K::AudioWithClips);
         }
         const double channels = value.toDouble();
         QString written = value.toString();
@@ -361,60 +366,62 @@ private:
             channels == std::floor(channels)) {
             written = QString::number(static_cast<int>(channels));
         } else if (!value.isString()) {
-            return fail(audioPlace,
-                        QStringLiteral("must be a number of channels or \"CHANNELS[:BITS[:KHZ]]\" "
-                                       "in quotes, as 4 or \"2:16:44.1\""));
+            return fail(audioPlace, K::AudioNotText);
         }
         QString problem;
         if (!(out = kivReadAudio(written, problem))) {
-            return fail(audioPlace, problem);
+            return failText(audioPlace, K::AudioUnreadable, written, problem);
         }
         return true;
     }
 };
 
-QString parseFault(const QByteArray &json, const QJsonParseError &error, const QString &origin)
+KivPlanFault parseFault(const QByteArray &json, const QJsonParseError &error, const QString &origin)
 {
     const qsizetype at = qBound(qsizetype(0), qsizetype(error.offset), json.size());
     const QByteArray before = json.left(at);
-    return kivEscaped(origin) + QStringLiteral(":%1:%2: not valid JSON (%3)")
-                                    .arg(before.count('\n') + 1)
-                                    .arg(at - before.lastIndexOf('\n'))
-                                    .arg(error.errorString());
+    KivPlanFault fault = kivPlanFault(Place::ofFile(origin), K::NotJson);
+    fault.line = before.count('\n') + 1;
+    fault.column = at - before.lastIndexOf('\n');
+    fault.detail = error.errorString();
+    return fault;
 }
 
 } // namespace
 
-bool kivReadPlan(const QByteArray &json, const QString &origin, KivPlan &plan, QString &error)
+bool kivReadPlan(const QByteArray &json, const QString &origin, KivPlan &plan, KivPlanFault &fault)
 {
     const QByteArray bom("\xEF\xBB\xBF");
     const QByteArray body = json.startsWith(bom) ? json.mid(bom.size()) : json;
     QJsonParseError parsed;
     const QJsonDocument document = QJsonDocument::fromJson(body, &parsed);
     if (parsed.error != QJsonParseError::NoError) {
-        error = parseFault(body, parsed, origin);
+        fault = parseFault(body, parsed, origin);
         return false;
     }
     if (!document.isObject()) {
-        error = kivEscaped(origin) + QLatin1String(": not a plan (a JSON object with a \"cameras\" "
-                                                   "list)");
+        fault = kivPlanFault(Place::ofFile(origin), K::NotAPlan);
         return false;
     }
-    const QString twice = kivPlanMemberTwice(body);
-    if (!twice.isEmpty()) {
-        error = twice + QLatin1String(": given twice; give it once");
+    if (const std::optional<Place> twice = kivPlanMemberTwice(body)) {
+        fault = kivPlanFault(*twice, K::GivenTwice);
         return false;
     }
     Reader reader;
     KivPlan read;
     if (!reader.plan(document.object(), read)) {
-        error = reader.error;
+        fault = reader.fault;
         return false;
     }
-    // Whatever reads passes the check a plan built in memory passes.
-    if (!kivCheckPlan(read, error)) {
+    if (!kivCheckPlan(read, fault)) {
         return false;
     }
     plan = std::move(read);
     return true;
+}
+
+bool kivReadPlan(const QByteArray &json, const QString &origin, KivPlan &plan, QString &error)
+{
+    return kivPlanWorded(
+        error, [&](KivPlanFault &fault) { return kivReadPlan(json, origin, plan, fault); });
 }

@@ -1,31 +1,62 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-// The words of a plan's limits, the same whether a file is read or a plan
-// built in memory is checked, and the rules its answers share.
+// The plan's rules kept once, for the reader, the check and the words: each
+// figure's limits and the members each object has.
 #pragma once
 
 #include "plan/KivPlan.h"
+#include "plan/KivPlanFault.h"
 
 #include <QList>
-#include <QString>
 
 #include <cstdint>
+#include <initializer_list>
 
-// "cameras[1]" and "fps" give "cameras[1].fps"; a top-level member is its
-// own place. The member is escaped, so that a place stays on one line.
-QString kivPlanPlace(const QString &object, const QString &member);
+// The limits of one figure; a whole one is held in an int.
+struct KivPlanLimit
+{
+    double lowest;
+    double highest;
+    bool whole;
+};
 
-// "must be a whole number from 1 to 100".
-QString kivPlanWholeRule(int lowest, int highest);
-// "must be a number from 0.001 to 10000000".
-QString kivPlanNumberRule(double lowest, double highest);
+inline constexpr KivPlanLimit kivPlanDaysLimit{1, kivPlanMaxDays, true};
+inline constexpr KivPlanLimit kivPlanCopiesLimit{1, kivPlanMaxCopies, true};
+inline constexpr KivPlanLimit kivPlanCountLimit{1, kivPlanMaxCount, true};
+inline constexpr KivPlanLimit kivPlanSizeLimit{kivPlanMinSize, kivPlanMaxSize, false};
+inline constexpr KivPlanLimit kivPlanOffloadLimit{kivPlanMinOffload, kivPlanMaxOffload, false};
+inline constexpr KivPlanLimit kivPlanBitrateLimit{kivPlanMinMbps, kivPlanMaxMbps, false};
+inline constexpr KivPlanLimit kivPlanReadersLimit{1, kivPlanMaxReaders, true};
+// MB/s are an eighth of the bitrate's limits.
+KivPlanLimit kivPlanMbytesLimit();
 
-// The words of a source's limits, for the place of its member.
-QString kivPlanFpsRule();
-QString kivPlanAudioWithClips();
-QString kivPlanProxyClips();
-QString kivPlanLongerThanADay(const QString &time);
+// The fault of a figure outside `limit` (or of the wrong type) at `place`.
+KivPlanFault kivPlanLimitFault(const KivPlanPlace &place, const KivPlanLimit &limit);
+
+// A fault of `kind` at `place`, its values to be filled in.
+KivPlanFault kivPlanFault(const KivPlanPlace &place, KivPlanFaultKind kind);
+
+// The second form of a function that gives a fault: its English line.
+template <typename Call> bool kivPlanWorded(QString &error, Call call)
+{
+    KivPlanFault fault;
+    if (!call(fault)) {
+        error = kivPlanFaultText(fault);
+        return false;
+    }
+    return true;
+}
+
+using KivPlanKeys = std::initializer_list<const char *>;
+// The members of a plan, in the order its words list them. A member added
+// here is read (KivPlanRead.cpp) and listed when an unknown one is refused.
+inline constexpr KivPlanKeys kivPlanKeys = {
+    "units",      "days",    "copies",  "card_size", "drive_size", "offload_mbyte_s",
+    "day_length", "handoff", "readers", "verify",    "proxy",      "cameras"};
+inline constexpr KivPlanKeys kivPlanSourceKeys = {"bitrate", "mbytes", "format", "clips"};
+inline constexpr KivPlanKeys kivPlanFormatKeys = {"frame", "fps"};
+inline constexpr KivPlanKeys kivPlanCameraKeys = {"name", "count", "time_per_day"};
 
 // Whole things that hold `quotient` of them, rounded up; a quotient within a
 // billionth of itself above a whole number counts as that number.
@@ -38,10 +69,11 @@ double kivPlanPasses(const KivPlan &plan);
 // Whether a camera's rate can be planned: above 0, at most
 // kivPlanMaxAnsweredMbps; and the refusal of one that cannot, at `place`.
 bool kivPlanUsableRate(double mbps);
-QString kivPlanRateFault(const QString &place, double mbps);
+KivPlanFault kivPlanRateFault(const KivPlanPlace &place, double mbps);
 // Whether `cameraMbps` holds one usable rate for each camera of `plan`; the
-// first fault in `error`.
-bool kivPlanCheckRates(const KivPlan &plan, const QList<double> &cameraMbps, QString &error);
-// "at 0.001 Mbit/s a 1e+06 GB card lasts longer than 1193046:28:15, the
-// longest time there is": `speed` and `what` lasts.
-QString kivPlanBeyondTime(const QString &speed, const QString &what);
+// first fault in `fault`.
+bool kivPlanCheckRates(const KivPlan &plan, const QList<double> &cameraMbps, KivPlanFault &fault);
+// A time beyond the longest countable one at `speed` for `amount` (kind
+// CardBeyond, OffloadBeyond, CardOffloadBeyond, DayOffloadBeyond).
+KivPlanFault kivPlanBeyondTime(const KivPlanPlace &place, KivPlanFaultKind kind, double speed,
+                               double amount, KivCardUnits units);

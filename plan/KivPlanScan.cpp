@@ -3,8 +3,6 @@
 
 #include "KivPlanScan.h"
 
-#include "KivPlanRules.h"
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QList>
@@ -16,7 +14,7 @@ namespace {
 struct Level
 {
     bool object = false;
-    QString place;
+    KivPlanPlace place;
     QSet<QString> members;
     QString member;   // the member whose value comes next (objects)
     qsizetype at = 0; // the element that comes next (arrays)
@@ -30,15 +28,14 @@ QString decoded(const QByteArray &token)
 }
 
 // The place of the value that comes next in `level`.
-QString valuePlace(const Level &level)
+KivPlanPlace valuePlace(const Level &level)
 {
-    return level.object ? kivPlanPlace(level.place, level.member)
-                        : level.place + QStringLiteral("[%1]").arg(level.at);
+    return level.object ? level.place.child(level.member) : level.place.at(level.at);
 }
 
 } // namespace
 
-QString kivPlanMemberTwice(const QByteArray &json)
+std::optional<KivPlanPlace> kivPlanMemberTwice(const QByteArray &json)
 {
     QList<Level> levels;
     for (qsizetype i = 0; i < json.size(); ++i) {
@@ -54,7 +51,7 @@ QString kivPlanMemberTwice(const QByteArray &json)
                 Level &level = levels.last();
                 level.member = decoded(json.mid(start, i - start + 1));
                 if (level.members.contains(level.member)) {
-                    return kivPlanPlace(level.place, level.member);
+                    return level.place.child(level.member);
                 }
                 level.members.insert(level.member);
                 level.key = false;
@@ -63,7 +60,7 @@ QString kivPlanMemberTwice(const QByteArray &json)
             Level next;
             next.object = c == '{';
             next.key = next.object;
-            next.place = levels.isEmpty() ? QString() : valuePlace(levels.last());
+            next.place = levels.isEmpty() ? KivPlanPlace::ofPlan() : valuePlace(levels.last());
             levels.append(next);
         } else if ((c == '}' || c == ']') && !levels.isEmpty()) {
             levels.removeLast();
@@ -73,5 +70,5 @@ QString kivPlanMemberTwice(const QByteArray &json)
             ++level.at;
         }
     }
-    return QString();
+    return std::nullopt;
 }

@@ -5,10 +5,13 @@
 // (it keeps the last in silence).
 #pragma once
 
+#include "plan/KivPlanFault.h"
+
 #include <QByteArray>
-#include <QString>
+
+#include <optional>
 
 // The place of the first member given twice in one object of `json`, which
-// must be valid JSON ("cameras[1].fps"), or an empty text. Time linear in the
-// size, no recursion.
-QString kivPlanMemberTwice(const QByteArray &json);
+// must be valid JSON ("cameras[1].fps"), or nothing. Time linear in the size,
+// no recursion.
+std::optional<KivPlanPlace> kivPlanMemberTwice(const QByteArray &json);

@@ -45,7 +45,7 @@ KivFileSizeCalculator::KivFileSizeCalculator(QWidget *parent, Qt::WindowFlags fl
     new KivFormatMenu(ui->myBitrate2);
     const std::pair<QLineEdit *, int> planned[] = {
         {ui->myBitrate1, KivFormatMenu::Format | KivFormatMenu::Plan},
-        {ui->myCardSize1, KivFormatMenu::Plan},
+        {ui->myCardSize1, KivFormatMenu::FreeSpace | KivFormatMenu::Plan},
         {ui->myTime1, KivFormatMenu::Plan}};
     for (const auto &[field, entries] : planned) {
         connect(new KivFormatMenu(field, entries), &KivFormatMenu::planRequested, this,

@@ -4,12 +4,16 @@
 #include "app/KivClipDrop.h"
 
 #include "app/KivClipChild.h"
+#include "calc/KivDisplay.h"
 #include "calc/KivTyped.h"
+#include "calc/KivUnits.h"
 
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QStorageInfo>
 
 KivClipDrop::KivClipDrop(QWidget *window, QLineEdit *bitrate)
     : QObject(window), bitrate(bitrate), child(new KivClipChild(window))
@@ -80,9 +84,30 @@ bool KivClipDrop::eventFilter(QObject *, QEvent *event)
         return false;
     }
     if (!urls.isEmpty()) {
+        dropped = urls;
         child->measure(urls);
     }
     return true;
+}
+
+QString KivClipDrop::timeLeft(double mbps) const
+{
+    for (const QUrl &url : dropped) {
+        const QString path = url.toLocalFile();
+        if (path.isEmpty() || !QFileInfo(path).isDir()) {
+            continue;
+        }
+        const QStorageInfo volume(path);
+        if (!volume.isValid() || !volume.isReady() || volume.bytesTotal() <= 0 ||
+            volume.bytesAvailable() < 0) {
+            return QString();
+        }
+        const KivLocalNumbers numbers;
+        const double free = kivGigabytes(volume.bytesAvailable());
+        return tr("Time left on this card at that rate: %1 (%2 GB free)")
+            .arg(kivTimeText(kivSeconds(free, mbps)), numbers.text(free));
+    }
+    return QString();
 }
 
 void KivClipDrop::fill(const KivClipMeasured &result)
@@ -98,6 +123,7 @@ void KivClipDrop::fill(const KivClipMeasured &result)
     bitrate->setFocus();
     bitrate->selectAll();
     bitrate->insert(KivLocalNumbers().text(result.total.mbps));
-    bitrate->setToolTip(result.summary());
+    const QString left = timeLeft(result.total.mbps);
+    bitrate->setToolTip(result.summary() + (left.isEmpty() ? QString() : QLatin1Char('\n') + left));
     filling = false;
 }

@@ -6,11 +6,15 @@
 #include "app/KivFormatChooser.h"
 #include "calc/KivDisplay.h"
 #include "calc/KivTyped.h"
+#include "calc/KivUnits.h"
 
 #include <QContextMenuEvent>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QStorageInfo>
 
 KivFormatMenu::KivFormatMenu(QLineEdit *field, int entries)
     : QObject(field), field(field), hint(field->toolTip()), entries(entries)
@@ -50,6 +54,10 @@ bool KivFormatMenu::eventFilter(QObject *watched, QEvent *event)
         added << new QAction(tr("Bitrate of a recording format…"), menu);
         connect(added.last(), &QAction::triggered, this, &KivFormatMenu::choose);
     }
+    if (entries & FreeSpace) {
+        added << new QAction(tr("Free space of a mounted card…"), menu);
+        connect(added.last(), &QAction::triggered, this, &KivFormatMenu::chooseVolume);
+    }
     if (entries & Plan) {
         added << new QAction(tr("Plan a shoot…"), menu);
         connect(added.last(), &QAction::triggered, this, &KivFormatMenu::planRequested);
@@ -61,6 +69,49 @@ bool KivFormatMenu::eventFilter(QObject *watched, QEvent *event)
     menu->setActiveAction(added.value(0));
     menu->popup(at);
     return true;
+}
+
+void KivFormatMenu::chooseVolume()
+{
+    const KivLocalNumbers numbers;
+    QStringList items;
+    QList<double> free;
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        // File systems of no size (/proc, /sys) store nothing.
+        if (!volume.isValid() || !volume.isReady() || volume.bytesTotal() <= 0 ||
+            volume.bytesAvailable() < 0) {
+            continue;
+        }
+        const QString root = kivEscaped(volume.rootPath());
+        const QString name =
+            volume.name().isEmpty() ? root : tr("%1 at %2").arg(kivEscaped(volume.name()), root);
+        free << kivGigabytes(volume.bytesAvailable());
+        items << tr("%1: %2 GB free of %3 GB")
+                     .arg(name, numbers.text(free.last()),
+                          numbers.text(kivGigabytes(volume.bytesTotal())));
+    }
+    QWidget *window = field->window();
+    if (items.isEmpty()) {
+        QMessageBox::information(window, tr("Free Space of a Card"),
+                                 tr("No mounted volume was found."));
+        return;
+    }
+    auto *dialog = new QInputDialog(window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(tr("Free Space of a Card"));
+    dialog->setLabelText(tr("&Volume:"));
+    dialog->setComboBoxItems(items);
+    dialog->setComboBoxEditable(false);
+    connect(dialog, &QInputDialog::textValueSelected, field,
+            [this, items, free](const QString &text) {
+                const qsizetype chosen = items.indexOf(text);
+                if (chosen >= 0) {
+                    field->setFocus();
+                    field->selectAll();
+                    field->insert(KivLocalNumbers().text(free[chosen]));
+                }
+            });
+    dialog->open();
 }
 
 void KivFormatMenu::choose()

@@ -31,11 +31,42 @@ bool isTyped(const KivPlanSource &source)
 
 } // namespace
 
-KivPlanCameraModel::KivPlanCameraModel(QObject *parent) : QAbstractTableModel(parent) {}
+KivPlanCameraModel::KivPlanCameraModel(KivPlanDocument *document, QObject *parent)
+    : QAbstractTableModel(parent), document_(document), units_(document->plan().units),
+      fault_(document->faultPlace()), faultText(document->fault())
+{
+    remember();
+    connect(document, &KivPlanDocument::aboutToInsert, this,
+            [this](int first, int last) { beginInsertRows(QModelIndex(), first, last); });
+    connect(document, &KivPlanDocument::inserted, this, [this] {
+        endInsertRows();
+        remember();
+    });
+    connect(document, &KivPlanDocument::aboutToRemove, this,
+            [this](int first, int last) { beginRemoveRows(QModelIndex(), first, last); });
+    connect(document, &KivPlanDocument::removed, this, [this] {
+        endRemoveRows();
+        remember();
+    });
+    connect(document, &KivPlanDocument::aboutToReset, this, [this] { beginResetModel(); });
+    connect(document, &KivPlanDocument::wasReset, this, [this] {
+        endResetModel();
+        remember();
+    });
+    connect(document, &KivPlanDocument::cameraChanged, this, [this](int row, int first, int last) {
+        emit dataChanged(index(row, first), index(row, last));
+    });
+    connect(document, &KivPlanDocument::settingsChanged, this, [this] {
+        if (std::exchange(units_, document_->plan().units) != units_) {
+            emit headerDataChanged(Qt::Horizontal, 0, Columns - 1);
+        }
+    });
+    connect(document, &KivPlanDocument::answered, this, &KivPlanCameraModel::answered);
+}
 
 int KivPlanCameraModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(rows_.size());
+    return parent.isValid() ? 0 : int(document_->rows().size());
 }
 
 int KivPlanCameraModel::columnCount(const QModelIndex &parent) const
@@ -63,6 +94,8 @@ QString KivPlanCameraModel::header(int column, KivCardUnits units)
         return tr("Cards per day");
     case CardTime:
         return tr("Card time");
+    case Cards:
+        return tr("Cards per body");
     case Gb:
         return gb;
     default:
@@ -99,29 +132,32 @@ QString KivPlanCameraModel::sourceText(const KivPlanSource &source, const KivLoc
 
 QVariant KivPlanCameraModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= rows_.size()) {
+    const QList<KivPlanRow> &rows = document_->rows();
+    if (!index.isValid() || index.row() >= rows.size()) {
         return QVariant();
     }
-    const KivPlanRow &row = rows_[index.row()];
+    const KivPlanRow &row = rows[index.row()];
+    const KivPlanSource &source = row.camera.source;
     const int column = index.column();
-    const bool faulty = index.row() == faultRow && column == faultColumn;
+    const bool faulty = index.row() == fault_.row && column == fault_.cell;
+    const bool measuring = document_->measuring(index.row());
     if (role == Qt::DecorationRole && faulty) {
         return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
     }
     if (role == Qt::TextAlignmentRole && column != Name && column != Bitrate) {
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     }
-    if (role == Qt::ToolTipRole) {
+    if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
         QStringList tip;
         if (faulty) {
-            tip << fault_;
+            tip << document_->fault();
         }
-        if (column == Bitrate) {
-            if (const auto *clips = std::get_if<KivPlanClips>(&row.source.from)) {
+        if (column == Bitrate && role == Qt::ToolTipRole) {
+            if (const auto *clips = std::get_if<KivPlanClips>(&source.from)) {
                 tip << clips->paths.join(QLatin1Char('\n'));
-                tip << (row.measuring ? tr("Measuring clips…") : row.note);
-            } else if (!isTyped(row.source) || row.source.audio) {
-                tip << sourceText(row.source);
+                tip << (measuring ? tr("Measuring clips…") : document_->measuredNote(index.row()));
+            } else if (!isTyped(source) || source.audio) {
+                tip << sourceText(source);
             }
         }
         tip.removeAll(QString());
@@ -132,75 +168,62 @@ QVariant KivPlanCameraModel::data(const QModelIndex &index, int role) const
     }
     switch (column) {
     case Name:
-        return row.name;
+        return row.camera.name;
     case Count:
         return row.count;
     case Time:
         return row.time;
     case Bitrate:
-        if (isTyped(row.source)) {
-            return row.rate;
-        }
-        if (row.measuring && role == Qt::DisplayRole) {
+        if (measuring && role == Qt::DisplayRole) {
             return tr("Measuring clips…");
         }
-        return sourceText(row.source);
+        return isTyped(source) ? row.rate : sourceText(source);
     default:
         break;
     }
-    if (!answer_ || index.row() >= answer_->cameras.size()) {
-        return QString();
+    return figure(index.row(), column);
+}
+
+QString KivPlanCameraModel::figure(int row, int column) const
+{
+    const std::optional<KivPlanCameraAnswer> &c = document_->figures().value(row);
+    if (!c) {
+        return dash(row) ? QStringLiteral("-") : QString();
     }
-    const KivPlanCameraAnswer &c = answer_->cameras[index.row()];
     const KivLocalNumbers numbers;
     switch (column) {
     case Mbps:
-        return numbers.text(c.mbps);
+        return numbers.text(c->mbps);
     case GbPerDay:
-        return numbers.text(c.gbPerDay);
+        return numbers.text(c->gbPerDay);
     case CardsPerDay:
-        return c.cardsPerDay ? numbers.text(*c.cardsPerDay) : QString();
+        return c->cardsPerDay ? numbers.text(*c->cardsPerDay) : QString();
     case CardTime:
-        return c.cardSeconds ? kivTimeText(*c.cardSeconds) : QString();
-    case Gb:
-        return numbers.text(c.gb);
-    default:
-        return QVariant();
+        return c->cardSeconds ? kivTimeText(*c->cardSeconds) : QString();
+    case Cards: {
+        const QList<std::optional<int>> &cards = document_->dayCards();
+        return row < cards.size() && cards[row] ? numbers.text(*cards[row]) : QString();
     }
+    case Gb:
+        return numbers.text(c->gb);
+    default:
+        return QString();
+    }
+}
+
+QStringList KivPlanCameraModel::figures(int row) const
+{
+    QStringList texts;
+    for (int column = Mbps; column <= Gb; ++column) {
+        texts << figure(row, column);
+    }
+    return texts;
 }
 
 bool KivPlanCameraModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (!index.isValid() || role != Qt::EditRole || index.row() >= rows_.size() ||
-        index.column() > Bitrate) {
-        return false;
-    }
-    KivPlanRow &row = rows_[index.row()];
-    const QString text = value.toString();
-    switch (index.column()) {
-    case Name:
-        row.name = text;
-        break;
-    case Count:
-        row.count = text;
-        break;
-    case Time:
-        row.time = text;
-        break;
-    default:
-        // A typed bitrate keeps the audio a typed one had; a format's or
-        // clips' go with them.
-        const std::optional<KivAudio> audio = isTyped(row.source) ? row.source.audio : std::nullopt;
-        row.source = KivPlanSource{KivPlanBitrate{KivLocalNumbers().read(text)}, audio};
-        row.rate = text;
-        row.measured.reset();
-        row.measuring = false;
-        row.note.clear();
-        row.problem.clear();
-        break;
-    }
-    changedRow(index.row());
-    return true;
+    return index.isValid() && role == Qt::EditRole && index.column() <= Bitrate &&
+           document_->setCell(index.row(), index.column(), value.toString());
 }
 
 Qt::ItemFlags KivPlanCameraModel::flags(const QModelIndex &index) const
@@ -217,183 +240,69 @@ QVariant KivPlanCameraModel::headerData(int section, Qt::Orientation orientation
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
+bool KivPlanCameraModel::insertRows(int row, int count, const QModelIndex &parent)
+{
+    if (parent.isValid() || count < 1 || count > kivPlanMaxCameras) {
+        return false;
+    }
+    QList<KivPlanRow> added;
+    for (int i = 0; i < count; ++i) {
+        added << KivPlanDocument::newCamera(KivPlanDocument::cameraName(row + i, QString()),
+                                            document_->folder());
+    }
+    return document_->insertCameras(row, added);
+}
+
 bool KivPlanCameraModel::removeRows(int row, int count, const QModelIndex &parent)
 {
-    if (parent.isValid() || row < 0 || count < 1 || row + count > rows_.size()) {
-        return false;
-    }
-    beginRemoveRows(parent, row, row + count - 1);
-    rows_.remove(row, count);
-    answer_.reset();
-    faultRow = -1;
-    endRemoveRows();
-    emit edited();
-    return true;
+    return !parent.isValid() && document_->removeCameras(row, count);
 }
 
-int KivPlanCameraModel::rowOf(int id) const
+void KivPlanCameraModel::answered()
 {
-    for (qsizetype i = 0; i < rows_.size(); ++i) {
-        if (rows_[i].id == id) {
-            return int(i);
-        }
-    }
-    return -1;
-}
-
-void KivPlanCameraModel::setRows(const QList<KivPlanRow> &rows)
-{
-    beginResetModel();
-    rows_ = rows;
-    for (KivPlanRow &row : rows_) {
-        row.id = nextId++;
-    }
-    answer_.reset();
-    faultRow = -1;
-    endResetModel();
-    emit edited();
-}
-
-int KivPlanCameraModel::insertCamera(int at, KivPlanRow row)
-{
-    at = std::clamp(at, 0, int(rows_.size()));
-    row.id = nextId++;
-    beginInsertRows(QModelIndex(), at, at);
-    rows_.insert(at, row);
-    answer_.reset();
-    faultRow = -1;
-    endInsertRows();
-    emit edited();
-    return row.id;
-}
-
-void KivPlanCameraModel::setSource(int row, const KivPlanSource &source)
-{
-    if (row < 0 || row >= rows_.size()) {
-        return;
-    }
-    KivPlanRow &r = rows_[row];
-    r.source = source;
-    r.rate = isTyped(source) ? KivLocalNumbers().text(*kivPlanTypedMbps(source)) : QString();
-    r.measured.reset();
-    r.measuring = false;
-    r.note.clear();
-    r.problem.clear();
-    changedRow(row);
-}
-
-void KivPlanCameraModel::setMeasuring(int id, bool measuring)
-{
-    const int row = rowOf(id);
-    if (row >= 0) {
-        rows_[row].measuring = measuring;
-        changedMeasuring(row);
-    }
-}
-
-void KivPlanCameraModel::setMeasured(int id, const QStringList &paths, double mbps,
-                                     const QString &note)
-{
-    const int row = rowOf(id);
-    if (row < 0) {
-        return;
-    }
-    const auto *clips = std::get_if<KivPlanClips>(&rows_[row].source.from);
-    const bool same = clips != nullptr && clips->paths == paths;
-    KivPlanRow &r = rows_[row];
-    r.source = KivPlanSource{KivPlanClips{paths}, std::nullopt};
-    r.rate.clear();
-    r.measured = mbps;
-    r.measuring = false;
-    r.note = note;
-    r.problem.clear();
-    if (same) {
-        changedMeasuring(row);
-    } else {
-        changedRow(row);
-    }
-}
-
-void KivPlanCameraModel::setUnmeasured(int id, const QString &problem)
-{
-    const int row = rowOf(id);
-    if (row >= 0) {
-        rows_[row].measured.reset();
-        rows_[row].measuring = false;
-        rows_[row].problem = problem;
-        changedMeasuring(row);
-    }
-}
-
-void KivPlanCameraModel::moveClipsTo(const QString &folder)
-{
-    for (KivPlanRow &row : rows_) {
-        if (auto *clips = std::get_if<KivPlanClips>(&row.source.from)) {
-            if (QDir(row.folder) != QDir(folder)) {
-                clips->paths = kivPlanClipPaths(*clips, row.folder);
+    const int rows = rowCount();
+    shown.resize(rows);
+    for (int row = 0; row < rows; ++row) {
+        const QStringList now = figures(row);
+        const QStringList before = shown.value(row);
+        // Each run of figures that reads otherwise, and no other.
+        for (int column = 0; column < now.size();) {
+            if (now[column] == before.value(column)) {
+                ++column;
+                continue;
             }
+            const int first = column;
+            while (column < now.size() && now[column] != before.value(column)) {
+                ++column;
+            }
+            emit dataChanged(index(row, Mbps + first), index(row, Mbps + column - 1));
         }
-        row.folder = folder;
+        shown[row] = now;
+    }
+    const KivPlanDocument::Place before = std::exchange(fault_, document_->faultPlace());
+    const QString text = std::exchange(faultText, document_->fault());
+    const bool moved = before.row != fault_.row || before.cell != fault_.cell;
+    if (moved && before.row >= 0 && before.row < rows) {
+        emit dataChanged(index(before.row, before.cell), index(before.row, before.cell));
+    }
+    if ((moved || text != faultText) && fault_.row >= 0 && fault_.row < rows) {
+        emit dataChanged(index(fault_.row, fault_.cell), index(fault_.row, fault_.cell));
     }
 }
 
-void KivPlanCameraModel::setUnits(KivCardUnits units)
+bool KivPlanCameraModel::dash(int row) const
 {
-    units_ = units;
-    emit headerDataChanged(Qt::Horizontal, 0, Columns - 1);
+    return !document_->figures().value(row) && document_->unfinished(row) &&
+           !document_->planFault();
 }
 
-void KivPlanCameraModel::setAnswer(const std::optional<KivPlanAnswer> &answer)
+void KivPlanCameraModel::remember()
 {
-    answer_ = answer;
-    if (!rows_.isEmpty()) {
-        emit dataChanged(index(0, Mbps), index(int(rows_.size()) - 1, Gb));
+    // Called as rows come and go, before the figures are worked out again.
+    shown.clear();
+    for (int row = 0; row < rowCount(); ++row) {
+        shown << figures(row);
     }
-}
-
-void KivPlanCameraModel::setFault(int row, int column, const QString &fault)
-{
-    // Whole rows change, so that a view does not set an open editor's text
-    // again (as it does for a single cell), which would move its cursor.
-    const int before = faultRow;
-    faultRow = row >= 0 && row < rows_.size() ? row : -1;
-    faultColumn = column;
-    fault_ = fault;
-    for (const int changed : {before, faultRow}) {
-        if (changed >= 0 && changed < rows_.size()) {
-            emit dataChanged(index(changed, 0), index(changed, Columns - 1));
-        }
-    }
-}
-
-bool KivPlanCameraModel::camera(int row, const QString &place, KivPlanCamera &camera,
-                                QString &error) const
-{
-    const KivPlanRow &r = rows_[row];
-    camera.name = r.name;
-    const QString count = r.count.trimmed();
-    bool whole = false;
-    const int n = count.toInt(&whole);
-    camera.count = count.isEmpty() ? 1 : whole ? n : 0;
-    camera.source = r.source;
-    QString problem;
-    const std::optional<std::uint32_t> seconds = kivReadTime(r.time, problem);
-    if (!seconds) {
-        error = place + QStringLiteral(".time_per_day: ") + problem;
-        return false;
-    }
-    camera.secondsPerDay = *seconds;
-    return true;
-}
-
-void KivPlanCameraModel::changedRow(int row)
-{
-    emit dataChanged(index(row, 0), index(row, Columns - 1));
-    emit edited();
-}
-
-void KivPlanCameraModel::changedMeasuring(int row)
-{
-    emit dataChanged(index(row, 0), index(row, Columns - 1));
-    emit measuringChanged();
+    fault_ = document_->faultPlace();
+    faultText = document_->fault();
 }

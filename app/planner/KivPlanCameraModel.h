@@ -1,40 +1,24 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-// The planner's table of cameras: what each camera is as typed (name, count,
-// time per day, bitrate) and where its rate comes from (a typed figure, a
-// recording format, measured clips), then its answer (Mbit/s, GB a day,
-// cards a day, the time one card holds, GB). The texts stay as typed, so
-// that a fault in one is shown, not lost; a figure read from a plan file is
-// kept exact until it is typed over.
+// The planner's table of cameras over the plan document: what each camera
+// is as typed (name, count, time per day, bitrate: typed, a recording
+// format or measured clips), then its figures (Mbit/s, GB a day, cards a
+// day, the time one card holds, with a day length the cards each body
+// carries, GB), "-" for an unfinished camera's. Edits
+// go to the document (and so on its undo stack); each change the document
+// makes is signalled for exactly the cells it changes.
 #pragma once
 
 #include "calc/KivTyped.h"
 #include "plan/KivPlan.h"
 #include "plan/KivPlanAnswer.h"
 
+#include "KivPlanDocument.h"
+
 #include <QAbstractTableModel>
 
 #include <optional>
-
-// One camera as the planner holds it.
-struct KivPlanRow
-{
-    QString name;
-    QString count = QStringLiteral("1");
-    QString time;         // H:M:S as typed
-    QString rate;         // a typed bitrate as typed (Mbit/s)
-    KivPlanSource source; // always the camera's source; a typed one as read from `rate`
-    QString folder;       // the folder relative clips are relative to
-
-    // Measured clips: the rate, what was measured, or why not.
-    std::optional<double> measured;
-    QString note;
-    QString problem;
-    bool measuring = false;
-
-    int id = 0; // set by the model, the same while the row lives
-};
 
 class KivPlanCameraModel : public QAbstractTableModel
 {
@@ -51,11 +35,12 @@ public:
         GbPerDay,
         CardsPerDay,
         CardTime,
+        Cards,
         Gb,
         Columns
     };
 
-    explicit KivPlanCameraModel(QObject *parent = nullptr);
+    explicit KivPlanCameraModel(KivPlanDocument *document, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -64,6 +49,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    // New cameras, named by their row, as the document makes them.
+    bool insertRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
     bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
 
     // A column's header in the plan's units ("GB per day", "GiB").
@@ -74,51 +61,23 @@ public:
     static QString sourceText(const KivPlanSource &source,
                               const KivLocalNumbers &numbers = KivLocalNumbers());
 
-    const QList<KivPlanRow> &rows() const { return rows_; }
-    // The row of the camera with `id`, or -1 once it is gone.
-    int rowOf(int id) const;
-
-    void setRows(const QList<KivPlanRow> &rows);
-    // Inserts `row` at `at` and returns its id.
-    int insertCamera(int at, KivPlanRow row);
-    // Gives the camera at `row` another source (a format chosen, clips
-    // measured): its typed text goes.
-    void setSource(int row, const KivPlanSource &source);
-    // The measuring of the clips of the camera `id`: started (or stopped, as
-    // it was), done with a rate and the paths measured (its source becomes
-    // those clips), or failed for `problem`. A camera gone is passed over.
-    void setMeasuring(int id, bool measuring);
-    void setMeasured(int id, const QStringList &paths, double mbps, const QString &note);
-    void setUnmeasured(int id, const QString &problem);
-    // Makes relative clip paths that `folder` does not hold absolute.
-    void moveClipsTo(const QString &folder);
-
-    void setUnits(KivCardUnits units);
-    // The answer shown beside the cameras, or none while the plan is faulty.
-    void setAnswer(const std::optional<KivPlanAnswer> &answer);
-    // Marks the cell that holds the fault, or none for a row of -1.
-    void setFault(int row, int column, const QString &fault);
-
-    // The camera of `row` as the plan takes it. A count that is no whole
-    // number reads as 0 and an empty one as 1, so that kivCheckPlan names the
-    // fault; a time that cannot be read gives `error` after `place` and false.
-    bool camera(int row, const QString &place, KivPlanCamera &camera, QString &error) const;
-
-signals:
-    // Anything of the plan changed (not the answer shown).
-    void edited();
-    // A camera's clips were measured, or not; the plan is as it was.
-    void measuringChanged();
+    KivPlanDocument *document() const { return document_; }
 
 private:
-    void changedRow(int row);
-    void changedMeasuring(int row);
+    void answered();
+    void remember();
+    // Whether the camera at `row` shows "-" for its figures: unfinished, in
+    // a plan without a fault.
+    bool dash(int row) const;
+    // The figure in `column` of the camera at `row` as shown; all of them.
+    QString figure(int row, int column) const;
+    QStringList figures(int row) const;
 
-    QList<KivPlanRow> rows_;
-    int nextId = 1;
-    KivCardUnits units_ = KivCardUnits::Kiv;
-    std::optional<KivPlanAnswer> answer_;
-    int faultRow = -1;
-    int faultColumn = 0;
-    QString fault_;
+    KivPlanDocument *document_;
+    KivCardUnits units_;
+    // What the figure columns and the fault mark showed, so that only the
+    // cells that change are signalled.
+    QList<QStringList> shown;
+    KivPlanDocument::Place fault_;
+    QString faultText;
 };

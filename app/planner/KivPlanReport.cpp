@@ -75,15 +75,31 @@ QString KivPlanReport::label(Total total, KivCardUnits units)
         return tr("Drives");
     case Offload:
         return tr("Offload per day");
+    case CardsToRent:
+        return tr("Cards to rent");
+    case OffloadDone:
+        return tr("Offload done");
+    case DayWarning:
+        return tr("Warning");
     case Totals:
         break;
     }
     return QString();
 }
 
-QString KivPlanReport::value(Total total, const KivPlanAnswer &answer,
+QString KivPlanReport::warning(KivPlanDayWarning warning)
+{
+    switch (warning) {
+    case KivPlanDayWarning::OffloadPastNextDay:
+        break;
+    }
+    return tr("the offload does not finish before the next day");
+}
+
+QString KivPlanReport::value(Total total, const KivPlan &plan, const KivPlanAnswer &answer,
                              const std::function<QString(double)> &number)
 {
+    const std::optional<KivPlanDay> &day = answer.day;
     switch (total) {
     case PerDay:
         return number(answer.gbPerDay);
@@ -99,6 +115,22 @@ QString KivPlanReport::value(Total total, const KivPlanAnswer &answer,
         return answer.drives ? number(*answer.drives) : QString();
     case Offload:
         return answer.offloadSeconds ? kivTimeText(*answer.offloadSeconds) : QString();
+    case CardsToRent:
+        return day ? number(double(day->cardsTotal)) : QString();
+    case OffloadDone:
+        return day ? tr("%1 (%2 after wrap), %3, %4")
+                         .arg(kivTimeText(day->offloadDone), kivTimeText(day->afterWrap),
+                              plan.readers == 1 ? tr("1 reader")
+                                                : tr("%1 readers").arg(plan.readers),
+                              plan.verify ? tr("verified") : tr("not verified"))
+                   : QString();
+    case DayWarning: {
+        QStringList words;
+        for (const KivPlanDayWarning w : day ? day->warnings : QList<KivPlanDayWarning>()) {
+            words << warning(w);
+        }
+        return words.join(QLatin1Char('\n'));
+    }
     case Totals:
         break;
     }
@@ -118,12 +150,13 @@ QList<QStringList> KivPlanReport::table(const KivPlan &plan, const KivPlanAnswer
         const KivPlanCameraAnswer &c = answer.cameras[i];
         lines << QStringList{camera.name,
                              QString::number(camera.count),
-                             kivTimeText(camera.secondsPerDay),
+                             kivTimeText(camera.secondsPerDay.value_or(0)),
                              QString(),
                              number(c.mbps),
                              number(c.gbPerDay),
                              c.cardsPerDay ? number(*c.cardsPerDay) : QString(),
                              c.cardSeconds ? kivTimeText(*c.cardSeconds) : QString(),
+                             answer.day ? number(answer.day->cards.value(i)) : QString(),
                              number(c.gb)};
     }
     return lines;
@@ -143,7 +176,7 @@ QByteArray KivPlanReport::csv(const KivPlan &plan, const KivPlanAnswer &answer)
     }
     out += QStringLiteral("\r\n");
     for (int t = 0; t < Totals; ++t) {
-        const QString v = value(Total(t), answer, exact);
+        const QString v = value(Total(t), plan, answer, exact);
         if (!v.isEmpty()) {
             out += line({label(Total(t), plan.units), v});
         }
@@ -264,7 +297,7 @@ bool KivPlanReport::pdf(const QString &path, const QString &title, const KivPlan
             labels = std::max(labels, boldMetrics.horizontalAdvance(label(Total(t), plan.units)));
         }
         for (int t = 0; t < totals; ++t) {
-            const QString v = value(Total(t), answer, number);
+            const QString v = value(Total(t), plan, answer, number);
             if (v.isEmpty()) {
                 continue;
             }

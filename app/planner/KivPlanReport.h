@@ -35,6 +35,9 @@ public:
         All,
         Drives,
         Offload,
+        CardsToRent, // the totals of the day on set, with a day length
+        OffloadDone,
+        DayWarning,
         Totals
     };
 
@@ -44,9 +47,13 @@ public:
     // The label of a total in the plan's units: "GB per day", "GiB in all".
     static QString label(Total total, KivCardUnits units);
     // The value of a total written with `number`, or empty where the plan
-    // asks for none (no proxy, drive size or offload speed).
-    static QString value(Total total, const KivPlanAnswer &answer,
+    // asks for none (no proxy, drive size, offload speed, day length or
+    // warning of the day). The offload done says when after wrap, with how
+    // many readers and whether verified.
+    static QString value(Total total, const KivPlan &plan, const KivPlanAnswer &answer,
                          const std::function<QString(double)> &number);
+    // A warning of the day in the user's language.
+    static QString warning(KivPlanDayWarning warning);
 
     // The CSV file: a header line, a line a camera (name, count, time per
     // day, the rate's source, then the answer's figures), an empty line and

@@ -1,42 +1,63 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-// The planner's fields and answer: the plan read from what is typed, each
-// rate resolved as kivfilesize resolves it, the answer or the fault shown.
+// The planner's fields and answer: what is typed goes to the document, and
+// its settings, answer and fault are shown.
 #include "app/KivPlanner.h"
 #include "ui_KivPlanner.h"
 
 #include "KivPlanCameraModel.h"
+#include "KivPlanDocument.h"
 #include "KivPlanReport.h"
 #include "app/KivClipChild.h"
 #include "calc/KivDisplay.h"
-#include "catalogue/KivFormatLoad.h"
 
+#include <QAccessible>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QRegularExpression>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QUndoStack>
+#include <QWindow>
 
 namespace {
 
 // Commits a cell as it is typed, so that the totals follow each key, and
 // only a cell that was typed in: a format's or clips' cell opened and closed
-// keeps its source.
+// keeps its source. Escape takes back what was typed.
 class TypingDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    TypingDelegate(KivPlanDocument *document, QObject *filter, QObject *parent)
+        : QStyledItemDelegate(parent), document(document), filter(filter)
+    {
+        connect(this, &QAbstractItemDelegate::closeEditor, this,
+                [document](QWidget *, QAbstractItemDelegate::EndEditHint hint) {
+                    if (hint == QAbstractItemDelegate::RevertModelCache) {
+                        document->cancelTyping();
+                    } else {
+                        document->endTyping();
+                    }
+                });
+    }
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override
     {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        document->endTyping();
         if (auto *line = qobject_cast<QLineEdit *>(editor)) {
             line->setAccessibleName(
                 index.model()->headerData(index.column(), Qt::Horizontal).toString());
+            line->installEventFilter(filter);
             auto *self = const_cast<TypingDelegate *>(this);
             connect(line, &QLineEdit::textEdited, self,
                     [self, line] { emit self->commitData(line); });
@@ -62,26 +83,34 @@ public:
             QStyledItemDelegate::setModelData(editor, model, index);
         }
     }
-};
 
-// A whole number as typed: 1 where empty, and 0, which no plan takes, where
-// it is none.
-int whole(const QString &text)
-{
-    bool ok = false;
-    const int n = text.trimmed().toInt(&ok);
-    return text.trimmed().isEmpty() ? 1 : ok ? n : 0;
-}
+private:
+    KivPlanDocument *document;
+    QObject *filter;
+};
 
 } // namespace
 
 KivPlanner::KivPlanner(QWidget *parent)
-    : QMainWindow(parent), model(new KivPlanCameraModel(this)), clips(new KivClipChild(this))
+    : QMainWindow(parent), document(new KivPlanDocument(this)),
+      model(new KivPlanCameraModel(document, this)), clips(new KivClipChild(this))
 {
     ui = std::make_unique<Ui::KivPlannerClass>();
     ui->setupUi(this);
+    // At any font the window fits the screen and its contents scroll.
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidget(takeCentralWidget());
+    setCentralWidget(scroll);
+    // The form lists the units in KIV_CARD_UNITS' order; the rest asks the item.
+    for (int i = 0; i < ui->units->count() && i < int(std::size(KIV_CARD_UNITS)); ++i) {
+        ui->units->setItemData(i, int(KIV_CARD_UNITS[i].units));
+    }
     ui->cameras->setModel(model);
-    ui->cameras->setItemDelegate(new TypingDelegate(ui->cameras));
+    ui->cameras->setItemDelegate(new TypingDelegate(document, this, ui->cameras));
     ui->cameras->verticalHeader()->hide();
     ui->cameras->horizontalHeader()->setStretchLastSection(true);
     ui->cameras->horizontalHeader()->setDefaultSectionSize(90);
@@ -102,83 +131,78 @@ KivPlanner::KivPlanner(QWidget *parent)
     connect(ui->removeCamera, &QPushButton::clicked, ui->actionRemoveCamera, &QAction::trigger);
     connect(ui->chooseFormat, &QPushButton::clicked, ui->actionChooseFormat, &QAction::trigger);
 
+    auto *editMenu = new QMenu(tr("&Edit"), this);
+    editMenu->setObjectName(QStringLiteral("editMenu"));
+    QUndoStack *stack = document->undoStack();
+    QAction *undo = stack->createUndoAction(this, tr("&Undo"));
+    QAction *redo = stack->createRedoAction(this, tr("&Redo"));
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    undo->setShortcut(QKeySequence::Undo);
+    redo->setShortcut(QKeySequence::Redo);
+    editMenu->addAction(undo);
+    editMenu->addAction(redo);
+    menuBar()->insertMenu(ui->cameraMenu->menuAction(), editMenu);
+    connect(stack, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
+
+    fields = {ui->days,  ui->copies,    ui->cardSize, ui->driveSize, ui->offload,
+              ui->proxy, ui->dayLength, ui->handoff,  ui->readers};
     const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    for (QLineEdit *field :
-         {ui->days, ui->copies, ui->cardSize, ui->driveSize, ui->offload, ui->proxy}) {
+    for (int f = 0; f < KivPlanSettings::Fields; ++f) {
+        QLineEdit *field = fields[f];
         QAction *mark = field->addAction(warning, QLineEdit::TrailingPosition);
         mark->setVisible(false);
-        marks.insert(field, mark);
-        if (field != ui->proxy) {
-            connect(field, &QLineEdit::textEdited, this, [this, field] {
-                exact.remove(field);
-                edited();
-            });
-        }
+        marks << mark;
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textEdited, this, [this, f](const QString &text) {
+            document->setField(KivPlanSettings::Field(f), text);
+        });
+        connect(field, &QLineEdit::editingFinished, document, &KivPlanDocument::endTyping);
     }
-    connect(ui->proxy, &QLineEdit::textEdited, this, [this](const QString &text) {
-        // A typed proxy keeps the audio a typed one had; a format's goes.
-        const std::optional<KivAudio> audio =
-            proxy && kivPlanTypedMbps(*proxy) ? proxy->audio : std::nullopt;
-        proxy.reset();
-        if (!text.trimmed().isEmpty()) {
-            proxy = KivPlanSource{KivPlanBitrate{KivLocalNumbers().read(text)}, audio};
+    connect(ui->verify, &QCheckBox::toggled, this, [this](bool verify) {
+        if (verify != document->plan().verify) {
+            document->setVerify(verify);
         }
-        ui->proxy->setToolTip(QString());
-        edited();
     });
-    connect(model, &KivPlanCameraModel::edited, this, &KivPlanner::edited);
-    connect(model, &KivPlanCameraModel::measuringChanged, this, &KivPlanner::recompute);
+    connect(document, &KivPlanDocument::settingsChanged, this, &KivPlanner::showSettings);
+    connect(document, &KivPlanDocument::answered, this, &KivPlanner::showAnswer);
     connect(clips, &KivClipChild::measured, this, &KivPlanner::measured);
     connect(clips, &KivClipChild::failed, this, [this](const QString &why) { unmeasured(why); });
     connect(clips, &KivClipChild::canceled, this,
             [this] { unmeasured(tr("measuring was cancelled"), true); });
     on_actionNew_triggered();
+    // The first field has the focus, framed as after a Tab (see eventFilter).
+    ui->units->installEventFilter(this);
+    ui->units->setFocus(Qt::TabFocusReason);
 }
 
 KivPlanner::~KivPlanner() = default;
 
 void KivPlanner::setPlan(const KivPlan &plan, const QString &path)
 {
+    QList<KivPlanRow> rows;
+    const QString folder = path.isEmpty() ? QDir::currentPath() : QFileInfo(path).absolutePath();
+    for (const KivPlanCamera &camera : plan.cameras) {
+        rows << KivPlanDocument::row(camera, folder);
+    }
+    showPlan(KivPlanDocument::settingsOf(plan), rows, path);
+}
+
+void KivPlanner::showPlan(const KivPlanSettings &settings, const QList<KivPlanRow> &rows,
+                          const QString &path)
+{
     clips->cancel();
     waiting.clear();
     current.reset();
     const QString folder = path.isEmpty() ? QDir::currentPath() : QFileInfo(path).absolutePath();
-    {
-        const QSignalBlocker blocker(ui->units);
-        ui->units->setCurrentIndex(int(plan.units));
-    }
-    model->setUnits(plan.units);
-    ui->days->setText(QString::number(plan.days));
-    ui->copies->setText(QString::number(plan.copies));
-    setTypedField(ui->cardSize, plan.cardSize);
-    setTypedField(ui->driveSize, plan.driveSize);
-    setTypedField(ui->offload, plan.offloadMbytesPerSec);
-    proxy = plan.proxy;
-    const std::optional<double> typedProxy = proxy ? kivPlanTypedMbps(*proxy) : std::nullopt;
-    ui->proxy->setText(typedProxy ? KivLocalNumbers().text(*typedProxy)
-                       : proxy    ? KivPlanCameraModel::sourceText(*proxy)
-                                  : QString());
-    ui->proxy->setToolTip(proxy && (!typedProxy || proxy->audio)
-                              ? KivPlanCameraModel::sourceText(*proxy)
-                              : QString());
-    QList<KivPlanRow> rows;
-    for (const KivPlanCamera &camera : plan.cameras) {
-        KivPlanRow row;
-        row.name = camera.name;
-        row.count = QString::number(camera.count);
-        row.time = kivTimeText(camera.secondsPerDay);
-        const std::optional<double> typed = kivPlanTypedMbps(camera.source);
-        row.rate = typed ? KivLocalNumbers().text(*typed) : QString();
-        row.source = camera.source;
-        row.folder = folder;
-        rows << row;
-    }
-    model->setRows(rows);
+    document->setFolder(folder);
+    document->reset(settings, rows);
     this->path = path;
-    for (const KivPlanRow &row : model->rows()) {
-        if (const auto *paths = std::get_if<KivPlanClips>(&row.source.from)) {
+    for (const KivPlanRow &row : document->rows()) {
+        if (const auto *paths = std::get_if<KivPlanClips>(&row.camera.source.from)) {
             QList<QUrl> urls;
-            for (const QString &clip : kivPlanClipPaths(*paths, folder)) {
+            for (const QString &clip : kivPlanClipPaths(*paths, row.folder)) {
                 const QUrl url(clip);
                 urls << (url.scheme().size() > 1 ? url : QUrl::fromLocalFile(clip));
             }
@@ -188,7 +212,6 @@ void KivPlanner::setPlan(const KivPlan &plan, const QString &path)
     if (model->rowCount() > 0) {
         ui->cameras->setCurrentIndex(model->index(0, 0));
     }
-    recompute();
     setWindowModified(false);
     setWindowTitle(title());
 }
@@ -196,200 +219,180 @@ void KivPlanner::setPlan(const KivPlan &plan, const QString &path)
 void KivPlanner::seed(std::optional<double> mbps, std::optional<std::uint32_t> seconds,
                       std::optional<double> cardSize)
 {
-    if (mbps) {
-        model->setData(model->index(0, KivPlanCameraModel::Bitrate), KivLocalNumbers().text(*mbps));
+    KivPlanSettings settings = document->settings();
+    QList<KivPlanRow> rows = document->rows();
+    const KivLocalNumbers numbers;
+    if (!rows.isEmpty() && mbps) {
+        rows[0].camera.source = KivPlanSource{KivPlanBitrate{*mbps}, {}};
+        rows[0].rate = numbers.text(*mbps);
     }
-    if (seconds) {
-        model->setData(model->index(0, KivPlanCameraModel::Time), kivTimeText(*seconds));
+    if (!rows.isEmpty() && seconds) {
+        rows[0].camera.secondsPerDay = *seconds;
+        rows[0].time = kivTimeText(*seconds);
+        rows[0].timeProblem.clear();
     }
     if (cardSize) {
-        ui->cardSize->setText(KivLocalNumbers().text(*cardSize));
+        settings.plan.cardSize = cardSize;
+        settings.texts[KivPlanSettings::CardSize] = numbers.text(*cardSize);
     }
-    recompute();
-    setWindowModified(false);
+    showPlan(settings, rows, path);
 }
 
 std::optional<KivPlan> KivPlanner::plan(QString *fault) const
 {
-    KivPlan p;
-    p.units = KIV_CARD_UNITS[std::clamp(ui->units->currentIndex(), 0, 2)].units;
-    p.days = whole(ui->days->text());
-    p.copies = whole(ui->copies->text());
-    p.cardSize = fieldValue(ui->cardSize);
-    p.driveSize = fieldValue(ui->driveSize);
-    p.offloadMbytesPerSec = fieldValue(ui->offload);
-    p.proxy = proxy;
-    QString timeFault;
-    for (int i = 0; i < model->rowCount(); ++i) {
-        KivPlanCamera camera;
-        QString error;
-        if (!model->camera(i, kivPlanCameraPlace(i), camera, error) && timeFault.isEmpty()) {
-            timeFault = error;
-        }
-        p.cameras << camera;
-    }
     QString error;
-    if (!kivCheckPlan(p, error) || !(error = timeFault).isEmpty()) {
+    if (!document->readable(error)) {
         if (fault != nullptr) {
             *fault = error;
         }
         return std::nullopt;
     }
-    return p;
+    return document->plan();
 }
 
-void KivPlanner::setTypedField(QLineEdit *field, std::optional<double> value)
+const std::optional<KivPlanAnswer> &KivPlanner::answer() const
 {
-    field->setText(value ? KivLocalNumbers().text(*value) : QString());
-    if (value) {
-        exact.insert(field, *value);
-    } else {
-        exact.remove(field);
+    return document->answer();
+}
+
+QString KivPlanner::fault() const
+{
+    return document->fault();
+}
+
+KivCardUnits KivPlanner::units() const
+{
+    return document->plan().units;
+}
+
+void KivPlanner::on_units_currentIndexChanged(int index)
+{
+    const QVariant units = ui->units->itemData(index);
+    if (units.isValid()) {
+        document->setUnits(KivCardUnits(units.toInt()));
     }
 }
 
-std::optional<double> KivPlanner::fieldValue(QLineEdit *field) const
+void KivPlanner::showEvent(QShowEvent *event)
 {
-    if (exact.contains(field)) {
-        return exact.value(field);
+    // Shown the first time, the window's frame is known: window and frame
+    // fit the screen, the contents at their size where they can.
+    if (!fitted && windowHandle() != nullptr) {
+        fitted = true;
+        const auto *scroll = static_cast<QScrollArea *>(centralWidget());
+        const QSize bars = QSize(1, 1) * style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const QSize wanted = size() - scroll->size() + scroll->widget()->sizeHint() + bars;
+        const QMargins frame = windowHandle()->frameMargins();
+        const QSize margins(frame.left() + frame.right(), frame.top() + frame.bottom());
+        const QRect screen = windowHandle()->screen()->availableGeometry();
+        resize(wanted.boundedTo(screen.size() - margins));
+        // A top-level window moves by its frame.
+        const QSize outer = size() + margins;
+        move(std::clamp(x(), screen.left(),
+                        std::max(screen.left(), screen.right() + 1 - outer.width())),
+             std::clamp(y(), screen.top(),
+                        std::max(screen.top(), screen.bottom() + 1 - outer.height())));
     }
-    const QString text = field->text().trimmed();
-    return text.isEmpty() ? std::nullopt : std::optional<double>(KivLocalNumbers().read(text));
+    QMainWindow::showEvent(event);
 }
 
-void KivPlanner::on_units_currentIndexChanged(int)
+bool KivPlanner::eventFilter(QObject *watched, QEvent *event)
 {
-    model->setUnits(KIV_CARD_UNITS[std::clamp(ui->units->currentIndex(), 0, 2)].units);
-    edited();
-}
-
-void KivPlanner::edited()
-{
-    setWindowModified(true);
-    recompute();
-}
-
-const KivFormatCatalogue &KivPlanner::catalogue()
-{
-    if (!formats) {
-        formats = kivLoadFormats().catalogue;
-    }
-    return *formats;
-}
-
-bool KivPlanner::rates(const KivPlan &plan, QList<double> &cameras,
-                       std::optional<double> &proxyRate, QString &error)
-{
-    // As kivfilesize resolves them: the proxy first, then each camera.
-    const auto rate = [&](const KivPlanSource &source, const QString &place,
-                          const KivPlanRow *row) -> std::optional<double> {
-        if (const std::optional<double> typed = kivPlanTypedMbps(source)) {
-            return kivPlanWithAudio(source, *typed);
+    // Undo and redo are the plan's, not a field's own.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+            event->ignore();
+            return true;
         }
-        if (std::holds_alternative<KivPlanClips>(source.from)) {
-            if (row != nullptr && row->measured) {
-                return row->measured;
-            }
-            // Empty while the clips are measured: no fault, but no answer yet.
-            error = row == nullptr || row->measuring || row->problem.isEmpty()
-                        ? QString()
-                        : place + QStringLiteral(".clips: ") + row->problem;
-            return std::nullopt;
-        }
-        const std::optional<KivFormatChoice> choice =
-            kivPlanChooseFormat(catalogue(), source, place, error);
-        return choice ? std::optional<double>(kivPlanWithAudio(source, choice->rate.mbps))
-                      : std::nullopt;
-    };
-    if (plan.proxy && !(proxyRate = rate(*plan.proxy, kivPlanProxyPlace(), nullptr))) {
-        return false;
     }
-    for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
-        const std::optional<double> mbps =
-            rate(plan.cameras[i].source, kivPlanCameraPlace(i), &model->rows()[i]);
-        if (!mbps) {
-            if (error.isEmpty()) {
-                error = tr("Measuring the clips of %1…").arg(kivQuoted(plan.cameras[i].name));
-            }
-            return false;
-        }
-        cameras << *mbps;
+    if (watched == ui->cameras->viewport()) {
+        return dropOnRows(event);
     }
-    return true;
+    // Activating the window gives the focus back without the frame a Tab
+    // shows; keyboard users need to see where they are.
+    if (watched == ui->units && event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent *>(event)->reason() == Qt::ActiveWindowFocusReason) {
+        setAttribute(Qt::WA_KeyboardFocusChange);
+        ui->units->update();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
-void KivPlanner::recompute()
+// The fields show the document's settings; a field being typed in already
+// shows its text, and keeps its cursor.
+void KivPlanner::showSettings()
 {
-    answer_.reset();
-    QString error;
-    const std::optional<KivPlan> p = plan(&error);
-    QList<double> cameraRates;
-    std::optional<double> proxyRate;
-    KivPlanAnswer answer;
-    if (p && rates(*p, cameraRates, proxyRate, error) &&
-        kivPlanAnswer(*p, cameraRates, proxyRate, answer, error)) {
-        answer_ = answer;
-        error.clear();
+    const KivPlanSettings &settings = document->settings();
+    for (int f = 0; f < KivPlanSettings::Fields; ++f) {
+        if (fields[f]->text() != settings.texts[f]) {
+            fields[f]->setText(settings.texts[f]);
+        }
     }
-    model->setAnswer(answer_);
-    const KivCardUnits units = KIV_CARD_UNITS[std::clamp(ui->units->currentIndex(), 0, 2)].units;
-    const QString gb = KivPlanReport::unit(units);
+    const std::optional<KivPlanSource> &proxy = settings.plan.proxy;
+    ui->proxy->setToolTip(proxy && (!kivPlanTypedMbps(*proxy) || proxy->audio)
+                              ? KivPlanCameraModel::sourceText(*proxy)
+                              : QString());
+    if (ui->verify->isChecked() != settings.plan.verify) {
+        const QSignalBlocker blocker(ui->verify);
+        ui->verify->setChecked(settings.plan.verify);
+    }
+    const int at = ui->units->findData(int(settings.plan.units));
+    if (at >= 0 && at != ui->units->currentIndex()) {
+        const QSignalBlocker blocker(ui->units);
+        ui->units->setCurrentIndex(at);
+    }
+}
+
+void KivPlanner::showAnswer()
+{
+    const std::optional<KivPlanAnswer> &totals = document->totals();
+    const QString gb = KivPlanReport::unit(units());
     ui->cardSizeUnit->setText(gb);
     ui->driveSizeUnit->setText(gb);
-    QLabel *const labels[] = {ui->perDayLabel,     ui->shootLabel, ui->withCopiesLabel,
-                              ui->proxyGbLabel,    ui->totalLabel, ui->drivesLabel,
-                              ui->offloadTimeLabel};
-    QLabel *const values[] = {ui->perDay, ui->shoot,  ui->withCopies, ui->proxyGb,
-                              ui->total,  ui->drives, ui->offloadTime};
+    QLabel *const labels[] = {ui->perDayLabel,      ui->shootLabel,      ui->withCopiesLabel,
+                              ui->proxyGbLabel,     ui->totalLabel,      ui->drivesLabel,
+                              ui->offloadTimeLabel, ui->cardsTotalLabel, ui->offloadDoneLabel,
+                              ui->dayWarningLabel};
+    QLabel *const values[] = {ui->perDay,      ui->shoot,     ui->withCopies,  ui->proxyGb,
+                              ui->total,       ui->drives,    ui->offloadTime, ui->cardsTotal,
+                              ui->offloadDone, ui->dayWarning};
+    static_assert(std::size(values) == KivPlanReport::Totals);
     const KivLocalNumbers numbers;
     for (int t = 0; t < KivPlanReport::Totals; ++t) {
         const auto total = KivPlanReport::Total(t);
-        labels[t]->setText(KivPlanReport::label(total, units) + ':');
+        labels[t]->setText(KivPlanReport::label(total, units()) + ':');
         values[t]->setText(
-            answer_ ? KivPlanReport::value(total, *answer_,
-                                           [&numbers](double x) { return numbers.text(x); })
-                    : QString());
+            totals ? KivPlanReport::value(total, document->plan(), *totals,
+                                          [&numbers](double x) { return numbers.text(x); })
+                   : QString());
+        describe(values[t], values[t]->text());
     }
-    showFault(error);
+    const QString &fault = document->fault();
+    ui->fault->setText(fault.isEmpty() ? document->incomplete() : fault);
+    const bool news = describe(ui->fault, ui->fault->text());
+    if (news && !fault.isEmpty()) {
+        // Heard at once, not only when the line is visited.
+        QAccessibleEvent alert(ui->fault, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+    const int field = document->faultPlace().field;
+    for (int f = 0; f < marks.size(); ++f) {
+        marks[f]->setVisible(f == field);
+        marks[f]->setToolTip(f == field ? fault : QString());
+        describe(fields[f], f == field ? fault : QString());
+    }
 }
 
-void KivPlanner::showFault(const QString &fault)
+bool KivPlanner::describe(QWidget *widget, const QString &text)
 {
-    fault_ = fault;
-    ui->fault->setText(fault);
-    for (QAction *mark : std::as_const(marks)) {
-        mark->setVisible(false);
+    if (widget->accessibleDescription() == text) {
+        return false;
     }
-    model->setFault(-1, 0, QString());
-    // The place is the text before the first ": ", as the plan library writes it.
-    const QString place = fault.left(fault.indexOf(QStringLiteral(": ")));
-    static const QRegularExpression cameraPlace(
-        QStringLiteral("^cameras\\[(\\d+)\\](?:\\.([a-z_]+))?"));
-    const QRegularExpressionMatch match = cameraPlace.match(place);
-    if (match.hasMatch()) {
-        const QString member = match.captured(2);
-        const int column = member == QLatin1String("count")          ? KivPlanCameraModel::Count
-                           : member == QLatin1String("time_per_day") ? KivPlanCameraModel::Time
-                                                                     : KivPlanCameraModel::Bitrate;
-        model->setFault(match.captured(1).toInt(), column, fault);
-        return;
-    }
-    const struct
-    {
-        const char *member;
-        QLineEdit *field;
-    } fields[] = {{"days", ui->days},
-                  {"copies", ui->copies},
-                  {"card_size", ui->cardSize},
-                  {"drive_size", ui->driveSize},
-                  {"offload_mbyte_s", ui->offload},
-                  {"proxy", ui->proxy}};
-    for (const auto &f : fields) {
-        if (place == QLatin1String(f.member) || place.startsWith(QLatin1String(f.member) + '.')) {
-            marks[f.field]->setToolTip(fault);
-            marks[f.field]->setVisible(true);
-        }
-    }
+    widget->setAccessibleDescription(text);
+    QAccessibleEvent changed(widget, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    return true;
 }
 
 QString KivPlanner::title() const

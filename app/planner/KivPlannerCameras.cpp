@@ -7,6 +7,7 @@
 #include "ui_KivPlanner.h"
 
 #include "KivPlanCameraModel.h"
+#include "KivPlanDocument.h"
 #include "app/KivClipChild.h"
 #include "app/KivClipDrop.h"
 #include "app/KivFormatChooser.h"
@@ -20,11 +21,9 @@ void KivPlanner::on_actionAddCamera_triggered()
 {
     const QModelIndex at = ui->cameras->currentIndex();
     const int row = at.isValid() ? at.row() + 1 : model->rowCount();
-    KivPlanRow camera;
-    camera.name = tr("Camera %1").arg(model->rowCount() + 1);
-    camera.time = QStringLiteral("01:00:00");
-    camera.folder = QFileInfo(path).absolutePath();
-    model->insertCamera(row, camera);
+    if (!model->insertRow(row)) {
+        return;
+    }
     const QModelIndex name = model->index(row, KivPlanCameraModel::Name);
     ui->cameras->setFocus();
     ui->cameras->setCurrentIndex(name);
@@ -58,7 +57,7 @@ void KivPlanner::on_actionMeasureClips_triggered()
     if (!at.isValid()) {
         return;
     }
-    const int id = model->rows()[at.row()].id;
+    const int id = document->rows()[at.row()].id;
     const QList<QUrl> urls = QFileDialog::getOpenFileUrls(this, tr("Measure Clips"));
     if (!urls.isEmpty()) {
         measure(id, urls, true);
@@ -71,7 +70,7 @@ void KivPlanner::on_actionMeasureFolder_triggered()
     if (!at.isValid()) {
         return;
     }
-    const int id = model->rows()[at.row()].id;
+    const int id = document->rows()[at.row()].id;
     const QUrl folder = QFileDialog::getExistingDirectoryUrl(this, tr("Measure a Card Folder"));
     if (!folder.isEmpty()) {
         measure(id, {folder}, true);
@@ -83,7 +82,8 @@ void KivPlanner::on_actionMeasureFolder_triggered()
 void KivPlanner::chooseFormat(int row)
 {
     const std::optional<KivPlanSource> source =
-        row >= 0 ? std::optional<KivPlanSource>(model->rows()[row].source) : proxy;
+        row >= 0 ? std::optional<KivPlanSource>(document->rows()[row].camera.source)
+                 : document->plan().proxy;
     auto *chooser = new KivFormatChooser(this);
     chooser->setAttribute(Qt::WA_DeleteOnClose);
     if (source) {
@@ -91,7 +91,7 @@ void KivPlanner::chooseFormat(int row)
             chooser->select(format->name, format->frame, format->fps, source->audio);
         }
     }
-    const int id = row >= 0 ? model->rows()[row].id : 0;
+    const int id = row >= 0 ? document->rows()[row].id : 0;
     connect(chooser, &QDialog::accepted, this, [this, chooser, id] {
         const std::optional<KivFormatChooser::Choice> choice = chooser->choice();
         if (!choice) {
@@ -100,22 +100,16 @@ void KivPlanner::chooseFormat(int row)
         const KivPlanSource chosen{KivPlanFormat{choice->id, choice->frame, choice->fps},
                                    choice->audio};
         if (id == 0) {
-            proxy = chosen;
-            ui->proxy->setText(KivPlanCameraModel::sourceText(chosen));
-            ui->proxy->setToolTip(ui->proxy->text());
-            edited();
-        } else if (const int at = model->rowOf(id); at >= 0) {
-            model->setSource(at, chosen);
+            document->setProxySource(chosen);
+        } else if (const int at = document->rowOf(id); at >= 0) {
+            document->setSource(at, chosen);
         }
     });
     chooser->open();
 }
 
-bool KivPlanner::eventFilter(QObject *watched, QEvent *event)
+bool KivPlanner::dropOnRows(QEvent *event)
 {
-    if (watched != ui->cameras->viewport()) {
-        return QMainWindow::eventFilter(watched, event);
-    }
     QList<QUrl> urls;
     QPoint at;
     if (!KivClipDrop::takeDrop(event, urls, &at)) {
@@ -127,15 +121,14 @@ bool KivPlanner::eventFilter(QObject *watched, QEvent *event)
     // Below the rows, the clips make a camera of their own, named after them.
     int row = ui->cameras->indexAt(at).row();
     if (row < 0) {
-        KivPlanRow camera;
-        camera.name = QFileInfo(QDir::cleanPath(urls.constFirst().path())).fileName();
-        camera.time = QStringLiteral("01:00:00");
-        camera.folder = QFileInfo(path).absolutePath();
         row = model->rowCount();
-        model->insertCamera(row, camera);
+        const QString name = QFileInfo(QDir::cleanPath(urls.constFirst().path())).fileName();
+        if (!document->insertCameras(row, {KivPlanDocument::newCamera(name, document->folder())})) {
+            return true;
+        }
     }
     ui->cameras->setCurrentIndex(model->index(row, KivPlanCameraModel::Bitrate));
-    measure(model->rows()[row].id, urls, true);
+    measure(document->rows()[row].id, urls, true);
     return true;
 }
 
@@ -143,7 +136,7 @@ void KivPlanner::measure(int id, const QList<QUrl> &urls, bool dropped)
 {
     waiting.removeIf([id](const Waiting &w) { return w.id == id; });
     waiting << Waiting{id, urls, dropped};
-    model->setMeasuring(id, true);
+    document->setMeasuring(id, true);
     measureNext();
 }
 
@@ -152,8 +145,8 @@ void KivPlanner::measureNext()
     while (!current && !waiting.isEmpty()) {
         current = waiting.takeFirst();
         // A camera typed over or given a format since is no longer waiting.
-        const int row = model->rowOf(current->id);
-        if (row < 0 || !model->rows()[row].measuring || !clips->measure(current->urls)) {
+        const int row = document->rowOf(current->id);
+        if (row < 0 || !document->measuring(row) || !clips->measure(current->urls)) {
             current.reset();
         }
     }
@@ -162,19 +155,18 @@ void KivPlanner::measureNext()
 void KivPlanner::measured(const KivClipMeasured &result)
 {
     const std::optional<Waiting> done = std::exchange(current, std::nullopt);
-    const int row = done ? model->rowOf(done->id) : -1;
-    if (row >= 0 && model->rows()[row].measuring) {
+    const int row = done ? document->rowOf(done->id) : -1;
+    if (row >= 0 && document->measuring(row)) {
         if (done->dropped) {
-            model->setMeasured(done->id, result.kept(), result.total.mbps, result.summary());
+            document->setClips(done->id, result.kept(), result.total.mbps, result.summary());
         } else if (result.firstRefused) {
             // As kivfilesize refuses a plan's clips where one is refused.
             const KivClipSkipped &skip = *result.firstRefused;
-            model->setUnmeasured(done->id, kivEscaped(skip.path) + QStringLiteral(": ") +
-                                               (skip.reason ? KivClipProcess::words(*skip.reason)
-                                                            : tr("not measured")));
+            document->setUnmeasured(done->id, kivEscaped(skip.path) + QStringLiteral(": ") +
+                                                  (skip.reason ? KivClipProcess::words(*skip.reason)
+                                                               : tr("not measured")));
         } else {
-            const auto &paths = std::get<KivPlanClips>(model->rows()[row].source.from).paths;
-            model->setMeasured(done->id, paths, result.total.mbps, result.summary());
+            document->setMeasured(done->id, result.total.mbps, result.summary());
         }
     }
     measureNext();
@@ -196,9 +188,9 @@ void KivPlanner::unmeasured(const QString &why, bool canceled)
     }
     for (const Waiting &w : stopped) {
         if (w.dropped) {
-            model->setMeasuring(w.id, false);
+            document->setMeasuring(w.id, false);
         } else {
-            model->setUnmeasured(w.id, why);
+            document->setUnmeasured(w.id, why);
         }
     }
     measureNext();

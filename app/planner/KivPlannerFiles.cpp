@@ -7,27 +7,28 @@
 #include "ui_KivPlanner.h"
 
 #include "KivPlanCameraModel.h"
+#include "KivPlanDocument.h"
+#include "KivPlanFaultWords.h"
 #include "KivPlanReport.h"
 #include "app/KivClipChild.h"
 #include "plan/KivPlanFile.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QUndoStack>
 
 void KivPlanner::on_actionNew_triggered()
 {
     if (!askToSave()) {
         return;
     }
-    KivPlan empty;
-    empty.cameras << KivPlanCamera{tr("Camera 1"), 1, 3600, {}};
-    setPlan(empty, QString());
-    // A new camera's bitrate is for the user to type.
-    model->setData(model->index(0, KivPlanCameraModel::Bitrate), QString());
-    recompute();
-    setWindowModified(false);
+    const QString folder = QDir::currentPath();
+    showPlan(KivPlanDocument::settingsOf(KivPlan()),
+             {KivPlanDocument::newCamera(KivPlanDocument::cameraName(0, QString()), folder)},
+             QString());
 }
 
 void KivPlanner::on_actionOpen_triggered()
@@ -81,9 +82,12 @@ void KivPlanner::on_actionExportPdf_triggered()
 bool KivPlanner::openFile(const QString &path)
 {
     KivPlan read;
-    QString error;
-    if (!kivReadPlanFile(path, read, error)) {
-        warn(tr("Open Plan"), tr("The plan was not opened: %1").arg(error));
+    KivPlanFault fault;
+    if (!kivReadPlanFile(path, read, fault)) {
+        // The plan shown is not the one refused: its cameras by their rows.
+        const QString camera = KivPlanDocument::cameraName(int(fault.place.camera), QString());
+        warn(tr("Open Plan"),
+             tr("The plan was not opened: %1").arg(KivPlanFaultWords::text(fault, camera)));
         return false;
     }
     setPlan(read, path);
@@ -93,13 +97,19 @@ bool KivPlanner::openFile(const QString &path)
 bool KivPlanner::saveFile(const QString &path)
 {
     // Relative clips stay relative only beside the plan they were written for.
-    model->moveClipsTo(QFileInfo(path).absolutePath());
+    const QString folder = QFileInfo(path).absolutePath();
     QString error;
-    const std::optional<KivPlan> saved = plan(&error);
-    if (!saved || !kivWritePlanFile(path, *saved, error)) {
+    KivPlanFault fault;
+    if (plan(&error) && !kivWritePlanFile(path, document->planIn(folder), fault)) {
+        error = document->words(fault);
+    }
+    if (!error.isEmpty()) {
         warn(tr("Save Plan"), tr("The plan was not saved: %1").arg(error));
         return false;
     }
+    document->moveClipsTo(folder);
+    document->setFolder(folder);
+    document->undoStack()->setClean();
     this->path = path;
     setWindowModified(false);
     setWindowTitle(title());
@@ -110,11 +120,11 @@ bool KivPlanner::exportCsv(const QString &path)
 {
     const std::optional<KivPlan> shown = plan();
     QString error;
-    if (!shown || !answer_) {
-        warn(tr("Export as CSV"), tr("Nothing was exported: %1").arg(fault_));
+    if (!shown || !answer()) {
+        warn(tr("Export as CSV"), tr("Nothing was exported: %1").arg(exportFault()));
         return false;
     }
-    if (!KivPlanReport::write(path, KivPlanReport::csv(*shown, *answer_), error)) {
+    if (!KivPlanReport::write(path, KivPlanReport::csv(*shown, *answer()), error)) {
         warn(tr("Export as CSV"), tr("Nothing was exported: %1").arg(error));
         return false;
     }
@@ -125,13 +135,13 @@ bool KivPlanner::exportPdf(const QString &path)
 {
     const std::optional<KivPlan> shown = plan();
     QString error;
-    if (!shown || !answer_) {
-        warn(tr("Export as PDF"), tr("Nothing was exported: %1").arg(fault_));
+    if (!shown || !answer()) {
+        warn(tr("Export as PDF"), tr("Nothing was exported: %1").arg(exportFault()));
         return false;
     }
     const QString name =
         this->path.isEmpty() ? tr("untitled plan") : QFileInfo(this->path).completeBaseName();
-    if (!KivPlanReport::pdf(path, name, *shown, *answer_, error)) {
+    if (!KivPlanReport::pdf(path, name, *shown, *answer(), error)) {
         warn(tr("Export as PDF"), tr("Nothing was exported: %1").arg(error));
         return false;
     }
@@ -184,4 +194,9 @@ void KivPlanner::warn(const QString &title, const QString &text)
     auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
+}
+
+QString KivPlanner::exportFault() const
+{
+    return fault().isEmpty() ? document->incomplete() : fault();
 }

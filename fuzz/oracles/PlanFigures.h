@@ -6,6 +6,8 @@
 // 2^33 / 10^6 by the units' name), cards and drives the quotient rounded up,
 // times the quotient truncated. Where the exact quotient lies within a
 // millionth of a whole number, either neighbour is right; nothing else is.
+// The day on set, which no long-double rule works again, is held to what
+// must be true of any such day.
 #pragma once
 
 #include "FuzzSupport.h"
@@ -67,7 +69,8 @@ inline void checkPlanAnswer(const KivPlan &plan, const QList<double> &rates,
     for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
         const KivPlanCamera &camera = plan.cameras[i];
         const long double rate = rates[i];
-        const long double seconds = (long double)camera.count * camera.secondsPerDay;
+        const long double day = camera.secondsPerDay.value_or(0);
+        const long double seconds = (long double)camera.count * day;
         perDay += rate * seconds / m;
         footage += seconds * plan.days;
         if (plan.cardSize) {
@@ -77,9 +80,9 @@ inline void checkPlanAnswer(const KivPlan &plan, const QList<double> &rates,
             if (answered) {
                 const KivPlanCameraAnswer &c = answer.cameras[i];
                 FUZZ_CHECK(c.cardSeconds && truncatedOf(*c.cardSeconds, holds));
-                FUZZ_CHECK(c.cardsPerDay &&
-                           wholeCountOf(*c.cardsPerDay, rate * camera.secondsPerDay / m /
-                                                            (long double)*plan.cardSize));
+                FUZZ_CHECK(
+                    c.cardsPerDay &&
+                    wholeCountOf(*c.cardsPerDay, rate * day / m / (long double)*plan.cardSize));
             }
         }
         if (answered) {
@@ -91,16 +94,38 @@ inline void checkPlanAnswer(const KivPlan &plan, const QList<double> &rates,
         }
     }
     if (plan.offloadMbytesPerSec) {
-        const long double seconds = perDay * m / ((long double)*plan.offloadMbytesPerSec * 8);
+        const long double seconds =
+            perDay * m / ((long double)*plan.offloadMbytesPerSec * 8) * (plan.verify ? 2 : 1);
         beyond = beyond || seconds >= longest;
         edge = edge || std::fabs(seconds - longest) <= 1e-6L * longest;
         if (answered && !beyond) {
             FUZZ_CHECK(answer.offloadSeconds && truncatedOf(*answer.offloadSeconds, seconds));
         }
     }
-    FUZZ_CHECK(edge || answered == !beyond);
+    // A day beyond its bounds is refused too.
+    FUZZ_CHECK(edge || answered == !beyond || (!answered && plan.dayLength));
     if (!answered) {
         return;
+    }
+    FUZZ_CHECK(answer.day.has_value() == plan.dayLength.has_value());
+    if (answer.day) {
+        const KivPlanDay &day = *answer.day;
+        FUZZ_CHECK(day.cards.size() == plan.cameras.size());
+        long long total = 0;
+        bool recorded = false;
+        for (qsizetype i = 0; i < day.cards.size(); ++i) {
+            // A body never has out more cards than it fills, and one at least.
+            const double filled = *answer.cameras[i].cardsPerDay;
+            FUZZ_CHECK(day.cards[i] <= filled && (day.cards[i] >= 1) == (filled >= 1));
+            total += (long long)day.cards[i] * plan.cameras[i].count;
+            recorded = recorded || filled >= 1;
+        }
+        FUZZ_CHECK(day.cardsTotal == total);
+        // The last cards leave at the wrap and travel before they are read.
+        FUZZ_CHECK(!recorded || day.offloadDone >= *plan.dayLength + plan.handoffSeconds);
+        FUZZ_CHECK(day.afterWrap ==
+                   (day.offloadDone > *plan.dayLength ? day.offloadDone - *plan.dayLength : 0));
+        FUZZ_CHECK(day.warnings.isEmpty() == (day.offloadDone < 24 * 3600));
     }
     const long double shoot = perDay * plan.days;
     FUZZ_CHECK(near(answer.gbPerDay, perDay) && near(answer.gb, shoot));

@@ -67,7 +67,8 @@ void PlannerTest::typeCell(int row, int column, const QString &text, bool commit
 // Steps: "FIELD=text" types into days, copies, cardSize, driveSize, offload
 // or proxy; "units=N" chooses the Nth units; "R:C=text" types into row R's
 // column C (0 name, 1 count, 2 time, 3 bitrate); "add" adds a camera after
-// the current one; "locale:NAME" makes that the user's language.
+// the current one; "remove" removes the current camera; "locale:NAME" makes
+// that the user's language.
 void PlannerTest::run(const QStringList &steps)
 {
     for (const QString &step : steps) {
@@ -79,6 +80,12 @@ void PlannerTest::run(const QStringList &steps)
         } else if (step == QLatin1String("add")) {
             QTest::keyClick(planner.get(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        } else if (step == QLatin1String("remove")) {
+            QTest::keyClick(child<QTableView>("cameras"), Qt::Key_Delete,
+                            Qt::ControlModifier | Qt::ShiftModifier);
+        } else if (step == QLatin1String("verify")) {
+            child("verify")->setFocus();
+            QTest::keyClick(child("verify"), Qt::Key_Space);
         } else if (key == QLatin1String("units")) {
             child<QComboBox>("units")->setCurrentIndex(text.toInt());
         } else if (key.contains(':')) {

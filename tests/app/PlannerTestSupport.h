@@ -12,6 +12,7 @@
 #include "calc/KivDisplay.h"
 #include "plan/KivPlanFile.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -26,6 +27,8 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>

@@ -3,6 +3,9 @@
 
 #include "app/KivFileSizeCalculator.h"
 #include "app/KivFormatChooser.h"
+#include "calc/KivDisplay.h"
+#include "calc/KivTyped.h"
+#include "calc/KivUnits.h"
 #include "ui_KivFileSizeCalculator.h"
 
 #include <QAccessible>
@@ -11,12 +14,15 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
@@ -85,6 +91,7 @@ private slots:
     void chooserSaysWhy();
     void chooserRestoresItsRows();
     void bitrateFieldsSayWhatTheyTake();
+    void cardSizeTakesAVolumesFreeSpace();
 
 private:
     template <typename T = QWidget> T *child(const QString &name) const
@@ -1081,6 +1088,38 @@ void TestDialog::bitrateFieldsSayWhatTheyTake()
         edit->setToolTip(QString());
         QCOMPARE(edit->toolTip(), hint);
     }
+}
+
+// "Free space of a mounted card…" lists the volumes with their free and
+// total GB; the free space of the one chosen is typed into the card size,
+// which Calculate then takes with the bitrate.
+void TestDialog::cardSizeTakesAVolumesFreeSpace()
+{
+    run({"myBitrate1=100"});
+    child<QLineEdit>("myCardSize1")->setFocus();
+    QTest::keyClick(dialog->windowHandle(), Qt::Key_Menu);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    QCOMPARE(menu->actions().value(0)->text(), QString::fromUtf8("Free space of a mounted card…"));
+    QCOMPARE(menu->actions().value(1)->text(), QString::fromUtf8("Plan a shoot…"));
+    QTest::keyClick(menu, Qt::Key_Return);
+    auto *box = dialog->findChild<QInputDialog *>();
+    QVERIFY(box != nullptr && box->isVisible());
+    const QStringList items = box->comboBoxItems();
+    const QString root = QStorageInfo::root().rootPath();
+    const qsizetype at = items.indexOf(QRegularExpression(
+        "^(.* at )?" + QRegularExpression::escape(root) + ": [0-9.e+]+ GB free of [0-9.e+]+ GB$"));
+    QVERIFY2(at >= 0, qPrintable(items.join('\n')));
+    const QString free = items[at].section(QLatin1String(": "), -1).section(u' ', 0, 0);
+    const double gb = kivGigabytes(QStorageInfo::root().bytesAvailable());
+    QVERIFY2(qAbs(free.toDouble() - gb) <= 0.01 * gb + 0.1, qPrintable(items[at]));
+    box->setTextValue(items[at]);
+    box->accept();
+    QTRY_VERIFY(dialog->findChild<QInputDialog *>() == nullptr);
+    QCOMPARE(child<QLineEdit>("myCardSize1")->text(), free);
+    run({"calc"});
+    QCOMPARE(child<QLineEdit>("myTime1")->text(),
+             kivTimeText(kivSeconds(KivLocalNumbers().read(free), 100)));
 }
 
 QTEST_MAIN(TestDialog)

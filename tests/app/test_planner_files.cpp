@@ -18,6 +18,7 @@ private slots:
     void openBroken();
     void agreesWithCommandLine_data();
     void agreesWithCommandLine();
+    void failedSaveChangesNothing();
     void csv();
     void pdf();
 };
@@ -116,6 +117,20 @@ void TestPlannerFiles::drop()
     QVERIFY(cli.waitForFinished(30000));
     const QJsonObject json = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
     QCOMPARE(json["cameras"][camera]["mbit_s"].toDouble(), planner->answer()->cameras[camera].mbps);
+    // Undone, the camera is as it was (below the rows, not there); redone,
+    // the clips' rate is back without measuring them again.
+    const std::optional<KivPlanAnswer> measured = planner->answer();
+    for (int i = row < 0 ? 2 : 1; i > 0; --i) {
+        QTest::keySequence(planner.get(), QKeySequence::Undo);
+    }
+    QCOMPARE(planner->plan(), before);
+    for (int i = row < 0 ? 2 : 1; i > 0; --i) {
+        QTest::keySequence(planner.get(), QKeySequence::Redo);
+    }
+    QVERIFY(planner->findChild<QProcess *>() == nullptr);
+    QVERIFY2(planner->answer(), qPrintable(planner->fault()));
+    QCOMPARE(figures(*planner->answer()), figures(*measured));
+    QVERIFY(!planner->isWindowModified());
 }
 
 void TestPlannerFiles::openBroken_data()
@@ -123,7 +138,7 @@ void TestPlannerFiles::openBroken_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("fault"); // after "The plan was not opened: "
     QTest::newRow("a faulty fps") << PLANS + "/bad-fps.json"
-                                  << "cameras[1].fps: ";
+                                  << "Camera 2, Bitrate: the frame rate must be from ";
     QTest::newRow("not a file") << PLANS << PLANS + ": a folder, not a plan file";
     QTest::newRow("missing") << PLANS + "/none.json" << PLANS + "/none.json: cannot be read";
     QTest::newRow("not JSON") << QStringLiteral(KIV_FORMATS_FILES "/not-json.json")
@@ -165,6 +180,14 @@ void TestPlannerFiles::agreesWithCommandLine_data()
                                 << QStringList{"1:3=151.25", "days=4", "driveSize=2000.5"};
     QTest::newRow("typed from nothing")
         << "" << QStringList{"0:3=33.3", "0:1=3", "cardSize=64", "offload=90", "proxy=12"};
+    QTest::newRow("a day") << "day.json" << QStringList();
+    QTest::newRow("a day past the next, two readers, verified") << "day-late.json" << QStringList();
+    QTest::newRow("a day typed") << "shoot.json"
+                                 << QStringList{"dayLength=10:00:00", "handoff=1:00:00",
+                                                "readers=2", "verify"};
+    QTest::newRow("a day typed from nothing")
+        << "" << QStringList{"0:3=737",           "0:1=2",          "cardSize=256", "offload=400",
+                             "dayLength=9:00:00", "handoff=0:15:00"};
 }
 
 void TestPlannerFiles::agreesWithCommandLine()
@@ -192,6 +215,22 @@ void TestPlannerFiles::agreesWithCommandLine()
     QCOMPARE(asJson(*planner->plan(), *planner->answer()), json);
     QCOMPARE(child<QLabel>("total")->text(), kivNumberText(json["total_gb"].toDouble()));
     QCOMPARE(child<QLabel>("perDay")->text(), kivNumberText(json["gb_per_day"].toDouble()));
+    // The day as the window shows it.
+    const bool day = json.contains("cards_total");
+    QCOMPARE(day, QByteArray(QTest::currentDataTag()).startsWith("a day"));
+    QCOMPARE(child<QLabel>("cardsTotal")->text(),
+             day ? QString::number(json["cards_total"].toInteger()) : QString());
+    QCOMPARE(child<QLabel>("offloadDone")->text().section(' ', 0, 0),
+             json["offload_done"].toString());
+    QCOMPARE(child<QLabel>("dayWarning")->text().isEmpty(), json["warnings"].toArray().isEmpty());
+    const QAbstractItemModel *table = child<QTableView>("cameras")->model();
+    const int cardsColumn = table->columnCount() - 2; // before the GB
+    QCOMPARE(table->headerData(cardsColumn, Qt::Horizontal).toString(), "Cards per body");
+    for (int i = 0; i < table->rowCount(); ++i) {
+        const QJsonValue cards = json["cameras"][i]["cards"];
+        QCOMPARE(table->index(i, cardsColumn).data().toString(),
+                 cards.isUndefined() ? QString() : QString::number(cards.toInt()));
+    }
     // Opened again, the saved plan is the same plan; one saved untouched is
     // the plan read.
     KivPlanner again;
@@ -203,6 +242,29 @@ void TestPlannerFiles::agreesWithCommandLine()
         QVERIFY(kivReadPlan(file.toUtf8(), QStringLiteral("in"), read, error));
         QCOMPARE(again.plan(), std::optional<KivPlan>(read));
     }
+}
+
+void TestPlannerFiles::failedSaveChangesNothing()
+{
+    QVERIFY(planner->openFile(PLANS + "/shoot.json"));
+    QTRY_VERIFY_WITH_TIMEOUT(planner->answer(), 30000);
+    run({"days=4"});
+    const std::optional<KivPlan> before = planner->plan();
+    const QString title = planner->windowTitle();
+    // A folder that is not there: nothing is written and the clips stay
+    // relative to the plan they came with.
+    QVERIFY(!planner->saveFile(work.filePath(QStringLiteral("none/plan.json"))));
+    QCOMPARE(planner->plan(), before);
+    QCOMPARE(planner->filePath(), PLANS + "/shoot.json");
+    QCOMPARE(planner->windowTitle(), title);
+    QVERIFY(planner->isWindowModified());
+    // Saved elsewhere, they are made absolute and still measure alike.
+    const QString saved = work.filePath(QStringLiteral("elsewhere.json"));
+    QVERIFY(planner->saveFile(saved));
+    const auto &clips = std::get<KivPlanClips>(planner->plan()->cameras[2].source.from).paths;
+    QCOMPARE(clips, QStringList{QDir::cleanPath(PLANS + "/../clips/tone.wav")});
+    QVERIFY(planner->answer());
+    QVERIFY(!planner->isWindowModified());
 }
 
 void TestPlannerFiles::csv()
@@ -223,7 +285,8 @@ void TestPlannerFiles::csv()
     QCOMPARE(records[2].mid(0, 4), (QStringList{"B", "1", "01:00:00", "0.5"}));
     const KivPlanAnswer &a = *planner->answer();
     for (int i = 0; i < 2; ++i) {
-        QCOMPARE(records[1 + i].size(), 9);
+        QCOMPARE(records[1 + i].size(), 10);
+        QCOMPARE(records[1 + i][8], QString()); // cards carried: no day planned
         QCOMPARE(records[1 + i][4].toDouble(), a.cameras[i].mbps);
         QCOMPARE(records[1 + i][5].toDouble(), a.cameras[i].gbPerDay);
         QCOMPARE(records[1 + i][6].toDouble(), *a.cameras[i].cardsPerDay);

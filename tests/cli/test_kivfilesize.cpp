@@ -9,6 +9,7 @@
 #include "catalogue/KivFormatLoad.h"
 #include "cli/KivFileSize.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
 #include <QJsonArray>
@@ -24,6 +25,7 @@
 
 #include <cstdio>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -233,11 +235,18 @@ const char PLAN_JSON[] =
     "23627.92426875, \"proxy_gb\": 526.025390625, \"total_gb\": 24153.949659375, \"drives\": 3, "
     "\"offload_per_day\": \"01:52:00\", \"warnings\": []}\n";
 // The plans of a day on set (day.json, day-late.json): the issue's cameras.
-const std::string DAY_TABLE =
-    "Plan for 1 day, 1 copy, 256 GB cards; 1 GB = 1024 MB, 1 MB = 8 Mbit (kiv)\n"
-    "Camera  Count  Mbit/s   GB/day  Cards/day  Card time  Cards       GB\n";
-const std::string DAY_TOTALS = "\nGB per day:       2623.97\nGB for the shoot: 2623.97\n"
-                               "With 1 copy:      2623.97\nTotal GB:         2623.97\n";
+// Their table with A's cards a body, then the offload and the day's lines.
+std::string dayText(const char *cardsOfA, const std::string &offload)
+{
+    return std::string("Plan for 1 day, 1 copy, 256 GB cards; 1 GB = 1024 MB, 1 MB = 8 Mbit "
+                       "(kiv)\nCamera  Count  Mbit/s   GB/day  Cards/day  Card time  Cards       "
+                       "GB\nA           2     737  2591.02          6   00:47:25      ") +
+           cardsOfA +
+           "  2591.02\nDrone       1     150   32.959          1   03:53:01      1   32.959\n"
+           "\nGB per day:       2623.97\nGB for the shoot: 2623.97\nWith 1 copy:      "
+           "2623.97\nTotal GB:         2623.97\nOffload per day:  " +
+           offload;
+}
 const std::string DAY_JSON =
     "{\"units\": \"kiv\", \"days\": 1, \"copies\": 1, \"cameras\": [\n"
     "  {\"name\": \"A\", \"count\": 2, \"mbit_s\": 737, \"gb_per_day\": 2591.015625, "
@@ -719,13 +728,8 @@ std::vector<Row> rows()
         {"plan_as_json", "--json --plan " + PLANS + "/shoot.json", answer(PLAN_JSON)},
         // The issue's day on set: A carries 2 cards a body, the drone 1.
         {"plan_a_day_on_set", "--plan " + PLANS + "/day.json",
-         answer(DAY_TABLE +
-                "A           2     737  2591.02          6   00:47:25      2  2591.02\n"
-                "Drone       1     150   32.959          1   03:53:01      1   32.959\n" +
-                DAY_TOTALS +
-                "Offload per day:  01:51:57 at 400 MB/s\nCards to rent:    5\n"
-                "Offload done:     10:32:23 (00:32:23 after wrap), 1 reader, not "
-                "verified\n")},
+         answer(dayText("2", "01:51:57 at 400 MB/s\n\nCards to rent: 5\nOffload done: "
+                             "10:32:23 (00:32:23 after wrap), 1 reader, not verified\n"))},
         {"plan_a_day_as_json", "--plan " + PLANS + "/day.json --json",
          answer(DAY_JSON + "2, \"gb\": 2591.015625},\n" + DAY_DRONE +
                 "\"offload_per_day\": \"01:51:57\", \"cards_total\": 5, \"offload_done\": "
@@ -733,13 +737,9 @@ std::vector<Row> rows()
         // At 20 MB/s, verified on two readers, the station reads into the
         // next day: A's bodies carry 5 cards each.
         {"plan_a_day_late", "--plan " + PLANS + "/day-late.json",
-         answer(DAY_TABLE +
-                "A           2     737  2591.02          6   00:47:25      5  2591.02\n"
-                "Drone       1     150   32.959          1   03:53:01      1   32.959\n" +
-                DAY_TOTALS +
-                "Offload per day:  74:38:15 at 20 MB/s\nCards to rent:    11\n"
-                "Offload done:     40:00:48 (30:00:48 after wrap), 2 readers, "
-                "verified\nWarning: the offload does not finish before the next day\n")},
+         answer(dayText("5", "74:38:15 at 20 MB/s\n\nCards to rent: 11\nOffload done: "
+                             "40:00:48 (30:00:48 after wrap), 2 readers, verified\nWarning: the "
+                             "offload does not finish before the next day\n"))},
         {"plan_a_day_late_as_json", "--json --plan " + PLANS + "/day-late.json",
          answer(DAY_JSON + "5, \"gb\": 2591.015625},\n" + DAY_DRONE +
                 "\"offload_per_day\": \"74:38:15\", \"cards_total\": 11, \"offload_done\": "
@@ -793,6 +793,8 @@ std::vector<Row> rows()
         {"plan_fault_names_its_place", "--plan " + PLANS + "/bad-fps.json",
          refused("cameras[1].fps: must be a frame rate from 0.001 to 1000000 frames per second, "
                  "as 25 or \"30000/1001\"")},
+        {"plan_unfinished_camera", "--plan " + PLANS + "/unfinished.json",
+         refused("cameras[1]: no rate; give one of bitrate, mbytes, format and clips")},
         {"plan_proxy_format_unknown", "--plan " + PLANS + "/unknown-format.json",
          refused("proxy.format: unknown format \"prores-422-proxi\"; did you mean "
                  "prores-422-proxy, prores-422-lt or prores-422-hq?")},
@@ -1128,6 +1130,54 @@ TEST(KivFileSizeProgram, FreeSpaceAgreesWithDf)
     const Ran text = run(KIVFILESIZE, {"--free", dir.path(), "--mbytes", "12.5"});
     EXPECT_TRUE(text.out.startsWith("Free space: ")) << text.out.toStdString();
     EXPECT_TRUE(text.out.contains("\nBitrate:    100 Mbit/s = 12.5 MB/s\n"));
+}
+
+// A FIFO with no writer, named by --plan or --formats-file, is refused at
+// once rather than waited on; a plan or formats file whose name is not UTF-8
+// is read by its bytes, as a clip is.
+TEST(KivFileSizeProgram, RefusesFifosAndReadsNamesByTheirBytes)
+{
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath("fifo"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    const struct
+    {
+        QStringList arguments;
+        QByteArray err;
+        int status;
+    } rows[] = {
+        {{"--plan", dir.filePath("fifo")},
+         "kivfilesize: " + fifo + ": not a regular file; not read\n",
+         2},
+        {{"--plan", QString::fromStdString(PLANS + "/shoot.json"), "--formats-file",
+          dir.filePath("fifo")},
+         "kivfilesize: warning: " + fifo + ": not a regular file; not read\n",
+         0},
+        {{"--plan", "/dev/null"}, "kivfilesize: /dev/null: not a regular file; not read\n", 2},
+    };
+    for (const auto &row : rows) {
+        QElapsedTimer timer;
+        timer.start();
+        const Ran ran = run(KIVFILESIZE, row.arguments);
+        EXPECT_LT(timer.elapsed(), 1000) << row.arguments.join(' ').toStdString();
+        EXPECT_EQ(ran.err, row.err);
+        EXPECT_EQ(ran.status, row.status);
+    }
+
+    const QByteArray plan = QFile::encodeName(dir.path()) + "/p\xff.json";
+    const QByteArray formats = QFile::encodeName(dir.path()) + "/f\xfe.json";
+    ASSERT_EQ(::symlink((PLANS + "/audio.json").c_str(), plan.constData()), 0);
+    ASSERT_EQ(::symlink((FORMATS + "/user.json").c_str(), formats.constData()), 0);
+    const QString script = QStringLiteral(
+        "exec \"$0\" --plan \"$1/p$(printf '\\377').json\" --formats-file \"$1/f$(printf "
+        "'\\376').json\" --json");
+    const Ran named = run("sh", {"-c", script, KIVFILESIZE, dir.path()});
+    EXPECT_EQ(named.status, 0) << named.err.toStdString();
+    EXPECT_TRUE(named.out.contains("\"name\": \"Own format\", \"count\": 1, \"mbit_s\": 150"))
+        << named.out.toStdString();
+    const Ran missing = run("sh", {"-c", script, KIVFILESIZE, dir.filePath("none")});
+    EXPECT_EQ(missing.err, "kivfilesize: " + QFile::encodeName(dir.path()) +
+                               "/none/p\\xff.json: cannot be read (No such file or directory)\n");
 }
 
 TEST(KivFileSizeHelp, NamesEveryOptionAndExitsZero)

@@ -65,8 +65,9 @@ std::optional<KivFrameSize> kivReadFrameSize(const QString &text, QString &error
 // ("50i" is 25, "59.94i" is 29.97 and "60i" is 30 frames per second). Signs,
 // exponents, commas and anything else are refused, as
 // are rates outside kivMinFrameRate..kivMaxFrameRate (so zero) and a
-// divisor of 0; `error` gets one line.
-std::optional<double> kivReadFrameRate(const QString &text, QString &error);
+// divisor of 0; `error` gets one line. Without `checkRange` a rate written
+// well is given whatever it is, for a caller that words its limits itself.
+std::optional<double> kivReadFrameRate(const QString &text, QString &error, bool checkRange = true);
 
 // Whether `fps` lies within kivMinFrameRate..kivMaxFrameRate (NaN does not).
 bool kivIsFrameRate(double fps);

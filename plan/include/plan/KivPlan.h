@@ -7,14 +7,17 @@
 // and the planner window; files in KivPlanFile.h, answers in KivPlanAnswer.h.
 //
 // Every GB of a plan (card_size, drive_size and the answers) is counted as
-// its `units` count it. Faults are named by their place, as in the plan file:
-// "days", "cameras[1].fps" (cameras counted from 0), "proxy.format".
+// its `units` count it. Faults are values (KivPlanFault.h) naming their
+// place, worded in English as the plan file names it: "days",
+// "cameras[1].fps" (cameras counted from 0), "proxy.format". Each function
+// that refuses has a form giving the fault and one giving its English line.
 #pragma once
 
 #include "calc/KivAudio.h"
 #include "calc/KivTyped.h"
 #include "calc/KivUnits.h"
 #include "catalogue/KivFormatCatalogue.h"
+#include "plan/KivPlanFault.h"
 
 #include <QList>
 #include <QString>
@@ -37,6 +40,12 @@ inline constexpr double kivPlanMaxMbps = 1e7;
 inline constexpr double kivPlanMinOffload = 0.001; // MB/s
 inline constexpr double kivPlanMaxOffload = 1e6;
 inline constexpr int kivPlanMaxReaders = 64;
+
+// No rate yet: a camera not finished (none of the members below in its file).
+struct KivPlanNoRate
+{
+    friend bool operator==(const KivPlanNoRate &, const KivPlanNoRate &) = default;
+};
 
 // A rate typed in Mbit/s ("bitrate").
 struct KivPlanBitrate
@@ -72,20 +81,22 @@ struct KivPlanClips
 
 // Where a camera's (or the proxy's) rate comes from: exactly one of the
 // above, and PCM audio on top of a typed rate or a format ("audio"; measured
-// clips carry their own).
+// clips carry their own). A new source has no rate yet.
 struct KivPlanSource
 {
-    std::variant<KivPlanBitrate, KivPlanMbytes, KivPlanFormat, KivPlanClips> from;
+    std::variant<KivPlanNoRate, KivPlanBitrate, KivPlanMbytes, KivPlanFormat, KivPlanClips> from;
     std::optional<KivAudio> audio;
     friend bool operator==(const KivPlanSource &, const KivPlanSource &) = default;
 };
 
-// One camera, or `count` bodies recording alike.
+// One camera, or `count` bodies recording alike. A camera without its time
+// per day or its rate is unfinished: it is kept, written and read back as it
+// is, and left out of the answers (kivPlanFinished).
 struct KivPlanCamera
 {
     QString name; // any text; shown escaped
     int count = 1;
-    std::uint32_t secondsPerDay = 0; // "time_per_day", 0 to a day
+    std::optional<std::uint32_t> secondsPerDay; // "time_per_day", 0 to a day
     KivPlanSource source;
     friend bool operator==(const KivPlanCamera &, const KivPlanCamera &) = default;
 };
@@ -110,16 +121,28 @@ struct KivPlan
     friend bool operator==(const KivPlan &, const KivPlan &) = default;
 };
 
-// "cameras[2]", the place of a camera.
+// "cameras[2]", the path of a camera (KivPlanPlace::ofCamera(2).path).
 QString kivPlanCameraPlace(qsizetype camera);
-// "proxy", the place of the proxy.
+// "proxy", the path of the proxy.
 QString kivPlanProxyPlace();
 
-// Whether every figure of `plan` lies within its limits (as reading a plan
-// file checks them). On a fault returns false and sets `error` to one line
-// naming the first faulty place: "cameras[1].count: must be a whole number
-// from 1 to 1000".
+// Whether every figure of `plan` lies within its limits. This is the one
+// check of the limits: reading a plan file checks the types of its members
+// and then this. On a fault returns false and sets `fault` to the first
+// faulty place (the plan's members in order, the proxy, then each camera),
+// or `error` to its line: "cameras[1].count: must be a whole number from 1
+// to 1000".
+bool kivCheckPlan(const KivPlan &plan, KivPlanFault &fault);
 bool kivCheckPlan(const KivPlan &plan, QString &error);
+
+// Whether camera `index` of `plan` has its time per day and a rate; if not,
+// `fault` names what is missing: TimeMissing at "cameras[1].time_per_day"
+// first, then NoRate at "cameras[1]".
+bool kivPlanCameraFinished(const KivPlan &plan, qsizetype index, KivPlanFault &fault);
+// Whether every camera is finished; if not, the first missing figure as
+// above. A plan passing kivCheckPlan can be written unfinished; only a
+// finished one can be answered whole.
+bool kivPlanFinished(const KivPlan &plan, KivPlanFault &fault);
 
 // The Mbit/s of a typed source before its audio: the bitrate, or MB/s x 8;
 // nothing for a format or clips.
@@ -130,10 +153,14 @@ double kivPlanWithAudio(const KivPlanSource &source, double mbps);
 
 // The format of a format source at its frame size and rate, looked up in
 // `catalogue` as kivChooseFormat looks it up. On a refusal returns nothing
-// and sets `error` to one line after `place` ("cameras[0]"):
+// and sets `fault` (FormatRefused, AudioIncluded, NotAFormat) at a member of
+// `place`, or `error` to its line after the path `place` ("cameras[0]"):
 //   cameras[0].format: unknown format "prores-422-hg"; did you mean ...
 //   cameras[0].audio: sony-xavc-s-4k-100m: its figure includes the audio already
 // A source of another kind is refused as "... is not a format".
+std::optional<KivFormatChoice> kivPlanChooseFormat(const KivFormatCatalogue &catalogue,
+                                                   const KivPlanSource &source,
+                                                   const KivPlanPlace &place, KivPlanFault &fault);
 std::optional<KivFormatChoice> kivPlanChooseFormat(const KivFormatCatalogue &catalogue,
                                                    const KivPlanSource &source,
                                                    const QString &place, QString &error);

@@ -37,6 +37,7 @@
 #pragma once
 
 #include "plan/KivPlan.h"
+#include "plan/KivPlanFault.h"
 
 #include <QList>
 #include <QString>
@@ -67,7 +68,9 @@ QString kivPlanDayWarningText(KivPlanDayWarning warning);
 // Plans the day of `plan` (with a day length) from `cameraMbps` (one rate per
 // camera, in order, audio included, as kivPlanAnswer takes them). The plan
 // must pass kivCheckPlan. On a refusal returns false, `day` unchanged, and
-// `error` one line naming the place:
+// `fault` set (or `error` to its line, naming the place):
 //   cameras[0]: fills 20000 cards a day per body; a day is planned for at most 10000
+bool kivPlanDay(const KivPlan &plan, const QList<double> &cameraMbps, KivPlanDay &day,
+                KivPlanFault &fault);
 bool kivPlanDay(const KivPlan &plan, const QList<double> &cameraMbps, KivPlanDay &day,
                 QString &error);

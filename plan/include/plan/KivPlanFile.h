@@ -21,7 +21,9 @@
 //   }
 //   CAMERA: {"name": TEXT, "count": 1 to 1000 (default 1),
 //            "time_per_day": "H:M:S" (or "M:S", "S"; up to 24:00:00), SOURCE}
-//   SOURCE, exactly one of:
+//            A camera without its time per day or its source is unfinished:
+//            read and written as it is, left out of the answers.
+//   SOURCE, exactly one of (a proxy must have one):
 //     "bitrate": Mbit/s, 0.001 to 10^7
 //     "mbytes": MB/s, 0.000125 to 1.25 x 10^6
 //     "format": id or name of a recording format, with "frame" ("uhd",
@@ -34,10 +36,11 @@
 // Reading is strict: a member not listed, one given twice, a value of the
 // wrong type or out of its limits, a camera with no source or two, "frame",
 // "fps" or "audio" where they do not belong, and a proxy with clips are
-// refused. Each refusal is one line naming the place, "cameras[1].fps: ...",
-// or the file, "plan.json:3:14: not valid JSON (...)", and leaves the plan
-// as it was. Formats and clips are looked up when the plan is answered, not
-// when it is read.
+// refused. Each refusal is a fault (KivPlanFault.h) naming the place,
+// "cameras[1].fps: ...", or the file, "plan.json:3:14: not valid JSON
+// (...)", and leaves the plan as it was. Each function gives the fault, or
+// in its second form the fault's English line. Formats and clips are looked
+// up when the plan is answered, not when it is read.
 #pragma once
 
 #include "plan/KivPlan.h"
@@ -50,16 +53,21 @@
 inline constexpr qint64 kivMaxPlanFileBytes = 1024 * 1024;
 
 // Reads a plan from `json`; `origin` names it in faults of the file as a
-// whole (not JSON, not an object). On a refusal returns false with `error`
-// set and `plan` unchanged.
+// whole (not JSON, not an object). On a refusal returns false with `fault`
+// (or `error`) set and `plan` unchanged.
+bool kivReadPlan(const QByteArray &json, const QString &origin, KivPlan &plan, KivPlanFault &fault);
 bool kivReadPlan(const QByteArray &json, const QString &origin, KivPlan &plan, QString &error);
 
 // Reads at most kivMaxPlanFileBytes from an open `file` (standard input, say)
 // and then the plan, as above; a file that holds more is refused.
+bool kivReadPlanDevice(QFile &file, const QString &origin, KivPlan &plan, KivPlanFault &fault);
 bool kivReadPlanDevice(QFile &file, const QString &origin, KivPlan &plan, QString &error);
 
-// Opens `path` and reads it as above; a folder or a file that cannot be read
-// is refused with its path.
+// Opens `path` by its bytes (kivOpenRegularFile: a name that is not UTF-8
+// opens as given) and reads it as above. A folder, a FIFO or a device is
+// refused at once, without waiting on it (Folder, NotRegularFile), as is a
+// file that cannot be read (Unreadable), each with its path.
+bool kivReadPlanFile(const QString &path, KivPlan &plan, KivPlanFault &fault);
 bool kivReadPlanFile(const QString &path, KivPlan &plan, QString &error);
 
 // The plan file of `plan`, one camera a line: reading it back gives `plan`
@@ -69,7 +77,9 @@ bool kivReadPlanFile(const QString &path, KivPlan &plan, QString &error);
 // or where they are not at their default.
 QByteArray kivWritePlan(const KivPlan &plan);
 
-// Writes kivWritePlan(plan) to `path` whole or not at all (the old file stays
-// if anything fails). A plan that kivCheckPlan refuses is not written. On a
-// refusal returns false with `error` set to one line.
+// Writes kivWritePlan(plan) to `path`, by its bytes, whole or not at all
+// (kivWriteFileWhole: the old file stays if anything fails). An unfinished
+// plan is written as it is. A plan that kivCheckPlan refuses is not written. On a
+// refusal returns false with `fault` (or `error`) set.
+bool kivWritePlanFile(const QString &path, const KivPlan &plan, KivPlanFault &fault);
 bool kivWritePlanFile(const QString &path, const KivPlan &plan, QString &error);

@@ -9,7 +9,8 @@
 // window, or what was typed, down; nothing changes unless it sends a total
 // that can be right, and every failure is explained in the user's language.
 // Of several dropped files, those that are not clips are skipped, as in a
-// dropped folder.
+// dropped folder. Where a folder was dropped (a card's), the tooltip also
+// says the time left on the volume holding it at the rate measured.
 #pragma once
 
 #include "calc/KivClipProtocol.h"
@@ -51,8 +52,10 @@ protected:
 
 private:
     void fill(const KivClipMeasured &result);
+    QString timeLeft(double mbps) const;
 
     QLineEdit *bitrate;
     KivClipChild *child;
     bool filling = false;
+    QList<QUrl> dropped;
 };

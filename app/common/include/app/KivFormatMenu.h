@@ -7,7 +7,10 @@
 // field's own reaction to typing follows. The field's tooltip from the form,
 // which says so, comes back whenever the tooltip is cleared (a measured
 // bitrate's tooltip holds only until the field changes). "Plan a shoot…"
-// follows where asked for: it asks the window to open the planner.
+// follows where asked for: it asks the window to open the planner. "Free
+// space of a mounted card…", where asked for, lists the mounted volumes
+// (name, free and total GB of the dialog's rule) and puts the free space of
+// the one chosen into the field as if typed.
 #pragma once
 
 #include <QObject>
@@ -21,8 +24,9 @@ class KivFormatMenu : public QObject
 public:
     enum Entry
     {
-        Format = 1, // "Bitrate of a recording format…"
-        Plan = 2,   // "Plan a shoot…"
+        Format = 1,    // "Bitrate of a recording format…"
+        Plan = 2,      // "Plan a shoot…"
+        FreeSpace = 4, // "Free space of a mounted card…"
     };
 
     // Adds the entries to the context menu of `field`, for the field's life.
@@ -37,6 +41,7 @@ protected:
 
 private:
     void choose();
+    void chooseVolume();
 
     QLineEdit *field;
     QString hint; // the field's tooltip as the form gives it

@@ -8,34 +8,43 @@
 // library (KivPlanAnswer.h) beside it, updated as you type: each figure is
 // the one `kivfilesize --plan --json` gives for the plan saved.
 //
-// The texts stay as typed. An empty count, days or copies is 1, an empty
-// card size, drive size, offload speed or proxy is none; a field the plan
-// cannot take shows the plan library's one-line fault naming its place
-// ("cameras[1].count: ..."), marked at the field, and no figure, so that
-// nothing stale shows. A figure read from a plan file is kept exact until it
-// is typed over. Typing a camera's bitrate makes it a typed rate (a typed
-// rate from a file keeps its audio); choosing a format keeps the format as the
-// camera's source (id, frame size, rate and audio); measuring keeps the
-// clips' paths, of which those the reader refuses (not clips) are left out.
+// The plan is held by a document (KivPlanDocument.h): every edit (a field
+// or cell typed, a format chosen, clips measured, a camera added or
+// removed, the units) can be undone and redone (Edit menu), Escape takes
+// back what was typed in a cell, and the plan is modified unless the undo
+// stack is where it was saved. The texts stay as typed. An empty count, days
+// or copies is 1, an empty card size, drive size, offload speed or proxy is
+// none; a field the plan cannot take shows the fault naming its place,
+// marked at the field, and no figure, so that nothing stale shows. A camera
+// without a bitrate yet is unfinished: "-" for its figures, no fault, and
+// the totals those of the other cameras, saying whom they leave out. Typing
+// a camera's bitrate makes it a typed rate (a typed rate from a file keeps
+// its audio); choosing a format keeps the format as the camera's source (id,
+// frame size, rate and audio); measuring keeps the clips' paths, of which
+// those the reader refuses (not clips) are left out.
 // Clips dropped below the rows make a camera of their own. A camera's clips
 // read from a plan file are measured on opening, one camera after another
-// (until then no figure shows, and the fault line says which camera is
-// measured), and a path refused there is a fault, as for kivfilesize; Cancel
-// on the progress leaves the cameras waiting unmeasured. The format chooser
-// offers 2, 4 or 8 channels of 24-bit 48 kHz audio, so a format's other audio
-// read from a file becomes the chooser's only when a format is chosen again.
+// (until then the camera is unfinished), and a path refused there is a
+// fault, as for kivfilesize; Cancel on the progress leaves the cameras
+// waiting unmeasured. The format chooser offers 2, 4 or 8 channels of 24-bit
+// 48 kHz audio, so a format's other audio read from a file becomes the
+// chooser's only when a format is chosen again.
+//
+// The totals and the fault line carry their text as their accessible
+// description, and a field at fault its fault (Qt 6.4 has no invalid-entry
+// state to give it); a new fault is announced. The window fits the screen at
+// any font and scrolls inside; the first field starts with the focus, framed.
 //
 // Plan files are opened and saved with the plan library; a broken file is
 // refused with its fault named and the window left as it was. Unsaved changes
 // are asked about before they would be lost (New, Open, Close). Saving to
 // another folder makes relative clip paths absolute, so that they still name
-// the same clips.
+// the same clips; a save that fails changes nothing.
 #pragma once
 
 #include "plan/KivPlan.h"
 #include "plan/KivPlanAnswer.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QUrl>
 
@@ -48,6 +57,9 @@ class QAction;
 class QLineEdit;
 struct KivClipMeasured;
 class KivPlanCameraModel;
+class KivPlanDocument;
+struct KivPlanRow;
+struct KivPlanSettings;
 
 namespace Ui {
 class KivPlannerClass;
@@ -81,15 +93,18 @@ public:
 
     // The plan file shown, or empty.
     QString filePath() const { return path; }
-    // The plan the fields hold, or nothing with the fault.
+    // The plan the fields hold, or nothing with the fault in its figures (a
+    // camera without a bitrate is one).
     std::optional<KivPlan> plan(QString *fault = nullptr) const;
-    // The answer shown, or nothing while the plan has a fault or clips are
-    // being measured (fault() says which).
-    const std::optional<KivPlanAnswer> &answer() const { return answer_; }
-    QString fault() const { return fault_; }
+    // The whole plan's answer, or nothing while the plan has a fault, a camera
+    // has no bitrate or clips are being measured.
+    const std::optional<KivPlanAnswer> &answer() const;
+    // The plan's fault, or empty.
+    QString fault() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
@@ -115,12 +130,14 @@ private:
         bool dropped; // else read from the plan file
     };
 
-    void edited();
-    void recompute();
-    void showFault(const QString &fault);
-    bool rates(const KivPlan &plan, QList<double> &cameras, std::optional<double> &proxy,
-               QString &error);
-    const KivFormatCatalogue &catalogue();
+    void showPlan(const KivPlanSettings &settings, const QList<KivPlanRow> &rows,
+                  const QString &path);
+    bool dropOnRows(QEvent *event);
+    void showSettings();
+    void showAnswer();
+    // Gives `widget` the accessible description `text`, said to assistive
+    // tools; false where it had it already.
+    static bool describe(QWidget *widget, const QString &text);
     bool askToSave();
     QString askForPath(const QString &title, const QString &filter, const QString &suffix);
     void warn(const QString &title, const QString &text);
@@ -130,20 +147,19 @@ private:
     void measured(const KivClipMeasured &result);
     // Nothing was measured; Cancel stops the measuring of every camera waiting.
     void unmeasured(const QString &why, bool canceled = false);
-    void setTypedField(QLineEdit *field, std::optional<double> value);
-    std::optional<double> fieldValue(QLineEdit *field) const;
+    KivCardUnits units() const;
     QString title() const;
+    // Why there is nothing to export: the fault, or what the totals leave out.
+    QString exportFault() const;
 
     std::unique_ptr<Ui::KivPlannerClass> ui;
+    KivPlanDocument *document;
     KivPlanCameraModel *model;
     KivClipChild *clips;
     QString path;
-    QHash<QLineEdit *, double> exact;   // figures read from a file, until typed over
-    std::optional<KivPlanSource> proxy; // the proxy's source, none for none
-    std::optional<KivFormatCatalogue> formats;
-    QHash<QLineEdit *, QAction *> marks; // the fault's mark at each field
-    std::optional<KivPlanAnswer> answer_;
-    QString fault_;
+    QList<QLineEdit *> fields; // in the order of KivPlanSettings::Field
+    QList<QAction *> marks;    // the fault's mark at each field
     QList<Waiting> waiting;
     std::optional<Waiting> current; // being measured
+    bool fitted = false;            // to the screen, when first shown
 };
