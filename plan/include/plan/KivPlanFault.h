@@ -67,14 +67,15 @@ enum class KivPlanFaultKind : std::uint8_t
     NotAPlan,       // valid JSON, but not an object
     TooLarge,       // highest: the most bytes read
     Folder,         // a folder
-    NotRegularFile, // a FIFO, a device, a socket: refused without opening
+    NotRegularFile, // a FIFO, a device, a socket: refused without waiting on it
     Unreadable,     // detail: the system's reason
     Unwritable,     // detail: the system's reason
-                    // A member as written.
-    GivenTwice,     // one member twice in one object
-    UnknownMember,  // place.member is the unknown one; the words list those of place.object
-    NotAnObject,    // the proxy or a camera is not an object
-    UnitsUnknown,   // text: the units written
+
+    // A member as written.
+    GivenTwice,    // one member twice in one object
+    UnknownMember, // place.member is the unknown one; the words list those of place.object
+    NotAnObject,   // the proxy or a camera is not an object
+    UnitsUnknown,  // text: the units written
     UnitsNotText,
     WholeNumber,    // lowest, highest (days, copies, count)
     Number,         // lowest, highest (card_size, drive_size, offload_mbyte_s, bitrate, mbytes)
@@ -100,8 +101,9 @@ enum class KivPlanFaultKind : std::uint8_t
     ProxyClips,      // a proxy of clips
     AudioNotText,    // neither channels nor a text
     AudioUnreadable, // text, detail
-                     // Resolving a rate and answering.
-    FormatRefused,   // detail: the catalogue's words (unknown format, frame or rate it lacks)
+
+    // Resolving a rate and answering.
+    FormatRefused,   // text: the name, detail: the catalogue's words (unknown, no such frame)
     AudioIncluded,   // text: the format's id, whose figure includes audio
     NotAFormat,      // a format asked of a source of another kind
     ClipsRefused,    // detail: why the clips were not measured
