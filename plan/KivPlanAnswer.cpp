@@ -77,6 +77,7 @@ bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,
             }
             c.cardSeconds = static_cast<std::uint32_t>(holds);
             c.cardsPerDay = wholeCount(kivGigabytesAt(mbps, bodySeconds, units) / *plan.cardSize);
+            out.cardsPerDay = out.cardsPerDay.value_or(0.0) + double(camera.count) * *c.cardsPerDay;
         }
         out.gbPerDay += c.gbPerDay;
         footageSeconds += double(camera.count) * bodySeconds * double(plan.days);

@@ -18,8 +18,8 @@
 namespace {
 
 using Keys = std::initializer_list<const char *>;
-constexpr Keys planKeys = {"units",      "days",  "copies",  "card_size",
-                           "drive_size", "proxy", "cameras", "offload_mbyte_s"};
+constexpr Keys planKeys = {"units", "days",    "copies",          "card_size", "drive_size",
+                           "proxy", "cameras", "offload_mbyte_s", "title"};
 constexpr Keys sourceKeys = {"bitrate", "mbytes", "format", "clips"};
 constexpr Keys formatKeys = {"frame", "fps"};
 constexpr Keys cameraKeys = {"name", "count", "time_per_day"};
@@ -44,9 +44,14 @@ public:
     {
         if (!known(object, QString(), {planKeys},
                    "a plan has units, days, copies, card_size, drive_size, offload_mbyte_s, "
-                   "proxy and cameras")) {
+                   "proxy, cameras and title")) {
             return false;
         }
+        const QJsonValue title = object.value(QLatin1String("title"));
+        if (!title.isUndefined() && !title.isString()) {
+            return fail(QStringLiteral("title"), QStringLiteral("must be text"));
+        }
+        plan.title = title.toString();
         const QJsonValue units = object.value(QLatin1String("units"));
         if (!units.isUndefined()) {
             const KivCardUnit *unit =

@@ -3,7 +3,6 @@
 
 #include "KivPlanCameraModel.h"
 
-#include "KivPlanReport.h"
 #include "calc/KivDisplay.h"
 #include "calc/KivTyped.h"
 
@@ -43,40 +42,16 @@ int KivPlanCameraModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : Columns;
 }
 
-QString KivPlanCameraModel::header(int column, KivCardUnits units)
-{
-    const QString gb = KivPlanReport::unit(units);
-    switch (column) {
-    case Name:
-        return tr("Camera");
-    case Count:
-        return tr("Count");
-    case Time:
-        return tr("Time per day");
-    case Bitrate:
-        return tr("Bitrate");
-    case Mbps:
-        return tr("Mbit/s");
-    case GbPerDay:
-        return tr("%1 per day").arg(gb);
-    case CardsPerDay:
-        return tr("Cards per day");
-    case CardTime:
-        return tr("Card time");
-    case Gb:
-        return gb;
-    default:
-        return QString();
-    }
-}
-
-QString KivPlanCameraModel::sourceText(const KivPlanSource &source, const KivLocalNumbers &numbers)
+QString KivPlanCameraModel::sourceText(const KivPlanSource &source, const KivLocalNumbers &numbers,
+                                       const KivFormatCatalogue *formats)
 {
     QStringList parts;
     if (const std::optional<double> mbps = kivPlanTypedMbps(source)) {
         parts << numbers.text(*mbps);
     } else if (const auto *format = std::get_if<KivPlanFormat>(&source.from)) {
-        parts << kivEscaped(format->name, SHOWN);
+        const std::optional<KivFormat> named =
+            formats != nullptr ? formats->find(format->name) : std::nullopt;
+        parts << kivEscaped(named ? named->name : format->name, SHOWN);
         if (format->frame) {
             parts << format->frame->text();
         }
@@ -121,7 +96,7 @@ QVariant KivPlanCameraModel::data(const QModelIndex &index, int role) const
                 tip << clips->paths.join(QLatin1Char('\n'));
                 tip << (row.measuring ? tr("Measuring clips…") : row.note);
             } else if (!isTyped(row.source) || row.source.audio) {
-                tip << sourceText(row.source);
+                tip << sourceText(row.source, KivLocalNumbers(), formats_);
             }
         }
         tip.removeAll(QString());
@@ -139,12 +114,15 @@ QVariant KivPlanCameraModel::data(const QModelIndex &index, int role) const
         return row.time;
     case Bitrate:
         if (isTyped(row.source)) {
-            return row.rate;
+            // Shown with its audio, as the Mbit/s beside count it; edited alone.
+            return role == Qt::DisplayRole && row.source.audio
+                       ? row.rate + QStringLiteral(", ") + audioText(*row.source.audio)
+                       : row.rate;
         }
         if (row.measuring && role == Qt::DisplayRole) {
             return tr("Measuring clips…");
         }
-        return sourceText(row.source);
+        return sourceText(row.source, KivLocalNumbers(), formats_);
     default:
         break;
     }
@@ -155,15 +133,15 @@ QVariant KivPlanCameraModel::data(const QModelIndex &index, int role) const
     const KivLocalNumbers numbers;
     switch (column) {
     case Mbps:
-        return numbers.text(c.mbps);
+        return numbers.figure(c.mbps);
     case GbPerDay:
-        return numbers.text(c.gbPerDay);
+        return numbers.figure(c.gbPerDay);
     case CardsPerDay:
-        return c.cardsPerDay ? numbers.text(*c.cardsPerDay) : QString();
+        return c.cardsPerDay ? numbers.figure(*c.cardsPerDay) : QString();
     case CardTime:
         return c.cardSeconds ? kivTimeText(*c.cardSeconds) : QString();
     case Gb:
-        return numbers.text(c.gb);
+        return numbers.figure(c.gb);
     default:
         return QVariant();
     }
@@ -212,7 +190,7 @@ Qt::ItemFlags KivPlanCameraModel::flags(const QModelIndex &index) const
 QVariant KivPlanCameraModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
-        return header(section, units_);
+        return KivPlanWords::header(section, units_);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

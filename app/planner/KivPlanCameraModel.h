@@ -12,6 +12,7 @@
 #include "calc/KivTyped.h"
 #include "plan/KivPlan.h"
 #include "plan/KivPlanAnswer.h"
+#include "plan/KivPlanWords.h"
 
 #include <QAbstractTableModel>
 
@@ -43,16 +44,16 @@ class KivPlanCameraModel : public QAbstractTableModel
 public:
     enum Column
     {
-        Name,
-        Count,
-        Time,
-        Bitrate,
-        Mbps,
-        GbPerDay,
-        CardsPerDay,
-        CardTime,
-        Gb,
-        Columns
+        Name = KivPlanWords::Name,
+        Count = KivPlanWords::Count,
+        Time = KivPlanWords::Time,
+        Bitrate = KivPlanWords::Bitrate,
+        Mbps = KivPlanWords::Mbps,
+        GbPerDay = KivPlanWords::GbPerDay,
+        CardsPerDay = KivPlanWords::CardsPerDay,
+        CardTime = KivPlanWords::CardTime,
+        Gb = KivPlanWords::Gb,
+        Columns = KivPlanWords::Columns
     };
 
     explicit KivPlanCameraModel(QObject *parent = nullptr);
@@ -66,13 +67,15 @@ public:
                         int role = Qt::DisplayRole) const override;
     bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
 
-    // A column's header in the plan's units ("GB per day", "GiB").
-    static QString header(int column, KivCardUnits units);
-    // Where a rate comes from, in words: "prores-422-hq, 3840x2160, 25 fps",
-    // "Clips: A001.MXF, A002.MXF"; a typed figure as its Mbit/s. Numbers
-    // are written as `numbers` writes them.
+    // Where a rate comes from, in words: "ProRes 422 HQ, 3840x2160, 25 fps"
+    // (a format named as `formats` names it, else by its id), "Clips:
+    // A001.MXF, A002.MXF"; a typed figure as its Mbit/s, then its audio.
+    // Numbers are written as `numbers` writes them.
     static QString sourceText(const KivPlanSource &source,
-                              const KivLocalNumbers &numbers = KivLocalNumbers());
+                              const KivLocalNumbers &numbers = KivLocalNumbers(),
+                              const KivFormatCatalogue *formats = nullptr);
+    // The catalogue that names the formats shown; none shows their ids.
+    void setFormats(const KivFormatCatalogue *formats) { formats_ = formats; }
 
     const QList<KivPlanRow> &rows() const { return rows_; }
     // The row of the camera with `id`, or -1 once it is gone.
@@ -121,4 +124,5 @@ private:
     int faultRow = -1;
     int faultColumn = 0;
     QString fault_;
+    const KivFormatCatalogue *formats_ = nullptr;
 };

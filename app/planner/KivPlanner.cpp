@@ -7,13 +7,13 @@
 #include "ui_KivPlanner.h"
 
 #include "KivPlanCameraModel.h"
-#include "KivPlanReport.h"
 #include "app/KivClipChild.h"
 #include "calc/KivDisplay.h"
 #include "catalogue/KivFormatLoad.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QRegularExpression>
@@ -132,7 +132,37 @@ KivPlanner::KivPlanner(QWidget *parent)
     connect(clips, &KivClipChild::failed, this, [this](const QString &why) { unmeasured(why); });
     connect(clips, &KivClipChild::canceled, this,
             [this] { unmeasured(tr("measuring was cancelled"), true); });
+    addTotals();
+    model->setFormats(&catalogue());
     on_actionNew_triggered();
+}
+
+void KivPlanner::addTotals()
+{
+    // The cards of all bodies below the form's totals, and each GB total in
+    // TB beside it; named as the form names its totals.
+    QGridLayout *grid = ui->totalsLayout;
+    const int row = grid->rowCount();
+    auto *cardsLabel = new QLabel(ui->totalsBox);
+    cardsLabel->setObjectName(QStringLiteral("cardsLabel"));
+    grid->addWidget(cardsLabel, row, 0);
+    auto *cards = new QLabel(ui->totalsBox);
+    cards->setObjectName(QStringLiteral("cards"));
+    cards->setAccessibleName(KivPlanWords::label(KivPlanWords::Cards, KivCardUnits::Kiv));
+    grid->addWidget(cards, row, 1);
+    for (QLabel *value : {cards, ui->perDay, ui->shoot, ui->withCopies, ui->proxyGb, ui->total}) {
+        auto *large = value == cards ? cards : new QLabel(ui->totalsBox);
+        large->setAlignment(ui->perDay->alignment());
+        large->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        if (large != cards) {
+            large->setObjectName(value->objectName() + QLatin1String("Large"));
+            int at = 0;
+            int column = 0;
+            int span = 0;
+            grid->getItemPosition(grid->indexOf(value), &at, &column, &span, &span);
+            grid->addWidget(large, at, 2);
+        }
+    }
 }
 
 KivPlanner::~KivPlanner() = default;
@@ -148,6 +178,7 @@ void KivPlanner::setPlan(const KivPlan &plan, const QString &path)
         ui->units->setCurrentIndex(int(plan.units));
     }
     model->setUnits(plan.units);
+    planTitle = plan.title;
     ui->days->setText(QString::number(plan.days));
     ui->copies->setText(QString::number(plan.copies));
     setTypedField(ui->cardSize, plan.cardSize);
@@ -155,12 +186,10 @@ void KivPlanner::setPlan(const KivPlan &plan, const QString &path)
     setTypedField(ui->offload, plan.offloadMbytesPerSec);
     proxy = plan.proxy;
     const std::optional<double> typedProxy = proxy ? kivPlanTypedMbps(*proxy) : std::nullopt;
-    ui->proxy->setText(typedProxy ? KivLocalNumbers().text(*typedProxy)
-                       : proxy    ? KivPlanCameraModel::sourceText(*proxy)
-                                  : QString());
-    ui->proxy->setToolTip(proxy && (!typedProxy || proxy->audio)
-                              ? KivPlanCameraModel::sourceText(*proxy)
-                              : QString());
+    const QString proxyText =
+        proxy ? KivPlanCameraModel::sourceText(*proxy, KivLocalNumbers(), &catalogue()) : QString();
+    ui->proxy->setText(typedProxy ? KivLocalNumbers().text(*typedProxy) : proxyText);
+    ui->proxy->setToolTip(proxy && (!typedProxy || proxy->audio) ? proxyText : QString());
     QList<KivPlanRow> rows;
     for (const KivPlanCamera &camera : plan.cameras) {
         KivPlanRow row;
@@ -213,6 +242,7 @@ std::optional<KivPlan> KivPlanner::plan(QString *fault) const
 {
     KivPlan p;
     p.units = KIV_CARD_UNITS[std::clamp(ui->units->currentIndex(), 0, 2)].units;
+    p.title = planTitle;
     p.days = whole(ui->days->text());
     p.copies = whole(ui->copies->text());
     p.cardSize = fieldValue(ui->cardSize);
@@ -333,22 +363,29 @@ void KivPlanner::recompute()
     }
     model->setAnswer(answer_);
     const KivCardUnits units = KIV_CARD_UNITS[std::clamp(ui->units->currentIndex(), 0, 2)].units;
-    const QString gb = KivPlanReport::unit(units);
+    const QString gb = KivPlanWords::unit(units);
     ui->cardSizeUnit->setText(gb);
     ui->driveSizeUnit->setText(gb);
-    QLabel *const labels[] = {ui->perDayLabel,     ui->shootLabel, ui->withCopiesLabel,
-                              ui->proxyGbLabel,    ui->totalLabel, ui->drivesLabel,
-                              ui->offloadTimeLabel};
-    QLabel *const values[] = {ui->perDay, ui->shoot,  ui->withCopies, ui->proxyGb,
-                              ui->total,  ui->drives, ui->offloadTime};
+    const auto added = [this](const char *name) {
+        return findChild<QLabel *>(QLatin1String(name));
+    };
+    QLabel *const labels[] = {ui->perDayLabel,  ui->shootLabel,      ui->withCopiesLabel,
+                              ui->proxyGbLabel, ui->totalLabel,      added("cardsLabel"),
+                              ui->drivesLabel,  ui->offloadTimeLabel};
+    QLabel *const values[] = {ui->perDay, ui->shoot,      ui->withCopies, ui->proxyGb,
+                              ui->total,  added("cards"), ui->drives,     ui->offloadTime};
     const KivLocalNumbers numbers;
-    for (int t = 0; t < KivPlanReport::Totals; ++t) {
-        const auto total = KivPlanReport::Total(t);
-        labels[t]->setText(KivPlanReport::label(total, units) + ':');
-        values[t]->setText(
-            answer_ ? KivPlanReport::value(total, *answer_,
-                                           [&numbers](double x) { return numbers.text(x); })
-                    : QString());
+    const KivPlanWords::Number number = [&numbers](double x) { return numbers.figure(x); };
+    for (int t = 0; t < KivPlanWords::Totals; ++t) {
+        const auto total = KivPlanWords::Total(t);
+        labels[t]->setText(KivPlanWords::label(total, units) + ':');
+        values[t]->setText(answer_ ? KivPlanWords::value(total, *answer_, number) : QString());
+        if (auto *large = findChild<QLabel *>(values[t]->objectName() + QLatin1String("Large"))) {
+            large->setText(answer_ ? KivPlanWords::large(total, *answer_, units, number)
+                                   : QString());
+            large->setAccessibleName(KivPlanWords::label(total, units) + QStringLiteral(", ") +
+                                     KivPlanWords::largeUnit(units));
+        }
     }
     showFault(error);
 }

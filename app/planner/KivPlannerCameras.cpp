@@ -100,7 +100,8 @@ void KivPlanner::chooseFormat(int row)
                                    choice->audio};
         if (id == 0) {
             proxy = chosen;
-            ui->proxy->setText(KivPlanCameraModel::sourceText(chosen));
+            ui->proxy->setText(
+                KivPlanCameraModel::sourceText(chosen, KivLocalNumbers(), &catalogue()));
             ui->proxy->setToolTip(ui->proxy->text());
             edited();
         } else if (const int at = model->rowOf(id); at >= 0) {

@@ -114,7 +114,7 @@ bool KivPlanner::exportCsv(const QString &path)
         warn(tr("Export as CSV"), tr("Nothing was exported: %1").arg(fault_));
         return false;
     }
-    if (!KivPlanReport::write(path, KivPlanReport::csv(*shown, *answer_), error)) {
+    if (!KivPlanReport::write(path, KivPlanReport::csv(*shown, *answer_, &catalogue()), error)) {
         warn(tr("Export as CSV"), tr("Nothing was exported: %1").arg(error));
         return false;
     }
@@ -131,7 +131,7 @@ bool KivPlanner::exportPdf(const QString &path)
     }
     const QString name =
         this->path.isEmpty() ? tr("untitled plan") : QFileInfo(this->path).completeBaseName();
-    if (!KivPlanReport::pdf(path, name, *shown, *answer_, error)) {
+    if (!KivPlanReport::pdf(path, name, *shown, *answer_, error, &catalogue())) {
         warn(tr("Export as PDF"), tr("Nothing was exported: %1").arg(error));
         return false;
     }

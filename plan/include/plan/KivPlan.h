@@ -99,6 +99,7 @@ struct KivPlan
     std::optional<double> offloadMbytesPerSec; // MB/s of 10^6 bytes
     std::optional<KivPlanSource> proxy;        // never clips
     QList<KivPlanCamera> cameras;              // 1 to kivPlanMaxCameras
+    QString title; // "title", optional: what the budget is called; empty for none
     friend bool operator==(const KivPlan &, const KivPlan &) = default;
 };
 

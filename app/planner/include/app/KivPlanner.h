@@ -115,6 +115,7 @@ private:
         bool dropped; // else read from the plan file
     };
 
+    void addTotals();
     void edited();
     void recompute();
     void showFault(const QString &fault);
@@ -138,6 +139,7 @@ private:
     KivPlanCameraModel *model;
     KivClipChild *clips;
     QString path;
+    QString planTitle;                  // the plan's title, kept as read
     QHash<QLineEdit *, double> exact;   // figures read from a file, until typed over
     std::optional<KivPlanSource> proxy; // the proxy's source, none for none
     std::optional<KivFormatCatalogue> formats;
