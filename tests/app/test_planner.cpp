@@ -155,6 +155,13 @@ void TestPlanner::figuresFollowEachKey()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY(std::holds_alternative<KivPlanFormat>(planner->plan()->cameras[0].source.from));
     QVERIFY(!planner->isWindowModified());
+    // The format by the name the chooser shows; a typed rate with its audio.
+    QCOMPARE(view->model()->index(0, 3).data().toString(), QStringLiteral("ProRes 422 HQ, 25 fps"));
+    KivPlan typed = *planner->plan();
+    typed.cameras[0].source = {KivPlanBitrate{10}, KivAudio{8, 24, 48}};
+    planner->setPlan(typed, QString());
+    QCOMPARE(view->model()->index(0, 3).data().toString(), QStringLiteral("10, 8 audio channels"));
+    QCOMPARE(view->model()->index(0, 3).data(Qt::EditRole).toString(), QStringLiteral("10"));
 }
 
 void TestPlanner::chooser_data()
