@@ -3,9 +3,11 @@
 
 // The plan library: plan files with their answers worked out by hand
 // (GB = Mbit/s x seconds / Mbit per GB), and the write-then-read round trip.
+#include "calc/KivDisplay.h"
 #include "catalogue/KivFormatLoad.h"
 #include "plan/KivPlanAnswer.h"
 #include "plan/KivPlanFile.h"
+#include "plan/KivPlanWords.h"
 
 #include "PlanTestSupport.h"
 
@@ -226,5 +228,32 @@ INSTANTIATE_TEST_SUITE_P(Table, PlanAnswer, testing::ValuesIn(answerRows()),
                          [](const testing::TestParamInfo<AnswerRow> &info) {
                              return std::string(info.param.name);
                          });
+
+// A GB total of a thousand and more shows its TB (TiB) beside, as the
+// plan's units count them; a count or a smaller total shows none.
+TEST(PlanWords, LargeTotalsInTheirUnits)
+{
+    using W = KivPlanWords;
+    using U = KivCardUnits;
+    const struct
+    {
+        U units;
+        W::Total total;
+        double gb;
+        const char *shown;
+    } cases[] = {
+        {U::Kiv, W::All, 1024, "1 TB"},        {U::Decimal, W::All, 1000, "1 TB"},
+        {U::Gib, W::Shoot, 2048, "2 TiB"},     {U::Kiv, W::PerDay, 999.99, ""},
+        {U::Kiv, W::All, 1.6e9, "1562500 TB"}, {U::Kiv, W::Drives, 5000, ""},
+    };
+    for (const auto &c : cases) {
+        KivPlanAnswer answer;
+        answer.gbPerDay = answer.gb = answer.totalGb = c.gb;
+        answer.drives = c.gb;
+        const QString shown =
+            W::large(c.total, answer, c.units, [](double x) { return kivFigureText(x); });
+        EXPECT_EQ(shown, QString::fromUtf8(c.shown)) << c.gb;
+    }
+}
 
 } // namespace
