@@ -13,7 +13,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QRegularExpression>
@@ -135,34 +134,6 @@ KivPlanner::KivPlanner(QWidget *parent)
     addTotals();
     model->setFormats(&catalogue());
     on_actionNew_triggered();
-}
-
-void KivPlanner::addTotals()
-{
-    // The cards of all bodies below the form's totals, and each GB total in
-    // TB beside it; named as the form names its totals.
-    QGridLayout *grid = ui->totalsLayout;
-    const int row = grid->rowCount();
-    auto *cardsLabel = new QLabel(ui->totalsBox);
-    cardsLabel->setObjectName(QStringLiteral("cardsLabel"));
-    grid->addWidget(cardsLabel, row, 0);
-    auto *cards = new QLabel(ui->totalsBox);
-    cards->setObjectName(QStringLiteral("cards"));
-    cards->setAccessibleName(KivPlanWords::label(KivPlanWords::Cards, KivCardUnits::Kiv));
-    grid->addWidget(cards, row, 1);
-    for (QLabel *value : {cards, ui->perDay, ui->shoot, ui->withCopies, ui->proxyGb, ui->total}) {
-        auto *large = value == cards ? cards : new QLabel(ui->totalsBox);
-        large->setAlignment(ui->perDay->alignment());
-        large->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        if (large != cards) {
-            large->setObjectName(value->objectName() + QLatin1String("Large"));
-            int at = 0;
-            int column = 0;
-            int span = 0;
-            grid->getItemPosition(grid->indexOf(value), &at, &column, &span, &span);
-            grid->addWidget(large, at, 2);
-        }
-    }
 }
 
 KivPlanner::~KivPlanner() = default;
@@ -362,31 +333,7 @@ void KivPlanner::recompute()
         error.clear();
     }
     model->setAnswer(answer_);
-    const KivCardUnits units = KIV_CARD_UNITS[std::clamp(ui->units->currentIndex(), 0, 2)].units;
-    const QString gb = KivPlanWords::unit(units);
-    ui->cardSizeUnit->setText(gb);
-    ui->driveSizeUnit->setText(gb);
-    const auto added = [this](const char *name) {
-        return findChild<QLabel *>(QLatin1String(name));
-    };
-    QLabel *const labels[] = {ui->perDayLabel,  ui->shootLabel,      ui->withCopiesLabel,
-                              ui->proxyGbLabel, ui->totalLabel,      added("cardsLabel"),
-                              ui->drivesLabel,  ui->offloadTimeLabel};
-    QLabel *const values[] = {ui->perDay, ui->shoot,      ui->withCopies, ui->proxyGb,
-                              ui->total,  added("cards"), ui->drives,     ui->offloadTime};
-    const KivLocalNumbers numbers;
-    const KivPlanWords::Number number = [&numbers](double x) { return numbers.figure(x); };
-    for (int t = 0; t < KivPlanWords::Totals; ++t) {
-        const auto total = KivPlanWords::Total(t);
-        labels[t]->setText(KivPlanWords::label(total, units) + ':');
-        values[t]->setText(answer_ ? KivPlanWords::value(total, *answer_, number) : QString());
-        if (auto *large = findChild<QLabel *>(values[t]->objectName() + QLatin1String("Large"))) {
-            large->setText(answer_ ? KivPlanWords::large(total, *answer_, units, number)
-                                   : QString());
-            large->setAccessibleName(KivPlanWords::label(total, units) + QStringLiteral(", ") +
-                                     KivPlanWords::largeUnit(units));
-        }
-    }
+    showTotals();
     showFault(error);
 }
 

@@ -115,7 +115,10 @@ private:
         bool dropped; // else read from the plan file
     };
 
+    // The totals the form lacks (all bodies' cards, TB beside GB), and all
+    // of them shown for the answer.
     void addTotals();
+    void showTotals();
     void edited();
     void recompute();
     void showFault(const QString &fault);
