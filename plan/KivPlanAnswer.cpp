@@ -93,6 +93,7 @@ bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,
             }
             c.cardSeconds = static_cast<std::uint32_t>(holds);
             c.cardsPerDay = kivPlanBodyCards(plan, mbps, camera.secondsPerDay);
+            out.cardsPerDay = out.cardsPerDay.value_or(0.0) + double(camera.count) * *c.cardsPerDay;
         }
         out.gbPerDay += c.gbPerDay;
         footageSeconds += double(camera.count) * bodySeconds * double(plan.days);

@@ -12,7 +12,7 @@ packages=(cmake make ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools 
 if [ "${1:-}" = --program ]; then
     shift
 else
-    packages+=(libgtest-dev libgmock-dev)
+    packages+=(libgtest-dev libgmock-dev poppler-utils)
 fi
 packages+=("$@")
 missing=()
