@@ -5,6 +5,7 @@
 
 #include "KivFormatReader.h"
 #include "calc/KivDisplay.h"
+#include "calc/KivFileOpen.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -71,14 +72,19 @@ int kivAddFormatsJson(KivFormatCatalogue &catalogue, const QByteArray &json, con
 int kivAddFormatsFile(KivFormatCatalogue &catalogue, const QString &path, QStringList &warnings)
 {
     const QString where = kivEscaped(path);
-    if (QFileInfo(path).isDir()) {
+    QFile file;
+    QString reason;
+    switch (kivOpenRegularFile(path, file, reason)) {
+    case KivFileOpened::Regular:
+        break;
+    case KivFileOpened::Folder:
         warnings << where + QLatin1String(": a folder, not a formats file");
         return 0;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        warnings << where + QLatin1String(": cannot be read (") + file.errorString() +
-                        QLatin1Char(')');
+    case KivFileOpened::NotRegular:
+        warnings << where + QLatin1String(": not a regular file; not read");
+        return 0;
+    case KivFileOpened::Unopened:
+        warnings << where + QLatin1String(": cannot be read (") + reason + QLatin1Char(')');
         return 0;
     }
     // One byte more than allowed tells a file that is too large, also where
@@ -108,18 +114,11 @@ QString kivUserFormatsPath()
 KivFormatLoad kivLoadFormats(const QStringList &extraFiles)
 {
     KivFormatLoad load{builtInData().catalogue, builtInData().warnings};
-    // The user's file is read without being asked for, so only a regular file:
-    // opening a named pipe with no writer would wait for ever.
+    // The user's file is read without being asked for, where it exists; any
+    // but a regular file is refused without waiting on it.
     const QString user = kivUserFormatsPath();
-    const QFileInfo userFile(user);
-    if (!user.isEmpty() && userFile.exists()) {
-        if (userFile.isFile()) {
-            kivAddFormatsFile(load.catalogue, user, load.warnings);
-        } else if (!userFile.isDir()) {
-            load.warnings << kivEscaped(user) + QLatin1String(": not a regular file; not read");
-        } else {
-            load.warnings << kivEscaped(user) + QLatin1String(": a folder, not a formats file");
-        }
+    if (!user.isEmpty() && QFileInfo::exists(user)) {
+        kivAddFormatsFile(load.catalogue, user, load.warnings);
     }
     for (const QString &path : extraFiles) {
         kivAddFormatsFile(load.catalogue, path, load.warnings);

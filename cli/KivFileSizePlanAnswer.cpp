@@ -64,7 +64,7 @@ QString textOf(const KivPlan &plan, const KivPlanAnswer &answer)
         headers << W::header(column, plan.units);
     }
     if (answer.day) {
-        headers << QStringLiteral("Cards");
+        headers << W::header(W::DayCards, plan.units);
     }
     rows.push_back(headers << W::header(W::Gb, plan.units));
     for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
@@ -81,9 +81,9 @@ QString textOf(const KivPlan &plan, const KivPlanAnswer &answer)
     }
 
     std::vector<QStringList> totals;
-    for (int t = 0; t < W::Totals; ++t) {
+    for (int t = 0; t < W::CardsToRent; ++t) {
         const auto total = W::Total(t);
-        QString value = W::value(total, answer, number);
+        QString value = W::value(total, plan, answer, number);
         if (value.isEmpty()) {
             continue;
         }
@@ -107,13 +107,18 @@ QString textOf(const KivPlan &plan, const KivPlanAnswer &answer)
         out += line[0].leftJustified(labels + 1) + line[1] + QLatin1Char('\n');
     }
     // The day on set, a paragraph of its own.
-    if (const std::optional<KivPlanDay> &day = answer.day) {
-        out += QStringLiteral("\nCards to rent: %1\nOffload done: %2 (%3 after wrap), %4, %5\n")
-                   .arg(QString::number(day->cardsTotal), kivTimeText(day->offloadDone),
-                        kivTimeText(day->afterWrap), counted(plan.readers, "reader", "readers"),
-                        QLatin1String(plan.verify ? "verified" : "not verified"));
-        for (const KivPlanDayWarning warning : day->warnings) {
-            out += QStringLiteral("Warning: ") + kivPlanDayWarningText(warning) + QLatin1Char('\n');
+    if (answer.day) {
+        out += QLatin1Char('\n');
+        for (int t = W::CardsToRent; t < W::Totals; ++t) {
+            const auto total = W::Total(t);
+            const QStringList lines =
+                W::value(total, plan, answer, number).split(QLatin1Char('\n'));
+            for (const QString &line : lines) {
+                if (!line.isEmpty()) {
+                    out += W::label(total, plan.units) + QStringLiteral(": ") + line +
+                           QLatin1Char('\n');
+                }
+            }
         }
     }
     return out;
@@ -184,14 +189,10 @@ bool kivAnswerPlan(const KivResolved &resolved, bool json, QString &out, QString
         error = QStringLiteral("no plan to answer");
         return false;
     }
-    QList<double> rates;
-    for (const KivBitrateSource &camera : resolved.cameras) {
-        rates << camera.mbps;
-    }
-    const std::optional<double> proxy =
-        resolved.proxy ? std::optional<double>(resolved.proxy->mbps) : std::nullopt;
     KivPlanAnswer answer;
-    if (!kivPlanAnswer(*resolved.plan, rates, proxy, answer, error)) {
+    KivPlanFault fault;
+    if (!kivPlanWholeAnswer(*resolved.plan, resolved.rates, answer, fault)) {
+        error = kivPlanFaultText(fault);
         return false;
     }
     out = json ? jsonOf(*resolved.plan, answer) : textOf(*resolved.plan, answer);

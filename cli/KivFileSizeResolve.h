@@ -7,7 +7,7 @@
 #pragma once
 
 #include "KivFileSizeRequest.h"
-#include "plan/KivPlan.h"
+#include "plan/KivPlanRate.h"
 
 #include <QList>
 #include <QString>
@@ -26,8 +26,7 @@ struct KivResolved
     // The plan of --plan, and the rate of each camera (in the plan's order)
     // and of its proxy.
     std::optional<KivPlan> plan;
-    QList<KivBitrateSource> cameras;
-    std::optional<KivBitrateSource> proxy;
+    KivPlanRates rates;
     // The volume of --free.
     std::optional<KivVolume> volume;
 };

@@ -10,6 +10,7 @@
 
 #include "calc/KivDisplay.h"
 #include "catalogue/KivFormatLoad.h"
+#include "plan/KivPlanAnswer.h"
 #include "plan/KivPlanFile.h"
 
 #include <algorithm>
@@ -21,23 +22,17 @@ bool oneLine(const QString &text)
     return !text.isEmpty() && std::none_of(text.begin(), text.end(), kivIsControl);
 }
 
-// The rate of a source: typed, from the built-in catalogue, or made up for
-// clips (and for formats the catalogue refuses, whose refusal is checked).
-double rateOf(const KivPlanSource &source, const QString &place, double madeUp)
+// The rate of a resolved source, or one made up where it has none (clips
+// the caller has not measured, formats the catalogue refuses), whose fault
+// is checked.
+double rateOf(const KivPlanRate &rate, const QString &place, double madeUp)
 {
-    if (const std::optional<double> typed = kivPlanTypedMbps(source)) {
-        return kivPlanWithAudio(source, *typed);
+    FUZZ_CHECK(rate.mbps.has_value() != rate.fault.has_value());
+    if (rate.mbps) {
+        return *rate.mbps;
     }
-    if (std::holds_alternative<KivPlanFormat>(source.from)) {
-        QString error;
-        const std::optional<KivFormatChoice> choice =
-            kivPlanChooseFormat(kivBuiltInFormats(), source, place, error);
-        FUZZ_CHECK(choice.has_value() == error.isEmpty());
-        if (choice) {
-            return kivPlanWithAudio(source, choice->rate.mbps);
-        }
-        FUZZ_CHECK(oneLine(error) && error.startsWith(place + QLatin1Char('.')));
-    }
+    const QString error = kivPlanFaultText(*rate.fault);
+    FUZZ_CHECK(oneLine(error) && error.startsWith(place));
     return madeUp;
 }
 
@@ -54,6 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!kivReadPlan(json, QStringLiteral("fuzz.json"), plan, error)) {
         FUZZ_CHECK(oneLine(error));
         FUZZ_CHECK(plan == before);
+        // The fault as data words as the line, its place first.
+        KivPlanFault fault;
+        FUZZ_CHECK(!kivReadPlan(json, QStringLiteral("fuzz.json"), plan, fault));
+        FUZZ_CHECK(kivPlanFaultText(fault) == error);
+        FUZZ_CHECK(fault.place.object == KivPlanPlace::Object::File ||
+                   error.startsWith(fault.place.path));
         return 0;
     }
     FUZZ_CHECK(kivCheckPlan(plan, error));
@@ -64,13 +65,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(again == plan);
     FUZZ_CHECK(kivWritePlan(again) == written);
 
+    // Clips of camera i measured at 0.5 + i Mbit/s, every other camera's
+    // being measured still.
+    QList<KivPlanMeasuredClips> measured;
+    for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
+        measured << KivPlanMeasuredClips{0.5 + double(i), QString()};
+    }
+    const KivPlanRates resolved = kivPlanRates(
+        plan, []() -> const KivFormatCatalogue & { return kivBuiltInFormats(); },
+        [&](qsizetype i) { return i % 2 == 0 ? &measured[i] : nullptr; });
     QList<double> rates;
     for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
-        rates << rateOf(plan.cameras[i].source, kivPlanCameraPlace(i), 0.5 + double(i));
+        rates << rateOf(resolved.cameras[i], kivPlanCameraPlace(i), 0.5 + double(i));
     }
     const std::optional<double> proxy =
-        plan.proxy ? std::optional<double>(rateOf(*plan.proxy, kivPlanProxyPlace(), 3.25))
-                   : std::nullopt;
+        resolved.proxy ? std::optional<double>(rateOf(*resolved.proxy, kivPlanProxyPlace(), 3.25))
+                       : std::nullopt;
+    // Camera by camera: the cameras answered are those finished and resolved.
+    KivPlanAnswer partial;
+    KivPlanFault fault;
+    if (kivPlanAnswer(plan, resolved, partial, fault)) {
+        FUZZ_CHECK(partial.cameras.size() == plan.cameras.size());
+        for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
+            KivPlanFault unfinished;
+            const bool answered = !partial.incomplete.contains(i);
+            FUZZ_CHECK(answered == !partial.cameras[i].fault.has_value());
+            FUZZ_CHECK(!answered ||
+                       (kivPlanCameraFinished(plan, i, unfinished) && resolved.cameras[i].mbps));
+        }
+    }
     KivPlanAnswer answer;
     KivPlanAnswer second;
     QString secondError;
@@ -86,7 +109,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(oneLine(error));
     }
     // A rate the answer refuses is beyond the oracle's rules.
+    KivPlanFault unfinished;
     const bool usable =
+        kivPlanFinished(plan, unfinished) &&
         std::all_of(rates.begin(), rates.end(),
                     [](double r) { return r > 0 && r <= kivPlanMaxAnsweredMbps; }) &&
         (!proxy || (*proxy > 0 && *proxy <= kivPlanMaxAnsweredMbps));

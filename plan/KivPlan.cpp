@@ -19,6 +19,15 @@ bool within(double x, const KivPlanLimit &limit)
     return x >= limit.lowest && x <= limit.highest; // NaN is not
 }
 
+// A time at `place` longer than a day.
+bool longerThanADay(const KivPlanPlace &place, std::uint32_t seconds, KivPlanFault &fault)
+{
+    fault = kivPlanFault(place, K::LongerThanADay);
+    fault.text = kivTimeText(seconds);
+    fault.highest = kivPlanMaxSecondsPerDay;
+    return false;
+}
+
 // One source's figures; `fault` gets the first at a member of `place`.
 bool checkSource(const KivPlanSource &source, const KivPlanPlace &place, KivPlanFault &fault)
 {
@@ -31,6 +40,10 @@ bool checkSource(const KivPlanSource &source, const KivPlanPlace &place, KivPlan
         return false;
     };
     const bool proxy = place.object == KivPlanPlace::Object::Proxy;
+    if (proxy && std::holds_alternative<KivPlanNoRate>(source.from)) {
+        fault = kivPlanFault(place, K::NoRate);
+        return false;
+    }
     if (const auto *rate = std::get_if<KivPlanBitrate>(&source.from)) {
         if (!within(rate->mbps, kivPlanBitrateLimit)) {
             return outside("bitrate", kivPlanBitrateLimit);
@@ -87,11 +100,9 @@ bool checkCamera(const KivPlanCamera &camera, const KivPlanPlace &place, KivPlan
         fault = kivPlanLimitFault(place.child(QStringLiteral("count")), kivPlanCountLimit);
         return false;
     }
-    if (camera.secondsPerDay > kivPlanMaxSecondsPerDay) {
-        fault = kivPlanFault(place.child(QStringLiteral("time_per_day")), K::LongerThanADay);
-        fault.text = kivTimeText(camera.secondsPerDay);
-        fault.highest = kivPlanMaxSecondsPerDay;
-        return false;
+    if (camera.secondsPerDay && *camera.secondsPerDay > kivPlanMaxSecondsPerDay) {
+        return longerThanADay(place.child(QStringLiteral("time_per_day")), *camera.secondsPerDay,
+                              fault);
     }
     return checkSource(camera.source, place, fault);
 }
@@ -107,10 +118,7 @@ bool checkDay(const KivPlan &plan, KivPlanFault &fault)
         return false;
     }
     if (day > kivPlanMaxSecondsPerDay) {
-        fault = kivPlanFault(top.child(QStringLiteral("day_length")), K::LongerThanADay);
-        fault.text = kivTimeText(day);
-        fault.highest = kivPlanMaxSecondsPerDay;
-        return false;
+        return longerThanADay(top.child(QStringLiteral("day_length")), day, fault);
     }
     if (!plan.cardSize || !plan.offloadMbytesPerSec) {
         fault =
@@ -119,7 +127,7 @@ bool checkDay(const KivPlan &plan, KivPlanFault &fault)
         return false;
     }
     for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
-        const std::uint32_t seconds = plan.cameras[i].secondsPerDay;
+        const std::uint32_t seconds = plan.cameras[i].secondsPerDay.value_or(0);
         if (seconds > day) {
             fault = kivPlanFault(KivPlanPlace::ofCamera(i).child(QStringLiteral("time_per_day")),
                                  K::LongerThanDayLength);
@@ -182,10 +190,7 @@ bool kivCheckPlan(const KivPlan &plan, KivPlanFault &fault)
         return false;
     }
     if (plan.handoffSeconds > kivPlanMaxSecondsPerDay) {
-        fault = kivPlanFault(top.child(QStringLiteral("handoff")), K::LongerThanADay);
-        fault.text = kivTimeText(plan.handoffSeconds);
-        fault.highest = kivPlanMaxSecondsPerDay;
-        return false;
+        return longerThanADay(top.child(QStringLiteral("handoff")), plan.handoffSeconds, fault);
     }
     if (plan.dayLength && !checkDay(plan, fault)) {
         return false;
@@ -211,60 +216,29 @@ bool kivCheckPlan(const KivPlan &plan, QString &error)
     return kivPlanWorded(error, [&](KivPlanFault &fault) { return kivCheckPlan(plan, fault); });
 }
 
-std::optional<double> kivPlanTypedMbps(const KivPlanSource &source)
+bool kivPlanCameraFinished(const KivPlan &plan, qsizetype index, KivPlanFault &fault)
 {
-    if (const auto *rate = std::get_if<KivPlanBitrate>(&source.from)) {
-        return rate->mbps;
+    const KivPlanCamera &camera = plan.cameras[index];
+    const KivPlanPlace place = KivPlanPlace::ofCamera(index);
+    if (!camera.secondsPerDay) {
+        fault = kivPlanFault(place.child(QStringLiteral("time_per_day")), K::TimeMissing);
+        return false;
     }
-    if (const auto *mbytes = std::get_if<KivPlanMbytes>(&source.from)) {
-        return kivMbitsPerSec(mbytes->mbytesPerSec);
+    if (std::holds_alternative<KivPlanNoRate>(camera.source.from)) {
+        fault = kivPlanFault(place, K::NoRate);
+        return false;
     }
-    return std::nullopt;
+    return true;
 }
 
-double kivPlanWithAudio(const KivPlanSource &source, double mbps)
+bool kivPlanFinished(const KivPlan &plan, KivPlanFault &fault)
 {
-    return source.audio ? mbps + source.audio->mbps() : mbps;
-}
-
-std::optional<KivFormatChoice> kivPlanChooseFormat(const KivFormatCatalogue &catalogue,
-                                                   const KivPlanSource &source,
-                                                   const KivPlanPlace &place, KivPlanFault &fault)
-{
-    const auto *format = std::get_if<KivPlanFormat>(&source.from);
-    if (format == nullptr) {
-        fault = kivPlanFault(place.child(QStringLiteral("format")), K::NotAFormat);
-        return std::nullopt;
+    for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
+        if (!kivPlanCameraFinished(plan, i, fault)) {
+            return false;
+        }
     }
-    QString problem;
-    std::optional<KivFormatChoice> choice =
-        kivChooseFormat(catalogue, format->name, format->frame, format->fps, problem);
-    if (!choice) {
-        fault = kivPlanFault(place.child(QStringLiteral("format")), K::FormatRefused);
-        fault.text = format->name;
-        fault.detail = problem;
-        return std::nullopt;
-    }
-    if (source.audio && choice->format.audio) {
-        fault = kivPlanFault(place.child(QStringLiteral("audio")), K::AudioIncluded);
-        fault.text = choice->format.id;
-        return std::nullopt;
-    }
-    return choice;
-}
-
-std::optional<KivFormatChoice> kivPlanChooseFormat(const KivFormatCatalogue &catalogue,
-                                                   const KivPlanSource &source,
-                                                   const QString &place, QString &error)
-{
-    KivPlanPlace at;
-    at.path = place;
-    std::optional<KivFormatChoice> choice;
-    kivPlanWorded(error, [&](KivPlanFault &fault) {
-        choice = kivPlanChooseFormat(catalogue, source, at, fault);
-        return choice.has_value();
-    });
-    return choice;
+    return true;
 }
 
 QStringList kivPlanClipPaths(const KivPlanClips &clips, const QString &folder)

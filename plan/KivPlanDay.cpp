@@ -86,9 +86,10 @@ public:
         for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
             Camera c;
             c.mbps = cameraMbps[i];
-            c.seconds = double(plan.cameras[i].secondsPerDay);
+            c.seconds = double(plan.cameras[i].secondsPerDay.value_or(0));
             c.count = plan.cameras[i].count;
-            const double cards = kivPlanBodyCards(plan, c.mbps, plan.cameras[i].secondsPerDay);
+            const double cards =
+                kivPlanBodyCards(plan, c.mbps, plan.cameras[i].secondsPerDay.value_or(0));
             if (!(cards <= double(kivPlanDayMaxBodyCards))) {
                 fault = kivPlanFault(KivPlanPlace::ofCamera(i), KivPlanFaultKind::BodyCardsBeyond);
                 fault.value = cards;

@@ -4,11 +4,10 @@
 // Plan files on disk: read whole within the size limit, written whole or not
 // at all.
 #include "KivPlanRules.h"
+#include "calc/KivFileOpen.h"
 #include "plan/KivPlanFile.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -56,16 +55,22 @@ bool kivReadPlanDevice(QFile &file, const QString &origin, KivPlan &plan, QStrin
 
 bool kivReadPlanFile(const QString &path, KivPlan &plan, KivPlanFault &fault)
 {
-    if (QFileInfo(path).isDir()) {
+    QFile file;
+    QString reason;
+    switch (kivOpenRegularFile(path, file, reason)) {
+    case KivFileOpened::Regular:
+        return kivReadPlanDevice(file, path, plan, fault);
+    case KivFileOpened::Folder:
         fault = fileFault(path, K::Folder);
         return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fault = fileFault(path, K::Unreadable, file.errorString());
+    case KivFileOpened::NotRegular:
+        fault = fileFault(path, K::NotRegularFile);
         return false;
+    case KivFileOpened::Unopened:
+        break;
     }
-    return kivReadPlanDevice(file, path, plan, fault);
+    fault = fileFault(path, K::Unreadable, reason);
+    return false;
 }
 
 bool kivReadPlanFile(const QString &path, KivPlan &plan, QString &error)
@@ -79,14 +84,9 @@ bool kivWritePlanFile(const QString &path, const KivPlan &plan, KivPlanFault &fa
     if (!kivCheckPlan(plan, fault)) {
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        fault = fileFault(path, K::Unwritable, file.errorString());
-        return false;
-    }
-    file.write(kivWritePlan(plan));
-    if (!file.commit()) {
-        fault = fileFault(path, K::Unwritable, file.errorString());
+    QString reason;
+    if (!kivWriteFileWhole(path, kivWritePlan(plan), reason)) {
+        fault = fileFault(path, K::Unwritable, reason);
         return false;
     }
     return true;

@@ -44,10 +44,18 @@ QString planMembers()
     return QLatin1String("a plan has ") + listed(names);
 }
 
+// A fault's `highest` as a count of seconds; any other value (a fault made
+// by hand) as the longest there is.
+QString secondsText(double seconds)
+{
+    const bool countable = seconds >= 0 && seconds <= double(KIV_LONGEST_SECONDS);
+    return kivTimeText(countable ? std::uint32_t(seconds) : KIV_LONGEST_SECONDS);
+}
+
 QString longerThan(const KivPlanFault &f, const QString &speed, const QString &what)
 {
     return QStringLiteral("at %1 %2 longer than %3, the longest time there is")
-        .arg(speed, what, kivTimeText(std::uint32_t(f.highest)));
+        .arg(speed, what, secondsText(f.highest));
 }
 
 } // namespace
@@ -188,8 +196,7 @@ QString kivPlanFaultProblem(const KivPlanFault &f)
     case K::TimeUnreadable:
         return quoted + QLatin1String(" is ") + f.detail;
     case K::LongerThanADay:
-        return QStringLiteral("%1 is longer than a day (%2)")
-            .arg(quoted, kivTimeText(std::uint32_t(f.highest)));
+        return QStringLiteral("%1 is longer than a day (%2)").arg(quoted, secondsText(f.highest));
     case K::NoRate:
         return object == O::Proxy
                    ? QStringLiteral("no rate; give a bitrate, mbytes or a format")

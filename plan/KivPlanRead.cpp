@@ -226,21 +226,23 @@ private:
             return fail(place, K::NotAnObject);
         }
         const QJsonObject object = value.toObject();
-        QString time;
         if (!known(object, place,
                    {kivPlanCameraKeys, kivPlanSourceKeys, kivPlanFormatKeys, {"audio"}}) ||
             !text(object, place, "name", K::NameMissing, K::NotText, camera.name) ||
-            !whole(object, place, "count", kivPlanCountLimit, camera.count) ||
-            !text(object, place, "time_per_day", K::TimeMissing, K::TimeNotText, time)) {
+            !whole(object, place, "count", kivPlanCountLimit, camera.count)) {
             return false;
         }
-        QString problem;
-        const std::optional<std::uint32_t> seconds = kivReadTime(time, problem);
-        if (!seconds) {
-            return failText(place.child(QStringLiteral("time_per_day")), K::TimeUnreadable, time,
-                            problem);
+        // An unfinished camera is read as it is, without its time or its rate.
+        const QJsonValue time = object.value(QLatin1String("time_per_day"));
+        const Place timePlace = place.child(QStringLiteral("time_per_day"));
+        if (time.isString()) {
+            QString problem;
+            if (!(camera.secondsPerDay = kivReadTime(time.toString(), problem))) {
+                return failText(timePlace, K::TimeUnreadable, time.toString(), problem);
+            }
+        } else if (!time.isUndefined()) {
+            return fail(timePlace, K::TimeNotText);
         }
-        camera.secondsPerDay = *seconds;
         return source(object, place, camera.source);
     }
 
@@ -252,7 +254,8 @@ private:
                 given << QLatin1String(key);
             }
         }
-        if (given.isEmpty()) {
+        const bool proxy = place.object == Place::Object::Proxy;
+        if (given.isEmpty() && proxy) {
             return fail(place, K::NoRate);
         }
         if (given.size() > 1) {
@@ -261,7 +264,7 @@ private:
             fault.other = given[1];
             return false;
         }
-        const QString kind = given.first();
+        const QString kind = given.value(0);
         for (const char *key : kivPlanFormatKeys) {
             if (object.contains(QLatin1String(key)) && kind != QLatin1String("format")) {
                 return fail(place.child(QLatin1String(key)), K::GoesWithFormat);
@@ -285,7 +288,9 @@ private:
                 return false;
             }
             out.from = format;
-        } else if (place.object == Place::Object::Proxy) {
+        } else if (kind.isEmpty()) {
+            out.from = KivPlanNoRate();
+        } else if (proxy) {
             return fail(place.child(kind), K::ProxyClips);
         } else {
             KivPlanClips clips;

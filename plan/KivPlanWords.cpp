@@ -35,6 +35,8 @@ QString KivPlanWords::header(int column, KivCardUnits units)
         return tr("Cards per body a day");
     case CardTime:
         return tr("Card time");
+    case DayCards:
+        return tr("Cards per body");
     case Gb:
         return gb;
     default:
@@ -62,6 +64,12 @@ QString KivPlanWords::label(Total total, KivCardUnits units)
         return tr("Drives");
     case Offload:
         return tr("Offload per day");
+    case CardsToRent:
+        return tr("Cards to rent");
+    case OffloadDone:
+        return tr("Offload done");
+    case DayWarning:
+        return tr("Warning");
     case Totals:
         break;
     }
@@ -85,17 +93,49 @@ std::optional<double> KivPlanWords::figure(Total total, const KivPlanAnswer &ans
         return answer.cardsPerDay;
     case Drives:
         return answer.drives;
+    case CardsToRent:
+        return answer.day ? std::optional<double>(double(answer.day->cardsTotal)) : std::nullopt;
     case Offload:
+    case OffloadDone:
+    case DayWarning:
     case Totals:
         break;
     }
     return std::nullopt;
 }
 
-QString KivPlanWords::value(Total total, const KivPlanAnswer &answer, const Number &number)
+QString KivPlanWords::warning(KivPlanDayWarning warning)
 {
-    if (total == Offload) {
+    switch (warning) {
+    case KivPlanDayWarning::OffloadPastNextDay:
+        break;
+    }
+    return tr("the offload does not finish before the next day");
+}
+
+QString KivPlanWords::value(Total total, const KivPlan &plan, const KivPlanAnswer &answer,
+                            const Number &number)
+{
+    const std::optional<KivPlanDay> &day = answer.day;
+    switch (total) {
+    case Offload:
         return answer.offloadSeconds ? kivTimeText(*answer.offloadSeconds) : QString();
+    case OffloadDone:
+        return day ? tr("%1 (%2 after wrap), %3, %4")
+                         .arg(kivTimeText(day->offloadDone), kivTimeText(day->afterWrap),
+                              plan.readers == 1 ? tr("1 reader")
+                                                : tr("%1 readers").arg(plan.readers),
+                              plan.verify ? tr("verified") : tr("not verified"))
+                   : QString();
+    case DayWarning: {
+        QStringList words;
+        for (const KivPlanDayWarning w : day ? day->warnings : QList<KivPlanDayWarning>()) {
+            words << warning(w);
+        }
+        return words.join(QLatin1Char('\n'));
+    }
+    default:
+        break;
     }
     const std::optional<double> x = figure(total, answer);
     return x ? number(*x) : QString();

@@ -96,10 +96,11 @@ QByteArray kivWritePlan(const KivPlan &plan)
     }
     QStringList cameras;
     for (const KivPlanCamera &camera : plan.cameras) {
-        const QStringList members =
-            QStringList{member("name", camera.name), member("count", camera.count),
-                        member("time_per_day", kivTimeText(camera.secondsPerDay))} +
-            sourceMembers(camera.source);
+        QStringList members = {member("name", camera.name), member("count", camera.count)};
+        if (camera.secondsPerDay) {
+            members << member("time_per_day", kivTimeText(*camera.secondsPerDay));
+        }
+        members << sourceMembers(camera.source);
         cameras << QStringLiteral("    ") + object(members);
     }
     lines << QStringLiteral("\"cameras\": [\n") + cameras.join(QStringLiteral(",\n")) +

@@ -479,6 +479,165 @@
         <source>%1 more</source>
         <translation>%1 weitere</translation>
     </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verifizieren</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanFaultWords</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Kopien</translation>
+    </message>
+    <message>
+        <source>Card size</source>
+        <translation>Kartengröße</translation>
+    </message>
+    <message>
+        <source>Drive size</source>
+        <translation>Laufwerksgröße</translation>
+    </message>
+    <message>
+        <source>Offload speed</source>
+        <translation>Kopiergeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Kameras</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: not a plan file (%3)</source>
+        <translation>Zeile %1, Spalte %2: keine Plandatei (%3)</translation>
+    </message>
+    <message>
+        <source>not a plan file</source>
+        <translation>keine Plandatei</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB; not read</source>
+        <translation>größer als %1 MiB; nicht gelesen</translation>
+    </message>
+    <message>
+        <source>a folder, not a plan file</source>
+        <translation>ein Ordner, keine Plandatei</translation>
+    </message>
+    <message>
+        <source>not a regular file; not read</source>
+        <translation>keine reguläre Datei; nicht gelesen</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1)</source>
+        <translation>kann nicht geschrieben werden (%1)</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>muss eine ganze Zahl von %1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>muss eine Zahl von %1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>a plan has 1 to %1 cameras</source>
+        <translation>ein Plan hat 1 bis %1 Kameras</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a time (%2)</source>
+        <translation>%1 ist als Zeit nicht lesbar (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is longer than a day (%2)</source>
+        <translation>%1 ist länger als ein Tag (%2)</translation>
+    </message>
+    <message>
+        <source>no bitrate yet</source>
+        <translation>noch keine Bitrate</translation>
+    </message>
+    <message>
+        <source>the frame rate must be from %1 to %2 frames per second</source>
+        <translation>die Bildrate muss zwischen %1 und %2 Bildern pro Sekunde liegen</translation>
+    </message>
+    <message>
+        <source>the format cannot be used (%1)</source>
+        <translation>das Format ist nicht verwendbar (%1)</translation>
+    </message>
+    <message>
+        <source>the figure of %1 includes its audio already</source>
+        <translation>die Zahl von %1 enthält den Ton bereits</translation>
+    </message>
+    <message>
+        <source>the clips were not measured (%1)</source>
+        <translation>die Clips wurden nicht gemessen (%1)</translation>
+    </message>
+    <message>
+        <source>the clips are being measured</source>
+        <translation>die Clips werden gemessen</translation>
+    </message>
+    <message>
+        <source>a rate of %1 Mbit/s cannot be planned; it must be above 0 and at most %2</source>
+        <translation>eine Rate von %1 Mbit/s lässt sich nicht planen; sie muss über 0 und höchstens %2 sein</translation>
+    </message>
+    <message>
+        <source>at %1 Mbit/s a %2 %3 card lasts longer than %4, the longest time there is</source>
+        <translation>bei %1 Mbit/s reicht eine Karte mit %2 %3 länger als %4, die längste Zeit, die es gibt</translation>
+    </message>
+    <message>
+        <source>at %1 MB/s a day&apos;s %2 %3 take longer than %4, the longest time there is</source>
+        <translation>bei %1 MB/s dauern die %2 %3 eines Tages länger als %4, die längste Zeit, die es gibt</translation>
+    </message>
+    <message>
+        <source>Day length</source>
+        <translation>Taglänge</translation>
+    </message>
+    <message>
+        <source>Handoff</source>
+        <translation>Übergabezeit</translation>
+    </message>
+    <message>
+        <source>Card readers</source>
+        <translation>Kartenleser</translation>
+    </message>
+    <message>
+        <source>a day of 00:00:00 plans nothing; give its length, as 10:00:00</source>
+        <translation>ein Tag von 00:00:00 plant nichts; seine Länge angeben, etwa 10:00:00</translation>
+    </message>
+    <message>
+        <source>missing; the day length plans cards and their offload, give it</source>
+        <translation>fehlt; die Taglänge plant Karten und ihren Offload, bitte angeben</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the day length %2</source>
+        <translation>%1 ist länger als die Taglänge %2</translation>
+    </message>
+    <message>
+        <source>fills %1 cards a day per body; a day is planned for at most %2</source>
+        <translation>füllt %1 Karten pro Tag je Gerät; ein Tag wird für höchstens %2 geplant</translation>
+    </message>
 </context>
 <context>
     <name>KivPlanReport</name>
@@ -644,6 +803,46 @@
     <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Cards per body</source>
+        <translation>Karten je Gerät</translation>
+    </message>
+    <message>
+        <source>Cards to rent</source>
+        <translation>Zu mietende Karten</translation>
+    </message>
+    <message>
+        <source>Offload done</source>
+        <translation>Offload fertig</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>the offload does not finish before the next day</source>
+        <translation>der Offload endet nicht vor dem nächsten Tag</translation>
+    </message>
+    <message>
+        <source>%1 (%2 after wrap), %3, %4</source>
+        <translation>%1 (%2 nach Drehschluss), %3, %4</translation>
+    </message>
+    <message>
+        <source>1 reader</source>
+        <translation>1 Lesegerät</translation>
+    </message>
+    <message>
+        <source>%1 readers</source>
+        <translation>%1 Lesegeräte</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verifiziert</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>nicht verifiziert</translation>
     </message>
 </context>
 <context>
@@ -942,6 +1141,66 @@
     <message>
         <source>Measure a Card F&amp;older…</source>
         <translation>&amp;Ordner einer Karte messen…</translation>
+    </message>
+    <message>
+        <source>Day len&amp;gth:</source>
+        <translation>Taglän&amp;ge:</translation>
+    </message>
+    <message>
+        <source>Length of the shooting day, hours, minutes and seconds</source>
+        <translation>Länge des Drehtags, Stunden, Minuten und Sekunden</translation>
+    </message>
+    <message>
+        <source>The span of a shooting day, as 10:00:00; each camera records its time per day spread over it. Empty: no day planned</source>
+        <translation>Die Dauer eines Drehtags, etwa 10:00:00; jede Kamera verteilt ihre Zeit pro Tag darüber. Leer: kein Tag geplant</translation>
+    </message>
+    <message>
+        <source>&amp;Handoff:</source>
+        <translation>Übergabe&amp;zeit:</translation>
+    </message>
+    <message>
+        <source>Handoff time to the offload station and back, hours, minutes and seconds</source>
+        <translation>Übergabezeit zur Offload-Station und zurück, Stunden, Minuten und Sekunden</translation>
+    </message>
+    <message>
+        <source>The time a full card takes to reach the offload station, and again to come back to its camera</source>
+        <translation>Die Zeit, die eine volle Karte bis zur Offload-Station braucht, und noch einmal zurück zu ihrer Kamera</translation>
+    </message>
+    <message>
+        <source>Card reader&amp;s:</source>
+        <translation>Kartenle&amp;ser:</translation>
+    </message>
+    <message>
+        <source>Card readers at the offload station, 1 to 64</source>
+        <translation>Kartenleser an der Offload-Station, 1 bis 64</translation>
+    </message>
+    <message>
+        <source>Cards offloaded at the same time, each at the offload speed</source>
+        <translation>Gleichzeitig ausgelesene Karten, jede mit der Offload-Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Ver&amp;ify each card after its copy</source>
+        <translation>Jede Karte nach dem Kopieren &amp;verifizieren</translation>
+    </message>
+    <message>
+        <source>Each card is read a second time after its copy, so its offload takes twice as long</source>
+        <translation>Jede Karte wird nach dem Kopieren ein zweites Mal gelesen, ihr Offload dauert also doppelt so lange</translation>
+    </message>
+    <message>
+        <source>Verify each card after its copy</source>
+        <translation>Jede Karte nach dem Kopieren verifizieren</translation>
+    </message>
+    <message>
+        <source>Cards to rent for all bodies</source>
+        <translation>Zu mietende Karten für alle Geräte</translation>
+    </message>
+    <message>
+        <source>Offload done, from the start of the day</source>
+        <translation>Offload fertig, ab Beginn des Tages</translation>
+    </message>
+    <message>
+        <source>Warning of the day</source>
+        <translation>Warnung zum Tag</translation>
     </message>
 </context>
 </TS>

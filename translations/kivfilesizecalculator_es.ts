@@ -479,6 +479,165 @@
         <source>%1 more</source>
         <translation>%1 más</translation>
     </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verificar</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanFaultWords</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Días</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Copias</translation>
+    </message>
+    <message>
+        <source>Card size</source>
+        <translation>Tamaño de tarjeta</translation>
+    </message>
+    <message>
+        <source>Drive size</source>
+        <translation>Tamaño de disco</translation>
+    </message>
+    <message>
+        <source>Offload speed</source>
+        <translation>Velocidad de descarga</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Cámaras</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: not a plan file (%3)</source>
+        <translation>línea %1, columna %2: no es un archivo de plan (%3)</translation>
+    </message>
+    <message>
+        <source>not a plan file</source>
+        <translation>no es un archivo de plan</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB; not read</source>
+        <translation>más de %1 MiB; no se leyó</translation>
+    </message>
+    <message>
+        <source>a folder, not a plan file</source>
+        <translation>una carpeta, no un archivo de plan</translation>
+    </message>
+    <message>
+        <source>not a regular file; not read</source>
+        <translation>no es un archivo normal; no se leyó</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>no se puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1)</source>
+        <translation>no se puede escribir (%1)</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>debe ser un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>debe ser un número de %1 a %2</translation>
+    </message>
+    <message>
+        <source>a plan has 1 to %1 cameras</source>
+        <translation>un plan tiene de 1 a %1 cámaras</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a time (%2)</source>
+        <translation>%1 no se puede leer como tiempo (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is longer than a day (%2)</source>
+        <translation>%1 es más de un día (%2)</translation>
+    </message>
+    <message>
+        <source>no bitrate yet</source>
+        <translation>aún sin tasa de bits</translation>
+    </message>
+    <message>
+        <source>the frame rate must be from %1 to %2 frames per second</source>
+        <translation>la frecuencia de fotogramas debe ir de %1 a %2 fotogramas por segundo</translation>
+    </message>
+    <message>
+        <source>the format cannot be used (%1)</source>
+        <translation>el formato no se puede usar (%1)</translation>
+    </message>
+    <message>
+        <source>the figure of %1 includes its audio already</source>
+        <translation>la cifra de %1 ya incluye su audio</translation>
+    </message>
+    <message>
+        <source>the clips were not measured (%1)</source>
+        <translation>los clips no se midieron (%1)</translation>
+    </message>
+    <message>
+        <source>the clips are being measured</source>
+        <translation>se están midiendo los clips</translation>
+    </message>
+    <message>
+        <source>a rate of %1 Mbit/s cannot be planned; it must be above 0 and at most %2</source>
+        <translation>una tasa de %1 Mbit/s no se puede planificar; debe ser mayor que 0 y como mucho %2</translation>
+    </message>
+    <message>
+        <source>at %1 Mbit/s a %2 %3 card lasts longer than %4, the longest time there is</source>
+        <translation>a %1 Mbit/s una tarjeta de %2 %3 dura más de %4, el tiempo más largo que existe</translation>
+    </message>
+    <message>
+        <source>at %1 MB/s a day&apos;s %2 %3 take longer than %4, the longest time there is</source>
+        <translation>a %1 MB/s los %2 %3 de un día tardan más de %4, el tiempo más largo que existe</translation>
+    </message>
+    <message>
+        <source>Day length</source>
+        <translation>Duración de la jornada</translation>
+    </message>
+    <message>
+        <source>Handoff</source>
+        <translation>Tiempo de entrega</translation>
+    </message>
+    <message>
+        <source>Card readers</source>
+        <translation>Lectores de tarjetas</translation>
+    </message>
+    <message>
+        <source>a day of 00:00:00 plans nothing; give its length, as 10:00:00</source>
+        <translation>una jornada de 00:00:00 no planifica nada; indique su duración, como 10:00:00</translation>
+    </message>
+    <message>
+        <source>missing; the day length plans cards and their offload, give it</source>
+        <translation>falta; la duración de la jornada planifica las tarjetas y su descarga, indíquelo</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the day length %2</source>
+        <translation>%1 es más largo que la duración de la jornada %2</translation>
+    </message>
+    <message>
+        <source>fills %1 cards a day per body; a day is planned for at most %2</source>
+        <translation>llena %1 tarjetas al día por cuerpo; una jornada se planifica para %2 como máximo</translation>
+    </message>
 </context>
 <context>
     <name>KivPlanReport</name>
@@ -644,6 +803,46 @@
     <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Cards per body</source>
+        <translation>Tarjetas por cuerpo</translation>
+    </message>
+    <message>
+        <source>Cards to rent</source>
+        <translation>Tarjetas que alquilar</translation>
+    </message>
+    <message>
+        <source>Offload done</source>
+        <translation>Descarga terminada</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>the offload does not finish before the next day</source>
+        <translation>la descarga no termina antes del día siguiente</translation>
+    </message>
+    <message>
+        <source>%1 (%2 after wrap), %3, %4</source>
+        <translation>%1 (%2 tras el final del rodaje), %3, %4</translation>
+    </message>
+    <message>
+        <source>1 reader</source>
+        <translation>1 lector</translation>
+    </message>
+    <message>
+        <source>%1 readers</source>
+        <translation>%1 lectores</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificado</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>sin verificar</translation>
     </message>
 </context>
 <context>
@@ -942,6 +1141,66 @@
     <message>
         <source>Measure a Card F&amp;older…</source>
         <translation>Medir la &amp;carpeta de una tarjeta…</translation>
+    </message>
+    <message>
+        <source>Day len&amp;gth:</source>
+        <translation>Duración de la &amp;jornada:</translation>
+    </message>
+    <message>
+        <source>Length of the shooting day, hours, minutes and seconds</source>
+        <translation>Duración de la jornada de rodaje, horas, minutos y segundos</translation>
+    </message>
+    <message>
+        <source>The span of a shooting day, as 10:00:00; each camera records its time per day spread over it. Empty: no day planned</source>
+        <translation>La duración de una jornada de rodaje, como 10:00:00; cada cámara reparte en ella su tiempo por día. Vacío: ninguna jornada planificada</translation>
+    </message>
+    <message>
+        <source>&amp;Handoff:</source>
+        <translation>Tiempo de entre&amp;ga:</translation>
+    </message>
+    <message>
+        <source>Handoff time to the offload station and back, hours, minutes and seconds</source>
+        <translation>Tiempo de entrega a la estación de descarga y de vuelta, horas, minutos y segundos</translation>
+    </message>
+    <message>
+        <source>The time a full card takes to reach the offload station, and again to come back to its camera</source>
+        <translation>El tiempo que tarda una tarjeta llena en llegar a la estación de descarga, y otra vez en volver a su cámara</translation>
+    </message>
+    <message>
+        <source>Card reader&amp;s:</source>
+        <translation>&amp;Lectores de tarjetas:</translation>
+    </message>
+    <message>
+        <source>Card readers at the offload station, 1 to 64</source>
+        <translation>Lectores de tarjetas en la estación de descarga, de 1 a 64</translation>
+    </message>
+    <message>
+        <source>Cards offloaded at the same time, each at the offload speed</source>
+        <translation>Tarjetas descargadas a la vez, cada una a la velocidad de descarga</translation>
+    </message>
+    <message>
+        <source>Ver&amp;ify each card after its copy</source>
+        <translation>Verificar cada tarjeta des&amp;pués de copiarla</translation>
+    </message>
+    <message>
+        <source>Each card is read a second time after its copy, so its offload takes twice as long</source>
+        <translation>Cada tarjeta se lee una segunda vez tras su copia, así que su descarga tarda el doble</translation>
+    </message>
+    <message>
+        <source>Verify each card after its copy</source>
+        <translation>Verificar cada tarjeta después de copiarla</translation>
+    </message>
+    <message>
+        <source>Cards to rent for all bodies</source>
+        <translation>Tarjetas que alquilar para todos los cuerpos</translation>
+    </message>
+    <message>
+        <source>Offload done, from the start of the day</source>
+        <translation>Descarga terminada, desde el inicio de la jornada</translation>
+    </message>
+    <message>
+        <source>Warning of the day</source>
+        <translation>Aviso de la jornada</translation>
     </message>
 </context>
 </TS>

@@ -479,6 +479,165 @@
         <source>%1 more</source>
         <translation>%1 de plus</translation>
     </message>
+    <message>
+        <source>Verify</source>
+        <translation>Vérifier</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanFaultWords</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Copies</translation>
+    </message>
+    <message>
+        <source>Card size</source>
+        <translation>Taille de la carte</translation>
+    </message>
+    <message>
+        <source>Drive size</source>
+        <translation>Taille du disque</translation>
+    </message>
+    <message>
+        <source>Offload speed</source>
+        <translation>Vitesse de déchargement</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Caméras</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: not a plan file (%3)</source>
+        <translation>ligne %1, colonne %2 : pas un fichier de plan (%3)</translation>
+    </message>
+    <message>
+        <source>not a plan file</source>
+        <translation>pas un fichier de plan</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB; not read</source>
+        <translation>plus de %1 Mio ; non lu</translation>
+    </message>
+    <message>
+        <source>a folder, not a plan file</source>
+        <translation>un dossier, pas un fichier de plan</translation>
+    </message>
+    <message>
+        <source>not a regular file; not read</source>
+        <translation>pas un fichier ordinaire ; non lu</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>ne peut pas être lu (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1)</source>
+        <translation>ne peut pas être écrit (%1)</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>doit être un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>doit être un nombre de %1 à %2</translation>
+    </message>
+    <message>
+        <source>a plan has 1 to %1 cameras</source>
+        <translation>un plan a de 1 à %1 caméras</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a time (%2)</source>
+        <translation>%1 ne se lit pas comme une durée (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is longer than a day (%2)</source>
+        <translation>%1 dépasse une journée (%2)</translation>
+    </message>
+    <message>
+        <source>no bitrate yet</source>
+        <translation>pas encore de débit</translation>
+    </message>
+    <message>
+        <source>the frame rate must be from %1 to %2 frames per second</source>
+        <translation>la cadence doit être de %1 à %2 images par seconde</translation>
+    </message>
+    <message>
+        <source>the format cannot be used (%1)</source>
+        <translation>le format ne peut pas être utilisé (%1)</translation>
+    </message>
+    <message>
+        <source>the figure of %1 includes its audio already</source>
+        <translation>le débit de %1 comprend déjà son audio</translation>
+    </message>
+    <message>
+        <source>the clips were not measured (%1)</source>
+        <translation>les clips n’ont pas été mesurés (%1)</translation>
+    </message>
+    <message>
+        <source>the clips are being measured</source>
+        <translation>les clips sont en cours de mesure</translation>
+    </message>
+    <message>
+        <source>a rate of %1 Mbit/s cannot be planned; it must be above 0 and at most %2</source>
+        <translation>un débit de %1 Mbit/s ne peut pas être planifié ; il doit être supérieur à 0 et au plus %2</translation>
+    </message>
+    <message>
+        <source>at %1 Mbit/s a %2 %3 card lasts longer than %4, the longest time there is</source>
+        <translation>à %1 Mbit/s une carte de %2 %3 dure plus de %4, la plus longue durée qui soit</translation>
+    </message>
+    <message>
+        <source>at %1 MB/s a day&apos;s %2 %3 take longer than %4, the longest time there is</source>
+        <translation>à %1 Mo/s les %2 %3 d’une journée prennent plus de %4, la plus longue durée qui soit</translation>
+    </message>
+    <message>
+        <source>Day length</source>
+        <translation>Durée du jour de tournage</translation>
+    </message>
+    <message>
+        <source>Handoff</source>
+        <translation>Temps de navette</translation>
+    </message>
+    <message>
+        <source>Card readers</source>
+        <translation>Lecteurs de cartes</translation>
+    </message>
+    <message>
+        <source>a day of 00:00:00 plans nothing; give its length, as 10:00:00</source>
+        <translation>un jour de 00:00:00 ne planifie rien ; indiquez sa durée, comme 10:00:00</translation>
+    </message>
+    <message>
+        <source>missing; the day length plans cards and their offload, give it</source>
+        <translation>manquant ; la durée du jour planifie les cartes et leur déchargement, indiquez-le</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the day length %2</source>
+        <translation>%1 est plus long que la durée du jour %2</translation>
+    </message>
+    <message>
+        <source>fills %1 cards a day per body; a day is planned for at most %2</source>
+        <translation>remplit %1 cartes par jour et par boîtier ; un jour se planifie pour %2 au plus</translation>
+    </message>
 </context>
 <context>
     <name>KivPlanReport</name>
@@ -644,6 +803,46 @@
     <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Cards per body</source>
+        <translation>Cartes par boîtier</translation>
+    </message>
+    <message>
+        <source>Cards to rent</source>
+        <translation>Cartes à louer</translation>
+    </message>
+    <message>
+        <source>Offload done</source>
+        <translation>Déchargement terminé</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>the offload does not finish before the next day</source>
+        <translation>le déchargement ne finit pas avant le jour suivant</translation>
+    </message>
+    <message>
+        <source>%1 (%2 after wrap), %3, %4</source>
+        <translation>%1 (%2 après la fin du tournage), %3, %4</translation>
+    </message>
+    <message>
+        <source>1 reader</source>
+        <translation>1 lecteur</translation>
+    </message>
+    <message>
+        <source>%1 readers</source>
+        <translation>%1 lecteurs</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>vérifié</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>non vérifié</translation>
     </message>
 </context>
 <context>
@@ -942,6 +1141,66 @@
     <message>
         <source>Measure a Card F&amp;older…</source>
         <translation>Mesurer le &amp;dossier d&apos;une carte…</translation>
+    </message>
+    <message>
+        <source>Day len&amp;gth:</source>
+        <translation>Durée du jour de tourna&amp;ge :</translation>
+    </message>
+    <message>
+        <source>Length of the shooting day, hours, minutes and seconds</source>
+        <translation>Durée du jour de tournage, heures, minutes et secondes</translation>
+    </message>
+    <message>
+        <source>The span of a shooting day, as 10:00:00; each camera records its time per day spread over it. Empty: no day planned</source>
+        <translation>La durée d&apos;un jour de tournage, comme 10:00:00 ; chaque caméra y répartit son temps par jour. Vide : aucun jour planifié</translation>
+    </message>
+    <message>
+        <source>&amp;Handoff:</source>
+        <translation>Temps de &amp;navette :</translation>
+    </message>
+    <message>
+        <source>Handoff time to the offload station and back, hours, minutes and seconds</source>
+        <translation>Temps de navette jusqu&apos;au poste de déchargement et retour, heures, minutes et secondes</translation>
+    </message>
+    <message>
+        <source>The time a full card takes to reach the offload station, and again to come back to its camera</source>
+        <translation>Le temps qu&apos;une carte pleine met pour atteindre le poste de déchargement, puis pour revenir à sa caméra</translation>
+    </message>
+    <message>
+        <source>Card reader&amp;s:</source>
+        <translation>&amp;Lecteurs de cartes :</translation>
+    </message>
+    <message>
+        <source>Card readers at the offload station, 1 to 64</source>
+        <translation>Lecteurs de cartes au poste de déchargement, de 1 à 64</translation>
+    </message>
+    <message>
+        <source>Cards offloaded at the same time, each at the offload speed</source>
+        <translation>Cartes déchargées en même temps, chacune à la vitesse de déchargement</translation>
+    </message>
+    <message>
+        <source>Ver&amp;ify each card after its copy</source>
+        <translation>&amp;Vérifier chaque carte après sa copie</translation>
+    </message>
+    <message>
+        <source>Each card is read a second time after its copy, so its offload takes twice as long</source>
+        <translation>Chaque carte est relue après sa copie : son déchargement prend deux fois plus de temps</translation>
+    </message>
+    <message>
+        <source>Verify each card after its copy</source>
+        <translation>Vérifier chaque carte après sa copie</translation>
+    </message>
+    <message>
+        <source>Cards to rent for all bodies</source>
+        <translation>Cartes à louer pour tous les boîtiers</translation>
+    </message>
+    <message>
+        <source>Offload done, from the start of the day</source>
+        <translation>Déchargement terminé, depuis le début du jour</translation>
+    </message>
+    <message>
+        <source>Warning of the day</source>
+        <translation>Avertissement du jour</translation>
     </message>
 </context>
 </TS>

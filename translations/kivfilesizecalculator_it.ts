@@ -479,6 +479,165 @@
         <source>%1 more</source>
         <translation>altre %1</translation>
     </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verifica</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanFaultWords</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Giorni</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Copie</translation>
+    </message>
+    <message>
+        <source>Card size</source>
+        <translation>Dimensione scheda</translation>
+    </message>
+    <message>
+        <source>Drive size</source>
+        <translation>Dimensione disco</translation>
+    </message>
+    <message>
+        <source>Offload speed</source>
+        <translation>Velocità di scarico</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Videocamere</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: not a plan file (%3)</source>
+        <translation>riga %1, colonna %2: non è un file di piano (%3)</translation>
+    </message>
+    <message>
+        <source>not a plan file</source>
+        <translation>non è un file di piano</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB; not read</source>
+        <translation>più di %1 MiB; non letto</translation>
+    </message>
+    <message>
+        <source>a folder, not a plan file</source>
+        <translation>una cartella, non un file di piano</translation>
+    </message>
+    <message>
+        <source>not a regular file; not read</source>
+        <translation>non è un file normale; non letto</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>non si può leggere (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1)</source>
+        <translation>non si può scrivere (%1)</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>deve essere un numero intero da %1 a %2</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>deve essere un numero da %1 a %2</translation>
+    </message>
+    <message>
+        <source>a plan has 1 to %1 cameras</source>
+        <translation>un piano ha da 1 a %1 videocamere</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a time (%2)</source>
+        <translation>%1 non si legge come durata (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is longer than a day (%2)</source>
+        <translation>%1 supera un giorno (%2)</translation>
+    </message>
+    <message>
+        <source>no bitrate yet</source>
+        <translation>ancora senza bitrate</translation>
+    </message>
+    <message>
+        <source>the frame rate must be from %1 to %2 frames per second</source>
+        <translation>la frequenza deve essere da %1 a %2 fotogrammi al secondo</translation>
+    </message>
+    <message>
+        <source>the format cannot be used (%1)</source>
+        <translation>il formato non si può usare (%1)</translation>
+    </message>
+    <message>
+        <source>the figure of %1 includes its audio already</source>
+        <translation>il valore di %1 include già l’audio</translation>
+    </message>
+    <message>
+        <source>the clips were not measured (%1)</source>
+        <translation>i clip non sono stati misurati (%1)</translation>
+    </message>
+    <message>
+        <source>the clips are being measured</source>
+        <translation>misurazione dei clip in corso</translation>
+    </message>
+    <message>
+        <source>a rate of %1 Mbit/s cannot be planned; it must be above 0 and at most %2</source>
+        <translation>un bitrate di %1 Mbit/s non si può pianificare; deve essere sopra 0 e al massimo %2</translation>
+    </message>
+    <message>
+        <source>at %1 Mbit/s a %2 %3 card lasts longer than %4, the longest time there is</source>
+        <translation>a %1 Mbit/s una scheda da %2 %3 dura più di %4, il tempo più lungo che esista</translation>
+    </message>
+    <message>
+        <source>at %1 MB/s a day&apos;s %2 %3 take longer than %4, the longest time there is</source>
+        <translation>a %1 MB/s i %2 %3 di un giorno richiedono più di %4, il tempo più lungo che esista</translation>
+    </message>
+    <message>
+        <source>Day length</source>
+        <translation>Durata della giornata</translation>
+    </message>
+    <message>
+        <source>Handoff</source>
+        <translation>Tempo di passaggio</translation>
+    </message>
+    <message>
+        <source>Card readers</source>
+        <translation>Lettori di schede</translation>
+    </message>
+    <message>
+        <source>a day of 00:00:00 plans nothing; give its length, as 10:00:00</source>
+        <translation>una giornata di 00:00:00 non pianifica nulla; indicarne la durata, come 10:00:00</translation>
+    </message>
+    <message>
+        <source>missing; the day length plans cards and their offload, give it</source>
+        <translation>mancante; la durata della giornata pianifica le schede e il loro scarico, indicarlo</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the day length %2</source>
+        <translation>%1 è più lungo della durata della giornata %2</translation>
+    </message>
+    <message>
+        <source>fills %1 cards a day per body; a day is planned for at most %2</source>
+        <translation>riempie %1 schede al giorno per corpo; una giornata si pianifica per al massimo %2</translation>
+    </message>
 </context>
 <context>
     <name>KivPlanReport</name>
@@ -644,6 +803,46 @@
     <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Cards per body</source>
+        <translation>Schede per corpo</translation>
+    </message>
+    <message>
+        <source>Cards to rent</source>
+        <translation>Schede da noleggiare</translation>
+    </message>
+    <message>
+        <source>Offload done</source>
+        <translation>Scarico finito</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>the offload does not finish before the next day</source>
+        <translation>lo scarico non finisce prima del giorno dopo</translation>
+    </message>
+    <message>
+        <source>%1 (%2 after wrap), %3, %4</source>
+        <translation>%1 (%2 dopo la fine delle riprese), %3, %4</translation>
+    </message>
+    <message>
+        <source>1 reader</source>
+        <translation>1 lettore</translation>
+    </message>
+    <message>
+        <source>%1 readers</source>
+        <translation>%1 lettori</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificato</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>non verificato</translation>
     </message>
 </context>
 <context>
@@ -942,6 +1141,66 @@
     <message>
         <source>Measure a Card F&amp;older…</source>
         <translation>Misura la &amp;cartella di una scheda…</translation>
+    </message>
+    <message>
+        <source>Day len&amp;gth:</source>
+        <translation>Durata della gior&amp;nata:</translation>
+    </message>
+    <message>
+        <source>Length of the shooting day, hours, minutes and seconds</source>
+        <translation>Durata della giornata di riprese, ore, minuti e secondi</translation>
+    </message>
+    <message>
+        <source>The span of a shooting day, as 10:00:00; each camera records its time per day spread over it. Empty: no day planned</source>
+        <translation>La durata di una giornata di riprese, come 10:00:00; ogni videocamera vi distribuisce il suo tempo al giorno. Vuoto: nessuna giornata pianificata</translation>
+    </message>
+    <message>
+        <source>&amp;Handoff:</source>
+        <translation>Tempo di &amp;passaggio:</translation>
+    </message>
+    <message>
+        <source>Handoff time to the offload station and back, hours, minutes and seconds</source>
+        <translation>Tempo di passaggio alla postazione di scarico e ritorno, ore, minuti e secondi</translation>
+    </message>
+    <message>
+        <source>The time a full card takes to reach the offload station, and again to come back to its camera</source>
+        <translation>Il tempo che una scheda piena impiega per raggiungere la postazione di scarico, e di nuovo per tornare alla sua videocamera</translation>
+    </message>
+    <message>
+        <source>Card reader&amp;s:</source>
+        <translation>&amp;Lettori di schede:</translation>
+    </message>
+    <message>
+        <source>Card readers at the offload station, 1 to 64</source>
+        <translation>Lettori di schede alla postazione di scarico, da 1 a 64</translation>
+    </message>
+    <message>
+        <source>Cards offloaded at the same time, each at the offload speed</source>
+        <translation>Schede scaricate contemporaneamente, ciascuna alla velocità di scarico</translation>
+    </message>
+    <message>
+        <source>Ver&amp;ify each card after its copy</source>
+        <translation>Verifica ogni sc&amp;heda dopo la copia</translation>
+    </message>
+    <message>
+        <source>Each card is read a second time after its copy, so its offload takes twice as long</source>
+        <translation>Ogni scheda viene letta una seconda volta dopo la copia, quindi il suo scarico dura il doppio</translation>
+    </message>
+    <message>
+        <source>Verify each card after its copy</source>
+        <translation>Verifica ogni scheda dopo la copia</translation>
+    </message>
+    <message>
+        <source>Cards to rent for all bodies</source>
+        <translation>Schede da noleggiare per tutti i corpi</translation>
+    </message>
+    <message>
+        <source>Offload done, from the start of the day</source>
+        <translation>Scarico finito, dall&apos;inizio della giornata</translation>
+    </message>
+    <message>
+        <source>Warning of the day</source>
+        <translation>Avviso della giornata</translation>
     </message>
 </context>
 </TS>

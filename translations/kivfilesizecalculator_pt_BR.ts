@@ -479,6 +479,165 @@
         <source>%1 more</source>
         <translation>mais %1</translation>
     </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verificar</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanFaultWords</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Dias</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Cópias</translation>
+    </message>
+    <message>
+        <source>Card size</source>
+        <translation>Tamanho do cartão</translation>
+    </message>
+    <message>
+        <source>Drive size</source>
+        <translation>Tamanho do disco</translation>
+    </message>
+    <message>
+        <source>Offload speed</source>
+        <translation>Velocidade de descarga</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Câmeras</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: not a plan file (%3)</source>
+        <translation>linha %1, coluna %2: não é um arquivo de plano (%3)</translation>
+    </message>
+    <message>
+        <source>not a plan file</source>
+        <translation>não é um arquivo de plano</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB; not read</source>
+        <translation>maior que %1 MiB; não lido</translation>
+    </message>
+    <message>
+        <source>a folder, not a plan file</source>
+        <translation>uma pasta, não um arquivo de plano</translation>
+    </message>
+    <message>
+        <source>not a regular file; not read</source>
+        <translation>não é um arquivo comum; não lido</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>não pode ser lido (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1)</source>
+        <translation>não pode ser gravado (%1)</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>deve ser um número inteiro de %1 a %2</translation>
+    </message>
+    <message>
+        <source>must be a number from %1 to %2</source>
+        <translation>deve ser um número de %1 a %2</translation>
+    </message>
+    <message>
+        <source>a plan has 1 to %1 cameras</source>
+        <translation>um plano tem de 1 a %1 câmeras</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a time (%2)</source>
+        <translation>%1 não pode ser lido como tempo (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is longer than a day (%2)</source>
+        <translation>%1 passa de um dia (%2)</translation>
+    </message>
+    <message>
+        <source>no bitrate yet</source>
+        <translation>ainda sem taxa de bits</translation>
+    </message>
+    <message>
+        <source>the frame rate must be from %1 to %2 frames per second</source>
+        <translation>a taxa de quadros deve ser de %1 a %2 quadros por segundo</translation>
+    </message>
+    <message>
+        <source>the format cannot be used (%1)</source>
+        <translation>o formato não pode ser usado (%1)</translation>
+    </message>
+    <message>
+        <source>the figure of %1 includes its audio already</source>
+        <translation>o valor de %1 já inclui o áudio</translation>
+    </message>
+    <message>
+        <source>the clips were not measured (%1)</source>
+        <translation>os clipes não foram medidos (%1)</translation>
+    </message>
+    <message>
+        <source>the clips are being measured</source>
+        <translation>os clipes estão sendo medidos</translation>
+    </message>
+    <message>
+        <source>a rate of %1 Mbit/s cannot be planned; it must be above 0 and at most %2</source>
+        <translation>uma taxa de %1 Mbit/s não pode ser planejada; deve ser maior que 0 e no máximo %2</translation>
+    </message>
+    <message>
+        <source>at %1 Mbit/s a %2 %3 card lasts longer than %4, the longest time there is</source>
+        <translation>a %1 Mbit/s um cartão de %2 %3 dura mais que %4, o maior tempo que existe</translation>
+    </message>
+    <message>
+        <source>at %1 MB/s a day&apos;s %2 %3 take longer than %4, the longest time there is</source>
+        <translation>a %1 MB/s os %2 %3 de um dia levam mais que %4, o maior tempo que existe</translation>
+    </message>
+    <message>
+        <source>Day length</source>
+        <translation>Duração da jornada</translation>
+    </message>
+    <message>
+        <source>Handoff</source>
+        <translation>Tempo de entrega</translation>
+    </message>
+    <message>
+        <source>Card readers</source>
+        <translation>Leitores de cartão</translation>
+    </message>
+    <message>
+        <source>a day of 00:00:00 plans nothing; give its length, as 10:00:00</source>
+        <translation>uma jornada de 00:00:00 não planeja nada; informe sua duração, como 10:00:00</translation>
+    </message>
+    <message>
+        <source>missing; the day length plans cards and their offload, give it</source>
+        <translation>ausente; a duração da jornada planeja os cartões e sua descarga, informe-o</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the day length %2</source>
+        <translation>%1 é maior que a duração da jornada %2</translation>
+    </message>
+    <message>
+        <source>fills %1 cards a day per body; a day is planned for at most %2</source>
+        <translation>enche %1 cartões por dia por corpo; uma jornada é planejada para no máximo %2</translation>
+    </message>
 </context>
 <context>
     <name>KivPlanReport</name>
@@ -644,6 +803,46 @@
     <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Cards per body</source>
+        <translation>Cartões por corpo</translation>
+    </message>
+    <message>
+        <source>Cards to rent</source>
+        <translation>Cartões a alugar</translation>
+    </message>
+    <message>
+        <source>Offload done</source>
+        <translation>Descarga concluída</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>the offload does not finish before the next day</source>
+        <translation>a descarga não termina antes do dia seguinte</translation>
+    </message>
+    <message>
+        <source>%1 (%2 after wrap), %3, %4</source>
+        <translation>%1 (%2 após o fim da filmagem), %3, %4</translation>
+    </message>
+    <message>
+        <source>1 reader</source>
+        <translation>1 leitor</translation>
+    </message>
+    <message>
+        <source>%1 readers</source>
+        <translation>%1 leitores</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificado</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>não verificado</translation>
     </message>
 </context>
 <context>
@@ -942,6 +1141,66 @@
     <message>
         <source>Measure a Card F&amp;older…</source>
         <translation>Medir a &amp;pasta de um cartão…</translation>
+    </message>
+    <message>
+        <source>Day len&amp;gth:</source>
+        <translation>Duração da &amp;jornada:</translation>
+    </message>
+    <message>
+        <source>Length of the shooting day, hours, minutes and seconds</source>
+        <translation>Duração da jornada de filmagem, horas, minutos e segundos</translation>
+    </message>
+    <message>
+        <source>The span of a shooting day, as 10:00:00; each camera records its time per day spread over it. Empty: no day planned</source>
+        <translation>A duração de uma jornada de filmagem, como 10:00:00; cada câmera distribui nela seu tempo por dia. Vazio: nenhuma jornada planejada</translation>
+    </message>
+    <message>
+        <source>&amp;Handoff:</source>
+        <translation>Tempo de entre&amp;ga:</translation>
+    </message>
+    <message>
+        <source>Handoff time to the offload station and back, hours, minutes and seconds</source>
+        <translation>Tempo de entrega até a estação de descarga e de volta, horas, minutos e segundos</translation>
+    </message>
+    <message>
+        <source>The time a full card takes to reach the offload station, and again to come back to its camera</source>
+        <translation>O tempo que um cartão cheio leva para chegar à estação de descarga, e de novo para voltar à sua câmera</translation>
+    </message>
+    <message>
+        <source>Card reader&amp;s:</source>
+        <translation>&amp;Leitores de cartão:</translation>
+    </message>
+    <message>
+        <source>Card readers at the offload station, 1 to 64</source>
+        <translation>Leitores de cartão na estação de descarga, de 1 a 64</translation>
+    </message>
+    <message>
+        <source>Cards offloaded at the same time, each at the offload speed</source>
+        <translation>Cartões descarregados ao mesmo tempo, cada um na velocidade de descarga</translation>
+    </message>
+    <message>
+        <source>Ver&amp;ify each card after its copy</source>
+        <translation>Verificar cada cartão apó&amp;s a cópia</translation>
+    </message>
+    <message>
+        <source>Each card is read a second time after its copy, so its offload takes twice as long</source>
+        <translation>Cada cartão é lido uma segunda vez após a cópia, então sua descarga leva o dobro do tempo</translation>
+    </message>
+    <message>
+        <source>Verify each card after its copy</source>
+        <translation>Verificar cada cartão após a cópia</translation>
+    </message>
+    <message>
+        <source>Cards to rent for all bodies</source>
+        <translation>Cartões a alugar para todos os corpos</translation>
+    </message>
+    <message>
+        <source>Offload done, from the start of the day</source>
+        <translation>Descarga concluída, desde o início da jornada</translation>
+    </message>
+    <message>
+        <source>Warning of the day</source>
+        <translation>Aviso da jornada</translation>
     </message>
 </context>
 </TS>

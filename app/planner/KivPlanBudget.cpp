@@ -116,8 +116,16 @@ std::unique_ptr<QTextDocument> KivPlanReport::budget(const QString &title, const
     boldFont.setBold(true);
     const QFontMetricsF boldMetrics(boldFont, paintDevice);
     const double pixel = paintDevice != nullptr ? 96.0 / paintDevice->logicalDpiX() : 1.0;
-    QList<QTextLength> widths(KivPlanWords::Columns);
+    // The cards each body carries only where a day on set is planned.
+    QList<int> shown;
     for (int column = 0; column < KivPlanWords::Columns; ++column) {
+        if (column != KivPlanWords::DayCards || answer.day) {
+            shown << column;
+        }
+    }
+    QList<QTextLength> widths(shown.size());
+    for (qsizetype at = 0; at < shown.size(); ++at) {
+        const int column = shown[at];
         if (column == KivPlanWords::Name || column == KivPlanWords::Bitrate) {
             continue;
         }
@@ -129,17 +137,18 @@ std::unique_ptr<QTextDocument> KivPlanReport::budget(const QString &title, const
         for (const QString &word : lines[0][column].split(QLatin1Char(' '))) {
             widest = std::max(widest, boldMetrics.horizontalAdvance(word));
         }
-        widths[column] = widest > 0 ? QTextLength(QTextLength::FixedLength,
-                                                  widest * pixel + 2 * cameras.cellPadding() + 2)
-                                    : QTextLength();
+        widths[at] = widest > 0 ? QTextLength(QTextLength::FixedLength,
+                                              widest * pixel + 2 * cameras.cellPadding() + 2)
+                                : QTextLength();
     }
     cameras.setColumnWidthConstraints(widths);
-    QTextTable *table = cursor.insertTable(int(lines.size()), KivPlanWords::Columns, cameras);
+    QTextTable *table = cursor.insertTable(int(lines.size()), int(shown.size()), cameras);
     for (int row = 0; row < lines.size(); ++row) {
-        for (int column = 0; column < lines[row].size(); ++column) {
+        for (int at = 0; at < shown.size(); ++at) {
+            const int column = shown[at];
             const bool words = column == KivPlanWords::Name || column == KivPlanWords::Bitrate;
-            const QString &text = lines[row][column];
-            fill(table, row, column,
+            const QString &text = lines[row].value(column);
+            fill(table, row, at,
                  row > 0 && column == KivPlanWords::Name ? kivEscaped(text, LONGEST_NAME) : text,
                  !words, row == 0);
         }
@@ -150,7 +159,7 @@ std::unique_ptr<QTextDocument> KivPlanReport::budget(const QString &title, const
     QList<QStringList> totals;
     for (int t = 0; t < KivPlanWords::Totals; ++t) {
         const auto total = KivPlanWords::Total(t);
-        const QString value = KivPlanWords::value(total, answer, number);
+        const QString value = KivPlanWords::value(total, plan, answer, number);
         if (!value.isEmpty()) {
             totals << QStringList{KivPlanWords::label(total, plan.units), value,
                                   KivPlanWords::large(total, answer, plan.units, number)};

@@ -160,9 +160,14 @@ QVariant KivPlanCameraModel::data(const QModelIndex &index, int role) const
     default:
         break;
     }
-    const std::optional<KivPlanCameraAnswer> &c = document_->figures().value(index.row());
+    return figure(index.row(), column);
+}
+
+QString KivPlanCameraModel::figure(int row, int column) const
+{
+    const std::optional<KivPlanCameraAnswer> &c = document_->figures().value(row);
     if (!c) {
-        return dash(index.row()) ? QStringLiteral("-") : QString();
+        return dash(row) ? QStringLiteral("-") : QString();
     }
     const KivLocalNumbers numbers;
     switch (column) {
@@ -174,11 +179,24 @@ QVariant KivPlanCameraModel::data(const QModelIndex &index, int role) const
         return c->cardsPerDay ? numbers.figure(*c->cardsPerDay) : QString();
     case CardTime:
         return c->cardSeconds ? kivTimeText(*c->cardSeconds) : QString();
+    case Cards: {
+        const QList<std::optional<int>> &cards = document_->dayCards();
+        return row < cards.size() && cards[row] ? numbers.figure(*cards[row]) : QString();
+    }
     case Gb:
         return numbers.figure(c->gb);
     default:
-        return QVariant();
+        return QString();
     }
+}
+
+QStringList KivPlanCameraModel::figures(int row) const
+{
+    QStringList texts;
+    for (int column = Mbps; column <= Gb; ++column) {
+        texts << figure(row, column);
+    }
+    return texts;
 }
 
 bool KivPlanCameraModel::setData(const QModelIndex &index, const QVariant &value, int role)
@@ -221,29 +239,32 @@ bool KivPlanCameraModel::removeRows(int row, int count, const QModelIndex &paren
 
 void KivPlanCameraModel::answered()
 {
-    const auto same = [](const std::optional<KivPlanCameraAnswer> &a,
-                         const std::optional<KivPlanCameraAnswer> &b) {
-        return a.has_value() == b.has_value() &&
-               (!a || (a->mbps == b->mbps && a->gbPerDay == b->gbPerDay && a->gb == b->gb &&
-                       a->cardsPerDay == b->cardsPerDay && a->cardSeconds == b->cardSeconds));
-    };
-    const QList<std::optional<KivPlanCameraAnswer>> &now = document_->figures();
-    QList<bool> nowDashes;
-    for (int row = 0; row < now.size(); ++row) {
-        nowDashes << dash(row);
-        if (!same(now[row], shown.value(row)) || nowDashes[row] != dashes.value(row)) {
-            emit dataChanged(index(row, Mbps), index(row, Gb));
+    const int rows = rowCount();
+    shown.resize(rows);
+    for (int row = 0; row < rows; ++row) {
+        const QStringList now = figures(row);
+        const QStringList before = shown.value(row);
+        // Each run of figures that reads otherwise, and no other.
+        for (int column = 0; column < now.size();) {
+            if (now[column] == before.value(column)) {
+                ++column;
+                continue;
+            }
+            const int first = column;
+            while (column < now.size() && now[column] != before.value(column)) {
+                ++column;
+            }
+            emit dataChanged(index(row, Mbps + first), index(row, Mbps + column - 1));
         }
+        shown[row] = now;
     }
-    shown = now;
-    dashes = nowDashes;
     const KivPlanDocument::Place before = std::exchange(fault_, document_->faultPlace());
     const QString text = std::exchange(faultText, document_->fault());
     const bool moved = before.row != fault_.row || before.cell != fault_.cell;
-    if (moved && before.row >= 0 && before.row < now.size()) {
+    if (moved && before.row >= 0 && before.row < rows) {
         emit dataChanged(index(before.row, before.cell), index(before.row, before.cell));
     }
-    if ((moved || text != faultText) && fault_.row >= 0 && fault_.row < now.size()) {
+    if ((moved || text != faultText) && fault_.row >= 0 && fault_.row < rows) {
         emit dataChanged(index(fault_.row, fault_.cell), index(fault_.row, fault_.cell));
     }
 }
@@ -251,16 +272,15 @@ void KivPlanCameraModel::answered()
 bool KivPlanCameraModel::dash(int row) const
 {
     return !document_->figures().value(row) && document_->unfinished(row) &&
-           document_->fault().isEmpty();
+           !document_->planFault();
 }
 
 void KivPlanCameraModel::remember()
 {
-    // Called before the figures are worked out again for the rows as they are.
-    shown = document_->figures().mid(0, rowCount());
-    dashes.clear();
-    for (int row = 0; row < shown.size(); ++row) {
-        dashes << dash(row);
+    // Called as rows come and go, before the figures are worked out again.
+    shown.clear();
+    for (int row = 0; row < rowCount(); ++row) {
+        shown << figures(row);
     }
     fault_ = document_->faultPlace();
     faultText = document_->fault();

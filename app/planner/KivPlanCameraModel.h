@@ -4,7 +4,8 @@
 // The planner's table of cameras over the plan document: what each camera
 // is as typed (name, count, time per day, bitrate: typed, a recording
 // format or measured clips), then its figures (Mbit/s, GB a day, cards a
-// day, the time one card holds, GB), "-" for an unfinished camera's. Edits
+// day, the time one card holds, with a day length the cards each body
+// carries, GB), "-" for an unfinished camera's. Edits
 // go to the document (and so on its undo stack); each change the document
 // makes is signalled for exactly the cells it changes.
 #pragma once
@@ -35,6 +36,7 @@ public:
         GbPerDay = KivPlanWords::GbPerDay,
         CardsPerDay = KivPlanWords::CardsPerDay,
         CardTime = KivPlanWords::CardTime,
+        Cards = KivPlanWords::DayCards,
         Gb = KivPlanWords::Gb,
         Columns = KivPlanWords::Columns
     };
@@ -68,13 +70,15 @@ private:
     // Whether the camera at `row` shows "-" for its figures: unfinished, in
     // a plan without a fault.
     bool dash(int row) const;
+    // The figure in `column` of the camera at `row` as shown; all of them.
+    QString figure(int row, int column) const;
+    QStringList figures(int row) const;
 
     KivPlanDocument *document_;
     KivCardUnits units_;
     // What the figure columns and the fault mark showed, so that only the
     // cells that change are signalled.
-    QList<std::optional<KivPlanCameraAnswer>> shown;
-    QList<bool> dashes;
+    QList<QStringList> shown;
     KivPlanDocument::Place fault_;
     QString faultText;
 };

@@ -6,9 +6,7 @@
 #include "KivPlanCameraModel.h"
 #include "KivPlanCommands.h"
 #include "calc/KivDisplay.h"
-#include "catalogue/KivFormatLoad.h"
 
-#include <QDir>
 #include <QUndoStack>
 
 namespace {
@@ -36,7 +34,7 @@ KivPlanRow KivPlanDocument::row(const KivPlanCamera &camera, const QString &fold
     KivPlanRow row;
     row.camera = camera;
     row.count = QString::number(camera.count);
-    row.time = kivTimeText(camera.secondsPerDay);
+    row.time = camera.secondsPerDay ? kivTimeText(*camera.secondsPerDay) : QString();
     const std::optional<double> typed = kivPlanTypedMbps(camera.source);
     row.rate = typed ? KivLocalNumbers().text(*typed) : QString();
     row.folder = folder;
@@ -99,11 +97,9 @@ QString KivPlanDocument::measuredNote(int row) const
 bool KivPlanDocument::unfinished(int row) const
 {
     const KivPlanSource &source = rows_[row].camera.source;
-    if (measuring(row)) {
+    if (measuring(row) || std::holds_alternative<KivPlanNoRate>(source.from) ||
+        (!rows_[row].camera.secondsPerDay && rows_[row].timeProblem.isEmpty())) {
         return true;
-    }
-    if (isTyped(source)) {
-        return rows_[row].rate.trimmed().isEmpty();
     }
     if (std::holds_alternative<KivPlanClips>(source.from)) {
         const Measure *m = measure(row);
@@ -126,6 +122,11 @@ KivPlanSettings KivPlanDocument::settingsOf(const KivPlan &plan, const KivFormat
     settings.texts[KivPlanSettings::CardSize] = text(plan.cardSize);
     settings.texts[KivPlanSettings::DriveSize] = text(plan.driveSize);
     settings.texts[KivPlanSettings::Offload] = text(plan.offloadMbytesPerSec);
+    settings.texts[KivPlanSettings::DayLength] =
+        plan.dayLength ? kivTimeText(*plan.dayLength) : QString();
+    settings.texts[KivPlanSettings::Handoff] =
+        plan.handoffSeconds != 0 || plan.dayLength ? kivTimeText(plan.handoffSeconds) : QString();
+    settings.texts[KivPlanSettings::Readers] = QString::number(plan.readers);
     const std::optional<double> typed = plan.proxy ? kivPlanTypedMbps(*plan.proxy) : std::nullopt;
     settings.texts[KivPlanSettings::Proxy] =
         typed        ? numbers.text(*typed)
@@ -156,6 +157,7 @@ void KivPlanDocument::setField(KivPlanSettings::Field field, const QString &text
 {
     KivPlanSettings after = settings_;
     after.texts[field] = text;
+    after.problems[field].clear();
     KivPlan &p = after.plan;
     const bool empty = text.trimmed().isEmpty();
     const std::optional<double> number =
@@ -176,6 +178,23 @@ void KivPlanDocument::setField(KivPlanSettings::Field field, const QString &text
     case KivPlanSettings::Offload:
         p.offloadMbytesPerSec = number;
         break;
+    case KivPlanSettings::DayLength:
+    case KivPlanSettings::Handoff: {
+        // An empty day length plans no day; an empty handoff is none.
+        std::optional<std::uint32_t> seconds;
+        if (!empty) {
+            seconds = kivReadTime(text, after.problems[field]);
+        }
+        if (field == KivPlanSettings::DayLength) {
+            p.dayLength = seconds;
+        } else {
+            p.handoffSeconds = seconds.value_or(0);
+        }
+        break;
+    }
+    case KivPlanSettings::Readers:
+        p.readers = whole(text);
+        break;
     default: {
         // A typed proxy keeps the audio a typed one had; a format's goes.
         const std::optional<KivAudio> audio =
@@ -195,6 +214,13 @@ void KivPlanDocument::setUnits(KivCardUnits units)
     KivPlanSettings after = settings_;
     after.plan.units = units;
     editSettings(after, -1, tr("Units"));
+}
+
+void KivPlanDocument::setVerify(bool verify)
+{
+    KivPlanSettings after = settings_;
+    after.plan.verify = verify;
+    editSettings(after, -1, tr("Verify"));
 }
 
 void KivPlanDocument::setProxySource(const std::optional<KivPlanSource> &source)
@@ -224,6 +250,7 @@ bool KivPlanDocument::setCell(int row, int cell, const QString &text)
         return false;
     }
     KivPlanRow after = rows_[row];
+    bool stopped = false; // measuring the camera's clips
     switch (cell) {
     case Name:
         after.camera.name = text;
@@ -233,25 +260,31 @@ bool KivPlanDocument::setCell(int row, int cell, const QString &text)
         after.camera.count = whole(text);
         break;
     case Time: {
+        // No time yet leaves the camera unfinished; one that cannot be read
+        // is a fault, kept as typed.
         after.time = text;
         QString problem;
-        const std::optional<std::uint32_t> seconds = kivReadTime(text, problem);
-        after.camera.secondsPerDay = seconds.value_or(0);
+        const std::optional<std::uint32_t> seconds =
+            text.trimmed().isEmpty() ? std::nullopt : kivReadTime(text, problem);
+        after.camera.secondsPerDay = seconds;
         after.timeProblem = seconds ? QString() : problem;
         break;
     }
     default: {
         // A typed bitrate keeps the audio a typed one had; a format's or
-        // clips' go with them.
+        // clips' go with them. None typed is no rate yet.
         const KivPlanSource &source = after.camera.source;
         const std::optional<KivAudio> audio = isTyped(source) ? source.audio : std::nullopt;
-        after.camera.source = KivPlanSource{KivPlanBitrate{KivLocalNumbers().read(text)}, audio};
+        after.camera.source =
+            text.trimmed().isEmpty()
+                ? KivPlanSource{KivPlanNoRate{}, std::nullopt}
+                : KivPlanSource{KivPlanBitrate{KivLocalNumbers().read(text)}, audio};
         after.rate = text;
-        measures[after.id].measuring = false;
+        stopped = std::exchange(measures[after.id].measuring, false);
         break;
     }
     }
-    editRow(row, after, cell, tr("Typing"));
+    editRow(row, after, cell, tr("Typing"), stopped);
     return true;
 }
 
@@ -276,8 +309,8 @@ void KivPlanDocument::setSource(int row, const KivPlanSource &source)
     KivPlanRow after = rows_[row];
     after.camera.source = source;
     after.rate = isTyped(source) ? KivLocalNumbers().text(*kivPlanTypedMbps(source)) : QString();
-    measures[after.id].measuring = false;
-    editRow(row, after, -1, tr("Choose Format"));
+    const bool stopped = std::exchange(measures[after.id].measuring, false);
+    editRow(row, after, -1, tr("Choose Format"), stopped);
 }
 
 void KivPlanDocument::setClips(int id, const QStringList &paths, double mbps, const QString &note)
@@ -295,17 +328,18 @@ void KivPlanDocument::setClips(int id, const QStringList &paths, double mbps, co
         emit cameraChanged(row, Bitrate, Bitrate);
         recompute();
     } else {
-        editRow(row, after, -1, tr("Measure Clips"));
+        editRow(row, after, -1, tr("Measure Clips"), false);
     }
 }
 
-void KivPlanDocument::editRow(int row, const KivPlanRow &after, int cell, const QString &text)
+void KivPlanDocument::editRow(int row, const KivPlanRow &after, int cell, const QString &text,
+                              bool stopped)
 {
     if (after != rows_[row]) {
         stack->push(
             new KivPlanRowCommand(this, rows_[row], after, cell < 0 ? -1 : session, cell, text));
-    } else {
-        // Not an edit, but what shows may have changed (measuring stopped).
+    } else if (stopped) {
+        // Not an edit, but the camera no longer waits for its clips.
         emit cameraChanged(row, Bitrate, Bitrate);
         recompute();
     }
@@ -426,62 +460,4 @@ void KivPlanDocument::setUnmeasured(int id, const QString &problem)
         emit cameraChanged(row, Bitrate, Bitrate);
         recompute();
     }
-}
-
-KivPlan KivPlanDocument::planIn(const QString &folder) const
-{
-    KivPlan p = plan_;
-    for (qsizetype i = 0; i < rows_.size(); ++i) {
-        if (auto *clips = std::get_if<KivPlanClips>(&p.cameras[i].source.from)) {
-            if (QDir(rows_[i].folder) != QDir(folder)) {
-                clips->paths = kivPlanClipPaths(*clips, rows_[i].folder);
-            }
-        }
-    }
-    return p;
-}
-
-void KivPlanDocument::moveClipsTo(const QString &folder)
-{
-    const KivPlan moved = planIn(folder);
-    for (qsizetype i = 0; i < rows_.size(); ++i) {
-        const bool changed = rows_[i].camera != moved.cameras[i];
-        rows_[i].camera = moved.cameras[i];
-        rows_[i].folder = folder;
-        if (changed) {
-            emit cameraChanged(int(i), Bitrate, Bitrate);
-        }
-    }
-    plan_.cameras = moved.cameras;
-}
-
-const KivFormatCatalogue &KivPlanDocument::catalogue()
-{
-    if (!formats) {
-        formats = kivLoadFormats().catalogue;
-    }
-    return *formats;
-}
-
-QString KivPlanDocument::incomplete() const
-{
-    QStringList left;
-    for (int i = 0; i < rows_.size(); ++i) {
-        if (unfinished(i)) {
-            const QString name = cameraName(i, rows_[i].camera.name);
-            left << (measuring(i) ? tr("%1 (measuring its clips…)").arg(name)
-                                  : tr("%1 (no bitrate yet)").arg(name));
-        }
-    }
-    if (left.isEmpty()) {
-        return QString();
-    }
-    // A long list stays one readable line.
-    constexpr int NAMED = 3;
-    const qsizetype more = left.size() - NAMED;
-    if (more > 0) {
-        left = left.mid(0, NAMED);
-        left << tr("%1 more").arg(more);
-    }
-    return tr("The totals leave out %1.").arg(left.join(QStringLiteral("; ")));
 }

@@ -54,10 +54,15 @@ struct KivPlanSettings
         DriveSize,
         Offload,
         Proxy,
+        DayLength,
+        Handoff,
+        Readers,
         Fields
     };
     KivPlan plan;
     std::array<QString, Fields> texts;
+    // Why a field's text cannot be read (a time as "ten hours"), or empty.
+    std::array<QString, Fields> problems;
     friend bool operator==(const KivPlanSettings &, const KivPlanSettings &) = default;
 };
 
@@ -127,6 +132,7 @@ public:
     // Edits, each undoable.
     void setField(KivPlanSettings::Field field, const QString &text);
     void setUnits(KivCardUnits units);
+    void setVerify(bool verify);
     void setProxySource(const std::optional<KivPlanSource> &source);
     bool setCell(int row, int cell, const QString &text);
     void setSource(int row, const KivPlanSource &source);
@@ -162,7 +168,14 @@ public:
     const std::optional<KivPlanAnswer> &answer() const { return answer_; }
     const QList<std::optional<KivPlanCameraAnswer>> &figures() const { return figures_; }
     const std::optional<KivPlanAnswer> &totals() const { return totals_; }
-    // The first fault and its place, or empty.
+    // The cards each body of a camera carries through the day, with a day
+    // length; per row, none where the camera has no figures.
+    const QList<std::optional<int>> &dayCards() const { return dayCards_; }
+    // `fault` in the user's language, its camera named as its row shows it.
+    QString words(const KivPlanFault &fault) const;
+    // Whether the fault is the plan's as a whole (no camera has figures).
+    bool planFault() const { return wholeFault; }
+    // The first fault in the user's language and its place, or empty.
     const QString &fault() const { return fault_; }
     const Place &faultPlace() const { return faultPlace_; }
     // What the totals leave out, in words, or empty.
@@ -200,12 +213,14 @@ private:
     void putSettings(const KivPlanSettings &settings);
     void putRows(int at, const QList<KivPlanRow> &rows);
     void takeRows(int at, int count);
-    void editRow(int row, const KivPlanRow &after, int cell, const QString &text);
+    // An edit of the camera at `row`; `stopped` says its measuring stopped.
+    void editRow(int row, const KivPlanRow &after, int cell, const QString &text, bool stopped);
     void editSettings(const KivPlanSettings &after, int field, const QString &text);
     QStringList clipPaths(int row) const;
     const Measure *measure(int row) const;
     void recompute();
-    bool rate(const KivPlanSource &source, int row, std::optional<double> &mbps);
+    // Whether every typed time could be read; else false with the fault.
+    bool timesRead(KivPlanFault &fault) const;
 
     KivPlan plan_;
     KivPlanSettings settings_;
@@ -219,6 +234,8 @@ private:
     std::optional<KivPlanAnswer> answer_;
     std::optional<KivPlanAnswer> totals_;
     QList<std::optional<KivPlanCameraAnswer>> figures_;
+    QList<std::optional<int>> dayCards_;
     QString fault_;
     Place faultPlace_;
+    bool wholeFault = false; // the plan's, not one camera's
 };

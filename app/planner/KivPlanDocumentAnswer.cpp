@@ -2,83 +2,97 @@
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
 // The document's answer: each rate resolved as kivfilesize resolves it, the
-// finished cameras answered, the first fault and its place.
+// finished cameras answered, the first fault and its place; the plan as it
+// is saved elsewhere.
 #include "KivPlanDocument.h"
 
+#include "KivPlanFaultWords.h"
 #include "calc/KivDisplay.h"
+#include "catalogue/KivFormatLoad.h"
+#include "plan/KivPlanRate.h"
 
-#include <QRegularExpression>
+#include <QDir>
 
 namespace {
 
-// A rate any check takes, standing in for an unfinished camera's.
-constexpr double STAND_IN_MBPS = 1;
-
-// Where the plan library's one-line fault lies: the text before its first
-// ": " names the place.
-KivPlanDocument::Place placeOf(const QString &fault)
+// Where a fault lies in the window.
+KivPlanDocument::Place placeOf(const KivPlanFault &fault)
 {
     KivPlanDocument::Place place;
-    const QString where = fault.left(fault.indexOf(QStringLiteral(": ")));
-    static const QRegularExpression cameraPlace(
-        QStringLiteral("^cameras\\[(\\d+)\\](?:\\.([a-z_]+))?"));
-    const QRegularExpressionMatch match = cameraPlace.match(where);
-    if (match.hasMatch()) {
-        const QString member = match.captured(2);
-        place.row = match.captured(1).toInt();
-        place.cell = member == QLatin1String("count")          ? KivPlanDocument::Count
+    const QString &member = fault.place.member;
+    switch (fault.place.object) {
+    case KivPlanPlace::Object::Camera:
+        place.row = int(fault.place.camera);
+        place.cell = member == QLatin1String("name")           ? KivPlanDocument::Name
+                     : member == QLatin1String("count")        ? KivPlanDocument::Count
                      : member == QLatin1String("time_per_day") ? KivPlanDocument::Time
                                                                : KivPlanDocument::Bitrate;
-        return place;
-    }
-    const char *const members[] = {"days",       "copies",          "card_size",
-                                   "drive_size", "offload_mbyte_s", "proxy"};
-    for (int f = 0; f < KivPlanSettings::Fields; ++f) {
-        const QLatin1String member(members[f]);
-        if (where == member || where.startsWith(member + QLatin1Char('.'))) {
-            place.field = f;
+        break;
+    case KivPlanPlace::Object::Proxy:
+        place.field = KivPlanSettings::Proxy;
+        break;
+    case KivPlanPlace::Object::Plan: {
+        // In the order of KivPlanSettings::Field; the proxy is an object.
+        const char *const members[] = {"days",       "copies",          "card_size",
+                                       "drive_size", "offload_mbyte_s", "",
+                                       "day_length", "handoff",         "readers"};
+        for (int f = 0; f < int(std::size(members)); ++f) {
+            if (!member.isEmpty() && member == QLatin1String(members[f])) {
+                place.field = f;
+            }
         }
+        break;
+    }
+    default:
+        break;
     }
     return place;
 }
 
 } // namespace
 
-bool KivPlanDocument::rate(const KivPlanSource &source, int row, std::optional<double> &mbps)
+bool KivPlanDocument::timesRead(KivPlanFault &fault) const
 {
-    const QString place = row < 0 ? kivPlanProxyPlace() : kivPlanCameraPlace(row);
-    if (const std::optional<double> typed = kivPlanTypedMbps(source)) {
-        mbps = kivPlanWithAudio(source, *typed);
-        return true;
-    }
-    if (std::holds_alternative<KivPlanClips>(source.from)) {
-        const Measure *m = row < 0 ? nullptr : measure(row);
-        if (m != nullptr && m->mbps) {
-            mbps = m->mbps;
-            return true;
+    const std::pair<KivPlanSettings::Field, const char *> times[] = {
+        {KivPlanSettings::DayLength, "day_length"}, {KivPlanSettings::Handoff, "handoff"}};
+    for (const auto &[field, member] : times) {
+        if (!settings_.problems[field].isEmpty()) {
+            fault = KivPlanFault();
+            fault.place = KivPlanPlace::ofPlan().child(QLatin1String(member));
+            fault.kind = KivPlanFaultKind::TimeUnreadable;
+            fault.text = settings_.texts[field];
+            fault.detail = settings_.problems[field];
+            return false;
         }
-        fault_ = place + QStringLiteral(".clips: ") + (m != nullptr ? m->problem : QString());
-        return false;
     }
-    const std::optional<KivFormatChoice> choice =
-        kivPlanChooseFormat(catalogue(), source, place, fault_);
-    if (choice) {
-        mbps = kivPlanWithAudio(source, choice->rate.mbps);
+    for (int i = 0; i < rows_.size(); ++i) {
+        if (!rows_[i].timeProblem.isEmpty()) {
+            fault = KivPlanFault();
+            fault.place = KivPlanPlace::ofCamera(i).child(QStringLiteral("time_per_day"));
+            fault.kind = KivPlanFaultKind::TimeUnreadable;
+            fault.text = rows_[i].time;
+            fault.detail = rows_[i].timeProblem;
+            return false;
+        }
     }
-    return choice.has_value();
+    return true;
+}
+
+QString KivPlanDocument::words(const KivPlanFault &fault) const
+{
+    const qsizetype row = fault.place.camera;
+    const bool shown =
+        fault.place.object == KivPlanPlace::Object::Camera && row >= 0 && row < rows_.size();
+    return KivPlanFaultWords::text(
+        fault, cameraName(int(row), shown ? rows_[row].camera.name : QString()));
 }
 
 bool KivPlanDocument::readable(QString &error) const
 {
-    if (!kivCheckPlan(plan_, error)) {
+    KivPlanFault fault;
+    if (!kivCheckPlan(plan_, fault) || !timesRead(fault)) {
+        error = words(fault);
         return false;
-    }
-    for (int i = 0; i < rows_.size(); ++i) {
-        if (!rows_[i].timeProblem.isEmpty()) {
-            error =
-                kivPlanCameraPlace(i) + QStringLiteral(".time_per_day: ") + rows_[i].timeProblem;
-            return false;
-        }
     }
     return true;
 }
@@ -88,66 +102,106 @@ void KivPlanDocument::recompute()
     answer_.reset();
     totals_.reset();
     figures_ = QList<std::optional<KivPlanCameraAnswer>>(rows_.size());
+    dayCards_ = QList<std::optional<int>>(rows_.size());
     fault_.clear();
     faultPlace_ = Place();
-    // Unfinished cameras are checked with a rate that passes, then left out.
-    KivPlan checked = plan_;
-    KivPlan finished = plan_;
-    finished.cameras.clear();
-    QList<int> finishedRows;
+    wholeFault = false;
+    // What is known of each camera's clips; none while they are measured.
+    QList<std::optional<KivPlanMeasuredClips>> clips(rows_.size());
     for (int i = 0; i < rows_.size(); ++i) {
-        if (unfinished(i)) {
-            checked.cameras[i].source = KivPlanSource{KivPlanBitrate{STAND_IN_MBPS}, {}};
-        } else {
-            finished.cameras << plan_.cameras[i];
-            finishedRows << i;
+        const Measure *m = measure(i);
+        if (!measuring(i) && m != nullptr && (m->mbps || !m->problem.isEmpty())) {
+            clips[i] = KivPlanMeasuredClips{m->mbps, m->problem};
         }
     }
-    QList<double> rates;
-    std::optional<double> proxyRate;
-    bool ok = kivCheckPlan(checked, fault_);
-    if (ok) {
-        for (int i = 0; i < rows_.size(); ++i) {
-            if (!rows_[i].timeProblem.isEmpty()) {
-                fault_ = kivPlanCameraPlace(i) + QStringLiteral(".time_per_day: ") +
-                         rows_[i].timeProblem;
-                ok = false;
-                break;
-            }
-        }
-    }
-    ok = ok && (!plan_.proxy || rate(*plan_.proxy, -1, proxyRate));
-    for (qsizetype j = 0; ok && j < finishedRows.size(); ++j) {
-        std::optional<double> mbps;
-        ok = rate(plan_.cameras[finishedRows[j]].source, finishedRows[j], mbps);
-        if (ok) {
-            rates << *mbps;
-        }
-    }
+    const KivPlanRates rates = kivPlanRates(
+        plan_, [this]() -> const KivFormatCatalogue & { return catalogue(); },
+        [&clips](qsizetype i) { return clips[i] ? &*clips[i] : nullptr; });
+    KivPlanFault fault;
     KivPlanAnswer answer;
-    if (ok && !finishedRows.isEmpty() &&
-        !kivPlanAnswer(finished, rates, proxyRate, answer, fault_)) {
-        ok = false;
-        // The finished cameras' places are theirs in the whole plan.
-        for (qsizetype j = 0; j < finishedRows.size(); ++j) {
-            const QString place = kivPlanCameraPlace(j);
-            const QChar after = fault_.size() > place.size() ? fault_[place.size()] : QChar();
-            if (fault_.startsWith(place) && (after == ':' || after == '.')) {
-                fault_ = kivPlanCameraPlace(finishedRows[j]) + fault_.mid(place.size());
-                break;
+    if (!timesRead(fault) || !kivPlanAnswer(plan_, rates, answer, fault)) {
+        wholeFault = true;
+        fault_ = words(fault);
+        faultPlace_ = placeOf(fault);
+        emit answered();
+        return;
+    }
+    for (int i = 0; i < rows_.size(); ++i) {
+        const std::optional<KivPlanFault> &left = answer.cameras.value(i).fault;
+        if (!left) {
+            figures_[i] = answer.cameras[i];
+            if (answer.day) {
+                dayCards_[i] = answer.day->cards.value(i);
             }
+        } else if (!unfinished(i) && fault_.isEmpty()) {
+            // The first camera at fault is shown; the others keep their figures.
+            fault_ = words(*left);
+            faultPlace_ = placeOf(*left);
         }
     }
-    if (!ok) {
-        faultPlace_ = placeOf(fault_);
-    } else if (!finishedRows.isEmpty()) {
+    if (answer.incomplete.size() < rows_.size()) {
         totals_ = answer;
-        for (qsizetype j = 0; j < finishedRows.size(); ++j) {
-            figures_[finishedRows[j]] = answer.cameras[j];
-        }
-        if (finishedRows.size() == rows_.size()) {
-            answer_ = answer;
-        }
+    }
+    if (answer.incomplete.isEmpty()) {
+        answer_ = answer;
     }
     emit answered();
+}
+
+KivPlan KivPlanDocument::planIn(const QString &folder) const
+{
+    KivPlan p = plan_;
+    for (qsizetype i = 0; i < rows_.size(); ++i) {
+        if (auto *clips = std::get_if<KivPlanClips>(&p.cameras[i].source.from)) {
+            if (QDir(rows_[i].folder) != QDir(folder)) {
+                clips->paths = kivPlanClipPaths(*clips, rows_[i].folder);
+            }
+        }
+    }
+    return p;
+}
+
+void KivPlanDocument::moveClipsTo(const QString &folder)
+{
+    const KivPlan moved = planIn(folder);
+    for (qsizetype i = 0; i < rows_.size(); ++i) {
+        const bool changed = rows_[i].camera != moved.cameras[i];
+        rows_[i].camera = moved.cameras[i];
+        rows_[i].folder = folder;
+        if (changed) {
+            emit cameraChanged(int(i), Bitrate, Bitrate);
+        }
+    }
+    plan_.cameras = moved.cameras;
+}
+
+const KivFormatCatalogue &KivPlanDocument::catalogue()
+{
+    if (!formats) {
+        formats = kivLoadFormats().catalogue;
+    }
+    return *formats;
+}
+
+QString KivPlanDocument::incomplete() const
+{
+    QStringList left;
+    for (int i = 0; i < rows_.size(); ++i) {
+        if (unfinished(i)) {
+            const QString name = cameraName(i, rows_[i].camera.name);
+            left << (measuring(i) ? tr("%1 (measuring its clips…)").arg(name)
+                                  : tr("%1 (no bitrate yet)").arg(name));
+        }
+    }
+    if (left.isEmpty()) {
+        return QString();
+    }
+    // A long list stays one readable line.
+    constexpr int NAMED = 3;
+    const qsizetype more = left.size() - NAMED;
+    if (more > 0) {
+        left = left.mid(0, NAMED);
+        left << tr("%1 more").arg(more);
+    }
+    return tr("The totals leave out %1.").arg(left.join(QStringLiteral("; ")));
 }

@@ -61,12 +61,13 @@ QList<QStringList> KivPlanReport::table(const KivPlan &plan, const KivPlanAnswer
         const KivPlanCameraAnswer &c = answer.cameras[i];
         lines << QStringList{camera.name,
                              QString::number(camera.count),
-                             kivTimeText(camera.secondsPerDay),
+                             kivTimeText(camera.secondsPerDay.value_or(0)),
                              KivPlanCameraModel::sourceText(camera.source, numbers, formats),
                              number(c.mbps),
                              number(c.gbPerDay),
                              c.cardsPerDay ? number(*c.cardsPerDay) : QString(),
                              c.cardSeconds ? kivTimeText(*c.cardSeconds) : QString(),
+                             answer.day ? number(answer.day->cards.value(i)) : QString(),
                              number(c.gb)};
     }
     return lines;
@@ -107,7 +108,7 @@ QByteArray KivPlanReport::csv(const KivPlan &plan, const KivPlanAnswer &answer,
     out += QStringLiteral("\r\n");
     for (int t = 0; t < KivPlanWords::Totals; ++t) {
         const auto total = KivPlanWords::Total(t);
-        const QString v = KivPlanWords::value(total, answer, exact);
+        const QString v = KivPlanWords::value(total, plan, answer, exact);
         if (!v.isEmpty()) {
             out += line({KivPlanWords::label(total, plan.units), v});
         }

@@ -12,6 +12,7 @@
 #include "calc/KivDisplay.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -144,7 +145,8 @@ KivPlanner::KivPlanner(QWidget *parent)
     connect(stack, &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
 
-    fields = {ui->days, ui->copies, ui->cardSize, ui->driveSize, ui->offload, ui->proxy};
+    fields = {ui->days,  ui->copies,    ui->cardSize, ui->driveSize, ui->offload,
+              ui->proxy, ui->dayLength, ui->handoff,  ui->readers};
     const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (int f = 0; f < KivPlanSettings::Fields; ++f) {
         QLineEdit *field = fields[f];
@@ -157,6 +159,11 @@ KivPlanner::KivPlanner(QWidget *parent)
         });
         connect(field, &QLineEdit::editingFinished, document, &KivPlanDocument::endTyping);
     }
+    connect(ui->verify, &QCheckBox::toggled, this, [this](bool verify) {
+        if (verify != document->plan().verify) {
+            document->setVerify(verify);
+        }
+    });
     connect(document, &KivPlanDocument::settingsChanged, this, &KivPlanner::showSettings);
     connect(document, &KivPlanDocument::answered, this, &KivPlanner::showAnswer);
     connect(clips, &KivClipChild::measured, this, &KivPlanner::measured);
@@ -327,6 +334,10 @@ void KivPlanner::showSettings()
         proxy && (!kivPlanTypedMbps(*proxy) || proxy->audio)
             ? KivPlanCameraModel::sourceText(*proxy, KivLocalNumbers(), &document->catalogue())
             : QString());
+    if (ui->verify->isChecked() != settings.plan.verify) {
+        const QSignalBlocker blocker(ui->verify);
+        ui->verify->setChecked(settings.plan.verify);
+    }
     const int at = ui->units->findData(int(settings.plan.units));
     if (at >= 0 && at != ui->units->currentIndex()) {
         const QSignalBlocker blocker(ui->units);

@@ -8,6 +8,7 @@
 
 #include "KivPlanCameraModel.h"
 #include "KivPlanDocument.h"
+#include "KivPlanFaultWords.h"
 #include "KivPlanReport.h"
 #include "app/KivClipChild.h"
 #include "plan/KivPlanFile.h"
@@ -81,9 +82,12 @@ void KivPlanner::on_actionExportPdf_triggered()
 bool KivPlanner::openFile(const QString &path)
 {
     KivPlan read;
-    QString error;
-    if (!kivReadPlanFile(path, read, error)) {
-        warn(tr("Open Plan"), tr("The plan was not opened: %1").arg(error));
+    KivPlanFault fault;
+    if (!kivReadPlanFile(path, read, fault)) {
+        // The plan shown is not the one refused: its cameras by their rows.
+        const QString camera = KivPlanDocument::cameraName(int(fault.place.camera), QString());
+        warn(tr("Open Plan"),
+             tr("The plan was not opened: %1").arg(KivPlanFaultWords::text(fault, camera)));
         return false;
     }
     setPlan(read, path);
@@ -95,7 +99,11 @@ bool KivPlanner::saveFile(const QString &path)
     // Relative clips stay relative only beside the plan they were written for.
     const QString folder = QFileInfo(path).absolutePath();
     QString error;
-    if (!plan(&error) || !kivWritePlanFile(path, document->planIn(folder), error)) {
+    KivPlanFault fault;
+    if (plan(&error) && !kivWritePlanFile(path, document->planIn(folder), fault)) {
+        error = document->words(fault);
+    }
+    if (!error.isEmpty()) {
         warn(tr("Save Plan"), tr("The plan was not saved: %1").arg(error));
         return false;
     }

@@ -49,17 +49,21 @@ void KivPlanner::showTotals()
     const auto added = [this](const char *name) {
         return findChild<QLabel *>(QLatin1String(name));
     };
-    QLabel *const labels[] = {ui->perDayLabel,  ui->shootLabel,      ui->withCopiesLabel,
-                              ui->proxyGbLabel, ui->totalLabel,      added("cardsLabel"),
-                              ui->drivesLabel,  ui->offloadTimeLabel};
-    QLabel *const values[] = {ui->perDay, ui->shoot,      ui->withCopies, ui->proxyGb,
-                              ui->total,  added("cards"), ui->drives,     ui->offloadTime};
+    QLabel *const labels[] = {ui->perDayLabel,      ui->shootLabel,       ui->withCopiesLabel,
+                              ui->proxyGbLabel,     ui->totalLabel,       added("cardsLabel"),
+                              ui->drivesLabel,      ui->offloadTimeLabel, ui->cardsTotalLabel,
+                              ui->offloadDoneLabel, ui->dayWarningLabel};
+    QLabel *const values[] = {ui->perDay,     ui->shoot,       ui->withCopies, ui->proxyGb,
+                              ui->total,      added("cards"),  ui->drives,     ui->offloadTime,
+                              ui->cardsTotal, ui->offloadDone, ui->dayWarning};
+    static_assert(std::size(values) == KivPlanWords::Totals);
     const KivLocalNumbers numbers;
     const KivPlanWords::Number number = [&numbers](double x) { return numbers.figure(x); };
     for (int t = 0; t < KivPlanWords::Totals; ++t) {
         const auto total = KivPlanWords::Total(t);
         labels[t]->setText(KivPlanWords::label(total, units) + ':');
-        values[t]->setText(totals ? KivPlanWords::value(total, *totals, number) : QString());
+        values[t]->setText(totals ? KivPlanWords::value(total, document->plan(), *totals, number)
+                                  : QString());
         describe(values[t], values[t]->text());
         if (auto *large = findChild<QLabel *>(values[t]->objectName() + QLatin1String("Large"))) {
             large->setText(totals ? KivPlanWords::large(total, *totals, units, number) : QString());

@@ -69,7 +69,8 @@ inline void checkPlanAnswer(const KivPlan &plan, const QList<double> &rates,
     for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
         const KivPlanCamera &camera = plan.cameras[i];
         const long double rate = rates[i];
-        const long double seconds = (long double)camera.count * camera.secondsPerDay;
+        const long double day = camera.secondsPerDay.value_or(0);
+        const long double seconds = (long double)camera.count * day;
         perDay += rate * seconds / m;
         footage += seconds * plan.days;
         if (plan.cardSize) {
@@ -79,9 +80,9 @@ inline void checkPlanAnswer(const KivPlan &plan, const QList<double> &rates,
             if (answered) {
                 const KivPlanCameraAnswer &c = answer.cameras[i];
                 FUZZ_CHECK(c.cardSeconds && truncatedOf(*c.cardSeconds, holds));
-                FUZZ_CHECK(c.cardsPerDay &&
-                           wholeCountOf(*c.cardsPerDay, rate * camera.secondsPerDay / m /
-                                                            (long double)*plan.cardSize));
+                FUZZ_CHECK(
+                    c.cardsPerDay &&
+                    wholeCountOf(*c.cardsPerDay, rate * day / m / (long double)*plan.cardSize));
             }
         }
         if (answered) {

@@ -83,6 +83,9 @@ void PlannerTest::run(const QStringList &steps)
         } else if (step == QLatin1String("remove")) {
             QTest::keyClick(child<QTableView>("cameras"), Qt::Key_Delete,
                             Qt::ControlModifier | Qt::ShiftModifier);
+        } else if (step == QLatin1String("verify")) {
+            child("verify")->setFocus();
+            QTest::keyClick(child("verify"), Qt::Key_Space);
         } else if (key == QLatin1String("units")) {
             child<QComboBox>("units")->setCurrentIndex(text.toInt());
         } else if (key.contains(':')) {

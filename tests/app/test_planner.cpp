@@ -18,6 +18,8 @@ private slots:
     void undo_data();
     void undo();
     void escape();
+    void exactSignals_data();
+    void exactSignals();
     void unfinished();
     void heardAndSeen();
     void chooser_data();
@@ -62,30 +64,53 @@ void TestPlanner::typing_data()
         << R"({"days": 10, "cameras": [{"name": "A and B", "count": 2,
                "time_per_day": "4:00:00", "bitrate": 100000}]})"
         << "";
+    QTest::newRow("the day on set")
+        << typed + QStringList{"cardSize=256",    "offload=400", "dayLength=10:00:00",
+                               "handoff=0:15:00", "readers=2",   "verify"}
+        << R"({"card_size": 256, "offload_mbyte_s": 400, "day_length": "10:00:00",
+               "handoff": "0:15:00", "readers": 2, "verify": true, "cameras": [{"name": "A and B",
+               "count": 2, "time_per_day": "4:00:00", "bitrate": 150}]})"
+        << "";
     // Faults name their place and leave no figure.
     QTest::newRow("count 0") << typed + QStringList{"0:1=0"} << ""
-                             << "cameras[0].count: must be a whole number from 1 to 1000";
-    QTest::newRow("count not whole") << typed + QStringList{"0:1=1.5"} << ""
-                                     << "cameras[0].count: must be a whole number from 1 to 1000";
+                             << "Camera 1, A and B, Count: must be a whole number from 1 to 1000";
+    QTest::newRow("count not whole")
+        << typed + QStringList{"0:1=1.5"} << ""
+        << "Camera 1, A and B, Count: must be a whole number from 1 to 1000";
     QTest::newRow("a time past a day") << typed + QStringList{"0:2=25:00:00"} << ""
-                                       << "cameras[0].time_per_day: \"25:00:00\" is longer than "
-                                          "a day (24:00:00)";
-    QTest::newRow("a time that is none") << typed + QStringList{"0:2=four hours"} << ""
-                                         << "cameras[0].time_per_day: ";
+                                       << "Camera 1, A and B, Time per day: \"25:00:00\" is longer "
+                                          "than a day (24:00:00)";
+    QTest::newRow("a time that is none")
+        << typed + QStringList{"0:2=four hours"} << ""
+        << "Camera 1, A and B, Time per day: \"four hours\" cannot be read";
     // A camera without a bitrate is unfinished, not at fault.
     QTest::newRow("no bitrate") << typed + QStringList{"0:3="} << ""
                                 << "The totals leave out Camera 1, A and B (no bitrate yet).";
     QTest::newRow("days 0") << typed + QStringList{"days=0"} << ""
-                            << "days: must be a whole number from 1 to 10000";
+                            << "Days: must be a whole number from 1 to 10000";
     QTest::newRow("copies beyond") << typed + QStringList{"copies=101"} << ""
-                                   << "copies: must be a whole number from 1 to 100";
+                                   << "Copies: must be a whole number from 1 to 100";
     QTest::newRow("card size not a number") << typed + QStringList{"cardSize=big"} << ""
-                                            << "card_size: must be a number from 0.001 to 1000000";
+                                            << "Card size: must be a number from 0.001 to 1000000";
     QTest::newRow("proxy 0") << typed + QStringList{"proxy=0"} << ""
-                             << "proxy.bitrate: must be a number from 0.001 to 10000000";
+                             << "Proxy: must be a number from 0.001 to 10000000";
+    QTest::newRow("a day length that is none")
+        << typed + QStringList{"cardSize=256", "offload=400", "dayLength=ten hours"} << ""
+        << "Day length: ";
+    QTest::newRow("a day without an offload speed")
+        << typed + QStringList{"cardSize=256", "dayLength=10:00:00"} << ""
+        << "Offload speed: missing; the day length plans cards and their offload, give it";
+    QTest::newRow("readers beyond")
+        << typed + QStringList{"cardSize=256", "offload=400", "dayLength=10:00:00", "readers=65"}
+        << ""
+        << "Card readers: must be a whole number from 1 to 64";
+    QTest::newRow("a camera longer than the day")
+        << typed + QStringList{"cardSize=256", "offload=400", "dayLength=3:00:00"} << ""
+        << "Camera 1, A and B, Time per day: \"04:00:00\" is longer than the day length "
+           "03:00:00";
     QTest::newRow("a card that lasts beyond any time")
         << QStringList{"0:3=0.001", "cardSize=1000000"} << ""
-        << "cameras[0]: at 0.001 Mbit/s a 1e+06 GB card lasts longer than 1193046:28:15";
+        << "Camera 1: at 0.001 Mbit/s a 1000000 GB card lasts longer than 1193046:28:15";
 }
 
 void TestPlanner::typing()
@@ -204,6 +229,9 @@ void TestPlanner::undo_data()
     QTest::newRow("a camera added") << QStringList{"add"} << 1;
     QTest::newRow("a camera added and named") << QStringList{"add", "1:0=Drone"} << 2;
     QTest::newRow("a camera removed") << QStringList{"remove"} << 1;
+    QTest::newRow("the day's fields")
+        << QStringList{"offload=400", "dayLength=10:00:00", "handoff=0:15:00", "readers=2"} << 4;
+    QTest::newRow("verify") << QStringList{"offload=400", "verify"} << 2;
 }
 
 void TestPlanner::undo()
@@ -261,6 +289,42 @@ void TestPlanner::escape()
     QVERIFY(!planner->isWindowModified());
 }
 
+void TestPlanner::exactSignals_data()
+{
+    QTest::addColumn<QStringList>("edits");
+    QTest::addColumn<QStringList>("changed"); // row:first-last, each once
+    QTest::newRow("a name") << QStringList{"1:0=Drone"} << QStringList{"1:0-0"};
+    QTest::newRow("days: the shoot's GB") << QStringList{"days=3"} << QStringList{"0:9-9", "1:9-9"};
+    QTest::newRow("a count of one camera")
+        << QStringList{"1:1=2"} << QStringList{"1:1-1", "1:5-5", "1:9-9"};
+    QTest::newRow("a card size: cards and card time")
+        << QStringList{"cardSize=64"} << QStringList{"0:6-7", "1:6-7"};
+    QTest::newRow("a fault: no figure, the cell marked")
+        << QStringList{"1:1=0"} << QStringList{"0:4-5", "0:9-9", "1:1-1", "1:4-5", "1:9-9"};
+}
+
+void TestPlanner::exactSignals()
+{
+    QFETCH(QStringList, edits);
+    QFETCH(QStringList, changed);
+    run({"0:3=100", "add", "1:3=50"});
+    QAbstractItemModel *model = child<QTableView>("cameras")->model();
+    QStringList seen;
+    connect(model, &QAbstractItemModel::dataChanged, this,
+            [&seen](const QModelIndex &first, const QModelIndex &last) {
+                QCOMPARE(first.row(), last.row());
+                seen << QStringLiteral("%1:%2-%3")
+                            .arg(first.row())
+                            .arg(first.column())
+                            .arg(last.column());
+            });
+    run(edits);
+    seen.removeDuplicates();
+    seen.sort();
+    changed.sort();
+    QCOMPARE(seen, changed);
+}
+
 void TestPlanner::unfinished()
 {
     // A second camera without a bitrate: the first keeps its figures, the
@@ -277,13 +341,28 @@ void TestPlanner::unfinished()
              QStringLiteral("The totals leave out Camera 2, Drone (no bitrate yet)."));
     // A fault elsewhere is shown, and no figure.
     run({"days=0"});
-    QVERIFY(planner->fault().startsWith(QLatin1String("days: ")));
+    QVERIFY(planner->fault().startsWith(QLatin1String("Days: ")));
     QCOMPARE(view->model()->index(0, 5).data().toString(), QString());
     QCOMPARE(view->model()->index(1, 5).data().toString(), QString());
     // A fault of a finished camera after the unfinished one names its row.
     run({"days=1", "add", "2:3=0.001", "cardSize=1000000"});
-    QVERIFY2(planner->fault().startsWith(QLatin1String("cameras[2]: at 0.001 Mbit/s")),
+    QVERIFY2(planner->fault().startsWith(QLatin1String("Camera 3: at 0.001 Mbit/s")),
              qPrintable(planner->fault()));
+    // A camera at fault of its own leaves the others their figures.
+    run({"1:3=50"});
+    QCOMPARE(view->model()->index(0, 5).data().toString(), gb);
+    QCOMPARE(view->model()->index(2, 5).data().toString(), QString());
+    QVERIFY(!child<QLabel>("perDay")->text().isEmpty());
+    // Unfinished, a plan is saved as typed and opened again so.
+    run({"2:3=", "1:2="});
+    const QString saved = work.filePath(QStringLiteral("unfinished.json"));
+    QVERIFY2(planner->saveFile(saved), qPrintable(planner->fault()));
+    KivPlanner again;
+    QVERIFY(again.openFile(saved));
+    QCOMPARE(again.plan(), planner->plan());
+    QCOMPARE(again.plan()->cameras[1].secondsPerDay, std::optional<std::uint32_t>());
+    QVERIFY(std::holds_alternative<KivPlanNoRate>(again.plan()->cameras[2].source.from));
+    QCOMPARE(again.fault(), QString());
     // A new plan shows no fault.
     planner->setWindowModified(false);
     QTest::keySequence(planner.get(), QKeySequence::New);
@@ -402,13 +481,14 @@ void TestPlanner::keyboard()
     // Tab visits the fields in reading order; mnemonics reach them.
     child<QComboBox>("units")->setFocus();
     QStringList order;
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 16; ++i) {
         order << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(order,
              (QStringList{"units", "days", "copies", "cardSize", "driveSize", "offload", "proxy",
-                          "proxyFormat", "cameras", "addCamera", "removeCamera", "chooseFormat"}));
+                          "proxyFormat", "dayLength", "handoff", "readers", "verify", "cameras",
+                          "addCamera", "removeCamera", "chooseFormat"}));
     QTest::keyClick(planner.get(), Qt::Key_Z, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget(), child("cardSize"));
     QTest::keyClick(planner.get(), Qt::Key_M, Qt::AltModifier);

@@ -136,7 +136,7 @@ void TestPlannerFiles::openBroken_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("fault"); // after "The plan was not opened: "
     QTest::newRow("a faulty fps") << PLANS + "/bad-fps.json"
-                                  << "cameras[1].fps: ";
+                                  << "Camera 2, Bitrate: the frame rate must be from ";
     QTest::newRow("not a file") << PLANS << PLANS + ": a folder, not a plan file";
     QTest::newRow("missing") << PLANS + "/none.json" << PLANS + "/none.json: cannot be read";
     QTest::newRow("not JSON") << QStringLiteral(KIV_FORMATS_FILES "/not-json.json")
@@ -178,6 +178,14 @@ void TestPlannerFiles::agreesWithCommandLine_data()
                                 << QStringList{"1:3=151.25", "days=4", "driveSize=2000.5"};
     QTest::newRow("typed from nothing")
         << "" << QStringList{"0:3=33.3", "0:1=3", "cardSize=64", "offload=90", "proxy=12"};
+    QTest::newRow("a day") << "day.json" << QStringList();
+    QTest::newRow("a day past the next, two readers, verified") << "day-late.json" << QStringList();
+    QTest::newRow("a day typed") << "shoot.json"
+                                 << QStringList{"dayLength=10:00:00", "handoff=1:00:00",
+                                                "readers=2", "verify"};
+    QTest::newRow("a day typed from nothing")
+        << "" << QStringList{"0:3=737",           "0:1=2",          "cardSize=256", "offload=400",
+                             "dayLength=9:00:00", "handoff=0:15:00"};
 }
 
 void TestPlannerFiles::agreesWithCommandLine()
@@ -205,6 +213,22 @@ void TestPlannerFiles::agreesWithCommandLine()
     QCOMPARE(asJson(*planner->plan(), *planner->answer()), json);
     QCOMPARE(child<QLabel>("total")->text(), kivNumberText(json["total_gb"].toDouble()));
     QCOMPARE(child<QLabel>("perDay")->text(), kivNumberText(json["gb_per_day"].toDouble()));
+    // The day as the window shows it.
+    const bool day = json.contains("cards_total");
+    QCOMPARE(day, QByteArray(QTest::currentDataTag()).startsWith("a day"));
+    QCOMPARE(child<QLabel>("cardsTotal")->text(),
+             day ? QString::number(json["cards_total"].toInteger()) : QString());
+    QCOMPARE(child<QLabel>("offloadDone")->text().section(' ', 0, 0),
+             json["offload_done"].toString());
+    QCOMPARE(child<QLabel>("dayWarning")->text().isEmpty(), json["warnings"].toArray().isEmpty());
+    const QAbstractItemModel *table = child<QTableView>("cameras")->model();
+    const int cardsColumn = table->columnCount() - 2; // before the GB
+    QCOMPARE(table->headerData(cardsColumn, Qt::Horizontal).toString(), "Cards per body");
+    for (int i = 0; i < table->rowCount(); ++i) {
+        const QJsonValue cards = json["cameras"][i]["cards"];
+        QCOMPARE(table->index(i, cardsColumn).data().toString(),
+                 cards.isUndefined() ? QString() : QString::number(cards.toInt()));
+    }
     // Opened again, the saved plan is the same plan; one saved untouched is
     // the plan read.
     KivPlanner again;

@@ -64,7 +64,8 @@ void TestPlannerReports::csv()
     QCOMPARE(records[top + 2].mid(0, 4), (QStringList{"B", "1", "01:00:00", "0.5"}));
     const KivPlanAnswer &a = *planner->answer();
     for (int i = 0; i < 2; ++i) {
-        QCOMPARE(records[top + 1 + i].size(), 9);
+        QCOMPARE(records[top + 1 + i].size(), 10);
+        QCOMPARE(records[top + 1 + i][8], QString()); // cards carried: no day planned
         QCOMPARE(records[top + 1 + i][4].toDouble(), a.cameras[i].mbps);
         QCOMPARE(records[top + 1 + i][5].toDouble(), a.cameras[i].gbPerDay);
         QCOMPARE(records[top + 1 + i][6].toDouble(), *a.cameras[i].cardsPerDay);

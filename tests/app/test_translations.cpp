@@ -9,6 +9,7 @@
 #include "app/KivPlanner.h"
 #include "app/KivTranslations.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -54,6 +55,10 @@ QMap<QString, QString> plannerTexts(const KivPlanner &planner)
     }
     for (const QMenu *menu : planner.findChildren<QMenu *>()) {
         texts[menu->objectName()] = menu->title();
+    }
+    for (const QCheckBox *box : planner.findChildren<QCheckBox *>()) {
+        texts[box->objectName()] = box->text();
+        texts[box->objectName() + QStringLiteral(" tip")] = box->toolTip();
     }
     const auto *view = planner.findChild<QTableView *>();
     texts[QStringLiteral("table name")] = view->accessibleName();
@@ -261,15 +266,30 @@ void TestTranslations::planner()
             keys << text.mid(amp + 1, 1).toLower();
         }
     }
-    QCOMPARE(keys.size(), 15);
+    QCOMPARE(keys.size(), 19);
     keys.removeDuplicates();
-    QCOMPARE(keys.size(), 15);
+    QCOMPARE(keys.size(), 19);
     // Figures as the language writes them.
     KivPlan plan;
     plan.cameras << KivPlanCamera{QStringLiteral("A"), 1, 3600, {KivPlanBitrate{2.5}, {}}};
     planner.setPlan(plan, QString());
     QCOMPARE(planner.findChild<QLabel *>(QStringLiteral("perDay"))->text(),
              inLocale({QStringLiteral("1.09863")}).constFirst());
+    // Faults in the language, naming the field or the camera as its row does.
+    plan.days = 0;
+    planner.setPlan(plan, QString());
+    const QString rule = translations[QStringLiteral("must be a whole number from %1 to %2")];
+    QVERIFY(!rule.isEmpty());
+    QCOMPARE(planner.fault(), translations[QStringLiteral("%1: %2")].arg(
+                                  translations[QStringLiteral("Days")], rule.arg(1).arg(10000)));
+    plan.days = 1;
+    plan.cameras[0].count = 0;
+    planner.setPlan(plan, QString());
+    const QString camera = translations[QStringLiteral("Camera %1, %2")].arg(1).arg("A");
+    QCOMPARE(planner.fault(),
+             translations[QStringLiteral("%1: %2")].arg(
+                 translations[QStringLiteral("%1, %2")].arg(camera, texts["column 1"]),
+                 rule.arg(1).arg(1000)));
 }
 
 QTEST_MAIN(TestTranslations)

@@ -8,6 +8,7 @@
 #include "catalogue/KivFormatLoad.h"
 #include "cli/KivFileSize.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
 #include <QJsonArray>
@@ -23,6 +24,7 @@
 
 #include <cstdio>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -250,11 +252,11 @@ std::string dayText(const char *cardsOfA, const std::string &offload)
     const std::string gb = "2623.97 (2.56248 TB)\n";
     return std::string("Plan for 1 day, 1 copy, 256 GB cards; 1 GB = 1024 MB, 1 MB = 8 Mbit "
                        "(kiv)\nCamera  Count  Mbit/s per body  GB per day  Cards per body a day  "
-                       "Card time  Cards       GB\nA           2              737     2591.02      "
-                       "               6   00:47:25      ") +
+                       "Card time  Cards per body       GB\nA           2              737     "
+                       "2591.02                     6   00:47:25               ") +
            cardsOfA +
            "  2591.02\nDrone       1              150      32.959                     1   "
-           "03:53:01      1   32.959\n\nGB per day:              " +
+           "03:53:01               1   32.959\n\nGB per day:              " +
            gb + "GB for the shoot:        " + gb + "GB with copies:          " + gb +
            "GB in all:               " + gb +
            "Cards a day, all bodies: 13\nOffload per day:         " + offload;
@@ -752,6 +754,8 @@ std::vector<Row> rows()
         {"plan_fault_names_its_place", "--plan " + PLANS + "/bad-fps.json",
          refused("cameras[1].fps: must be a frame rate from 0.001 to 1000000 frames per second, "
                  "as 25 or \"30000/1001\"")},
+        {"plan_unfinished_camera", "--plan " + PLANS + "/unfinished.json",
+         refused("cameras[1]: no rate; give one of bitrate, mbytes, format and clips")},
         {"plan_proxy_format_unknown", "--plan " + PLANS + "/unknown-format.json",
          refused("proxy.format: unknown format \"prores-422-proxi\"; did you mean "
                  "prores-422-proxy, prores-422-lt or prores-422-hq?")},
@@ -1013,6 +1017,54 @@ TEST(KivFileSizeProgram, FreeSpaceAgreesWithDf)
     const Ran text = run(KIVFILESIZE, {"--free", dir.path(), "--mbytes", "12.5"});
     EXPECT_TRUE(text.out.startsWith("Free space: ")) << text.out.toStdString();
     EXPECT_TRUE(text.out.contains("\nBitrate:    100 Mbit/s = 12.5 MB/s\n"));
+}
+
+// A FIFO with no writer, named by --plan or --formats-file, is refused at
+// once rather than waited on; a plan or formats file whose name is not UTF-8
+// is read by its bytes, as a clip is.
+TEST(KivFileSizeProgram, RefusesFifosAndReadsNamesByTheirBytes)
+{
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath("fifo"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    const struct
+    {
+        QStringList arguments;
+        QByteArray err;
+        int status;
+    } rows[] = {
+        {{"--plan", dir.filePath("fifo")},
+         "kivfilesize: " + fifo + ": not a regular file; not read\n",
+         2},
+        {{"--plan", QString::fromStdString(PLANS + "/shoot.json"), "--formats-file",
+          dir.filePath("fifo")},
+         "kivfilesize: warning: " + fifo + ": not a regular file; not read\n",
+         0},
+        {{"--plan", "/dev/null"}, "kivfilesize: /dev/null: not a regular file; not read\n", 2},
+    };
+    for (const auto &row : rows) {
+        QElapsedTimer timer;
+        timer.start();
+        const Ran ran = run(KIVFILESIZE, row.arguments);
+        EXPECT_LT(timer.elapsed(), 1000) << row.arguments.join(' ').toStdString();
+        EXPECT_EQ(ran.err, row.err);
+        EXPECT_EQ(ran.status, row.status);
+    }
+
+    const QByteArray plan = QFile::encodeName(dir.path()) + "/p\xff.json";
+    const QByteArray formats = QFile::encodeName(dir.path()) + "/f\xfe.json";
+    ASSERT_EQ(::symlink((PLANS + "/audio.json").c_str(), plan.constData()), 0);
+    ASSERT_EQ(::symlink((FORMATS + "/user.json").c_str(), formats.constData()), 0);
+    const QString script = QStringLiteral(
+        "exec \"$0\" --plan \"$1/p$(printf '\\377').json\" --formats-file \"$1/f$(printf "
+        "'\\376').json\" --json");
+    const Ran named = run("sh", {"-c", script, KIVFILESIZE, dir.path()});
+    EXPECT_EQ(named.status, 0) << named.err.toStdString();
+    EXPECT_TRUE(named.out.contains("\"name\": \"Own format\", \"count\": 1, \"mbit_s\": 150"))
+        << named.out.toStdString();
+    const Ran missing = run("sh", {"-c", script, KIVFILESIZE, dir.filePath("none")});
+    EXPECT_EQ(missing.err, "kivfilesize: " + QFile::encodeName(dir.path()) +
+                               "/none/p\\xff.json: cannot be read (No such file or directory)\n");
 }
 
 TEST(KivFileSizeHelp, NamesEveryOptionAndExitsZero)

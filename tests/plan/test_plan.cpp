@@ -124,6 +124,24 @@ std::vector<AnswerRow> answerRows()
          {},
          {{50, 395.5078125, 2768.5546875, 2, 20971}, {400, 131.8359375, 922.8515625, 2, 2621}},
          {527.34375, 3691.40625, 7382.8125, NONE, 7382.8125, 2, 2160, 8}},
+        // An unfinished camera, one whose clips are not measured (the first
+        // of `measured` is 0) and one of an unknown format are left out; the
+        // others keep their figures and make the totals, the proxy's footage
+        // only theirs: 5 Mbit/s over 7200 s.
+        {"unfinished_cameras_left_out",
+         R"({"card_size": 64, "drive_size": 100, "proxy": {"bitrate": 5}, "cameras": [
+             {"name": "No time", "bitrate": 100},
+             {"name": "Main", "count": 2, "time_per_day": "1:00:00", "bitrate": 100},
+             {"name": "No rate", "time_per_day": "1:00:00"},
+             {"name": "Clips", "time_per_day": "1:00:00", "clips": ["a.mov"]},
+             {"name": "Typo", "time_per_day": "1:00:00", "format": "prores-422-hg"}]})",
+         {0},
+         {{NONE, 0, 0, 0, 0},
+          {100, 87.890625, 87.890625, 1, 5242},
+          {NONE, 0, 0, 0, 0},
+          {NONE, 0, 0, 0, 0},
+          {NONE, 0, 0, 0, 0}},
+         {87.890625, 87.890625, 87.890625, 4.39453125, 92.28515625, 1, NONE, 2}},
         // Every limit at its top stays a finite figure.
         {"largest_figures",
          one(R"("name": "Wall", "count": 1000, "time_per_day": "24:00:00", "bitrate": 1e7)",
@@ -135,29 +153,25 @@ std::vector<AnswerRow> answerRows()
 }
 
 // The rates of `plan`'s cameras and proxy as the command line resolves them:
-// typed, from the built-in catalogue, or `measured` for clips.
-void ratesOf(const KivPlan &plan, const std::vector<double> &measured, QList<double> &cameras,
-             std::optional<double> &proxy)
+// typed, from the built-in catalogue, or `measured` for clips, in order.
+KivPlanRates ratesOf(const KivPlan &plan, const std::vector<double> &measured)
 {
-    size_t next = 0;
-    const auto rate = [&](const KivPlanSource &source, const QString &place) {
-        QString error;
-        std::optional<double> mbps = kivPlanTypedMbps(source);
-        if (std::holds_alternative<KivPlanFormat>(source.from)) {
-            const auto choice = kivPlanChooseFormat(kivBuiltInFormats(), source, place, error);
-            EXPECT_TRUE(choice) << error.toStdString();
-            mbps = choice ? choice->rate.mbps : 0;
-        } else if (!mbps) {
-            mbps = next < measured.size() ? measured[next++] : 0;
+    QList<KivPlanMeasuredClips> clips;
+    for (const KivPlanCamera &camera : plan.cameras) {
+        const size_t next = size_t(clips.size());
+        clips << KivPlanMeasuredClips{next < measured.size() ? measured[next] : 0, QString()};
+        if (!std::holds_alternative<KivPlanClips>(camera.source.from)) {
+            clips.removeLast();
         }
-        return kivPlanWithAudio(source, *mbps);
-    };
-    for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
-        cameras << rate(plan.cameras[i].source, kivPlanCameraPlace(i));
     }
-    if (plan.proxy) {
-        proxy = rate(*plan.proxy, kivPlanProxyPlace());
+    qsizetype next = 0;
+    QList<const KivPlanMeasuredClips *> of;
+    for (const KivPlanCamera &camera : plan.cameras) {
+        of << (std::holds_alternative<KivPlanClips>(camera.source.from) ? &clips[next++] : nullptr);
     }
+    return kivPlanRates(
+        plan, []() -> const KivFormatCatalogue & { return kivBuiltInFormats(); },
+        [&](qsizetype i) { return of[i]; });
 }
 
 void expectFigure(const std::optional<double> &actual, double expected, const char *what)
@@ -183,22 +197,29 @@ TEST_P(PlanAnswer, ComesToTheFiguresWorkedOutByHand)
 {
     const AnswerRow &row = GetParam();
     const KivPlan plan = read(row.json);
-    QList<double> rates;
-    std::optional<double> proxy;
-    ratesOf(plan, row.measured, rates, proxy);
     KivPlanAnswer answer;
-    QString error;
-    ASSERT_TRUE(kivPlanAnswer(plan, rates, proxy, answer, error)) << error.toStdString();
+    KivPlanFault fault;
+    ASSERT_TRUE(kivPlanAnswer(plan, ratesOf(plan, row.measured), answer, fault))
+        << kivPlanFaultText(fault).toStdString();
     ASSERT_EQ(answer.cameras.size(), qsizetype(row.cameras.size()));
+    QList<qsizetype> incomplete;
     for (size_t i = 0; i < row.cameras.size(); ++i) {
         const CameraFigures &want = row.cameras[i];
         const KivPlanCameraAnswer &got = answer.cameras[qsizetype(i)];
+        // A camera left out has a fault and no figures.
+        EXPECT_EQ(got.fault.has_value(), want.mbps == NONE) << i;
+        if (want.mbps == NONE) {
+            incomplete << qsizetype(i);
+            EXPECT_FALSE(got.cardsPerDay || got.cardSeconds) << i;
+            continue;
+        }
         EXPECT_DOUBLE_EQ(got.mbps, want.mbps) << i;
         EXPECT_DOUBLE_EQ(got.gbPerDay, want.gbPerDay) << i;
         EXPECT_DOUBLE_EQ(got.gb, want.gb) << i;
         expectFigure(got.cardsPerDay, want.cardsPerDay, "cards per day");
         expectFigure(asDouble(got.cardSeconds), want.cardSeconds, "card seconds");
     }
+    EXPECT_EQ(answer.incomplete, incomplete);
     const Totals &want = row.totals;
     EXPECT_DOUBLE_EQ(answer.gbPerDay, want.gbPerDay);
     EXPECT_DOUBLE_EQ(answer.gb, want.gb);

@@ -4,11 +4,13 @@
 // The plan library around its files: plans built in memory (as a window
 // builds them) checked and refused by place, plan files on disk, the
 // answers' own refusals, clip paths, formats with audio.
+#include "calc/KivFileName.h"
 #include "catalogue/KivFormatLoad.h"
 #include "plan/KivPlanAnswer.h"
 #include "plan/KivPlanFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -18,6 +20,8 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -172,6 +176,48 @@ TEST(PlanFile, ReadsUpTo1MibAndRefusesFoldersMissingAndLargerFiles)
     EXPECT_EQ(read, plan);
 }
 
+// Neither a FIFO with no writer nor a device is waited on; a name that is
+// not UTF-8 is written and read by its bytes, and a save over a link
+// replaces its target.
+TEST(PlanFile, RefusesAnyButARegularFileAtOnceAndKeepsNameBytes)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo.json"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    KivPlan read;
+    KivPlanFault fault;
+    for (const QString &path : {fifo, QStringLiteral("/dev/null")}) {
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_FALSE(kivReadPlanFile(path, read, fault));
+        EXPECT_LT(timer.elapsed(), 1000);
+        EXPECT_EQ(kivPlanFaultText(fault), path + QStringLiteral(": not a regular file; not read"));
+        EXPECT_FALSE(kivWritePlanFile(dir.path(), simplePlan(), fault));
+        EXPECT_EQ(fault.kind, KivPlanFaultKind::Unwritable);
+    }
+
+    const QByteArray bytes = QFile::encodeName(dir.path()) + "/p\xff\xc3.json";
+    const QString raw = kivDecodeFileName(bytes);
+    KivPlan plan = simplePlan();
+    ASSERT_TRUE(kivWritePlanFile(raw, plan, fault)) << kivPlanFaultText(fault).toStdString();
+    struct stat st = {};
+    ASSERT_EQ(::stat(bytes.constData(), &st), 0);
+    EXPECT_TRUE(kivReadPlanFile(raw, read, fault));
+    EXPECT_EQ(read, plan);
+
+    const QByteArray link = QFile::encodeName(dir.filePath(QStringLiteral("link.json")));
+    ASSERT_EQ(::symlink(bytes.constData(), link.constData()), 0);
+    plan.days = 4;
+    ASSERT_TRUE(kivWritePlanFile(QFile::decodeName(link), plan, fault));
+    EXPECT_TRUE(kivReadPlanFile(raw, read, fault));
+    EXPECT_EQ(read, plan);
+    // Nothing but the saved files is left beside them.
+    for (const QString &name :
+         QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System)) {
+        EXPECT_FALSE(name.contains(QStringLiteral("kivsave"))) << name.toStdString();
+    }
+}
+
 struct AnswerRefusal
 {
     const char *name;
@@ -237,6 +283,30 @@ INSTANTIATE_TEST_SUITE_P(
          "copies: must be a whole number from 1 to 100"},
     }),
     [](const testing::TestParamInfo<AnswerRefusal> &info) { return std::string(info.param.name); });
+
+// A fault made by hand (a window's, say) words without undefined behaviour:
+// a time beyond any count shows as the longest there is.
+TEST(PlanFaultText, WordsFaultsMadeByHand)
+{
+    KivPlanFault fault;
+    fault.place = KivPlanPlace::ofCamera(2).child(QStringLiteral("time_per_day"));
+    fault.kind = KivPlanFaultKind::LongerThanADay;
+    fault.text = QStringLiteral("9\n9");
+    const struct
+    {
+        double highest;
+        const char *text;
+    } rows[] = {
+        {86400, "cameras[2].time_per_day: \"9\\n9\" is longer than a day (24:00:00)"},
+        {NaN, "cameras[2].time_per_day: \"9\\n9\" is longer than a day (1193046:28:15)"},
+        {-1, "cameras[2].time_per_day: \"9\\n9\" is longer than a day (1193046:28:15)"},
+        {1e300, "cameras[2].time_per_day: \"9\\n9\" is longer than a day (1193046:28:15)"},
+    };
+    for (const auto &row : rows) {
+        fault.highest = row.highest;
+        EXPECT_EQ(kivPlanFaultText(fault).toStdString(), row.text);
+    }
+}
 
 TEST(PlanClipPaths, JoinRelativePathsToThePlansFolder)
 {

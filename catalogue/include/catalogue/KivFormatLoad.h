@@ -60,8 +60,9 @@ const KivFormatCatalogue &kivBuiltInFormats();
 // came from a file. Returns the number of entries added or replaced.
 int kivAddFormatsJson(KivFormatCatalogue &catalogue, const QByteArray &json, const QString &origin,
                       QStringList &warnings);
-// Reads the file at `path` and adds it as above; a file that cannot be read,
-// a folder or one over kivMaxFormatsFileBytes gives one line.
+// Reads the file at `path` (by its bytes, kivOpenRegularFile) and adds it as
+// above; a file that cannot be read, a folder, a FIFO or device (refused
+// without blocking) or one over kivMaxFormatsFileBytes gives one line.
 int kivAddFormatsFile(KivFormatCatalogue &catalogue, const QString &path, QStringList &warnings);
 
 // The user's own formats file: kivfilesizecalculator/formats.json under

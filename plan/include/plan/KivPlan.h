@@ -41,6 +41,12 @@ inline constexpr double kivPlanMinOffload = 0.001; // MB/s
 inline constexpr double kivPlanMaxOffload = 1e6;
 inline constexpr int kivPlanMaxReaders = 64;
 
+// No rate yet: a camera not finished (none of the members below in its file).
+struct KivPlanNoRate
+{
+    friend bool operator==(const KivPlanNoRate &, const KivPlanNoRate &) = default;
+};
+
 // A rate typed in Mbit/s ("bitrate").
 struct KivPlanBitrate
 {
@@ -75,20 +81,22 @@ struct KivPlanClips
 
 // Where a camera's (or the proxy's) rate comes from: exactly one of the
 // above, and PCM audio on top of a typed rate or a format ("audio"; measured
-// clips carry their own).
+// clips carry their own). A new source has no rate yet.
 struct KivPlanSource
 {
-    std::variant<KivPlanBitrate, KivPlanMbytes, KivPlanFormat, KivPlanClips> from;
+    std::variant<KivPlanNoRate, KivPlanBitrate, KivPlanMbytes, KivPlanFormat, KivPlanClips> from;
     std::optional<KivAudio> audio;
     friend bool operator==(const KivPlanSource &, const KivPlanSource &) = default;
 };
 
-// One camera, or `count` bodies recording alike.
+// One camera, or `count` bodies recording alike. A camera without its time
+// per day or its rate is unfinished: it is kept, written and read back as it
+// is, and left out of the answers (kivPlanFinished).
 struct KivPlanCamera
 {
     QString name; // any text; shown escaped
     int count = 1;
-    std::uint32_t secondsPerDay = 0; // "time_per_day", 0 to a day
+    std::optional<std::uint32_t> secondsPerDay; // "time_per_day", 0 to a day
     KivPlanSource source;
     friend bool operator==(const KivPlanCamera &, const KivPlanCamera &) = default;
 };
@@ -127,6 +135,15 @@ QString kivPlanProxyPlace();
 // to 1000".
 bool kivCheckPlan(const KivPlan &plan, KivPlanFault &fault);
 bool kivCheckPlan(const KivPlan &plan, QString &error);
+
+// Whether camera `index` of `plan` has its time per day and a rate; if not,
+// `fault` names what is missing: TimeMissing at "cameras[1].time_per_day"
+// first, then NoRate at "cameras[1]".
+bool kivPlanCameraFinished(const KivPlan &plan, qsizetype index, KivPlanFault &fault);
+// Whether every camera is finished; if not, the first missing figure as
+// above. A plan passing kivCheckPlan can be written unfinished; only a
+// finished one can be answered whole.
+bool kivPlanFinished(const KivPlan &plan, KivPlanFault &fault);
 
 // The Mbit/s of a typed source before its audio: the bitrate, or MB/s x 8;
 // nothing for a format or clips.

@@ -35,6 +35,7 @@
 
 #include "plan/KivPlan.h"
 #include "plan/KivPlanDay.h"
+#include "plan/KivPlanRate.h"
 
 #include <QList>
 #include <QString>
@@ -48,6 +49,10 @@ inline constexpr double kivPlanMaxAnsweredMbps = 1e15;
 
 struct KivPlanCameraAnswer
 {
+    // Why this camera has no figures (they are then 0 and empty): unfinished
+    // (TimeMissing, NoRate), its rate refused or not yet measured, a rate
+    // that cannot be planned, a card beyond the longest time.
+    std::optional<KivPlanFault> fault;
     double mbps = 0;                          // one body, audio included
     double gbPerDay = 0;                      // all bodies
     double gb = 0;                            // all bodies, the whole shoot
@@ -66,19 +71,37 @@ struct KivPlanAnswer
     std::optional<double> cardsPerDay;           // all bodies' cards; with card_size
     std::optional<double> drives;                // with drive_size
     std::optional<std::uint32_t> offloadSeconds; // with offload_mbyte_s
-    std::optional<KivPlanDay> day;               // with day_length
+    // With day_length, the day of the cameras answered (KivPlanDay.h); one
+    // left out carries no cards.
+    std::optional<KivPlanDay> day;
+    // The cameras left out of every total (those with a fault), in order:
+    // the totals are incomplete while there is one.
+    QList<qsizetype> incomplete;
 };
 
-// Computes `plan`'s answer from `cameraMbps` (one rate per camera, in order,
-// audio included) and `proxyMbps` (needed where the plan has a proxy). The
-// plan must pass kivCheckPlan and every rate be above 0 and at most
-// kivPlanMaxAnsweredMbps. A card that lasts longer than the longest countable
-// time at a camera's rate (1193046:28:15) and an offload as long are refused
-// too: the plan asks for a card or a speed beyond use; so is a day that
-// kivPlanDay refuses. On a refusal returns false, `answer` unchanged, and
-// `fault` set (or `error` to its line):
+// Computes `plan`'s answer from the rates of `rates` (kivPlanRates), camera
+// by camera: a camera that is unfinished, whose rate has a fault or cannot be
+// planned (above 0 and at most kivPlanMaxAnsweredMbps), or whose card would
+// last longer than the longest countable time at its rate (1193046:28:15)
+// gets that fault and no figures, and is left out of the totals (named in
+// `incomplete`); the other cameras keep theirs. The proxy's footage is that
+// of the cameras answered. The plan as a whole is refused, `answer`
+// unchanged and `fault` set, where it fails kivCheckPlan, the rates are not
+// one per camera, the proxy has no usable rate, a day's offload would take
+// longer than the longest countable time, or kivPlanDay refuses the day:
+//   offload_mbyte_s: at 0.001 MB/s a day's 1.08e+08 GB take longer than ...
+bool kivPlanAnswer(const KivPlan &plan, const KivPlanRates &rates, KivPlanAnswer &answer,
+                   KivPlanFault &fault);
+
+// As above, but an answer with a camera left out is refused too, with that
+// camera's fault: the whole plan or nothing, as kivfilesize answers.
 //   cameras[1]: at 0.001 Mbit/s a 1e+06 GB card lasts longer than 1193046:28:15,
 //   the longest time there is
+bool kivPlanWholeAnswer(const KivPlan &plan, const KivPlanRates &rates, KivPlanAnswer &answer,
+                        KivPlanFault &fault);
+
+// kivPlanWholeAnswer from one rate per camera (`cameraMbps`, in order, audio
+// included) and the proxy's; `error` gets the fault's line.
 bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,
                    std::optional<double> proxyMbps, KivPlanAnswer &answer, KivPlanFault &fault);
 bool kivPlanAnswer(const KivPlan &plan, const QList<double> &cameraMbps,

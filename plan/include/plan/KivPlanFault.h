@@ -70,11 +70,12 @@ enum class KivPlanFaultKind : std::uint8_t
     NotRegularFile, // a FIFO, a device, a socket: refused without opening
     Unreadable,     // detail: the system's reason
     Unwritable,     // detail: the system's reason
-                    // A member as written.
-    GivenTwice,     // one member twice in one object
-    UnknownMember,  // place.member is the unknown one; the words list those of place.object
-    NotAnObject,    // the proxy or a camera is not an object
-    UnitsUnknown,   // text: the units written
+
+    // A member as written.
+    GivenTwice,    // one member twice in one object
+    UnknownMember, // place.member is the unknown one; the words list those of place.object
+    NotAnObject,   // the proxy or a camera is not an object
+    UnitsUnknown,  // text: the units written
     UnitsNotText,
     WholeNumber,    // lowest, highest (days, copies, count)
     Number,         // lowest, highest (card_size, drive_size, offload_mbyte_s, bitrate, mbytes)
@@ -95,22 +96,24 @@ enum class KivPlanFaultKind : std::uint8_t
     FrameRate,     // lowest, highest: frames per second
     FrameRateText, // text, detail: a rate written wrongly ("25/0")
     NoClips,
-    EmptyClip,           // place.element
-    AudioWithClips,      // audio given with measured clips
-    ProxyClips,          // a proxy of clips
-    AudioNotText,        // neither channels nor a text
-    AudioUnreadable,     // text, detail
-                         // Resolving a rate and answering.
-    FormatRefused,       // detail: the catalogue's words (unknown format, frame or rate it lacks)
-    AudioIncluded,       // text: the format's id, whose figure includes audio
-    NotAFormat,          // a format asked of a source of another kind
-    ClipsRefused,        // detail: why the clips were not measured
-    ClipsMeasuring,      // the clips are being measured: not a fault of the plan, no answer yet
-    RateUnplannable,     // value: the Mbit/s, highest: the most that can be planned
-    CardBeyond,          // value: the Mbit/s, amount: the card's size in `units`, highest: seconds
-    OffloadBeyond,       // value: MB/s, amount: a day's GB in `units`, highest: seconds
-    RatesMismatch,       // value: rates given, amount: cameras (a caller's fault)
-                         // The day on set (day_length, handoff, readers, verify).
+    EmptyClip,       // place.element
+    AudioWithClips,  // audio given with measured clips
+    ProxyClips,      // a proxy of clips
+    AudioNotText,    // neither channels nor a text
+    AudioUnreadable, // text, detail
+
+    // Resolving a rate and answering.
+    FormatRefused,   // detail: the catalogue's words (unknown format, frame or rate it lacks)
+    AudioIncluded,   // text: the format's id, whose figure includes audio
+    NotAFormat,      // a format asked of a source of another kind
+    ClipsRefused,    // detail: why the clips were not measured
+    ClipsMeasuring,  // the clips are being measured: not a fault of the plan, no answer yet
+    RateUnplannable, // value: the Mbit/s, highest: the most that can be planned
+    CardBeyond,      // value: the Mbit/s, amount: the card's size in `units`, highest: seconds
+    OffloadBeyond,   // value: MB/s, amount: a day's GB in `units`, highest: seconds
+    RatesMismatch,   // value: rates given, amount: cameras (a caller's fault)
+
+    // The day on set (day_length, handoff, readers, verify).
     NotTrueOrFalse,      // a member that must be true or false
     DayOfNothing,        // day_length 00:00:00
     NeededByDay,         // card_size or offload_mbyte_s missing beside a day_length

@@ -21,7 +21,9 @@
 //   }
 //   CAMERA: {"name": TEXT, "count": 1 to 1000 (default 1),
 //            "time_per_day": "H:M:S" (or "M:S", "S"; up to 24:00:00), SOURCE}
-//   SOURCE, exactly one of:
+//            A camera without its time per day or its source is unfinished:
+//            read and written as it is, left out of the answers.
+//   SOURCE, exactly one of (a proxy must have one):
 //     "bitrate": Mbit/s, 0.001 to 10^7
 //     "mbytes": MB/s, 0.000125 to 1.25 x 10^6
 //     "format": id or name of a recording format, with "frame" ("uhd",
@@ -61,8 +63,10 @@ bool kivReadPlan(const QByteArray &json, const QString &origin, KivPlan &plan, Q
 bool kivReadPlanDevice(QFile &file, const QString &origin, KivPlan &plan, KivPlanFault &fault);
 bool kivReadPlanDevice(QFile &file, const QString &origin, KivPlan &plan, QString &error);
 
-// Opens `path` and reads it as above; a folder or a file that cannot be read
-// is refused with its path.
+// Opens `path` by its bytes (kivOpenRegularFile: a name that is not UTF-8
+// opens as given) and reads it as above. A folder, a FIFO or a device is
+// refused at once, without waiting on it (Folder, NotRegularFile), as is a
+// file that cannot be read (Unreadable), each with its path.
 bool kivReadPlanFile(const QString &path, KivPlan &plan, KivPlanFault &fault);
 bool kivReadPlanFile(const QString &path, KivPlan &plan, QString &error);
 
@@ -73,8 +77,9 @@ bool kivReadPlanFile(const QString &path, KivPlan &plan, QString &error);
 // or where they are not at their default.
 QByteArray kivWritePlan(const KivPlan &plan);
 
-// Writes kivWritePlan(plan) to `path` whole or not at all (the old file stays
-// if anything fails). A plan that kivCheckPlan refuses is not written. On a
+// Writes kivWritePlan(plan) to `path`, by its bytes, whole or not at all
+// (kivWriteFileWhole: the old file stays if anything fails). An unfinished
+// plan is written as it is. A plan that kivCheckPlan refuses is not written. On a
 // refusal returns false with `fault` (or `error`) set.
 bool kivWritePlanFile(const QString &path, const KivPlan &plan, KivPlanFault &fault);
 bool kivWritePlanFile(const QString &path, const KivPlan &plan, QString &error);

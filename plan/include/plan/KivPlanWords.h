@@ -33,6 +33,7 @@ public:
         GbPerDay,
         CardsPerDay,
         CardTime,
+        DayCards, // the cards each body carries on the day on set
         Gb,
         Columns
     };
@@ -48,6 +49,9 @@ public:
         Cards,
         Drives,
         Offload,
+        CardsToRent, // the totals of the day on set, with a day length
+        OffloadDone,
+        DayWarning,
         Totals
     };
 
@@ -64,9 +68,14 @@ public:
     // The figure of a total: GB, cards or drives; none where the plan asks
     // for none (no proxy, card size or drive size) or it is a time (Offload).
     static std::optional<double> figure(Total total, const KivPlanAnswer &answer);
-    // A total as shown after its label: its figure, or the offload time;
-    // empty where the plan asks for none.
-    static QString value(Total total, const KivPlanAnswer &answer, const Number &number);
+    // A total as shown after its label: its figure, the offload time, when
+    // the day's offload is done (after wrap, with how many readers, whether
+    // verified) or the day's warnings a line each; empty where the plan asks
+    // for none.
+    static QString value(Total total, const KivPlan &plan, const KivPlanAnswer &answer,
+                         const Number &number);
+    // A warning of the day in the user's language.
+    static QString warning(KivPlanDayWarning warning);
     // A total in the larger unit beside its GB, "23.59 TB", where the total
     // counts GB and comes to 1,000 GB or more; else empty.
     static QString large(Total total, const KivPlanAnswer &answer, KivCardUnits units,
