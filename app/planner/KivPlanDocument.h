@@ -8,10 +8,15 @@
 // that it can be undone; consecutive keys in one field or cell are one
 // command until endTyping(). The answer follows each change.
 //
-// A camera whose typed bitrate is empty, or whose clips are being measured,
-// is unfinished: it has no figures and no fault, the other cameras keep
-// theirs, and the totals are those of the finished cameras (incomplete()
-// names the others). Measuring is not an edit; clips dropped and measured
+// A camera without a bitrate or a time per day (typed empty), or whose clips
+// are being measured, is unfinished: it has no figures and no fault, the
+// other cameras keep theirs, and the totals are those of the finished
+// cameras (incomplete() names the others); it is saved as it is. A camera
+// whose rate or card the plan library refuses shows that fault and no
+// figures, the others keep theirs; a fault of the plan as a whole (a field,
+// a count, a time that cannot be read) leaves no figure at all. Rates are
+// resolved and the plan answered by the plan library (kivPlanRates,
+// kivPlanAnswer). Measuring is not an edit; clips dropped and measured
 // become the camera's source by an edit.
 #pragma once
 
@@ -101,7 +106,7 @@ public:
     // The camera of `row` named as the table shows it: "Camera 2, Drone".
     static QString cameraName(int row, const QString &name);
 
-    // The plan (as typed: it may be faulty; an unfinished camera's rate is 0).
+    // The plan as typed: it may be faulty or unfinished.
     const KivPlan &plan() const { return plan_; }
     const QList<KivPlanRow> &rows() const { return rows_; }
     const KivPlanSettings &settings() const { return settings_; }
@@ -159,8 +164,8 @@ public:
     // Makes the rows so, once saved (not an edit).
     void moveClipsTo(const QString &folder);
 
-    // Whether the plan's figures are all such as a plan file takes (a camera
-    // without a bitrate is not); else false with the first fault.
+    // Whether the plan's figures are all such as a plan file takes (an
+    // unfinished camera is); else false with the first fault.
     bool readable(QString &error) const;
 
     // The plan's answer, none while it is faulty or unfinished; each camera's

@@ -259,7 +259,8 @@ void TestPlannerFiles::failedSaveChangesNothing()
     // Saved elsewhere, they are made absolute and still measure alike.
     const QString saved = work.filePath(QStringLiteral("elsewhere.json"));
     QVERIFY(planner->saveFile(saved));
-    const auto &clips = std::get<KivPlanClips>(planner->plan()->cameras[2].source.from).paths;
+    const KivPlan moved = *planner->plan();
+    const auto &clips = std::get<KivPlanClips>(moved.cameras[2].source.from).paths;
     QCOMPARE(clips, QStringList{QDir::cleanPath(PLANS + "/../clips/tone.wav")});
     QVERIFY(planner->answer());
     QVERIFY(!planner->isWindowModified());

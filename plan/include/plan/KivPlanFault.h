@@ -67,7 +67,7 @@ enum class KivPlanFaultKind : std::uint8_t
     NotAPlan,       // valid JSON, but not an object
     TooLarge,       // highest: the most bytes read
     Folder,         // a folder
-    NotRegularFile, // a FIFO, a device, a socket: refused without opening
+    NotRegularFile, // a FIFO, a device, a socket: refused without waiting on it
     Unreadable,     // detail: the system's reason
     Unwritable,     // detail: the system's reason
 
@@ -103,7 +103,7 @@ enum class KivPlanFaultKind : std::uint8_t
     AudioUnreadable, // text, detail
 
     // Resolving a rate and answering.
-    FormatRefused,   // detail: the catalogue's words (unknown format, frame or rate it lacks)
+    FormatRefused,   // text: the name, detail: the catalogue's words (unknown, no such frame)
     AudioIncluded,   // text: the format's id, whose figure includes audio
     NotAFormat,      // a format asked of a source of another kind
     ClipsRefused,    // detail: why the clips were not measured

@@ -15,9 +15,13 @@
 // stack is where it was saved. The texts stay as typed. An empty count, days
 // or copies is 1, an empty card size, drive size, offload speed or proxy is
 // none; a field the plan cannot take shows the fault naming its place,
-// marked at the field, and no figure, so that nothing stale shows. A camera
-// without a bitrate yet is unfinished: "-" for its figures, no fault, and
-// the totals those of the other cameras, saying whom they leave out. Typing
+// marked at the field or cell and worded in the user's language, naming the
+// camera as its row does ("Camera 2, Drone, Count: ..."), and no figure, so
+// that nothing stale shows; a camera whose rate or card cannot be answered
+// shows its fault and leaves the others their figures. A camera without a
+// bitrate or time yet is unfinished: "-" for its figures, no fault, the
+// totals those of the other cameras, saying whom they leave out, and it is
+// saved as it is. Typing
 // a camera's bitrate makes it a typed rate (a typed rate from a file keeps
 // its audio); choosing a format keeps the format as the camera's source (id,
 // frame size, rate and audio); measuring keeps the clips' paths, of which
@@ -93,13 +97,13 @@ public:
 
     // The plan file shown, or empty.
     QString filePath() const { return path; }
-    // The plan the fields hold, or nothing with the fault in its figures (a
-    // camera without a bitrate is one).
+    // The plan the fields hold (maybe unfinished), or nothing with the fault
+    // in its figures.
     std::optional<KivPlan> plan(QString *fault = nullptr) const;
     // The whole plan's answer, or nothing while the plan has a fault, a camera
-    // has no bitrate or clips are being measured.
+    // is unfinished or clips are being measured.
     const std::optional<KivPlanAnswer> &answer() const;
-    // The plan's fault, or empty.
+    // The plan's first fault in the user's language, or empty.
     QString fault() const;
 
 protected:
