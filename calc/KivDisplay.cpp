@@ -8,9 +8,29 @@
 
 #include <QLocale>
 
+#include <cmath>
+
 QString kivNumberText(double x)
 {
     return QString::number(x, 'g', 6);
+}
+
+QString kivFigureText(double x, const QLocale &locale)
+{
+    QString text = kivNumberText(x);
+    if (std::isfinite(x) && text.contains(QLatin1Char('e'))) {
+        if (std::fabs(x) >= 1) {
+            return locale.toString(std::round(x), 'f', 0);
+        }
+        // Six significant digits after the zeros that lead, as kivNumberText keeps.
+        const int decimals = 5 - int(std::floor(std::log10(std::fabs(x))));
+        text = QString::number(x, 'f', decimals);
+        while (text.endsWith(QLatin1Char('0'))) {
+            text.chop(1);
+        }
+    }
+    const QString point = locale.decimalPoint();
+    return point == QLatin1String(".") ? text : text.replace(QLatin1Char('.'), point);
 }
 
 QString kivTimeText(std::uint32_t seconds)

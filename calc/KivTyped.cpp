@@ -215,6 +215,11 @@ QString KivLocalNumbers::text(double x) const
     return point_.isEmpty() ? text : text.replace(QLatin1Char('.'), point_);
 }
 
+QString KivLocalNumbers::figure(double x) const
+{
+    return kivFigureText(x, locale_);
+}
+
 double KivLocalNumbers::read(const QString &text) const
 {
     bool ok = false;

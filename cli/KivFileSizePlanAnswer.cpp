@@ -6,6 +6,7 @@
 #include "KivJson.h"
 #include "calc/KivDisplay.h"
 #include "plan/KivPlanAnswer.h"
+#include "plan/KivPlanWords.h"
 
 #include <algorithm>
 #include <vector>
@@ -41,60 +42,61 @@ QString table(const std::vector<QStringList> &rows)
 
 QString textOf(const KivPlan &plan, const KivPlanAnswer &answer)
 {
+    using W = KivPlanWords;
     const KivCardUnit &unit = kivCardUnit(plan.units);
-    const QString gb = QLatin1String(unit.label);
+    const W::Number number = [](double x) { return kivFigureText(x); };
+    const QString gb = W::unit(plan.units);
     QString title =
         QStringLiteral("Plan for %1, %2")
             .arg(counted(plan.days, "day", "days"), counted(plan.copies, "copy", "copies"));
     if (plan.cardSize) {
-        title += QStringLiteral(", %1 %2 cards").arg(kivNumberText(*plan.cardSize), gb);
+        title += QStringLiteral(", %1 %2 cards").arg(number(*plan.cardSize), gb);
     }
     title += QStringLiteral("; %1 (%2)\n").arg(QLatin1String(unit.rule), QLatin1String(unit.name));
 
     std::vector<QStringList> rows;
-    QStringList headers = {QStringLiteral("Camera"), QStringLiteral("Count"),
-                           QStringLiteral("Mbit/s"), gb + QStringLiteral("/day")};
+    QList<int> columns = {W::Name, W::Count, W::Mbps, W::GbPerDay};
     if (plan.cardSize) {
-        headers << QStringLiteral("Cards/day") << QStringLiteral("Card time");
+        columns << W::CardsPerDay << W::CardTime;
+    }
+    QStringList headers;
+    for (const int column : std::as_const(columns)) {
+        headers << W::header(column, plan.units);
     }
     if (answer.day) {
-        headers << QStringLiteral("Cards");
+        headers << W::header(W::DayCards, plan.units);
     }
-    rows.push_back(headers << gb);
+    rows.push_back(headers << W::header(W::Gb, plan.units));
     for (qsizetype i = 0; i < plan.cameras.size(); ++i) {
         const KivPlanCameraAnswer &c = answer.cameras[i];
         QStringList row = {kivEscaped(plan.cameras[i].name), QString::number(plan.cameras[i].count),
-                           kivNumberText(c.mbps), kivNumberText(c.gbPerDay)};
+                           number(c.mbps), number(c.gbPerDay)};
         if (c.cardsPerDay && c.cardSeconds) {
-            row << kivNumberText(*c.cardsPerDay) << kivTimeText(*c.cardSeconds);
+            row << number(*c.cardsPerDay) << kivTimeText(*c.cardSeconds);
         }
         if (answer.day) {
             row << QString::number(answer.day->cards[i]);
         }
-        rows.push_back(row << kivNumberText(c.gb));
+        rows.push_back(row << number(c.gb));
     }
 
-    std::vector<QStringList> totals = {
-        {gb + QStringLiteral(" per day:"), kivNumberText(answer.gbPerDay)},
-        {gb + QStringLiteral(" for the shoot:"), kivNumberText(answer.gb)},
-        {QStringLiteral("With %1:").arg(counted(plan.copies, "copy", "copies")),
-         kivNumberText(answer.gbWithCopies)},
-    };
-    if (answer.proxyGb) {
-        totals.push_back({QStringLiteral("Proxy %1:").arg(gb), kivNumberText(*answer.proxyGb)});
-    }
-    totals.push_back({QStringLiteral("Total %1:").arg(gb), kivNumberText(answer.totalGb)});
-    if (answer.drives && plan.driveSize) {
-        totals.push_back(
-            {QStringLiteral("Drives:"),
-             QStringLiteral("%1 of %2 %3, each copy on its own")
-                 .arg(kivNumberText(*answer.drives), kivNumberText(*plan.driveSize), gb)});
-    }
-    if (answer.offloadSeconds && plan.offloadMbytesPerSec) {
-        totals.push_back({QStringLiteral("Offload per day:"),
-                          QStringLiteral("%1 at %2 MB/s")
-                              .arg(kivTimeText(*answer.offloadSeconds),
-                                   kivNumberText(*plan.offloadMbytesPerSec))});
+    std::vector<QStringList> totals;
+    for (int t = 0; t < W::CardsToRent; ++t) {
+        const auto total = W::Total(t);
+        QString value = W::value(total, plan, answer, number);
+        if (value.isEmpty()) {
+            continue;
+        }
+        const QString large = W::large(total, answer, plan.units, number);
+        if (!large.isEmpty()) {
+            value += QStringLiteral(" (%1)").arg(large);
+        } else if (total == W::Drives && plan.driveSize) {
+            value = QStringLiteral("%1 of %2 %3, each copy on its own")
+                        .arg(value, number(*plan.driveSize), gb);
+        } else if (total == W::Offload && plan.offloadMbytesPerSec) {
+            value += QStringLiteral(" at %1 MB/s").arg(number(*plan.offloadMbytesPerSec));
+        }
+        totals.push_back({W::label(total, plan.units) + QLatin1Char(':'), value});
     }
     qsizetype labels = 0;
     for (const QStringList &line : totals) {
@@ -105,13 +107,18 @@ QString textOf(const KivPlan &plan, const KivPlanAnswer &answer)
         out += line[0].leftJustified(labels + 1) + line[1] + QLatin1Char('\n');
     }
     // The day on set, a paragraph of its own.
-    if (const std::optional<KivPlanDay> &day = answer.day) {
-        out += QStringLiteral("\nCards to rent: %1\nOffload done: %2 (%3 after wrap), %4, %5\n")
-                   .arg(QString::number(day->cardsTotal), kivTimeText(day->offloadDone),
-                        kivTimeText(day->afterWrap), counted(plan.readers, "reader", "readers"),
-                        QLatin1String(plan.verify ? "verified" : "not verified"));
-        for (const KivPlanDayWarning warning : day->warnings) {
-            out += QStringLiteral("Warning: ") + kivPlanDayWarningText(warning) + QLatin1Char('\n');
+    if (answer.day) {
+        out += QLatin1Char('\n');
+        for (int t = W::CardsToRent; t < W::Totals; ++t) {
+            const auto total = W::Total(t);
+            const QStringList lines =
+                W::value(total, plan, answer, number).split(QLatin1Char('\n'));
+            for (const QString &line : lines) {
+                if (!line.isEmpty()) {
+                    out += W::label(total, plan.units) + QStringLiteral(": ") + line +
+                           QLatin1Char('\n');
+                }
+            }
         }
     }
     return out;

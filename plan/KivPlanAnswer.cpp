@@ -165,6 +165,10 @@ bool kivPlanAnswer(const KivPlan &plan, const KivPlanRates &rates, KivPlanAnswer
             out.gbPerDay += c.gbPerDay;
             footageSeconds +=
                 double(camera.count) * double(*camera.secondsPerDay) * double(plan.days);
+            if (c.cardsPerDay) {
+                out.cardsPerDay =
+                    out.cardsPerDay.value_or(0.0) + double(camera.count) * *c.cardsPerDay;
+            }
         }
         out.cameras << c;
     }

@@ -57,6 +57,11 @@ public:
         if (!known(object, top, {kivPlanKeys})) {
             return false;
         }
+        const QJsonValue title = object.value(QLatin1String("title"));
+        if (!title.isUndefined() && !title.isString()) {
+            return fail(top.child(QStringLiteral("title")), K::NotText);
+        }
+        plan.title = title.toString();
         const QJsonValue units = object.value(QLatin1String("units"));
         if (!units.isUndefined()) {
             const KivCardUnit *unit =

@@ -52,8 +52,9 @@ using KivPlanKeys = std::initializer_list<const char *>;
 // The members of a plan, in the order its words list them. A member added
 // here is read (KivPlanRead.cpp) and listed when an unknown one is refused.
 inline constexpr KivPlanKeys kivPlanKeys = {
-    "units",      "days",    "copies",  "card_size", "drive_size", "offload_mbyte_s",
-    "day_length", "handoff", "readers", "verify",    "proxy",      "cameras"};
+    "units",           "days",       "copies",  "card_size", "drive_size",
+    "offload_mbyte_s", "day_length", "handoff", "readers",   "verify",
+    "proxy",           "cameras",    "title"};
 inline constexpr KivPlanKeys kivPlanSourceKeys = {"bitrate", "mbytes", "format", "clips"};
 inline constexpr KivPlanKeys kivPlanFormatKeys = {"frame", "fps"};
 inline constexpr KivPlanKeys kivPlanCameraKeys = {"name", "count", "time_per_day"};

@@ -58,6 +58,9 @@ QString object(const QStringList &members)
 QByteArray kivWritePlan(const KivPlan &plan)
 {
     QStringList lines;
+    if (!plan.title.isEmpty()) {
+        lines << member("title", plan.title);
+    }
     lines << member("units", QLatin1String(kivCardUnit(plan.units).name))
           << member("days", plan.days) << member("copies", plan.copies);
     const struct

@@ -13,8 +13,9 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh --program qt6-l10n-tools
 lupdate=/usr/lib/qt6/bin/lupdate
 # Every source of the windows, by folder, and the protocol texts they show.
-sources=(app/common app/calculator app/planner calc/include/calc/KivClipProtocol.h)
-includes=(-I app/common/include -I app/calculator/include -I app/planner/include)
+sources=(app/common app/calculator app/planner calc/include/calc/KivClipProtocol.h
+         plan/KivPlanWords.cpp plan/include/plan/KivPlanWords.h)
+includes=(-I app/common/include -I app/calculator/include -I app/planner/include -I plan/include)
 languages=(de fr es it pt_BR)
 
 if [ "${1:-}" != --check ]; then

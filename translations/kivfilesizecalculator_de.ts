@@ -456,38 +456,6 @@
         <translation>Ton %1</translation>
     </message>
     <message>
-        <source>Camera</source>
-        <translation>Kamera</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Anzahl</translation>
-    </message>
-    <message>
-        <source>Time per day</source>
-        <translation>Zeit pro Tag</translation>
-    </message>
-    <message>
-        <source>Bitrate</source>
-        <translation>Bitrate</translation>
-    </message>
-    <message>
-        <source>Mbit/s</source>
-        <translation>Mbit/s</translation>
-    </message>
-    <message>
-        <source>%1 per day</source>
-        <translation>%1 pro Tag</translation>
-    </message>
-    <message>
-        <source>Cards per day</source>
-        <translation>Karten pro Tag</translation>
-    </message>
-    <message>
-        <source>Card time</source>
-        <translation>Zeit je Karte</translation>
-    </message>
-    <message>
         <source>%1 fps</source>
         <translation>%1 fps</translation>
     </message>
@@ -498,10 +466,6 @@
     <message>
         <source>Measuring clips…</source>
         <translation>Clips werden gemessen…</translation>
-    </message>
-    <message>
-        <source>Cards per body</source>
-        <translation>Karten je Gerät</translation>
     </message>
 </context>
 <context>
@@ -717,42 +681,6 @@
 <context>
     <name>KivPlanReport</name>
     <message>
-        <source>GiB</source>
-        <translation>GiB</translation>
-    </message>
-    <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
-        <source>%1 per day</source>
-        <translation>%1 pro Tag</translation>
-    </message>
-    <message>
-        <source>%1 for the shoot</source>
-        <translation>%1 für den Dreh</translation>
-    </message>
-    <message>
-        <source>%1 with copies</source>
-        <translation>%1 mit Kopien</translation>
-    </message>
-    <message>
-        <source>%1 of proxies</source>
-        <translation>%1 Proxys</translation>
-    </message>
-    <message>
-        <source>%1 in all</source>
-        <translation>%1 insgesamt</translation>
-    </message>
-    <message>
-        <source>Drives</source>
-        <translation>Laufwerke</translation>
-    </message>
-    <message>
-        <source>Offload per day</source>
-        <translation>Offload pro Tag</translation>
-    </message>
-    <message>
         <source>%1 cannot be written (%2)</source>
         <translation>%1 kann nicht geschrieben werden (%2)</translation>
     </message>
@@ -787,6 +715,137 @@
     <message>
         <source>Kiv File Size Calculator, %1</source>
         <translation>Kiv-Dateigrößenrechner, %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Kopien</translation>
+    </message>
+    <message>
+        <source>Card size (%1)</source>
+        <translation>Kartengröße (%1)</translation>
+    </message>
+    <message>
+        <source>Drive size (%1)</source>
+        <translation>Laufwerksgröße (%1)</translation>
+    </message>
+    <message>
+        <source>Offload (MB/s)</source>
+        <translation>Offload (MB/s)</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>Counted as</source>
+        <translation>Gezählt als</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>A cell that starts with =, +, -, @, a tab or a carriage return starts with &apos; here, so that it is not a formula</source>
+        <translation>Eine Zelle, die mit =, +, -, @, einem Tabulator oder einem Wagenrücklauf beginnt, beginnt hier mit &apos;, damit sie keine Formel ist</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanWords</name>
+    <message>
+        <source>GiB</source>
+        <translation>GiB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>TiB</source>
+        <translation>TiB</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>TB</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Time per day</source>
+        <translation>Zeit pro Tag</translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation>Bitrate</translation>
+    </message>
+    <message>
+        <source>Mbit/s per body</source>
+        <translation>Mbit/s je Gehäuse</translation>
+    </message>
+    <message>
+        <source>%1 per day</source>
+        <translation>%1 pro Tag</translation>
+    </message>
+    <message>
+        <source>Cards per body a day</source>
+        <translation>Karten je Gehäuse und Tag</translation>
+    </message>
+    <message>
+        <source>Card time</source>
+        <translation>Zeit je Karte</translation>
+    </message>
+    <message>
+        <source>%1 for the shoot</source>
+        <translation>%1 für den Dreh</translation>
+    </message>
+    <message>
+        <source>%1 with copies</source>
+        <translation>%1 mit Kopien</translation>
+    </message>
+    <message>
+        <source>%1 of proxies</source>
+        <translation>%1 Proxys</translation>
+    </message>
+    <message>
+        <source>%1 in all</source>
+        <translation>%1 insgesamt</translation>
+    </message>
+    <message>
+        <source>Cards a day, all bodies</source>
+        <translation>Karten pro Tag, alle Gehäuse</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Laufwerke</translation>
+    </message>
+    <message>
+        <source>Offload per day</source>
+        <translation>Offload pro Tag</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Cards per body</source>
+        <translation>Karten je Gerät</translation>
     </message>
     <message>
         <source>Cards to rent</source>

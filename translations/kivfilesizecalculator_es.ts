@@ -456,38 +456,6 @@
         <translation>audio %1</translation>
     </message>
     <message>
-        <source>Camera</source>
-        <translation>Cámara</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Número</translation>
-    </message>
-    <message>
-        <source>Time per day</source>
-        <translation>Tiempo por día</translation>
-    </message>
-    <message>
-        <source>Bitrate</source>
-        <translation>Tasa de bits</translation>
-    </message>
-    <message>
-        <source>Mbit/s</source>
-        <translation>Mbit/s</translation>
-    </message>
-    <message>
-        <source>%1 per day</source>
-        <translation>%1 por día</translation>
-    </message>
-    <message>
-        <source>Cards per day</source>
-        <translation>Tarjetas por día</translation>
-    </message>
-    <message>
-        <source>Card time</source>
-        <translation>Tiempo por tarjeta</translation>
-    </message>
-    <message>
         <source>%1 fps</source>
         <translation>%1 fps</translation>
     </message>
@@ -498,10 +466,6 @@
     <message>
         <source>Measuring clips…</source>
         <translation>Midiendo los clips…</translation>
-    </message>
-    <message>
-        <source>Cards per body</source>
-        <translation>Tarjetas por cuerpo</translation>
     </message>
 </context>
 <context>
@@ -717,42 +681,6 @@
 <context>
     <name>KivPlanReport</name>
     <message>
-        <source>GiB</source>
-        <translation>GiB</translation>
-    </message>
-    <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
-        <source>%1 per day</source>
-        <translation>%1 por día</translation>
-    </message>
-    <message>
-        <source>%1 for the shoot</source>
-        <translation>%1 para el rodaje</translation>
-    </message>
-    <message>
-        <source>%1 with copies</source>
-        <translation>%1 con copias</translation>
-    </message>
-    <message>
-        <source>%1 of proxies</source>
-        <translation>%1 de proxies</translation>
-    </message>
-    <message>
-        <source>%1 in all</source>
-        <translation>%1 en total</translation>
-    </message>
-    <message>
-        <source>Drives</source>
-        <translation>Discos</translation>
-    </message>
-    <message>
-        <source>Offload per day</source>
-        <translation>Descarga por día</translation>
-    </message>
-    <message>
         <source>%1 cannot be written (%2)</source>
         <translation>no se puede escribir %1 (%2)</translation>
     </message>
@@ -787,6 +715,137 @@
     <message>
         <source>Kiv File Size Calculator, %1</source>
         <translation>Calculadora de tamaño de archivo Kiv, %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Días</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Copias</translation>
+    </message>
+    <message>
+        <source>Card size (%1)</source>
+        <translation>Tamaño de tarjeta (%1)</translation>
+    </message>
+    <message>
+        <source>Drive size (%1)</source>
+        <translation>Tamaño de disco (%1)</translation>
+    </message>
+    <message>
+        <source>Offload (MB/s)</source>
+        <translation>Descarga (MB/s)</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>Counted as</source>
+        <translation>Contado como</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>A cell that starts with =, +, -, @, a tab or a carriage return starts with &apos; here, so that it is not a formula</source>
+        <translation>Una celda que empieza por =, +, -, @, un tabulador o un retorno de carro empieza aquí por &apos;, para que no sea una fórmula</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanWords</name>
+    <message>
+        <source>GiB</source>
+        <translation>GiB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>TiB</source>
+        <translation>TiB</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>TB</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Time per day</source>
+        <translation>Tiempo por día</translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation>Tasa de bits</translation>
+    </message>
+    <message>
+        <source>Mbit/s per body</source>
+        <translation>Mbit/s por cuerpo</translation>
+    </message>
+    <message>
+        <source>%1 per day</source>
+        <translation>%1 por día</translation>
+    </message>
+    <message>
+        <source>Cards per body a day</source>
+        <translation>Tarjetas por cuerpo al día</translation>
+    </message>
+    <message>
+        <source>Card time</source>
+        <translation>Tiempo por tarjeta</translation>
+    </message>
+    <message>
+        <source>%1 for the shoot</source>
+        <translation>%1 para el rodaje</translation>
+    </message>
+    <message>
+        <source>%1 with copies</source>
+        <translation>%1 con copias</translation>
+    </message>
+    <message>
+        <source>%1 of proxies</source>
+        <translation>%1 de proxies</translation>
+    </message>
+    <message>
+        <source>%1 in all</source>
+        <translation>%1 en total</translation>
+    </message>
+    <message>
+        <source>Cards a day, all bodies</source>
+        <translation>Tarjetas al día, todos los cuerpos</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Discos</translation>
+    </message>
+    <message>
+        <source>Offload per day</source>
+        <translation>Descarga por día</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Cards per body</source>
+        <translation>Tarjetas por cuerpo</translation>
     </message>
     <message>
         <source>Cards to rent</source>

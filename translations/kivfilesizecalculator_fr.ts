@@ -456,38 +456,6 @@
         <translation>audio %1</translation>
     </message>
     <message>
-        <source>Camera</source>
-        <translation>Caméra</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Time per day</source>
-        <translation>Durée par jour</translation>
-    </message>
-    <message>
-        <source>Bitrate</source>
-        <translation>Débit</translation>
-    </message>
-    <message>
-        <source>Mbit/s</source>
-        <translation>Mbit/s</translation>
-    </message>
-    <message>
-        <source>%1 per day</source>
-        <translation>%1 par jour</translation>
-    </message>
-    <message>
-        <source>Cards per day</source>
-        <translation>Cartes par jour</translation>
-    </message>
-    <message>
-        <source>Card time</source>
-        <translation>Durée par carte</translation>
-    </message>
-    <message>
         <source>%1 fps</source>
         <translation>%1 i/s</translation>
     </message>
@@ -498,10 +466,6 @@
     <message>
         <source>Measuring clips…</source>
         <translation>Mesure des clips…</translation>
-    </message>
-    <message>
-        <source>Cards per body</source>
-        <translation>Cartes par boîtier</translation>
     </message>
 </context>
 <context>
@@ -717,42 +681,6 @@
 <context>
     <name>KivPlanReport</name>
     <message>
-        <source>GiB</source>
-        <translation>Gio</translation>
-    </message>
-    <message>
-        <source>GB</source>
-        <translation>Go</translation>
-    </message>
-    <message>
-        <source>%1 per day</source>
-        <translation>%1 par jour</translation>
-    </message>
-    <message>
-        <source>%1 for the shoot</source>
-        <translation>%1 pour le tournage</translation>
-    </message>
-    <message>
-        <source>%1 with copies</source>
-        <translation>%1 avec les copies</translation>
-    </message>
-    <message>
-        <source>%1 of proxies</source>
-        <translation>%1 de proxys</translation>
-    </message>
-    <message>
-        <source>%1 in all</source>
-        <translation>%1 au total</translation>
-    </message>
-    <message>
-        <source>Drives</source>
-        <translation>Disques</translation>
-    </message>
-    <message>
-        <source>Offload per day</source>
-        <translation>Déchargement par jour</translation>
-    </message>
-    <message>
         <source>%1 cannot be written (%2)</source>
         <translation>impossible d&apos;écrire %1 (%2)</translation>
     </message>
@@ -787,6 +715,137 @@
     <message>
         <source>Kiv File Size Calculator, %1</source>
         <translation>Calculateur de taille de fichier Kiv, %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Copies</translation>
+    </message>
+    <message>
+        <source>Card size (%1)</source>
+        <translation>Taille de carte (%1)</translation>
+    </message>
+    <message>
+        <source>Drive size (%1)</source>
+        <translation>Taille de disque (%1)</translation>
+    </message>
+    <message>
+        <source>Offload (MB/s)</source>
+        <translation>Déchargement (Mo/s)</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>Counted as</source>
+        <translation>Compté comme</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>A cell that starts with =, +, -, @, a tab or a carriage return starts with &apos; here, so that it is not a formula</source>
+        <translation>Une cellule qui commence par =, +, -, @, une tabulation ou un retour chariot commence ici par &apos;, afin de ne pas être une formule</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanWords</name>
+    <message>
+        <source>GiB</source>
+        <translation>Gio</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>TiB</source>
+        <translation>Tio</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Time per day</source>
+        <translation>Durée par jour</translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>Mbit/s per body</source>
+        <translation>Mbit/s par boîtier</translation>
+    </message>
+    <message>
+        <source>%1 per day</source>
+        <translation>%1 par jour</translation>
+    </message>
+    <message>
+        <source>Cards per body a day</source>
+        <translation>Cartes par boîtier et par jour</translation>
+    </message>
+    <message>
+        <source>Card time</source>
+        <translation>Durée par carte</translation>
+    </message>
+    <message>
+        <source>%1 for the shoot</source>
+        <translation>%1 pour le tournage</translation>
+    </message>
+    <message>
+        <source>%1 with copies</source>
+        <translation>%1 avec les copies</translation>
+    </message>
+    <message>
+        <source>%1 of proxies</source>
+        <translation>%1 de proxys</translation>
+    </message>
+    <message>
+        <source>%1 in all</source>
+        <translation>%1 au total</translation>
+    </message>
+    <message>
+        <source>Cards a day, all bodies</source>
+        <translation>Cartes par jour, tous les boîtiers</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Disques</translation>
+    </message>
+    <message>
+        <source>Offload per day</source>
+        <translation>Déchargement par jour</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Cards per body</source>
+        <translation>Cartes par boîtier</translation>
     </message>
     <message>
         <source>Cards to rent</source>

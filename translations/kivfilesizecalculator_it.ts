@@ -456,38 +456,6 @@
         <translation>audio %1</translation>
     </message>
     <message>
-        <source>Camera</source>
-        <translation>Videocamera</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Numero</translation>
-    </message>
-    <message>
-        <source>Time per day</source>
-        <translation>Durata al giorno</translation>
-    </message>
-    <message>
-        <source>Bitrate</source>
-        <translation>Bitrate</translation>
-    </message>
-    <message>
-        <source>Mbit/s</source>
-        <translation>Mbit/s</translation>
-    </message>
-    <message>
-        <source>%1 per day</source>
-        <translation>%1 al giorno</translation>
-    </message>
-    <message>
-        <source>Cards per day</source>
-        <translation>Schede al giorno</translation>
-    </message>
-    <message>
-        <source>Card time</source>
-        <translation>Durata per scheda</translation>
-    </message>
-    <message>
         <source>%1 fps</source>
         <translation>%1 fps</translation>
     </message>
@@ -498,10 +466,6 @@
     <message>
         <source>Measuring clips…</source>
         <translation>Misurazione dei clip…</translation>
-    </message>
-    <message>
-        <source>Cards per body</source>
-        <translation>Schede per corpo</translation>
     </message>
 </context>
 <context>
@@ -717,42 +681,6 @@
 <context>
     <name>KivPlanReport</name>
     <message>
-        <source>GiB</source>
-        <translation>GiB</translation>
-    </message>
-    <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
-        <source>%1 per day</source>
-        <translation>%1 al giorno</translation>
-    </message>
-    <message>
-        <source>%1 for the shoot</source>
-        <translation>%1 per le riprese</translation>
-    </message>
-    <message>
-        <source>%1 with copies</source>
-        <translation>%1 con le copie</translation>
-    </message>
-    <message>
-        <source>%1 of proxies</source>
-        <translation>%1 di proxy</translation>
-    </message>
-    <message>
-        <source>%1 in all</source>
-        <translation>%1 in tutto</translation>
-    </message>
-    <message>
-        <source>Drives</source>
-        <translation>Dischi</translation>
-    </message>
-    <message>
-        <source>Offload per day</source>
-        <translation>Scarico al giorno</translation>
-    </message>
-    <message>
         <source>%1 cannot be written (%2)</source>
         <translation>impossibile scrivere %1 (%2)</translation>
     </message>
@@ -787,6 +715,137 @@
     <message>
         <source>Kiv File Size Calculator, %1</source>
         <translation>Calcolatore di dimensione file Kiv, %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Giorni</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Copie</translation>
+    </message>
+    <message>
+        <source>Card size (%1)</source>
+        <translation>Dimensione scheda (%1)</translation>
+    </message>
+    <message>
+        <source>Drive size (%1)</source>
+        <translation>Dimensione disco (%1)</translation>
+    </message>
+    <message>
+        <source>Offload (MB/s)</source>
+        <translation>Scaricamento (MB/s)</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>Counted as</source>
+        <translation>Contato come</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>A cell that starts with =, +, -, @, a tab or a carriage return starts with &apos; here, so that it is not a formula</source>
+        <translation>Una cella che inizia con =, +, -, @, una tabulazione o un ritorno a capo inizia qui con &apos;, perché non sia una formula</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanWords</name>
+    <message>
+        <source>GiB</source>
+        <translation>GiB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>TiB</source>
+        <translation>TiB</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>TB</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Videocamera</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Time per day</source>
+        <translation>Durata al giorno</translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation>Bitrate</translation>
+    </message>
+    <message>
+        <source>Mbit/s per body</source>
+        <translation>Mbit/s per corpo</translation>
+    </message>
+    <message>
+        <source>%1 per day</source>
+        <translation>%1 al giorno</translation>
+    </message>
+    <message>
+        <source>Cards per body a day</source>
+        <translation>Schede per corpo al giorno</translation>
+    </message>
+    <message>
+        <source>Card time</source>
+        <translation>Durata per scheda</translation>
+    </message>
+    <message>
+        <source>%1 for the shoot</source>
+        <translation>%1 per le riprese</translation>
+    </message>
+    <message>
+        <source>%1 with copies</source>
+        <translation>%1 con le copie</translation>
+    </message>
+    <message>
+        <source>%1 of proxies</source>
+        <translation>%1 di proxy</translation>
+    </message>
+    <message>
+        <source>%1 in all</source>
+        <translation>%1 in tutto</translation>
+    </message>
+    <message>
+        <source>Cards a day, all bodies</source>
+        <translation>Schede al giorno, tutti i corpi</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Dischi</translation>
+    </message>
+    <message>
+        <source>Offload per day</source>
+        <translation>Scarico al giorno</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Cards per body</source>
+        <translation>Schede per corpo</translation>
     </message>
     <message>
         <source>Cards to rent</source>

@@ -456,38 +456,6 @@
         <translation>áudio %1</translation>
     </message>
     <message>
-        <source>Camera</source>
-        <translation>Câmera</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Quantidade</translation>
-    </message>
-    <message>
-        <source>Time per day</source>
-        <translation>Tempo por dia</translation>
-    </message>
-    <message>
-        <source>Bitrate</source>
-        <translation>Taxa de bits</translation>
-    </message>
-    <message>
-        <source>Mbit/s</source>
-        <translation>Mbit/s</translation>
-    </message>
-    <message>
-        <source>%1 per day</source>
-        <translation>%1 por dia</translation>
-    </message>
-    <message>
-        <source>Cards per day</source>
-        <translation>Cartões por dia</translation>
-    </message>
-    <message>
-        <source>Card time</source>
-        <translation>Tempo por cartão</translation>
-    </message>
-    <message>
         <source>%1 fps</source>
         <translation>%1 qps</translation>
     </message>
@@ -498,10 +466,6 @@
     <message>
         <source>Measuring clips…</source>
         <translation>Medindo os clipes…</translation>
-    </message>
-    <message>
-        <source>Cards per body</source>
-        <translation>Cartões por corpo</translation>
     </message>
 </context>
 <context>
@@ -717,42 +681,6 @@
 <context>
     <name>KivPlanReport</name>
     <message>
-        <source>GiB</source>
-        <translation>GiB</translation>
-    </message>
-    <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
-        <source>%1 per day</source>
-        <translation>%1 por dia</translation>
-    </message>
-    <message>
-        <source>%1 for the shoot</source>
-        <translation>%1 para a gravação</translation>
-    </message>
-    <message>
-        <source>%1 with copies</source>
-        <translation>%1 com cópias</translation>
-    </message>
-    <message>
-        <source>%1 of proxies</source>
-        <translation>%1 de proxies</translation>
-    </message>
-    <message>
-        <source>%1 in all</source>
-        <translation>%1 no total</translation>
-    </message>
-    <message>
-        <source>Drives</source>
-        <translation>Discos</translation>
-    </message>
-    <message>
-        <source>Offload per day</source>
-        <translation>Descarga por dia</translation>
-    </message>
-    <message>
         <source>%1 cannot be written (%2)</source>
         <translation>não é possível gravar %1 (%2)</translation>
     </message>
@@ -787,6 +715,137 @@
     <message>
         <source>Kiv File Size Calculator, %1</source>
         <translation>Calculadora de tamanho de arquivo Kiv, %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Dias</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Cópias</translation>
+    </message>
+    <message>
+        <source>Card size (%1)</source>
+        <translation>Tamanho do cartão (%1)</translation>
+    </message>
+    <message>
+        <source>Drive size (%1)</source>
+        <translation>Tamanho do disco (%1)</translation>
+    </message>
+    <message>
+        <source>Offload (MB/s)</source>
+        <translation>Descarga (MB/s)</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>Counted as</source>
+        <translation>Contado como</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Observação</translation>
+    </message>
+    <message>
+        <source>A cell that starts with =, +, -, @, a tab or a carriage return starts with &apos; here, so that it is not a formula</source>
+        <translation>Uma célula que começa com =, +, -, @, uma tabulação ou um retorno de carro começa aqui com &apos;, para que não seja uma fórmula</translation>
+    </message>
+</context>
+<context>
+    <name>KivPlanWords</name>
+    <message>
+        <source>GiB</source>
+        <translation>GiB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>TiB</source>
+        <translation>TiB</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>TB</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Câmera</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Quantidade</translation>
+    </message>
+    <message>
+        <source>Time per day</source>
+        <translation>Tempo por dia</translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation>Taxa de bits</translation>
+    </message>
+    <message>
+        <source>Mbit/s per body</source>
+        <translation>Mbit/s por corpo</translation>
+    </message>
+    <message>
+        <source>%1 per day</source>
+        <translation>%1 por dia</translation>
+    </message>
+    <message>
+        <source>Cards per body a day</source>
+        <translation>Cartões por corpo por dia</translation>
+    </message>
+    <message>
+        <source>Card time</source>
+        <translation>Tempo por cartão</translation>
+    </message>
+    <message>
+        <source>%1 for the shoot</source>
+        <translation>%1 para a gravação</translation>
+    </message>
+    <message>
+        <source>%1 with copies</source>
+        <translation>%1 com cópias</translation>
+    </message>
+    <message>
+        <source>%1 of proxies</source>
+        <translation>%1 de proxies</translation>
+    </message>
+    <message>
+        <source>%1 in all</source>
+        <translation>%1 no total</translation>
+    </message>
+    <message>
+        <source>Cards a day, all bodies</source>
+        <translation>Cartões por dia, todos os corpos</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Discos</translation>
+    </message>
+    <message>
+        <source>Offload per day</source>
+        <translation>Descarga por dia</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Cards per body</source>
+        <translation>Cartões por corpo</translation>
     </message>
     <message>
         <source>Cards to rent</source>

@@ -3,7 +3,6 @@
 
 #include "KivPlanCameraModel.h"
 
-#include "KivPlanReport.h"
 #include "calc/KivDisplay.h"
 #include "calc/KivTyped.h"
 
@@ -74,42 +73,16 @@ int KivPlanCameraModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : Columns;
 }
 
-QString KivPlanCameraModel::header(int column, KivCardUnits units)
-{
-    const QString gb = KivPlanReport::unit(units);
-    switch (column) {
-    case Name:
-        return tr("Camera");
-    case Count:
-        return tr("Count");
-    case Time:
-        return tr("Time per day");
-    case Bitrate:
-        return tr("Bitrate");
-    case Mbps:
-        return tr("Mbit/s");
-    case GbPerDay:
-        return tr("%1 per day").arg(gb);
-    case CardsPerDay:
-        return tr("Cards per day");
-    case CardTime:
-        return tr("Card time");
-    case Cards:
-        return tr("Cards per body");
-    case Gb:
-        return gb;
-    default:
-        return QString();
-    }
-}
-
-QString KivPlanCameraModel::sourceText(const KivPlanSource &source, const KivLocalNumbers &numbers)
+QString KivPlanCameraModel::sourceText(const KivPlanSource &source, const KivLocalNumbers &numbers,
+                                       const KivFormatCatalogue *formats)
 {
     QStringList parts;
     if (const std::optional<double> mbps = kivPlanTypedMbps(source)) {
         parts << numbers.text(*mbps);
     } else if (const auto *format = std::get_if<KivPlanFormat>(&source.from)) {
-        parts << kivEscaped(format->name, SHOWN);
+        const std::optional<KivFormat> named =
+            formats != nullptr ? formats->find(format->name) : std::nullopt;
+        parts << kivEscaped(named ? named->name : format->name, SHOWN);
         if (format->frame) {
             parts << format->frame->text();
         }
@@ -157,7 +130,7 @@ QVariant KivPlanCameraModel::data(const QModelIndex &index, int role) const
                 tip << clips->paths.join(QLatin1Char('\n'));
                 tip << (measuring ? tr("Measuring clips…") : document_->measuredNote(index.row()));
             } else if (!isTyped(source) || source.audio) {
-                tip << sourceText(source);
+                tip << sourceText(source, KivLocalNumbers(), &document_->catalogue());
             }
         }
         tip.removeAll(QString());
@@ -177,7 +150,13 @@ QVariant KivPlanCameraModel::data(const QModelIndex &index, int role) const
         if (measuring && role == Qt::DisplayRole) {
             return tr("Measuring clips…");
         }
-        return isTyped(source) ? row.rate : sourceText(source);
+        if (isTyped(source)) {
+            // Shown with its audio, as the Mbit/s beside count it; edited alone.
+            return role == Qt::DisplayRole && source.audio
+                       ? row.rate + QStringLiteral(", ") + audioText(*source.audio)
+                       : row.rate;
+        }
+        return sourceText(source, KivLocalNumbers(), &document_->catalogue());
     default:
         break;
     }
@@ -193,19 +172,19 @@ QString KivPlanCameraModel::figure(int row, int column) const
     const KivLocalNumbers numbers;
     switch (column) {
     case Mbps:
-        return numbers.text(c->mbps);
+        return numbers.figure(c->mbps);
     case GbPerDay:
-        return numbers.text(c->gbPerDay);
+        return numbers.figure(c->gbPerDay);
     case CardsPerDay:
-        return c->cardsPerDay ? numbers.text(*c->cardsPerDay) : QString();
+        return c->cardsPerDay ? numbers.figure(*c->cardsPerDay) : QString();
     case CardTime:
         return c->cardSeconds ? kivTimeText(*c->cardSeconds) : QString();
     case Cards: {
         const QList<std::optional<int>> &cards = document_->dayCards();
-        return row < cards.size() && cards[row] ? numbers.text(*cards[row]) : QString();
+        return row < cards.size() && cards[row] ? numbers.figure(*cards[row]) : QString();
     }
     case Gb:
-        return numbers.text(c->gb);
+        return numbers.figure(c->gb);
     default:
         return QString();
     }
@@ -235,7 +214,7 @@ Qt::ItemFlags KivPlanCameraModel::flags(const QModelIndex &index) const
 QVariant KivPlanCameraModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
-        return header(section, units_);
+        return KivPlanWords::header(section, units_);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

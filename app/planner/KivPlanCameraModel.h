@@ -13,6 +13,7 @@
 #include "calc/KivTyped.h"
 #include "plan/KivPlan.h"
 #include "plan/KivPlanAnswer.h"
+#include "plan/KivPlanWords.h"
 
 #include "KivPlanDocument.h"
 
@@ -27,17 +28,17 @@ class KivPlanCameraModel : public QAbstractTableModel
 public:
     enum Column
     {
-        Name,
-        Count,
-        Time,
-        Bitrate,
-        Mbps,
-        GbPerDay,
-        CardsPerDay,
-        CardTime,
-        Cards,
-        Gb,
-        Columns
+        Name = KivPlanWords::Name,
+        Count = KivPlanWords::Count,
+        Time = KivPlanWords::Time,
+        Bitrate = KivPlanWords::Bitrate,
+        Mbps = KivPlanWords::Mbps,
+        GbPerDay = KivPlanWords::GbPerDay,
+        CardsPerDay = KivPlanWords::CardsPerDay,
+        CardTime = KivPlanWords::CardTime,
+        Cards = KivPlanWords::DayCards,
+        Gb = KivPlanWords::Gb,
+        Columns = KivPlanWords::Columns
     };
 
     explicit KivPlanCameraModel(KivPlanDocument *document, QObject *parent = nullptr);
@@ -53,13 +54,13 @@ public:
     bool insertRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
     bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
 
-    // A column's header in the plan's units ("GB per day", "GiB").
-    static QString header(int column, KivCardUnits units);
-    // Where a rate comes from, in words: "prores-422-hq, 3840x2160, 25 fps",
-    // "Clips: A001.MXF, A002.MXF"; a typed figure as its Mbit/s. Numbers
-    // are written as `numbers` writes them.
+    // Where a rate comes from, in words: "ProRes 422 HQ, 3840x2160, 25 fps"
+    // (a format named as `formats` names it, else by its id), "Clips:
+    // A001.MXF, A002.MXF"; a typed figure as its Mbit/s, then its audio.
+    // Numbers are written as `numbers` writes them.
     static QString sourceText(const KivPlanSource &source,
-                              const KivLocalNumbers &numbers = KivLocalNumbers());
+                              const KivLocalNumbers &numbers = KivLocalNumbers(),
+                              const KivFormatCatalogue *formats = nullptr);
 
     KivPlanDocument *document() const { return document_; }
 

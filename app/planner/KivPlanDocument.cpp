@@ -108,7 +108,7 @@ bool KivPlanDocument::unfinished(int row) const
     return false;
 }
 
-KivPlanSettings KivPlanDocument::settingsOf(const KivPlan &plan)
+KivPlanSettings KivPlanDocument::settingsOf(const KivPlan &plan, const KivFormatCatalogue *formats)
 {
     const KivLocalNumbers numbers;
     const auto text = [&numbers](std::optional<double> x) {
@@ -128,10 +128,10 @@ KivPlanSettings KivPlanDocument::settingsOf(const KivPlan &plan)
         plan.handoffSeconds != 0 || plan.dayLength ? kivTimeText(plan.handoffSeconds) : QString();
     settings.texts[KivPlanSettings::Readers] = QString::number(plan.readers);
     const std::optional<double> typed = plan.proxy ? kivPlanTypedMbps(*plan.proxy) : std::nullopt;
-    settings.texts[KivPlanSettings::Proxy] = typed ? numbers.text(*typed)
-                                             : plan.proxy
-                                                 ? KivPlanCameraModel::sourceText(*plan.proxy)
-                                                 : QString();
+    settings.texts[KivPlanSettings::Proxy] =
+        typed        ? numbers.text(*typed)
+        : plan.proxy ? KivPlanCameraModel::sourceText(*plan.proxy, numbers, formats)
+                     : QString();
     return settings;
 }
 
@@ -228,7 +228,8 @@ void KivPlanDocument::setProxySource(const std::optional<KivPlanSource> &source)
     KivPlanSettings after = settings_;
     after.plan.proxy = source;
     after.texts[KivPlanSettings::Proxy] =
-        source ? KivPlanCameraModel::sourceText(*source) : QString();
+        source ? KivPlanCameraModel::sourceText(*source, KivLocalNumbers(), &catalogue())
+               : QString();
     editSettings(after, -1, tr("Choose Format"));
 }
 

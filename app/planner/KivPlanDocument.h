@@ -127,8 +127,12 @@ public:
 
     // Shows `settings` and `rows` as a plan just opened: nothing to undo.
     void reset(const KivPlanSettings &settings, const QList<KivPlanRow> &rows);
-    // The settings of `plan` (its figures written in the user's language).
-    static KivPlanSettings settingsOf(const KivPlan &plan);
+    // The settings of `plan` (its figures written in the user's language,
+    // its formats named as `formats` names them).
+    static KivPlanSettings settingsOf(const KivPlan &plan,
+                                      const KivFormatCatalogue *formats = nullptr);
+    // The formats that rates and names are looked up in, read once.
+    const KivFormatCatalogue &catalogue();
 
     // Edits, each undoable.
     void setField(KivPlanSettings::Field field, const QString &text);
@@ -222,7 +226,6 @@ private:
     void recompute();
     // Whether every typed time could be read; else false with the fault.
     bool timesRead(KivPlanFault &fault) const;
-    const KivFormatCatalogue &catalogue();
 
     KivPlan plan_;
     KivPlanSettings settings_;

@@ -41,9 +41,9 @@ QString KivPlanFaultWords::place(const KivPlanFault &fault, const QString &camer
                            : member == QLatin1String("time_per_day") ? KivPlanCameraModel::Time
                            : member.isEmpty()                        ? -1
                                                                      : KivPlanCameraModel::Bitrate;
-        return column < 0 ? camera
-                          : tr("%1, %2").arg(camera,
-                                             KivPlanCameraModel::header(column, KivCardUnits::Kiv));
+        return column < 0
+                   ? camera
+                   : tr("%1, %2").arg(camera, KivPlanWords::header(column, KivCardUnits::Kiv));
     }
     default:
         break;

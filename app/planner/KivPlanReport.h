@@ -1,73 +1,79 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kiv File Size Calculator project
 
-// A plan's answer as people read it: the totals in words for the planner
-// window, and the table with the totals exported for the production office,
-// as CSV (RFC 4180: fields with a comma, a quote or a line break quoted,
-// quotes doubled, lines ended by CRLF; numbers with a '.', every digit a
-// double needs, so that a spreadsheet sums what the window shows) and as a
-// one-page PDF storage budget (numbers as the user's language writes them,
-// as in the window; a plan of many cameras is scaled down to stay on the
-// page). Files are written whole or not at all.
+// A plan's answer exported for the production office, from the plan and its
+// answer alone, in the words of KivPlanWords:
+//  - CSV (RFC 4180: fields with a comma, a quote or a line break quoted,
+//    quotes doubled, lines ended by CRLF): the plan's parameters first (its
+//    title, days, copies, card and drive size, offload speed, proxy and the
+//    GB rule), then the table and the totals. Numbers have a '.' and every
+//    digit a double needs, never an exponent, so that a spreadsheet sums what
+//    the window shows. A cell that starts with '=', '+', '-', '@', a tab or a
+//    carriage return gets a leading "'", so that no spreadsheet runs it as a
+//    formula; the header lines say so.
+//  - PDF: a storage budget that pages, as a QTextDocument on the paper of
+//    the user's country (paper()), landscape: the title (the plan's title,
+//    else the file's name), the parameters, a table a camera a line whose
+//    header row repeats on every page, long names wrapped, figures aligned
+//    right under their headers, then the totals; every page numbered, no
+//    type below 8 pt, numbers as the user's language writes them.
+// Files are written whole or not at all.
 #pragma once
 
 #include "plan/KivPlan.h"
 #include "plan/KivPlanAnswer.h"
+#include "plan/KivPlanWords.h"
 
 #include <QCoreApplication>
 #include <QList>
+#include <QLocale>
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
+#include <memory>
+
+class QPaintDevice;
+class QTextDocument;
 
 class KivPlanReport
 {
     Q_DECLARE_TR_FUNCTIONS(KivPlanReport)
 
 public:
-    enum Total
-    {
-        PerDay,
-        Shoot,
-        WithCopies,
-        Proxy,
-        All,
-        Drives,
-        Offload,
-        CardsToRent, // the totals of the day on set, with a day length
-        OffloadDone,
-        DayWarning,
-        Totals
-    };
+    // The smallest type of the PDF, in points.
+    static constexpr double smallestPoints = 8;
 
-    // The unit of a plan's sizes in the user's language: "GB" ("Go" in
-    // French), "GiB".
-    static QString unit(KivCardUnits units);
-    // The label of a total in the plan's units: "GB per day", "GiB in all".
-    static QString label(Total total, KivCardUnits units);
-    // The value of a total written with `number`, or empty where the plan
-    // asks for none (no proxy, drive size, offload speed, day length or
-    // warning of the day). The offload done says when after wrap, with how
-    // many readers and whether verified.
-    static QString value(Total total, const KivPlan &plan, const KivPlanAnswer &answer,
-                         const std::function<QString(double)> &number);
-    // A warning of the day in the user's language.
-    static QString warning(KivPlanDayWarning warning);
-
-    // The CSV file: a header line, a line a camera (name, count, time per
-    // day, the rate's source, then the answer's figures), an empty line and
-    // a line a total that the plan has (label, value).
-    static QByteArray csv(const KivPlan &plan, const KivPlanAnswer &answer);
+    // The CSV file's contents; formats are named as `formats` names them.
+    static QByteArray csv(const KivPlan &plan, const KivPlanAnswer &answer,
+                          const KivFormatCatalogue *formats = nullptr);
 
     // Writes `data` to `path` whole or not at all; false with `error` set.
     static bool write(const QString &path, const QByteArray &data, QString &error);
-    // Writes the PDF storage budget titled `title` to `path`, as above.
+
+    // The paper used where `locale`'s country is: Letter in the United
+    // States, Canada, Mexico, Chile, Colombia, Venezuela, the Philippines,
+    // Puerto Rico and the Central American countries that use it; A4
+    // elsewhere.
+    static QPageSize::PageSizeId paper(const QLocale &locale = QLocale());
+
+    // The storage budget's document, titled `title` where the plan has none,
+    // laid out on `device` (the screen where none); the caller sets its page
+    // size.
+    static std::unique_ptr<QTextDocument> budget(const QString &title, const KivPlan &plan,
+                                                 const KivPlanAnswer &answer,
+                                                 const KivFormatCatalogue *formats = nullptr,
+                                                 QPaintDevice *device = nullptr);
+
+    // Writes the PDF storage budget to `path`, as above.
     static bool pdf(const QString &path, const QString &title, const KivPlan &plan,
-                    const KivPlanAnswer &answer, QString &error);
+                    const KivPlanAnswer &answer, QString &error,
+                    const KivFormatCatalogue *formats = nullptr);
 
 private:
     // The table's lines: the headers, then a line a camera.
     static QList<QStringList> table(const KivPlan &plan, const KivPlanAnswer &answer,
-                                    const std::function<QString(double)> &number);
+                                    const KivPlanWords::Number &number,
+                                    const KivLocalNumbers &numbers,
+                                    const KivFormatCatalogue *formats);
 };

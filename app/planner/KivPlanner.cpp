@@ -8,7 +8,6 @@
 
 #include "KivPlanCameraModel.h"
 #include "KivPlanDocument.h"
-#include "KivPlanReport.h"
 #include "app/KivClipChild.h"
 #include "calc/KivDisplay.h"
 
@@ -171,6 +170,7 @@ KivPlanner::KivPlanner(QWidget *parent)
     connect(clips, &KivClipChild::failed, this, [this](const QString &why) { unmeasured(why); });
     connect(clips, &KivClipChild::canceled, this,
             [this] { unmeasured(tr("measuring was cancelled"), true); });
+    addTotals();
     on_actionNew_triggered();
     // The first field has the focus, framed as after a Tab (see eventFilter).
     ui->units->installEventFilter(this);
@@ -186,7 +186,7 @@ void KivPlanner::setPlan(const KivPlan &plan, const QString &path)
     for (const KivPlanCamera &camera : plan.cameras) {
         rows << KivPlanDocument::row(camera, folder);
     }
-    showPlan(KivPlanDocument::settingsOf(plan), rows, path);
+    showPlan(KivPlanDocument::settingsOf(plan, &document->catalogue()), rows, path);
 }
 
 void KivPlanner::showPlan(const KivPlanSettings &settings, const QList<KivPlanRow> &rows,
@@ -330,9 +330,10 @@ void KivPlanner::showSettings()
         }
     }
     const std::optional<KivPlanSource> &proxy = settings.plan.proxy;
-    ui->proxy->setToolTip(proxy && (!kivPlanTypedMbps(*proxy) || proxy->audio)
-                              ? KivPlanCameraModel::sourceText(*proxy)
-                              : QString());
+    ui->proxy->setToolTip(
+        proxy && (!kivPlanTypedMbps(*proxy) || proxy->audio)
+            ? KivPlanCameraModel::sourceText(*proxy, KivLocalNumbers(), &document->catalogue())
+            : QString());
     if (ui->verify->isChecked() != settings.plan.verify) {
         const QSignalBlocker blocker(ui->verify);
         ui->verify->setChecked(settings.plan.verify);
@@ -346,28 +347,7 @@ void KivPlanner::showSettings()
 
 void KivPlanner::showAnswer()
 {
-    const std::optional<KivPlanAnswer> &totals = document->totals();
-    const QString gb = KivPlanReport::unit(units());
-    ui->cardSizeUnit->setText(gb);
-    ui->driveSizeUnit->setText(gb);
-    QLabel *const labels[] = {ui->perDayLabel,      ui->shootLabel,      ui->withCopiesLabel,
-                              ui->proxyGbLabel,     ui->totalLabel,      ui->drivesLabel,
-                              ui->offloadTimeLabel, ui->cardsTotalLabel, ui->offloadDoneLabel,
-                              ui->dayWarningLabel};
-    QLabel *const values[] = {ui->perDay,      ui->shoot,     ui->withCopies,  ui->proxyGb,
-                              ui->total,       ui->drives,    ui->offloadTime, ui->cardsTotal,
-                              ui->offloadDone, ui->dayWarning};
-    static_assert(std::size(values) == KivPlanReport::Totals);
-    const KivLocalNumbers numbers;
-    for (int t = 0; t < KivPlanReport::Totals; ++t) {
-        const auto total = KivPlanReport::Total(t);
-        labels[t]->setText(KivPlanReport::label(total, units()) + ':');
-        values[t]->setText(
-            totals ? KivPlanReport::value(total, document->plan(), *totals,
-                                          [&numbers](double x) { return numbers.text(x); })
-                   : QString());
-        describe(values[t], values[t]->text());
-    }
+    showTotals();
     const QString &fault = document->fault();
     ui->fault->setText(fault.isEmpty() ? document->incomplete() : fault);
     const bool news = describe(ui->fault, ui->fault->text());

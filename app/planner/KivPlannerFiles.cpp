@@ -124,7 +124,8 @@ bool KivPlanner::exportCsv(const QString &path)
         warn(tr("Export as CSV"), tr("Nothing was exported: %1").arg(exportFault()));
         return false;
     }
-    if (!KivPlanReport::write(path, KivPlanReport::csv(*shown, *answer()), error)) {
+    if (!KivPlanReport::write(path, KivPlanReport::csv(*shown, *answer(), &document->catalogue()),
+                              error)) {
         warn(tr("Export as CSV"), tr("Nothing was exported: %1").arg(error));
         return false;
     }
@@ -141,7 +142,7 @@ bool KivPlanner::exportPdf(const QString &path)
     }
     const QString name =
         this->path.isEmpty() ? tr("untitled plan") : QFileInfo(this->path).completeBaseName();
-    if (!KivPlanReport::pdf(path, name, *shown, *answer(), error)) {
+    if (!KivPlanReport::pdf(path, name, *shown, *answer(), error, &document->catalogue())) {
         warn(tr("Export as PDF"), tr("Nothing was exported: %1").arg(error));
         return false;
     }

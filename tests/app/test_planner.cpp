@@ -59,6 +59,12 @@ void TestPlanner::typing_data()
         << R"({"card_size": 0.5, "cameras": [{"name": "A and B", "count": 2,
                "time_per_day": "4:00:00", "bitrate": 12.5}]})"
         << "";
+    // 2 x 100000 Mbit/s x 4 h x 10 days / 8192: 3515625 GB, in whole digits.
+    QTest::newRow("millions of GB in German")
+        << QStringList{"locale:de_DE"} + typed.mid(0, 3) + QStringList{"0:3=100000", "days=10"}
+        << R"({"days": 10, "cameras": [{"name": "A and B", "count": 2,
+               "time_per_day": "4:00:00", "bitrate": 100000}]})"
+        << "";
     QTest::newRow("the day on set")
         << typed + QStringList{"cardSize=256",    "offload=400", "dayLength=10:00:00",
                                "handoff=0:15:00", "readers=2",   "verify"}
@@ -142,10 +148,14 @@ void TestPlanner::typing()
     QCOMPARE(figures(*planner->answer()), figures(answer));
     QCOMPARE(planner->fault(), QString());
     const KivLocalNumbers numbers;
-    QCOMPARE(child<QLabel>("total")->text(), numbers.text(answer.totalGb));
+    QCOMPARE(child<QLabel>("total")->text(), numbers.figure(answer.totalGb));
+    QCOMPARE(child<QLabel>("totalLarge")->text().isEmpty(), answer.totalGb < 1000);
     auto *view = child<QTableView>("cameras");
     QCOMPARE(view->model()->index(0, 5).data().toString(),
-             numbers.text(answer.cameras[0].gbPerDay));
+             numbers.figure(answer.cameras[0].gbPerDay));
+    for (QLabel *label : planner->findChildren<QLabel *>()) {
+        QVERIFY2(!label->text().contains(QLatin1String("e+")), qPrintable(label->text()));
+    }
 }
 
 void TestPlanner::figuresFollowEachKey()
@@ -170,7 +180,8 @@ void TestPlanner::figuresFollowEachKey()
                              {},
                              {},
                              {},
-                             {{"A", 1, 3600, {KivPlanFormat{"prores-422-hq", {}, 25}, {}}}}},
+                             {{"A", 1, 3600, {KivPlanFormat{"prores-422-hq", {}, 25}, {}}}},
+                             {}},
                      QString());
     auto *view = child<QTableView>("cameras");
     view->setCurrentIndex(view->model()->index(0, 3));
@@ -178,6 +189,13 @@ void TestPlanner::figuresFollowEachKey()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY(std::holds_alternative<KivPlanFormat>(planner->plan()->cameras[0].source.from));
     QVERIFY(!planner->isWindowModified());
+    // The format by the name the chooser shows; a typed rate with its audio.
+    QCOMPARE(view->model()->index(0, 3).data().toString(), QStringLiteral("ProRes 422 HQ, 25 fps"));
+    KivPlan typed = *planner->plan();
+    typed.cameras[0].source = {KivPlanBitrate{10}, KivAudio{8, 24, 48}};
+    planner->setPlan(typed, QString());
+    QCOMPARE(view->model()->index(0, 3).data().toString(), QStringLiteral("10, 8 audio channels"));
+    QCOMPARE(view->model()->index(0, 3).data(Qt::EditRole).toString(), QStringLiteral("10"));
 }
 
 // Whatever the planner shows of a plan as typed: the fields, the units and

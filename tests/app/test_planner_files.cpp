@@ -4,7 +4,7 @@
 // The planner's clips and files: clips dropped on a row measured by the
 // child kivfilesize or a stand-in that fails; broken plan files refused with
 // the window unchanged; plans saved that kivfilesize --plan --json answers
-// figure for figure; CSV and PDF exports.
+// figure for figure. The exports are in test_planner_reports.cpp.
 #include "PlannerTestSupport.h"
 
 class TestPlannerFiles : public PlannerTest
@@ -19,8 +19,6 @@ private slots:
     void agreesWithCommandLine_data();
     void agreesWithCommandLine();
     void failedSaveChangesNothing();
-    void csv();
-    void pdf();
 };
 
 void TestPlannerFiles::drop_data()
@@ -266,71 +264,6 @@ void TestPlannerFiles::failedSaveChangesNothing()
     QCOMPARE(clips, QStringList{QDir::cleanPath(PLANS + "/../clips/tone.wav")});
     QVERIFY(planner->answer());
     QVERIFY(!planner->isWindowModified());
-}
-
-void TestPlannerFiles::csv()
-{
-    const QString name = QStringLiteral("Cam \"A\", wide\nlens");
-    run({"0:3=150", "cardSize=64", "add", "1:0=B", "1:3=0.5"});
-    auto *view = child<QTableView>("cameras");
-    QVERIFY(view->model()->setData(view->model()->index(0, 0), name));
-    QVERIFY(planner->answer());
-    const QString path = work.filePath(QStringLiteral("plan.csv"));
-    QVERIFY(planner->exportCsv(path));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QList<QStringList> records = readCsv(QString::fromUtf8(file.readAll()));
-    QCOMPARE(records.size(), 1 + 2 + 1 + 4); // header, cameras, blank, totals
-    QCOMPARE(records[0].value(5), QStringLiteral("GB per day"));
-    QCOMPARE(records[1].value(0), name);
-    QCOMPARE(records[2].mid(0, 4), (QStringList{"B", "1", "01:00:00", "0.5"}));
-    const KivPlanAnswer &a = *planner->answer();
-    for (int i = 0; i < 2; ++i) {
-        QCOMPARE(records[1 + i].size(), 10);
-        QCOMPARE(records[1 + i][8], QString()); // cards carried: no day planned
-        QCOMPARE(records[1 + i][4].toDouble(), a.cameras[i].mbps);
-        QCOMPARE(records[1 + i][5].toDouble(), a.cameras[i].gbPerDay);
-        QCOMPARE(records[1 + i][6].toDouble(), *a.cameras[i].cardsPerDay);
-        QCOMPARE(records[1 + i][7], kivTimeText(*a.cameras[i].cardSeconds));
-    }
-    QCOMPARE(records[3], QStringList{QString()});
-    QCOMPARE(records[7], (QStringList{"GB in all", QString::number(a.totalGb, 'g', 17)}));
-    // With a fault nothing is exported and the file stays as it was.
-    run({"0:1=0"});
-    QVERIFY(!planner->exportCsv(path));
-    QVERIFY(planner->findChild<QMessageBox *>()->text().startsWith("Nothing was exported: "));
-    QFile again(path);
-    QVERIFY(again.open(QIODevice::ReadOnly));
-    QCOMPARE(readCsv(QString::fromUtf8(again.readAll())), records);
-}
-
-void TestPlannerFiles::pdf()
-{
-    QVERIFY(planner->openFile(PLANS + "/shoot.json"));
-    QTRY_VERIFY_WITH_TIMEOUT(planner->answer(), 30000);
-    const QString path = work.filePath(QStringLiteral("budget.pdf"));
-    QVERIFY(planner->exportPdf(path));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.read(5) == "%PDF-");
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty()) {
-        QSKIP("pdftotext is not installed");
-    }
-    QProcess text;
-    text.start(pdftotext, {"-layout", path, "-"});
-    QVERIFY(text.waitForFinished(30000));
-    const QString shown = QString::fromUtf8(text.readAllStandardOutput());
-    QCOMPARE(shown.count(QLatin1String("Storage budget: shoot")), 1);
-    const KivPlanAnswer &a = *planner->answer();
-    for (const double figure : {a.gbPerDay, a.gb, a.gbWithCopies, *a.proxyGb, a.totalGb, *a.drives,
-                                a.cameras[0].gbPerDay, a.cameras[2].mbps}) {
-        QVERIFY2(shown.contains(kivNumberText(figure)), qPrintable(kivNumberText(figure)));
-    }
-    QVERIFY(shown.contains(kivTimeText(*a.offloadSeconds)));
-    for (const char *words : {"A and B", "Drone", "Offload per day", "Drives of 8192 GB"}) {
-        QVERIFY2(shown.contains(QLatin1String(words)), words);
-    }
 }
 
 QTEST_MAIN(TestPlannerFiles)

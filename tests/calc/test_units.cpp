@@ -133,6 +133,37 @@ TEST(KivUnits, BytesToGigabytesFollowTheUnits)
     EXPECT_DOUBLE_EQ(kivGigabytes(INT64_MAX, KivCardUnits::Decimal), 9223372036.854775807);
 }
 
+// A figure never goes to an exponent: six digits below 10^6, whole digits
+// grouped as the language groups them from there, fixed digits when tiny.
+TEST(KivDisplay, FiguresHaveNoExponent)
+{
+    const QLocale c = QLocale::c();
+    const QLocale en(QLocale::English, QLocale::UnitedStates);
+    const QLocale de(QLocale::German, QLocale::Germany);
+    const struct
+    {
+        double x;
+        QLocale locale;
+        const char *shown;
+    } cases[] = {
+        {24153.949659375, c, "24153.9"},
+        {24153.949659375, de, "24153,9"},
+        {999999.4, c, "999999"},
+        {999999.6, en, "1,000,000"},
+        {1e6, c, "1000000"},
+        {1606610.35, en, "1,606,610"},
+        {1606610.35, de, "1.606.610"},
+        {1.0546875e17, c, "105468750000000000"},
+        {0.0001220703125, c, "0.00012207"},
+        {0.0000122070313, de, "0,000012207"},
+        {1.220703125e-7, c, "0.00000012207"},
+        {0, de, "0"},
+    };
+    for (const auto &row : cases) {
+        EXPECT_EQ(kivFigureText(row.x, row.locale), QString::fromUtf8(row.shown)) << row.x;
+    }
+}
+
 // Every value a message echoes stays on one line and shows what it holds.
 TEST(KivDisplay, EscapedKeepsAValueOnOneLine)
 {

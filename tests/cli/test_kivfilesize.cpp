@@ -211,18 +211,31 @@ const char TABLE_SIZE_JSON[] =
 // go off the cards at 400 MB/s in 6720.8 s.
 const char PLAN_TEXT[] =
     "Plan for 3 days, 3 copies, 256 GB cards; 1 GB = 1024 MB, 1 MB = 8 Mbit (kiv)\n"
-    "Camera   Count   Mbit/s   GB/day  Cards/day  Card time       GB\n"
-    "A and B      2      737  2591.02          6   00:47:25  7773.05\n"
-    "Drone        1      150   32.959          1   03:53:01   98.877\n"
-    "Gimbal       1  1.53635  1.35031          1  379:10:20  4.05093\n"
+    "Camera   Count  Mbit/s per body  GB per day  Cards per body a day  Card time       GB\n"
+    "A and B      2              737     2591.02                     6   00:47:25  7773.05\n"
+    "Drone        1              150      32.959                     1   03:53:01   98.877\n"
+    "Gimbal       1          1.53635     1.35031                     1  379:10:20  4.05093\n"
     "\n"
-    "GB per day:       2625.32\n"
-    "GB for the shoot: 7875.97\n"
-    "With 3 copies:    23627.9\n"
-    "Proxy GB:         526.025\n"
-    "Total GB:         24153.9\n"
-    "Drives:           3 of 8192 GB, each copy on its own\n"
-    "Offload per day:  01:52:00 at 400 MB/s\n";
+    "GB per day:              2625.32 (2.56379 TB)\n"
+    "GB for the shoot:        7875.97 (7.69138 TB)\n"
+    "GB with copies:          23627.9 (23.0741 TB)\n"
+    "GB of proxies:           526.025\n"
+    "GB in all:               24153.9 (23.5878 TB)\n"
+    "Cards a day, all bodies: 14\n"
+    "Drives:                  3 of 8192 GB, each copy on its own\n"
+    "Offload per day:         01:52:00 at 400 MB/s\n";
+// 2 bodies x 3000 Mbit/s x 10 h x 60 days / 8192: whole digits past 10^6,
+// TB of 1024 GB beside.
+const char FEATURE_TEXT[] =
+    "Plan for 60 days, 3 copies, 1000000 GB cards; 1 GB = 1024 MB, 1 MB = 8 Mbit (kiv)\n"
+    "Camera  Count  Mbit/s per body  GB per day  Cards per body a day  Card time       GB\n"
+    "Raw         2             3000     26367.2                     1  758:31:06  1582031\n"
+    "\n"
+    "GB per day:              26367.2 (25.7492 TB)\n"
+    "GB for the shoot:        1582031 (1544.95 TB)\n"
+    "GB with copies:          4746094 (4634.86 TB)\n"
+    "GB in all:               4746094 (4634.86 TB)\n"
+    "Cards a day, all bodies: 2\n";
 const char PLAN_JSON[] =
     "{\"units\": \"kiv\", \"days\": 3, \"copies\": 3, \"cameras\": [\n"
     "  {\"name\": \"A and B\", \"count\": 2, \"mbit_s\": 737, \"gb_per_day\": 2591.015625, "
@@ -238,14 +251,17 @@ const char PLAN_JSON[] =
 // Their table with A's cards a body, then the offload and the day's lines.
 std::string dayText(const char *cardsOfA, const std::string &offload)
 {
+    const std::string gb = "2623.97 (2.56248 TB)\n";
     return std::string("Plan for 1 day, 1 copy, 256 GB cards; 1 GB = 1024 MB, 1 MB = 8 Mbit "
-                       "(kiv)\nCamera  Count  Mbit/s   GB/day  Cards/day  Card time  Cards       "
-                       "GB\nA           2     737  2591.02          6   00:47:25      ") +
+                       "(kiv)\nCamera  Count  Mbit/s per body  GB per day  Cards per body a day  "
+                       "Card time  Cards per body       GB\nA           2              737     "
+                       "2591.02                     6   00:47:25               ") +
            cardsOfA +
-           "  2591.02\nDrone       1     150   32.959          1   03:53:01      1   32.959\n"
-           "\nGB per day:       2623.97\nGB for the shoot: 2623.97\nWith 1 copy:      "
-           "2623.97\nTotal GB:         2623.97\nOffload per day:  " +
-           offload;
+           "  2591.02\nDrone       1              150      32.959                     1   "
+           "03:53:01               1   32.959\n\nGB per day:              " +
+           gb + "GB for the shoot:        " + gb + "GB with copies:          " + gb +
+           "GB in all:               " + gb +
+           "Cards a day, all bodies: 13\nOffload per day:         " + offload;
 }
 const std::string DAY_JSON =
     "{\"units\": \"kiv\", \"days\": 1, \"copies\": 1, \"cameras\": [\n"
@@ -763,6 +779,7 @@ std::vector<Row> rows()
          refused("--free \"/\" and --free \"/tmp\" both give the card size; give it once")},
         {"free_in_a_plan", "--plan p.json --free /",
          refused("--plan \"p.json" + PLAN_ONLY + "--free (only --json and --formats-file)")},
+        {"plan_figures_past_a_million", "--plan " + PLANS + "/feature.json", answer(FEATURE_TEXT)},
         // 2 x (12.5 MB/s + 4 x 1.152) x 90 min / 8000, and the user's format at
         // 150 Mbit/s for 10 min; no card, drive, proxy or offload: no members.
         {"plan_with_audio_and_a_formats_file",
@@ -779,14 +796,14 @@ std::vector<Row> rows()
         {"plan_names_escaped_in_the_table",
          "--plan " + PLANS + "/audio.json --formats-file " + FORMATS + "/user.json",
          {"Plan for 2 days, 1 copy; 1 GB = 10^9 bytes = 8000 Mbit (decimal)\n"
-          "Camera        Count   Mbit/s   GB/day       GB\n"
-          "Interview\\tA      2  104.608  141.221  282.442\n"
-          "Own format        1      150    11.25     22.5\n"
+          "Camera        Count  Mbit/s per body  GB per day       GB\n"
+          "Interview\\tA      2          104.608     141.221  282.442\n"
+          "Own format        1              150       11.25     22.5\n"
           "\n"
           "GB per day:       152.471\n"
           "GB for the shoot: 304.942\n"
-          "With 1 copy:      304.942\n"
-          "Total GB:         304.942\n",
+          "GB with copies:   304.942\n"
+          "GB in all:        304.942\n",
           REPLACES_AVCHD, 0}},
         {"plan_format_unknown_without_its_file", "--plan " + PLANS + "/audio.json",
          refused("cameras[1].format: unknown format \"my-camera-4k\"")},

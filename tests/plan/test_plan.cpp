@@ -3,9 +3,11 @@
 
 // The plan library: plan files with their answers worked out by hand
 // (GB = Mbit/s x seconds / Mbit per GB), and the write-then-read round trip.
+#include "calc/KivDisplay.h"
 #include "catalogue/KivFormatLoad.h"
 #include "plan/KivPlanAnswer.h"
 #include "plan/KivPlanFile.h"
+#include "plan/KivPlanWords.h"
 
 #include "PlanTestSupport.h"
 
@@ -42,6 +44,7 @@ struct CameraFigures
 struct Totals
 {
     double gbPerDay, gb, gbWithCopies, proxyGb, totalGb, drives, offloadSeconds;
+    double cards = NONE; // all bodies' cards a day
 };
 
 struct AnswerRow
@@ -67,7 +70,7 @@ std::vector<AnswerRow> answerRows()
          {{737, 2591.015625, 7773.046875, 6, 2845},
           {150, 32.958984375, 98.876953125, 1, 13981},
           {100, 87.890625, 263.671875, 1, 20971}},
-         {2711.865234375, 8135.595703125, 24406.787109375, 526.025390625, 24932.8125, 3, 6942}},
+         {2711.865234375, 8135.595703125, 24406.787109375, 526.025390625, 24932.8125, 3, 6942, 14}},
         // 100 x 7200 / 8000 a day; 2 x ceil(180 / 100) drives; 90 GB at 800
         // Mbit/s. A byte-order mark before the plan is skipped.
         {"decimal_units",
@@ -77,7 +80,7 @@ std::vector<AnswerRow> answerRows()
                     "drive_size": 100, "offload_mbyte_s": 100)"),
          {},
          {{100, 90, 180, 1, 5120}},
-         {90, 180, 360, NONE, 360, 4, 900}},
+         {90, 180, 360, NONE, 360, 4, 900, 2}},
         // 70.4 x 7200 / 8192 = 61.875 exactly fills 3 cards of 20.625 and one
         // drive of 61.875, though the quotient in doubles is a hair above.
         {"exact_fill_counts_whole",
@@ -85,12 +88,12 @@ std::vector<AnswerRow> answerRows()
              R"("card_size": 20.625, "drive_size": 61.875)"),
          {},
          {{70.4, 61.875, 61.875, 3, 2400}},
-         {61.875, 61.875, 61.875, NONE, 61.875, 1, NONE}},
+         {61.875, 61.875, 61.875, NONE, 61.875, 1, NONE, 3}},
         {"gib_units",
          one(CAM + R"("bitrate": 100)", R"("units": "gib", "card_size": 64)"),
          {},
          {{100, gib, gib, 1, 5497}},
-         {gib, gib, gib, NONE, gib, NONE, NONE}},
+         {gib, gib, gib, NONE, gib, NONE, NONE, 1}},
         // A spare body that records nothing: no card, no drive, no offload.
         {"zero_time_per_day",
          one(R"("name": "Spare", "time_per_day": "0", "bitrate": 100)",
@@ -98,7 +101,7 @@ std::vector<AnswerRow> answerRows()
                 "proxy": {"bitrate": 10})"),
          {},
          {{100, 0, 0, 0, 5242}},
-         {0, 0, 0, 0, 0, 0, 0}},
+         {0, 0, 0, 0, 0, 0, 0, 0}},
         // 12.5 MB/s + 4 x 24-bit 48 kHz; 1 + 2 x 16-bit 44.1 kHz; ProRes 422 HQ
         // at 30000/1001, its listed 29.97 (220 Mbit/s), + 8 channels.
         {"audio_on_top",
@@ -114,13 +117,13 @@ std::vector<AnswerRow> answerRows()
          {147.759609375, 147.759609375, 147.759609375, NONE, 147.759609375, NONE, NONE}},
         // 3 x 50 Mbit/s for 6 h and 400 Mbit/s for 45 min, a week, two copies.
         {"week_of_two_cameras",
-         R"({"days": 7, "copies": 2, "card_size": 128, "drive_size": 4000,
+         R"({"title": "Week \"B\"", "days": 7, "copies": 2, "card_size": 128, "drive_size": 4000,
              "offload_mbyte_s": 250, "cameras": [
              {"name": "B-cams", "count": 3, "time_per_day": "6:00:00", "bitrate": 50},
              {"name": "Slow-mo", "time_per_day": "45:00", "bitrate": 400}]})",
          {},
          {{50, 395.5078125, 2768.5546875, 2, 20971}, {400, 131.8359375, 922.8515625, 2, 2621}},
-         {527.34375, 3691.40625, 7382.8125, NONE, 7382.8125, 2, 2160}},
+         {527.34375, 3691.40625, 7382.8125, NONE, 7382.8125, 2, 2160, 8}},
         // An unfinished camera, one whose clips are not measured (the first
         // of `measured` is 0) and one of an unknown format are left out; the
         // others keep their figures and make the totals, the proxy's footage
@@ -138,7 +141,7 @@ std::vector<AnswerRow> answerRows()
           {NONE, 0, 0, 0, 0},
           {NONE, 0, 0, 0, 0},
           {NONE, 0, 0, 0, 0}},
-         {87.890625, 87.890625, 87.890625, 4.39453125, 92.28515625, 1, NONE}},
+         {87.890625, 87.890625, 87.890625, 4.39453125, 92.28515625, 1, NONE, 2}},
         // Every limit at its top stays a finite figure.
         {"largest_figures",
          one(R"("name": "Wall", "count": 1000, "time_per_day": "24:00:00", "bitrate": 1e7)",
@@ -225,6 +228,7 @@ TEST_P(PlanAnswer, ComesToTheFiguresWorkedOutByHand)
     EXPECT_DOUBLE_EQ(answer.totalGb, want.totalGb);
     expectFigure(answer.drives, want.drives, "drives");
     expectFigure(asDouble(answer.offloadSeconds), want.offloadSeconds, "offload seconds");
+    expectFigure(answer.cardsPerDay, want.cards, "cards per day of all bodies");
 }
 
 // What is written reads back as the same plan, and writes the same bytes.
@@ -245,5 +249,32 @@ INSTANTIATE_TEST_SUITE_P(Table, PlanAnswer, testing::ValuesIn(answerRows()),
                          [](const testing::TestParamInfo<AnswerRow> &info) {
                              return std::string(info.param.name);
                          });
+
+// A GB total of a thousand and more shows its TB (TiB) beside, as the
+// plan's units count them; a count or a smaller total shows none.
+TEST(PlanWords, LargeTotalsInTheirUnits)
+{
+    using W = KivPlanWords;
+    using U = KivCardUnits;
+    const struct
+    {
+        U units;
+        W::Total total;
+        double gb;
+        const char *shown;
+    } cases[] = {
+        {U::Kiv, W::All, 1024, "1 TB"},        {U::Decimal, W::All, 1000, "1 TB"},
+        {U::Gib, W::Shoot, 2048, "2 TiB"},     {U::Kiv, W::PerDay, 999.99, ""},
+        {U::Kiv, W::All, 1.6e9, "1562500 TB"}, {U::Kiv, W::Drives, 5000, ""},
+    };
+    for (const auto &c : cases) {
+        KivPlanAnswer answer;
+        answer.gbPerDay = answer.gb = answer.totalGb = c.gb;
+        answer.drives = c.gb;
+        const QString shown =
+            W::large(c.total, answer, c.units, [](double x) { return kivFigureText(x); });
+        EXPECT_EQ(shown, QString::fromUtf8(c.shown)) << c.gb;
+    }
+}
 
 } // namespace

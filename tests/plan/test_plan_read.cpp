@@ -54,7 +54,8 @@ std::vector<Refusal> refusals()
          "plan.json:1:71: not valid JSON (illegal number)"},
         {"unknown_member", one(CAM + R"("bitrate": 1)", R"("dayz": 3)"),
          "dayz: unknown member; a plan has units, days, copies, card_size, drive_size, "
-         "offload_mbyte_s, day_length, handoff, readers, verify, proxy and cameras"},
+         "offload_mbyte_s, day_length, handoff, readers, verify, proxy, cameras and title"},
+        {"title_not_text", one(CAM + R"("bitrate": 1)", R"("title": 3)"), "title: must be a text"},
         {"member_twice", one(CAM + R"("bitrate": 1)", R"("days": 1, "days": 2)"),
          "days: given twice; give it once"},
         {"member_twice_escaped", one(CAM + R"("bitrate": 1)", R"("days": 1, "d\u0061ys": 2)"),

@@ -7,6 +7,7 @@
 // is in KivTyped.h.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <cstdint>
@@ -14,6 +15,14 @@
 // `x` with at most six significant digits, the shorter of fixed and exponent
 // notation, no trailing zeros, written with a point: 9.10222, 1.23457e+06.
 QString kivNumberText(double x);
+
+// A figure of an answer as a report shows it, never in exponent notation:
+// below 10^6 as kivNumberText with `locale`'s decimal separator (9.10222,
+// 24153.9, German 24153,9); from 10^6 on, rounded to whole digits with
+// `locale`'s group separators (English 1,606,610; the C locale, which has
+// none, 1606610); a tiny figure in fixed digits (0.00000012207). Non-finite
+// figures as QString::number writes them.
+QString kivFigureText(double x, const QLocale &locale = QLocale::c());
 
 // Whole hours:minutes:seconds of `seconds`, hours not limited to a day:
 // 01:00:00, 36:24:32, 1193046:28:15.

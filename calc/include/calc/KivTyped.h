@@ -84,6 +84,8 @@ public:
     // kivNumberText with the language's decimal separator and no group
     // separators: 10,24 and 1,19305e+06 in German.
     QString text(double x) const;
+    // kivFigureText in the language: 1.606.610 in German.
+    QString figure(double x) const;
 
     // The number `text` holds: C text first ("4.5"); where the language writes
     // another separator, then as it writes numbers ("4,5", "1.234,5") or as

@@ -34,16 +34,17 @@ struct KivCardUnit
     const char *rule;   // the rule in words, as answers state it
     const char *counts; // who counts this way, in words, as the help says it
     double mbitPerGb;   // Mbit of 10^6 bits in one GB (GiB)
+    double gbPerLarge;  // GB (GiB) in one TB (TiB), as the rule counts
 };
 
 // Every way of counting a gigabyte, the default (the dialog's) first.
 inline constexpr KivCardUnit KIV_CARD_UNITS[] = {
     {KivCardUnits::Kiv, "kiv", "GB", "1 GB = 1024 MB, 1 MB = 8 Mbit",
-     "the default, as the dialog counts: 1 GB = 1024 MB, 1 MB = 8 Mbit", 8192.0},
+     "the default, as the dialog counts: 1 GB = 1024 MB, 1 MB = 8 Mbit", 8192.0, 1024.0},
     {KivCardUnits::Decimal, "decimal", "GB", "1 GB = 10^9 bytes = 8000 Mbit",
-     "1 GB = 10^9 bytes, as card labels count", 8000.0},
+     "1 GB = 10^9 bytes, as card labels count", 8000.0, 1000.0},
     {KivCardUnits::Gib, "gib", "GiB", "1 GiB = 2^30 bytes = 8589.934592 Mbit",
-     "1 GiB = 2^30 bytes, as most systems show a card's capacity", 8589.934592},
+     "1 GiB = 2^30 bytes, as most systems show a card's capacity", 8589.934592, 1024.0},
 };
 
 // The description of `units`.

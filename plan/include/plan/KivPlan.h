@@ -118,6 +118,7 @@ struct KivPlan
     std::uint32_t handoffSeconds = 0; // "handoff", to the station and back; to a day
     int readers = 1;                  // cards offloaded at once, 1 to kivPlanMaxReaders
     bool verify = false;              // each card read again after its copy
+    QString title = QString(); // "title", optional: what the budget is called; empty for none
     friend bool operator==(const KivPlan &, const KivPlan &) = default;
 };
 

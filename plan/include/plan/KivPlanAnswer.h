@@ -14,7 +14,8 @@
 //                GB per day); with copies (copies x GB); the proxy's GB (its
 //                rate over all footage, the sum of count x time per day x
 //                days, made once and not copied); the total (with copies +
-//                proxy); with a drive size, the drives (copies x whole
+//                proxy); with a card size, the cards all bodies fill a
+//                day (count x cards per body); with a drive size, the drives (copies x whole
 //                drives for the shoot's GB: each copy on drives of its own;
 //                the proxy, made once for the editor, is not on them); with
 //                an offload speed, the time a day's camera GB takes to read
@@ -67,6 +68,7 @@ struct KivPlanAnswer
     double gbWithCopies = 0;
     std::optional<double> proxyGb; // with a proxy
     double totalGb = 0;
+    std::optional<double> cardsPerDay;           // all bodies' cards; with card_size
     std::optional<double> drives;                // with drive_size
     std::optional<std::uint32_t> offloadSeconds; // with offload_mbyte_s
     // With day_length, the day of the cameras answered (KivPlanDay.h); one

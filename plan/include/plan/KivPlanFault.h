@@ -82,7 +82,7 @@ enum class KivPlanFaultKind : std::uint8_t
     CamerasMissing, // highest: the most cameras
     CameraCount,    // highest
     NameMissing,
-    NotText,        // a name that is not a text
+    NotText,        // a name or a title that is not a text
     TimeMissing,    // an unfinished camera: no time per day
     TimeNotText,    // the example shown is that of place.member
     TimeUnreadable, // text, detail

@@ -138,6 +138,10 @@ private:
                   const QString &path);
     bool dropOnRows(QEvent *event);
     void showSettings();
+    // The totals the form lacks (all bodies' cards, TB beside GB), and all
+    // of them shown for the answer.
+    void addTotals();
+    void showTotals();
     void showAnswer();
     // Gives `widget` the accessible description `text`, said to assistive
     // tools; false where it had it already.
