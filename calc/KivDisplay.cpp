@@ -19,12 +19,13 @@ QString kivFigureText(double x, const QLocale &locale)
 {
     QString text = kivNumberText(x);
     if (std::isfinite(x) && text.contains(QLatin1Char('e'))) {
-        if (std::fabs(x) >= 1) {
-            return locale.toString(std::round(x), 'f', 0);
+        // The exponent as written; no libm, which kivfilesize's start-up would pay for.
+        const int exponent = text.mid(text.indexOf(QLatin1Char('e')) + 1).toInt();
+        if (exponent >= 0) {
+            return locale.toString(x, 'f', 0);
         }
         // Six significant digits after the zeros that lead, as kivNumberText keeps.
-        const int decimals = 5 - int(std::floor(std::log10(std::fabs(x))));
-        text = QString::number(x, 'f', decimals);
+        text = QString::number(x, 'f', 5 - exponent);
         while (text.endsWith(QLatin1Char('0'))) {
             text.chop(1);
         }
